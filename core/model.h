@@ -1,0 +1,81 @@
+#pragma once
+// The editor's process-wide state: both value stores, the selection, the processor's texts.
+// One Model is owned by the application and passed by reference to every subsystem.
+
+#include <array>
+#include <cstdint>
+#include <string>
+
+#include "core/diagnostic_log.h"
+#include "core/pages.h"
+#include "core/selection.h"
+
+namespace aec {
+
+using PageRow = std::array<int32_t, kSlotCount>;
+using Store = std::array<PageRow, kPageCount>;
+
+inline constexpr int kModeCount = 22;  // user modes 1..16, factory modes MF1..MF6
+
+// Call points the model needs from later layers; both do nothing until filled.
+class ModelHooks {
+public:
+    virtual ~ModelHooks() = default;
+    // Store and send one value, clearing the ready flag so a burst is paced by acknowledgements.
+    virtual void SetParameterPaced(int /*baseAddress*/, int /*value*/) {}
+    // Put ViewStore into the controls of a base page, or of every base page for 100.
+    virtual void RefreshControls(int /*target*/) {}
+};
+
+class Model {
+public:
+    Model();
+
+    // ParamStore: the processor's values by device address.
+    Store paramStore{};
+    // ViewStore: what the controls show, by base address.
+    Store viewStore{};
+    Selection selection;
+
+    std::array<std::string, kModeCount> modeNames;
+    std::string panelPassword;
+    std::string systemPassword;
+    std::string deviceIdentity;
+    DiagnosticLog diagnosticLog;
+    // 1 Chinese (every start), 0 English.
+    int languageFlag = 1;
+
+    // Bounds-checked access; reads outside the stores give 0, writes outside are ignored.
+    int32_t param(int page, int slot) const;
+    void setParam(int page, int slot, int32_t value);
+    int32_t view(int page, int slot) const;
+    void setView(int page, int slot, int32_t value);
+
+    void setHooks(ModelHooks* hooks) { m_hooks = hooks ? hooks : &m_noHooks; }
+
+    // Q slot (3) or shelf Q slot (4) of the band, by the band's current mode in ViewStore.
+    int QSlotOf(int baseAddress) const;
+    // Base address -> address on the device page of the current selection (slot unchanged).
+    int ResolveAddress(int baseAddress) const;
+    // Slot on the right music or Dynamic EQ set when that side is selected.
+    int ChannelSlot(int page, int slot) const;
+    // Device address of a base address: ResolveAddress's page, ChannelSlot's slot.
+    int DeviceAddress(int baseAddress) const;
+
+    // Writes ViewStore at the base address and ParamStore at the device address.
+    void StoreValue(int baseAddress, int value);
+    // Rebuilds ViewStore from ParamStore under the current selection.
+    void SyncView();
+    // Writes band defaults: 100 = every page (nothing sent), else the base page of a view.
+    void ResetEqBands(int page);
+    // Copies the left block of the current block to its right channel, in ParamStore only.
+    void CopyLeftToRight(int basePage);
+
+private:
+    void resetBandsOfPage(int page, bool send);
+
+    ModelHooks m_noHooks;
+    ModelHooks* m_hooks = &m_noHooks;
+};
+
+}  // namespace aec

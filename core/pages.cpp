@@ -1,0 +1,131 @@
+#include "core/pages.h"
+
+namespace aec {
+
+namespace {
+
+struct PageLayout {
+    int slotCount;
+    int firstEqSlot;
+    int bands;
+};
+
+// Indexed by page 0..30.
+constexpr std::array<PageLayout, kPageCount> kLayouts = [] {
+    std::array<PageLayout, kPageCount> t{};
+    t[0] = {164, 10, 15};
+    t[1] = {60, kDynamicEqLayout, 3};
+    t[2] = t[3] = {114, 15, 20};
+    t[4] = t[24] = {48, 14, 7};
+    t[5] = {45, 11, 7};
+    for (int p = 6; p <= 23; ++p) t[p] = {70, 21, 10};
+    t[25] = t[26] = t[27] = {26, 1, 5};
+    t[28] = {37, 48, 0};
+    t[29] = {10, 10, 0};
+    t[30] = {21, 32, 0};
+    return t;
+}();
+
+// Default frequency indexes by page kind; kinds 5..7 are never selected.
+constexpr int kDefaultFreqs[9][20] = {
+    {2, 25, 49, 73, 96, 120, 144, 167, 187, 215, 238, 262, 287, 309, 333},
+    {2, 25, 49, 73, 96, 120, 144, 167, 187, 215, 238, 262, 287, 299, 313, 323, 333, 343, 353, 360},
+    {2, 50, 100, 150, 200, 250, 300},
+    {2, 32, 62, 92, 122, 152, 182, 212, 242, 272},
+    {2, 70, 140, 210, 280},
+    {},
+    {},
+    {},
+    {20, 129, 280},
+};
+
+bool ValidPage(int page) { return page >= 0 && page < kPageCount; }
+
+// Band and sub-slot by first EQ slot e, or no band below it.
+BandRef ByFirstEqSlot(int slot, int e) {
+    if (slot < e) return {};
+    return {(slot - e) / 5, (slot - e) % 5};
+}
+
+}  // namespace
+
+int PageSlotCount(int page) { return ValidPage(page) ? kLayouts[page].slotCount : 0; }
+int FirstEqSlot(int page) { return ValidPage(page) ? kLayouts[page].firstEqSlot : kSlotCount; }
+int PageBands(int page) { return ValidPage(page) ? kLayouts[page].bands : 0; }
+
+int PageKind(int address) {
+    const int page = PageOf(address);
+    if (page == 0) return 0;
+    if (page == 1) return 8;
+    if (page == 2 || page == 3) return 1;
+    if (page == 4 || page == 5 || page == 24) return 2;
+    if (page >= 6 && page <= 23) return 3;
+    return 4;
+}
+
+int BandSlot(int firstEqSlot, int band, int subSlot) {
+    if (firstEqSlot == kDynamicEqLayout) return 2 + 10 * band + subSlot;
+    return firstEqSlot + 5 * band + subSlot;
+}
+
+int DefaultBandFrequency(int pageKind, int band) {
+    if (pageKind < 0 || pageKind > 8 || band < 0 || band >= 20) return 0;
+    return kDefaultFreqs[pageKind][band];
+}
+
+int BandDefault(int pageKind, int band, int subSlot) {
+    switch (subSlot) {
+        case 0: return kDefaultMode;
+        case 1: return DefaultBandFrequency(pageKind, band);
+        case 2: return kDefaultGain;
+        case 3: return kDefaultQ;
+        default: return kDefaultShelfQ;
+    }
+}
+
+BandRef BandOf(int baseAddress) {
+    const int page = PageOf(baseAddress);
+    const int s = SlotOf(baseAddress);
+    switch (page) {
+        case 0:
+            if (s == 4 || s == 5) return {15, 0};
+            if (s == 6 || s == 7) return {16, 0};
+            return ByFirstEqSlot(s, 10);
+        case 1:
+            for (int band = 0; band < 3; ++band) {
+                const int first = 2 + 10 * band;
+                if (s >= first && s <= first + 4) return {band, s - first};
+            }
+            return {};
+        case 2:
+            if (s == 9 || s == 10) return {20, 0};
+            if (s == 11 || s == 12) return {21, 0};
+            return ByFirstEqSlot(s, 15);
+        case 4:
+            if (s == 9 || s == 10) return {7, 0};
+            if (s == 11 || s == 12) return {8, 0};
+            return ByFirstEqSlot(s, 14);
+        case 5:
+            if (s == 6 || s == 7) return {7, 0};
+            if (s == 8 || s == 9) return {8, 0};
+            return ByFirstEqSlot(s, 11);
+        case 6:
+            if (s == 16 || s == 17) return {10, 0};
+            if (s == 18 || s == 19) return {11, 0};
+            return ByFirstEqSlot(s, 21);
+        case 25:
+            if (s == 0) return {};
+            return ByFirstEqSlot(s, 1);
+        default:
+            return {};
+    }
+}
+
+int OutputPage(int channel, int musicMode, bool right) {
+    static constexpr int kLeft[4] = {6, 12, 18, 21};
+    static constexpr int kRight[4] = {9, 15, 18, 21};
+    if (channel < 0 || channel > 3) return kPageMain;
+    return (right ? kRight[channel] : kLeft[channel]) + musicMode;
+}
+
+}  // namespace aec

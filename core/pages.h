@@ -1,0 +1,85 @@
+#pragma once
+// The processor's parameter address space: 31 pages of up to 165 slots.
+
+#include <array>
+
+namespace aec {
+
+inline constexpr int kPageCount = 31;
+inline constexpr int kSlotCount = 165;
+
+// Pages with a role of their own.
+enum PageId : int {
+    kPageMusic = 0,
+    kPageDynamicEq = 1,
+    kPageMicA = 2,
+    kPageMicB = 3,
+    kPageEchoA = 4,
+    kPageReverb = 5,
+    kPageMain = 6,
+    kPageSurround = 12,
+    kPageCenter = 18,
+    kPageSub = 21,
+    kPageEchoB = 24,
+    kPageHint = 25,
+    kPageHintMicA = 26,
+    kPageHintMicB = 27,
+    kPage28 = 28,
+    kPageSystemVolumes = 29,
+    kPageSystem = 30,
+};
+
+// The first EQ slot value that marks the Dynamic EQ band layout (10 slots per band).
+inline constexpr int kDynamicEqLayout = 258;
+// Sub-slot reported by BandOf for an address that is not part of a band.
+inline constexpr int kNotABand = 255;
+// ResetEqBands target meaning every page.
+inline constexpr int kAllPages = 100;
+
+constexpr int MakeAddress(int page, int slot) { return page * 256 + slot; }
+constexpr int PageOf(int address) { return address / 256; }
+constexpr int SlotOf(int address) { return address % 256; }
+constexpr bool IsValidCell(int page, int slot) {
+    return page >= 0 && page < kPageCount && slot >= 0 && slot < kSlotCount;
+}
+
+// Slots that page-wide loops visit (0 .. count - 1).
+int PageSlotCount(int page);
+// Slot of band 0's mode slot, or kDynamicEqLayout.
+int FirstEqSlot(int page);
+// Number of equaliser bands on the page.
+int PageBands(int page);
+
+// Base pages that page-wide view loops visit, in this order.
+inline constexpr std::array<int, 12> kBasePages = {0, 1, 2, 4, 5, 6, 25, 26, 27, 28, 29, 30};
+
+// Classification of a page: 0 music, 1 mic, 2 effect, 3 output, 4 hint/system, 8 dynamic EQ.
+int PageKind(int address);
+
+// Slot of (first EQ slot, band, sub-slot), for either band layout.
+int BandSlot(int firstEqSlot, int band, int subSlot);
+
+// Band defaults: mode PEQ, 0.0 dB, Q "1.00", shelf Q "0.71".
+inline constexpr int kDefaultMode = 1;
+inline constexpr int kDefaultGain = 120;
+inline constexpr int kDefaultQ = 16;
+inline constexpr int kDefaultShelfQ = 10;
+
+// Default frequency index of band b on a page of the given kind.
+int DefaultBandFrequency(int pageKind, int band);
+// Default raw value of sub-slot s of band b on a page of the given kind.
+int BandDefault(int pageKind, int band, int subSlot);
+
+// Band number and sub-slot of an address; subSlot == kNotABand when it is no band slot.
+struct BandRef {
+    int band = 0;
+    int subSlot = kNotABand;
+    bool isBand() const { return subSlot != kNotABand; }
+    bool operator==(const BandRef&) const = default;
+};
+BandRef BandOf(int baseAddress);
+
+// Output page of output channel c (0 Main, 1 Surround, 2 Center, 3 Sub), music mode v, right side.
+int OutputPage(int channel, int musicMode, bool right);
+
+}  // namespace aec
