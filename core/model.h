@@ -44,6 +44,10 @@ public:
     DiagnosticLog diagnosticLog;
     // 1 Chinese (every start), 0 English.
     int languageFlag = 1;
+    // Raised while controls are filled from the stores: values are stored but never sent.
+    bool refreshing = false;
+    // Raised during bulk updates: graph redraw requests are ignored until it drops.
+    bool redrawsSuspended = false;
 
     // Bounds-checked access; reads outside the stores give 0, writes outside are ignored.
     int32_t param(int page, int slot) const;
