@@ -12,6 +12,9 @@ endfunction()
 # aec_test(NAME SOURCES ... [LIBS ...] [LABELS ...] [QT_GUI] [TIMEOUT s])
 # QT_GUI tests run on the offscreen platform, so they need no display.
 function(aec_test name)
+    if(AEC_FUZZ_ONLY)
+        return()  # the fuzz build compiles only the fuzz targets
+    endif()
     cmake_parse_arguments(ARG "QT_GUI" "TIMEOUT" "SOURCES;LIBS;LABELS" ${ARGN})
     add_executable(${name} ${ARG_SOURCES})
     target_link_libraries(${name} PRIVATE ${ARG_LIBS} GTest::gtest GTest::gmock GTest::gtest_main)
