@@ -1,0 +1,71 @@
+#include "presets/preset_folder.h"
+
+#include <algorithm>
+#include <cctype>
+
+namespace aec {
+
+namespace {
+
+// Orders names ignoring ASCII case; names equal but for case keep a fixed order.
+bool CaseInsensitiveLess(const std::string& a, const std::string& b) {
+    const auto lower = [](unsigned char c) { return std::tolower(c); };
+    const bool less = std::lexicographical_compare(
+        a.begin(), a.end(), b.begin(), b.end(),
+        [&](unsigned char x, unsigned char y) { return lower(x) < lower(y); });
+    const bool greater = std::lexicographical_compare(
+        b.begin(), b.end(), a.begin(), a.end(),
+        [&](unsigned char x, unsigned char y) { return lower(x) < lower(y); });
+    return less || (!greater && a < b);
+}
+
+}  // namespace
+
+std::filesystem::path PresetDirectory(const std::filesystem::path& programFolder) {
+    return programFolder / "Mode" / "KMode";
+}
+
+void MakePresetDirectory(const std::filesystem::path& programFolder) {
+    std::error_code ignored;
+    std::filesystem::create_directory(programFolder / "Mode", ignored);
+    std::filesystem::create_directory(PresetDirectory(programFolder), ignored);
+}
+
+std::filesystem::path PresetFilePath(const std::filesystem::path& directory,
+                                     const std::string& name) {
+    return directory / (name + std::string(kPresetExtension));
+}
+
+std::vector<std::string> ListPresetFiles(const std::filesystem::path& directory) {
+    std::vector<std::string> names;
+    std::error_code ec;
+    std::filesystem::directory_iterator it(directory, ec);
+    for (; !ec && it != std::filesystem::directory_iterator(); it.increment(ec)) {
+        std::error_code typeError;
+        if (!it->is_regular_file(typeError)) continue;
+        std::string name = it->path().filename().string();
+        if (name.find(kPresetExtension) != std::string::npos) names.push_back(std::move(name));
+    }
+    std::sort(names.begin(), names.end(), CaseInsensitiveLess);
+    return names;
+}
+
+std::string DisplayName(std::string_view fileName) {
+    constexpr size_t kCut = 5;  // the dot and four characters
+    if (fileName.size() >= kCut && fileName[fileName.size() - kCut] == '.') {
+        fileName.remove_suffix(kCut);
+    }
+    return std::string(fileName);
+}
+
+std::vector<std::string> PresetDisplayNames(const std::filesystem::path& directory) {
+    std::vector<std::string> names = ListPresetFiles(directory);
+    for (std::string& name : names) name = DisplayName(name);
+    return names;
+}
+
+bool IsListedName(const std::vector<std::string>& displayNames, std::string_view name) {
+    return std::find(displayNames.begin(), displayNames.end(), name) != displayNames.end();
+}
+
+}  // namespace aec

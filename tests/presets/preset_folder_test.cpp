@@ -1,0 +1,84 @@
+// The preset folder: where it is, which files it lists, and the names it shows.
+#include "presets/preset_folder.h"
+
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <filesystem>
+#include <fstream>
+
+#include "presets/preset_texts.h"
+
+namespace aec {
+namespace {
+
+TEST(DisplayName, DropsAFourCharacterExtension) {
+    EXPECT_EQ(DisplayName("live.Kvpx"), "live");
+    EXPECT_EQ(DisplayName("live.2024.Kvpx"), "live.2024");
+    // The row click applies the rule once more.
+    EXPECT_EQ(DisplayName(DisplayName("live.2024.Kvpx")), "live");
+    EXPECT_EQ(DisplayName("a.Kvpx.bak"), "a.Kvpx.bak");
+    EXPECT_EQ(DisplayName(".Kvpx"), "");
+    EXPECT_EQ(DisplayName("Kvpx"), "Kvpx");
+    EXPECT_EQ(DisplayName("x.Kv"), "x.Kv");
+}
+
+TEST(PresetPaths, LiveUnderTheProgramFolder) {
+    EXPECT_EQ(PresetDirectory("/opt/aec"), std::filesystem::path("/opt/aec/Mode/KMode"));
+    EXPECT_EQ(PresetFilePath("/d", " My set "), std::filesystem::path("/d/ My set .Kvpx"));
+}
+
+TEST(PresetTexts, FollowTheLanguageFlag) {
+    EXPECT_EQ(PresetMessage(PresetError::kNotFound, 1), "文件不存在");
+    EXPECT_EQ(PresetMessage(PresetError::kNotFound, 0), "File not find!");
+    EXPECT_EQ(PresetMessage(PresetError::kFormat, 0), "File format error!");
+    EXPECT_EQ(PresetMessage(PresetError::kCorrupted, 1), "数据文件损坏!");
+    EXPECT_EQ(PresetMessage(PresetError::kCorrupted, 0), "Data file is corrupted!");
+    EXPECT_EQ(OverwriteQuestion(1).caption, "*系统提示*");
+    EXPECT_EQ(OverwriteQuestion(0).text, "File already exists, overwrite it right?");
+    EXPECT_EQ(LoadQuestion("a", 0).text, "Load File Data：a ?");
+    EXPECT_EQ(LoadQuestion("a", 1).text, "加载模式：a ?");
+    EXPECT_EQ(LoadQuestion("a", 1).caption, "Confirm");
+}
+
+class PresetFolder : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        m_program = std::filesystem::temp_directory_path() /
+                    ("aec-folder-test-" + std::to_string(::getpid()));
+        std::filesystem::remove_all(m_program);
+        std::filesystem::create_directories(m_program);
+    }
+    void TearDown() override { std::filesystem::remove_all(m_program); }
+    void Touch(const std::string& name) { std::ofstream(PresetDirectory(m_program) / name); }
+    std::filesystem::path m_program;
+};
+
+TEST_F(PresetFolder, IsCreatedOnceAndListsNothingWhenEmpty) {
+    EXPECT_TRUE(ListPresetFiles(PresetDirectory(m_program)).empty());  // not there yet
+    MakePresetDirectory(m_program);
+    MakePresetDirectory(m_program);
+    EXPECT_TRUE(std::filesystem::is_directory(PresetDirectory(m_program)));
+    EXPECT_TRUE(PresetDisplayNames(PresetDirectory(m_program)).empty());
+}
+
+TEST_F(PresetFolder, ListsMatchingFilesSortedIgnoringCase) {
+    MakePresetDirectory(m_program);
+    for (const char* name : {"beta.Kvpx", "Alpha.Kvpx", "alpha2.Kvpx", "live.2024.Kvpx",
+                             "old.Kvpx.bak", "notes.txt", "x.kvpx", "Zed.Kvpx"}) {
+        Touch(name);
+    }
+    std::filesystem::create_directory(PresetDirectory(m_program) / "dir.Kvpx");
+    const auto dir = PresetDirectory(m_program);
+    EXPECT_EQ(ListPresetFiles(dir),
+              (std::vector<std::string>{"Alpha.Kvpx", "alpha2.Kvpx", "beta.Kvpx", "live.2024.Kvpx",
+                                        "old.Kvpx.bak", "Zed.Kvpx"}));
+    const std::vector<std::string> names = PresetDisplayNames(dir);
+    EXPECT_EQ(names, (std::vector<std::string>{"Alpha", "alpha2", "beta", "live.2024",
+                                               "old.Kvpx.bak", "Zed"}));
+    EXPECT_TRUE(IsListedName(names, "beta"));
+    EXPECT_FALSE(IsListedName(names, "Beta"));
+}
+
+}  // namespace
+}  // namespace aec
