@@ -156,17 +156,24 @@ PresetResult LoadPresetText(std::string_view fileText, Model& model) {
     return parsed.result;
 }
 
-PresetResult LoadPresetFile(const std::filesystem::path& path, Model& model) {
+ParsedPreset ParsePresetFile(const std::filesystem::path& path) {
+    const ParsedPreset notFound{{PresetError::kNotFound, -1}, {}};
     std::error_code ec;
-    if (!std::filesystem::is_regular_file(path, ec)) return {PresetError::kNotFound, -1};
+    if (!std::filesystem::is_regular_file(path, ec)) return notFound;
     const std::uintmax_t size = std::filesystem::file_size(path, ec);
-    if (ec) return {PresetError::kNotFound, -1};
-    if (size > kMaxPresetFileBytes) return {PresetError::kCorrupted, -1};
+    if (ec) return notFound;
+    if (size > kMaxPresetFileBytes) return {{PresetError::kCorrupted, -1}, {}};
     std::ifstream in(path, std::ios::binary);
-    if (!in) return {PresetError::kNotFound, -1};
+    if (!in) return notFound;
     const std::string text((std::istreambuf_iterator<char>(in)), {});
-    if (in.bad()) return {PresetError::kNotFound, -1};
-    return LoadPresetText(text, model);
+    if (in.bad()) return notFound;
+    return ParsePreset(text);
+}
+
+PresetResult LoadPresetFile(const std::filesystem::path& path, Model& model) {
+    const ParsedPreset parsed = ParsePresetFile(path);
+    if (parsed.result.ok()) ApplyPreset(parsed.records, model);
+    return parsed.result;
 }
 
 PresetResult SavePresetFile(const std::filesystem::path& path, const Model& model) {

@@ -50,6 +50,9 @@ ParsedPreset ParsePreset(std::string_view fileText);
 // diagnostic log. ViewStore is left for the next refresh.
 void ApplyPreset(const std::vector<PresetRecord>& records, Model& model);
 
+// Reads a file and checks it like ParsePreset; kNotFound when it cannot be read.
+ParsedPreset ParsePresetFile(const std::filesystem::path& path);
+
 // Parses and, when the whole text is sound, applies it; on any error the Model is unchanged.
 PresetResult LoadPresetText(std::string_view fileText, Model& model);
 // Reads the file and loads it like LoadPresetText; kNotFound when it cannot be read.

@@ -1,0 +1,99 @@
+// The aec-preset tool, run as users run it.
+#include <gtest/gtest.h>
+
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "presets/preset_codec.h"
+#include "presets/preset_file.h"
+#include "run_tool.h"
+
+namespace aec {
+namespace {
+
+using testing::RunTool;
+using testing::Slurp;
+
+std::vector<std::string> Lines(const std::string& text) {
+    std::vector<std::string> lines;
+    std::istringstream in(text);
+    for (std::string line; std::getline(in, line);) lines.push_back(line);
+    return lines;
+}
+
+class PresetTool : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        m_dir = std::filesystem::temp_directory_path() /
+                ("aec-tool-test-" + std::to_string(::getpid()));
+        std::filesystem::remove_all(m_dir);
+        std::filesystem::create_directories(m_dir);
+    }
+    void TearDown() override { std::filesystem::remove_all(m_dir); }
+    std::string Path(const std::string& name) const { return "'" + (m_dir / name).string() + "'"; }
+    testing::ToolRun Run(const std::string& args) const { return RunTool(args, m_dir); }
+    std::filesystem::path m_dir;
+};
+
+TEST_F(PresetTool, InitWritesTheStartUpStateThatShowLists) {
+    ASSERT_EQ(Run("init " + Path("start.Kvpx")).exitCode, 0);
+    Model startUp;
+    startUp.ResetEqBands(kAllPages);
+    EXPECT_EQ(Slurp(m_dir / "start.Kvpx"), PresetFileText(startUp));
+
+    const testing::ToolRun show = Run("show " + Path("start.Kvpx"));
+    EXPECT_EQ(show.exitCode, 0);
+    EXPECT_EQ(show.err, "");
+    const std::vector<std::string> lines = Lines(show.out);
+    ASSERT_EQ(lines.size(), 1879u);
+    EXPECT_EQ(lines[0], "0 0 0");
+    EXPECT_EQ(lines[7], "0 7 360");    // low-pass starts at 20200 Hz
+    EXPECT_EQ(lines[10], "0 10 1");    // first music band is a PEQ
+    EXPECT_EQ(lines[87], "0 87 120");  // right music band at 0 dB
+    EXPECT_EQ(lines[164], "0 164 0");
+    EXPECT_EQ(lines[165], "1 0 0");
+    EXPECT_EQ(lines[1878], "30 20 0");
+}
+
+TEST_F(PresetTool, ShowRejectsDamagedFilesWithTheEditorsMessage) {
+    ASSERT_EQ(Run("init " + Path("a.Kvpx")).exitCode, 0);
+    // One record line deleted.
+    std::ofstream cut(m_dir / "cut.Kvpx", std::ios::binary);
+    const std::string text = Slurp(m_dir / "a.Kvpx");
+    const std::vector<std::string_view> lines = SplitLines(text);
+    for (size_t n = 0; n < lines.size(); ++n) {
+        if (n != 500) cut << lines[n] << "\r\n";
+    }
+    cut.close();
+    std::ofstream(m_dir / "foreign.Kvpx", std::ios::binary) << ScrambleLine("Vq 1") << "\r\n"
+                                                            << ScrambleLine("Lorvi 106") << "\r\n";
+
+    const struct {
+        std::string file;
+        std::string message;
+    } cases[] = {
+        {"cut.Kvpx", "Data file is corrupted!\n"},
+        {"foreign.Kvpx", "File format error!\n"},
+        {"missing.Kvpx", "File not find!\n"},
+    };
+    for (const auto& c : cases) {
+        const testing::ToolRun run = Run("show " + Path(c.file));
+        EXPECT_EQ(run.exitCode, 1) << c.file;
+        EXPECT_EQ(run.err, c.message) << c.file;
+        EXPECT_EQ(run.out, "") << c.file;
+    }
+}
+
+TEST_F(PresetTool, InitIntoAMissingFolderFailsAndUsageErrorsExitTwo) {
+    const testing::ToolRun init = Run("init " + Path("none/x.Kvpx"));
+    EXPECT_EQ(init.exitCode, 1);
+    EXPECT_EQ(init.err, "Cannot write the file!\n");
+    EXPECT_EQ(Run("").exitCode, 2);
+    EXPECT_EQ(Run("frobnicate x").exitCode, 2);
+    EXPECT_EQ(Run("show").exitCode, 2);
+    EXPECT_NE(Run("show a b").err.find("usage:"), std::string::npos);
+}
+
+}  // namespace
+}  // namespace aec

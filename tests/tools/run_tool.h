@@ -1,0 +1,40 @@
+#pragma once
+// Runs the built aec-preset binary and captures what it prints.
+
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <string>
+
+namespace aec::testing {
+
+struct ToolRun {
+    int exitCode = -1;
+    std::string out;
+    std::string err;
+};
+
+inline std::string Slurp(const std::filesystem::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    return std::string((std::istreambuf_iterator<char>(in)), {});
+}
+
+// `args` is appended to the command line as given, so callers quote what needs quoting.
+inline ToolRun RunTool(const std::string& args, const std::filesystem::path& scratch) {
+    const auto out = scratch / "stdout.txt";
+    const auto err = scratch / "stderr.txt";
+    const std::string command = std::string("'") + AEC_PRESET_BIN + "' " + args + " >'" +
+                                out.string() + "' 2>'" + err.string() + "'";
+    const int status = std::system(command.c_str());
+    ToolRun run;
+    run.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    run.out = Slurp(out);
+    run.err = Slurp(err);
+    return run;
+}
+
+}  // namespace aec::testing
