@@ -1,0 +1,75 @@
+#include "eq/graph_picture.h"
+
+#include <QPainter>
+#include <QRadialGradient>
+
+#include "eq/response_graph.h"
+
+namespace aec {
+
+namespace {
+
+void PaintAxisLabels(QPainter& p, const AxisLabels& labels) {
+    p.setFont(AxisLabelFont());
+    p.setPen(QColor::fromRgb(kAxisLabelColour));
+    for (const AxisLabel& l : labels) {
+        const int align = Qt::AlignVCenter |
+                          (l.align == AxisLabel::Align::kRight ? Qt::AlignRight : Qt::AlignHCenter);
+        p.drawText(QRect(l.left, l.top, l.width, l.height), align, QString::fromStdString(l.text));
+    }
+}
+
+void PaintCaption(QPainter& p, const ResponseGraph& graph) {
+    const CaptionPlacement& c = graph.caption();
+    if (!c.visible) return;
+    const QPoint origin = graph.plotOrigin();
+    const QString text = QString::fromStdString(CaptionDisplayText(c.text));
+    p.setFont(CaptionFont());
+    p.setPen(QColor::fromRgb(kCaptionColour));
+    const QRect box =
+        p.fontMetrics().boundingRect(QRect(0, 0, 10000, 10000), Qt::AlignHCenter, text);
+    p.drawText(QRect(origin.x() + c.left, origin.y() + c.top, box.width(), box.height()),
+               Qt::AlignHCenter, text);
+}
+
+}  // namespace
+
+QImage MarkerImage() {
+    QImage image(kMarkerSize, kMarkerSize, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    QPainter p(&image);
+    p.setRenderHint(QPainter::Antialiasing, true);
+    // Lit from the upper left: a pale spot fading into the marker orange.
+    QRadialGradient shade(QPointF(4.5, 4.5), 9.0);
+    shade.setColorAt(0.0, QColor(255, 226, 170));
+    shade.setColorAt(0.45, QColor::fromRgb(kMarkerColour));
+    shade.setColorAt(1.0, QColor(214, 126, 0));
+    p.setPen(Qt::NoPen);
+    p.setBrush(shade);
+    p.drawEllipse(QRectF(0.5, 0.5, kMarkerSize - 1.0, kMarkerSize - 1.0));
+    return image;
+}
+
+QImage PaintGraphPicture(const ResponseGraph& graph) {
+    const QImage& plot = graph.plot();
+    const QPoint origin = graph.plotOrigin();
+    QImage picture(plot.width() + kOuterExtraWidth, plot.height() + kOuterExtraHeight,
+                   QImage::Format_RGB32);
+    picture.fill(Qt::white);
+    QPainter p(&picture);
+    p.drawImage(origin, plot);
+    PaintAxisLabels(p, graph.axisLabels());
+
+    // Markers sit on the plot's panel and are clipped by it.
+    p.save();
+    p.setClipRect(QRect(origin, plot.size()));
+    const QImage marker = MarkerImage();
+    for (const MarkerPlacement& m : graph.markers()) {
+        if (m.visible) p.drawImage(origin + QPoint(m.left, m.top), marker);
+    }
+    PaintCaption(p, graph);
+    p.restore();
+    return picture;
+}
+
+}  // namespace aec

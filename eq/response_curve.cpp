@@ -1,0 +1,41 @@
+#include "eq/response_curve.h"
+
+#include <QImage>
+#include <QPainter>
+#include <QPen>
+
+namespace aec {
+
+namespace {
+
+QPointF At(const PlotPoint& p) { return QPointF(p.x, p.y); }
+
+}  // namespace
+
+QPainterPath CardinalSpline(const PlotPoint* points, int count, double tension) {
+    QPainterPath path;
+    if (count <= 0) return path;
+    path.moveTo(At(points[0]));
+    const double k = tension / 3.0;
+    for (int i = 0; i + 1 < count; ++i) {
+        const QPointF before = At(points[i > 0 ? i - 1 : 0]);
+        const QPointF from = At(points[i]);
+        const QPointF to = At(points[i + 1]);
+        const QPointF after = At(points[i + 2 < count ? i + 2 : count - 1]);
+        path.cubicTo(from + k * (to - before), to - k * (after - from), to);
+    }
+    return path;
+}
+
+void DrawResponseCurve(QImage& plot, const PointsPolyline& points) {
+    QPainter painter(&plot);
+    painter.setRenderHint(QPainter::Antialiasing, true);
+    QPen pen(QColor::fromRgb(kCurveColour), kCurvePenWidth);
+    pen.setCapStyle(Qt::FlatCap);
+    pen.setJoinStyle(Qt::RoundJoin);
+    painter.setPen(pen);
+    painter.setBrush(Qt::NoBrush);
+    painter.drawPath(CardinalSpline(points.data(), kDrawnCurvePoints, kCurveTension));
+}
+
+}  // namespace aec

@@ -1,0 +1,28 @@
+#pragma once
+// Drawing of the summed response curve: a cardinal spline through the curve's screen points.
+
+#include <QPainterPath>
+#include <QRgb>
+
+#include "eq/graph_layout.h"
+
+class QImage;
+
+namespace aec {
+
+inline constexpr QRgb kCurveColour = qRgb(255, 102, 0);
+inline constexpr double kCurvePenWidth = 1.8;
+inline constexpr double kCurveTension = 0.4;
+// The last grid point is stored with the others but the curve ends one point before it.
+inline constexpr int kDrawnCurvePoints = ResponseGrid::kPoints - 1;
+
+// Cardinal spline through points[0..count-1] as cubic Beziers: between P(i) and P(i+1) the
+// control points are P(i) + t/3 (P(i+1) - P(i-1)) and P(i+1) - t/3 (P(i+2) - P(i)), with the
+// end points standing in for their missing neighbours. This is how GDI+ draws DrawCurve.
+QPainterPath CardinalSpline(const PlotPoint* points, int count, double tension);
+
+// Strokes the curve of the first 462 points onto the plot, anti-aliased, 1.8 px, curve colour.
+// Points outside the plot are drawn where they fall and clipped by the image.
+void DrawResponseCurve(QImage& plot, const PointsPolyline& points);
+
+}  // namespace aec

@@ -1,0 +1,161 @@
+#include "eq/response_graph.h"
+
+#include <QFontMetrics>
+#include <QPainter>
+#include <algorithm>
+#include <cstring>
+
+#include "core/model.h"
+#include "eq/response_curve.h"
+
+namespace aec {
+
+namespace {
+
+constexpr int kMinPlotSide = 2;  // keeps the level mapping defined (H - 1 > 0)
+
+constexpr std::array<double, 3> kStrongColumns = {100, 1000, 10000};
+constexpr std::array<double, 25> kMinorColumns = {
+    20,  30,  40,  50,   60,   70,   80,   90,   200,  300,  400,  500,  600,
+    700, 800, 900, 2000, 3000, 4000, 5000, 6000, 7000, 8000, 9000, 20000};
+
+QSize Bounded(QSize s) {
+    return {std::max(s.width(), kMinPlotSide), std::max(s.height(), kMinPlotSide)};
+}
+
+QImage BlankPlot(QSize size) {
+    QImage image(size, QImage::Format_RGB32);
+    image.fill(kGraphBackgroundColour);
+    return image;
+}
+
+// Lines of even thickness straddle their coordinate: a 2-pixel line also covers the pixel
+// before it, as the editor's pen has always drawn them.
+int StartOf(int at, int thickness) { return at - thickness / 2; }
+
+void Column(QPainter& p, int x, int thickness, int height, QRgb colour) {
+    p.fillRect(QRect(StartOf(x, thickness), 0, thickness, height), QColor::fromRgb(colour));
+}
+
+void Row(QPainter& p, int y, int width, int thickness, QRgb colour) {
+    p.fillRect(QRect(0, StartOf(y, thickness), width, thickness), QColor::fromRgb(colour));
+}
+
+}  // namespace
+
+QFont CaptionFont() {
+    QFont font(QStringLiteral("Arial Narrow"));
+    font.setPixelSize(13);
+    font.setBold(true);
+    return font;
+}
+
+QFont AxisLabelFont() {
+    QFont font(QStringLiteral("Arial"));
+    font.setPixelSize(11);
+    return font;
+}
+
+ResponseGraph::ResponseGraph(const Model& model, QSize plotSize)
+    : m_model(model),
+      m_plot(BlankPlot(Bounded(plotSize))),
+      m_geometry(m_plot.width(), m_plot.height()) {
+    m_caption.text = kDesignCaptionText;
+}
+
+void ResponseGraph::resizePlot(QSize size) { m_plot = BlankPlot(Bounded(size)); }
+
+void ResponseGraph::BuildGraphBackground(int mode) {
+    if (mode == kBackgroundCreate || mode == kBackgroundRebuild) {
+        m_geometry = PlotGeometry(m_plot.width(), m_plot.height());
+        m_plot.fill(kGraphBackgroundColour);
+        paintGrid();
+        m_background = m_plot.copy();
+        m_labels = PlaceAxisLabels(m_geometry, m_origin.x(), m_origin.y());
+        if (mode == kBackgroundCreate) m_labelsCreated = true;
+    }
+    restoreBackground();
+}
+
+void ResponseGraph::paintGrid() {
+    const PlotGeometry& g = m_geometry;
+    const int w = g.width();
+    const int h = g.height();
+    QPainter p(&m_plot);
+    for (int level = kLevelBottom; level <= kLevelTop; level += 3) {
+        const bool strong = level == kLevelBottom || level == 0 || level == kLevelTop;
+        Row(p, PixelRound(g.y(level)), w, 1, strong ? kStrongGridColour : kMinorGridColour);
+    }
+    Column(p, 0, 2, h, kStrongGridColour);
+    for (double hz : kStrongColumns) Column(p, PixelRound(g.x(hz)), 2, h, kStrongGridColour);
+    for (double hz : kMinorColumns) Column(p, PixelRound(g.x(hz)), 1, h, kMinorGridColour);
+    Column(p, PixelRound(ResponseGrid::kIntervals * g.pixelsPerStep() - 1), 1, h, kMinorGridColour);
+    Row(p, PixelRound(g.y(kLevelTop)) + 1, w, 2, kStrongGridColour);
+    Row(p, PixelRound(g.y(kLevelBottom)), w, 2, kStrongGridColour);
+}
+
+void ResponseGraph::restoreBackground() {
+    if (m_background.size() != m_plot.size() || m_background.format() != m_plot.format()) {
+        m_plot.fill(kGraphBackgroundColour);
+        return;
+    }
+    // Copy into the existing plot so a redraw allocates nothing.
+    std::memcpy(m_plot.bits(), m_background.constBits(), m_plot.sizeInBytes());
+}
+
+void ResponseGraph::DrawPageResponse(int index, int page) {
+    if (index < 0 || index > kAllPoints || page < 0 || page >= kPage28) return;
+    if (m_model.redrawsSuspended) return;
+
+    m_counts = CurveSourcesOfPage(m_model, index, page, m_sources);
+    if (index == kAllPoints) ShowPageMarkers(m_counts, m_markers);
+    const int last = m_counts.last();
+    BuildGraphBackground(kBackgroundRestore);
+
+    for (int e = 0; e <= last; ++e) {
+        if (index != kAllPoints && index != e) continue;
+        CurveSource& source = m_sources[e];
+        ComputeEntryCurve(source);
+        if (m_dragging) continue;
+        const int marker = MarkerOfEntry(e, m_counts);
+        const bool visible = m_markers[marker].visible;
+        m_markers[marker] = MarkerAt(m_geometry, source.frequency, source.gain);
+        m_markers[marker].visible = visible;
+    }
+
+    if (index == kAllPoints) {
+        m_caption.visible = false;
+    } else if (index <= last) {
+        updateCaption(index);
+    }
+
+    if (m_underlay) m_underlay(m_plot, m_geometry);
+    CurvePoints(m_geometry, SumCurves(m_sources, m_counts), m_points);
+    DrawCurve();
+}
+
+void ResponseGraph::updateCaption(int entry) {
+    const CurveSource& source = m_sources[entry];
+    m_caption.text = CaptionText(KindOfEntry(entry, m_counts), source);
+    m_caption.visible = true;
+    const QSize size = captionSize(m_caption.text);
+    PlaceCaption(m_markers[MarkerOfEntry(entry, m_counts)], size.width(), size.height(),
+                 source.gain, m_caption);
+}
+
+QSize ResponseGraph::captionSize(const std::string& text) const {
+    if (m_captionSizer) return m_captionSizer(text);
+    const QFontMetrics metrics(CaptionFont());
+    const QString lines = QString::fromStdString(CaptionDisplayText(text));
+    return metrics.boundingRect(QRect(0, 0, 10000, 10000), Qt::AlignHCenter, lines).size();
+}
+
+void ResponseGraph::moveMarker(int marker, int left, int top) {
+    if (marker < 0 || marker >= kPointCount) return;
+    m_markers[marker].left = left;
+    m_markers[marker].top = top;
+}
+
+void ResponseGraph::DrawCurve() { DrawResponseCurve(m_plot, m_points); }
+
+}  // namespace aec

@@ -1,0 +1,113 @@
+#pragma once
+// The response graph of the page on show: grid background, summed curve, point markers,
+// caption and axis labels. It renders the plot into a QImage and hands out the placements of
+// markers and labels as data, so a window can move its widgets and a tool can paint them.
+
+#include <QFont>
+#include <QImage>
+#include <QPoint>
+#include <QRgb>
+#include <QSize>
+#include <functional>
+#include <string>
+
+#include "eq/curve_sources.h"
+#include "eq/graph_layout.h"
+#include "eq/plot_geometry.h"
+
+namespace aec {
+
+class Model;
+
+inline constexpr QRgb kGraphBackgroundColour = qRgb(238, 238, 238);
+inline constexpr QRgb kStrongGridColour = qRgb(210, 210, 210);
+inline constexpr QRgb kMinorGridColour = qRgb(220, 220, 220);
+inline constexpr QRgb kAxisLabelColour = qRgb(161, 161, 161);
+inline constexpr QRgb kCaptionColour = qRgb(243, 152, 0);
+
+// Caption text as first designed, before any point is selected.
+inline constexpr const char* kDesignCaptionText = "+12dB\rQ:128.00\r12000.00Hz";
+
+// "Arial Narrow" bold, 13 pixels high, the caption's font.
+QFont CaptionFont();
+// The axis labels' font.
+QFont AxisLabelFont();
+
+// Modes of BuildGraphBackground.
+enum BackgroundMode : int {
+    kBackgroundCreate = 0,   // build the grid and create the axis labels (start-up)
+    kBackgroundRebuild = 1,  // rebuild the grid and re-place the labels (after a resize)
+    kBackgroundRestore = 2,  // copy the stored grid onto the plot
+};
+
+class ResponseGraph {
+  public:
+    // Design position of the plot on the outer panel.
+    static constexpr QPoint kDesignPlotOrigin{48, 35};
+
+    // Size of the caption for a given text (lines separated by carriage returns).
+    using CaptionSizer = std::function<QSize(const std::string& text)>;
+    // Paints into the plot after the grid and before the curve (the spectrum analyser).
+    using Underlay = std::function<void(QImage& plot, const PlotGeometry& geometry)>;
+
+    explicit ResponseGraph(const Model& model, QSize plotSize = {PlotGeometry::kDesignWidth,
+                                                                 PlotGeometry::kDesignHeight});
+
+    // New plot size; the plot is cleared. Follow with BuildGraphBackground(kBackgroundRebuild).
+    void resizePlot(QSize size);
+    // Where the plot's top-left corner sits on the outer panel, for the axis labels.
+    void setPlotOrigin(QPoint origin) { m_origin = origin; }
+    QPoint plotOrigin() const { return m_origin; }
+
+    // Builds, rebuilds or restores the grid background (BackgroundMode).
+    void BuildGraphBackground(int mode);
+    // Redraws point `index` (0..21) or every point (100) of a page. Ignored above 100, for
+    // pages 28 and up, and while the model suspends redraws.
+    void DrawPageResponse(int index, int page);
+    // Strokes the curve from the stored points again (after a spectrum frame).
+    void DrawCurve();
+
+    // While a marker is dragged, redraws leave every marker where the mouse put it.
+    void setDragInProgress(bool dragging) { m_dragging = dragging; }
+    // Records where the mouse moved a marker, so the caption follows it during a drag.
+    void moveMarker(int marker, int left, int top);
+    bool dragInProgress() const { return m_dragging; }
+    void setUnderlay(Underlay underlay) { m_underlay = std::move(underlay); }
+    // Replaces the font metrics used to size the caption (a window may measure its label).
+    void setCaptionSizer(CaptionSizer sizer) { m_captionSizer = std::move(sizer); }
+
+    const QImage& plot() const { return m_plot; }
+    const QImage& background() const { return m_background; }
+    const PlotGeometry& geometry() const { return m_geometry; }
+    const CurveSourceTable& sources() const { return m_sources; }
+    const PageCurveCounts& counts() const { return m_counts; }
+    const MarkerPlacements& markers() const { return m_markers; }
+    const CaptionPlacement& caption() const { return m_caption; }
+    const AxisLabels& axisLabels() const { return m_labels; }
+    bool axisLabelsCreated() const { return m_labelsCreated; }
+    const PointsPolyline& points() const { return m_points; }
+
+  private:
+    void paintGrid();
+    void restoreBackground();
+    void updateCaption(int entry);
+    QSize captionSize(const std::string& text) const;
+
+    const Model& m_model;
+    QImage m_plot;
+    QImage m_background;
+    PlotGeometry m_geometry;
+    QPoint m_origin = kDesignPlotOrigin;
+    CurveSourceTable m_sources{};
+    PageCurveCounts m_counts;
+    MarkerPlacements m_markers{};
+    CaptionPlacement m_caption;
+    AxisLabels m_labels{};
+    bool m_labelsCreated = false;
+    PointsPolyline m_points{};
+    bool m_dragging = false;
+    Underlay m_underlay;
+    CaptionSizer m_captionSizer;
+};
+
+}  // namespace aec
