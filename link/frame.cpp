@@ -1,0 +1,78 @@
+#include "link/frame.h"
+
+#include <algorithm>
+#include <string>
+
+namespace aec {
+
+uint8_t FrameChecksum(std::span<const uint8_t> frame) {
+    unsigned sum = kStartByte;
+    // Command, address and payload: bytes 3 .. size - 2 (the last byte is the checksum).
+    for (size_t i = 3; i + 1 < frame.size(); ++i) sum += frame[i];
+    return static_cast<uint8_t>(sum);
+}
+
+Bytes BuildFrame(uint8_t command, int address, std::span<const uint8_t> payload) {
+    const size_t size = std::min<size_t>(payload.size(), kMaxPayload);
+    Bytes frame;
+    frame.reserve(size + 7);
+    const ByteSplit addr = SplitWord(address);
+    frame.push_back(kStartByte);
+    frame.push_back(kSecondByte);
+    frame.push_back(static_cast<uint8_t>(size + 4));
+    frame.push_back(command);
+    frame.push_back(addr.high);
+    frame.push_back(addr.low);
+    frame.insert(frame.end(), payload.begin(), payload.begin() + static_cast<ptrdiff_t>(size));
+    frame.push_back(0);
+    frame.back() = FrameChecksum(frame);
+    return frame;
+}
+
+Bytes BuildValueFrame(uint8_t command, int address, int value) {
+    const ByteSplit v = SplitWord(value);
+    const std::array<uint8_t, 2> payload = {v.low, v.high};
+    return BuildFrame(command, address, payload);
+}
+
+std::array<uint8_t, kSaveModeRecordSize> SaveModeRecord(std::string_view text) {
+    std::array<uint8_t, kSaveModeRecordSize> record;
+    record.fill(' ');
+    const size_t n = std::min(text.size(), record.size());
+    std::copy_n(reinterpret_cast<const uint8_t*>(text.data()), n, record.begin());
+    return record;
+}
+
+Bytes SaveModeText(int modeIndex, std::string_view name) {
+    Bytes text(2 + name.size());
+    text[0] = static_cast<uint8_t>(modeIndex);
+    std::copy(name.begin(), name.end(), text.begin() + 2);
+    return text;
+}
+
+Bytes PageUploadPayload(int page, int firstSlot, std::span<const int32_t> values) {
+    Bytes payload;
+    payload.reserve(2 + 2 * values.size());
+    payload.push_back(static_cast<uint8_t>(page));
+    payload.push_back(static_cast<uint8_t>(firstSlot * 2));
+    for (int32_t value : values) {
+        const ByteSplit v = SplitWord(value);
+        payload.push_back(v.low);
+        payload.push_back(v.high);
+    }
+    return payload;
+}
+
+std::string HexBytes(std::span<const uint8_t> bytes) {
+    static constexpr char kDigits[] = "0123456789ABCDEF";
+    std::string text;
+    text.reserve(bytes.size() * 3);
+    for (uint8_t b : bytes) {
+        if (!text.empty()) text.push_back(' ');
+        text.push_back(kDigits[b >> 4]);
+        text.push_back(kDigits[b & 0x0F]);
+    }
+    return text;
+}
+
+}  // namespace aec

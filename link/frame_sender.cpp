@@ -1,0 +1,81 @@
+#include "link/frame_sender.h"
+
+#include <algorithm>
+#include <array>
+
+#include "core/pages.h"
+
+namespace aec {
+
+PortError FrameSender::WriteIfOpen(std::span<const uint8_t> bytes) {
+    if (!m_port.isOpen()) return PortError::kNotOpen;
+    return m_port.write(bytes);
+}
+
+void FrameSender::SendValueFrame(uint8_t command, int address, int value) {
+    const Bytes frame = BuildValueFrame(command, address, value);
+    (void)WriteIfOpen(frame);
+}
+
+PortError FrameSender::SendFrame(uint8_t command, int address, std::span<const uint8_t> payload) {
+    return WriteIfOpen(BuildFrame(command, address, payload));
+}
+
+void FrameSender::SendLinkCode(int code) {
+    SendValueFrame(kWriteCommand, kLinkControlAddress, code);
+}
+
+PortError FrameSender::SendTextFrame(int address, std::string_view text) {
+    if (address == kSaveModeAddress) {
+        const auto record = SaveModeRecord(text);
+        return SendFrame(kWriteCommand, address, record);
+    }
+    const auto* bytes = reinterpret_cast<const uint8_t*>(text.data());
+    return SendFrame(kWriteCommand, address, std::span<const uint8_t>(bytes, text.size()));
+}
+
+void FrameSender::SendPageRequest(int page) {
+    SendValueFrame(kReadCommand, kPageRequestAddress, page);
+}
+
+PortError FrameSender::SendNameRequest(int modeIndex, LinkState& state) {
+    state.nameAskedLast = modeIndex;
+    const std::array<uint8_t, 2> payload = {static_cast<uint8_t>(modeIndex), 0x00};
+    return SendFrame(kReadCommand, kModeNameAddress, payload);
+}
+
+PortError FrameSender::SendValueRequest(int address) {
+    return SendFrame(kReadCommand, address, {});
+}
+
+std::vector<Bytes> FrameSender::PageUploadFrames(const Model& model, int page) {
+    std::vector<Bytes> frames;
+    if (page < 0 || page >= kPageCount) return frames;
+    const PageRow& row = model.paramStore[page];
+    auto part = [&](int first, int end) {
+        const std::span<const int32_t> values(row.data() + first, static_cast<size_t>(end - first));
+        frames.push_back(
+            BuildFrame(kWriteCommand, kPageUploadAddress, PageUploadPayload(page, first, values)));
+    };
+    const int count = PageSlotCount(page);
+    if (page == kPageMusic) {
+        // 164 values do not fit one frame.
+        part(0, kPageZeroSplitSlot);
+        part(kPageZeroSplitSlot, count);
+    } else {
+        part(0, count);
+    }
+    return frames;
+}
+
+PortError FrameSender::SendPageUpload(const Model& model, int page,
+                                      const std::function<void()>& gap) {
+    const std::vector<Bytes> frames = PageUploadFrames(model, page);
+    for (size_t i = 0; i < frames.size(); ++i) {
+        if (i > 0 && gap) gap();
+        if (const PortError e = WriteIfOpen(frames[i]); e != PortError::kNone) return e;
+    }
+    return PortError::kNone;
+}
+
+}  // namespace aec

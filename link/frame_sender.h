@@ -1,0 +1,47 @@
+#pragma once
+// Builds frames and writes them to the port; every sender checks that the port is open first.
+
+#include <functional>
+#include <span>
+#include <string_view>
+#include <vector>
+
+#include "core/model.h"
+#include "link/frame.h"
+#include "link/link_state.h"
+#include "link/serial_port.h"
+
+namespace aec {
+
+class FrameSender {
+  public:
+    explicit FrameSender(SerialPort& port) : m_port(port) {}
+
+    // One value frame; a write failure is swallowed (the link's supervision notices it).
+    void SendValueFrame(uint8_t command, int address, int value);
+    // A frame with any payload (at most kMaxPayload bytes); the failure goes to the caller.
+    PortError SendFrame(uint8_t command, int address, std::span<const uint8_t> payload);
+    // The probe, keep-alive or disconnect code to the link control address.
+    void SendLinkCode(int code);
+    // A text as the payload of a write frame; at the save-mode address exactly 22 bytes.
+    PortError SendTextFrame(int address, std::string_view text);
+
+    // Read requests of a full load: one page, one mode name (remembered for the reply), or one
+    // value of page 30 (a frame without payload).
+    void SendPageRequest(int page);
+    PortError SendNameRequest(int modeIndex, LinkState& state);
+    PortError SendValueRequest(int address);
+
+    // The page upload frames of a page from ParamStore: one frame, or two for page 0.
+    static std::vector<Bytes> PageUploadFrames(const Model& model, int page);
+    // Sends them; `gap` runs between the two frames of page 0 (the processor wants a short
+    // pause there, kPageZeroGapMs).
+    PortError SendPageUpload(const Model& model, int page, const std::function<void()>& gap = {});
+
+  private:
+    PortError WriteIfOpen(std::span<const uint8_t> bytes);
+
+    SerialPort& m_port;
+};
+
+}  // namespace aec

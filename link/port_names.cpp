@@ -1,0 +1,13 @@
+#include "link/port_names.h"
+
+#include <algorithm>
+
+namespace aec {
+
+std::vector<std::string> SortPortNames(std::vector<std::string> names) {
+    std::sort(names.begin(), names.end());
+    names.erase(std::unique(names.begin(), names.end()), names.end());
+    return names;
+}
+
+}  // namespace aec

@@ -1,0 +1,130 @@
+#include "link/qt_serial_port.h"
+
+#include <QDeadlineTimer>
+
+namespace aec {
+
+namespace {
+
+PortError OpenError(QSerialPort::SerialPortError error) {
+    switch (error) {
+        case QSerialPort::DeviceNotFoundError:
+            return PortError::kNotFound;
+        case QSerialPort::PermissionError:
+            return PortError::kBusy;
+        default:
+            return PortError::kIo;
+    }
+}
+
+// Clears the flag when a blocking call ends, however it ends.
+class BlockingScope {
+  public:
+    explicit BlockingScope(bool& flag) : m_flag(flag) { m_flag = true; }
+    ~BlockingScope() { m_flag = false; }
+    BlockingScope(const BlockingScope&) = delete;
+    BlockingScope& operator=(const BlockingScope&) = delete;
+
+  private:
+    bool& m_flag;
+};
+
+}  // namespace
+
+QtSerialPort::QtSerialPort() {
+    m_port.setPortName(QString::fromLatin1(kInitialPortName));
+    QObject::connect(&m_port, &QSerialPort::readyRead, &m_port, [this] { OnReadyRead(); });
+}
+
+QtSerialPort::~QtSerialPort() { close(); }
+
+PortError QtSerialPort::open() {
+    if (m_port.isOpen()) return PortError::kNone;
+    if (m_port.portName().isEmpty()) return PortError::kNotFound;
+    m_port.setBaudRate(kBaudRate);
+    m_port.setDataBits(QSerialPort::Data8);
+    m_port.setParity(QSerialPort::NoParity);
+    m_port.setStopBits(QSerialPort::OneStop);
+    m_port.setFlowControl(QSerialPort::NoFlowControl);
+    m_port.setReadBufferSize(kDriverBufferSize);
+    if (!m_port.open(QIODevice::ReadWrite)) {
+        const PortError error = OpenError(m_port.error());
+        m_port.clearError();
+        return error;
+    }
+    // A pseudo-terminal has no modem lines; failing to raise them is harmless.
+    m_port.setDataTerminalReady(true);
+    m_port.setRequestToSend(true);
+    m_port.clearError();
+    return PortError::kNone;
+}
+
+void QtSerialPort::close() {
+    if (m_port.isOpen()) m_port.close();
+}
+
+bool QtSerialPort::isOpen() const { return m_port.isOpen(); }
+
+void QtSerialPort::setPortName(const std::string& name) {
+    m_port.setPortName(QString::fromStdString(name));
+}
+
+PortError QtSerialPort::write(std::span<const uint8_t> bytes) {
+    if (!m_port.isOpen()) return PortError::kNotOpen;
+    PortError result = PortError::kNone;
+    {
+        BlockingScope scope(m_blocking);
+        const auto size = static_cast<qint64>(bytes.size());
+        if (m_port.write(reinterpret_cast<const char*>(bytes.data()), size) != size) {
+            result = PortError::kIo;
+        }
+        const QDeadlineTimer deadline(IoTimeoutMs(static_cast<int>(size)));
+        while (result == PortError::kNone && m_port.bytesToWrite() > 0) {
+            if (!m_port.waitForBytesWritten(static_cast<int>(deadline.remainingTime())) &&
+                m_port.bytesToWrite() > 0) {
+                result = PortError::kTimeout;
+            }
+        }
+    }
+    DeliverDeferred();
+    return result;
+}
+
+int QtSerialPort::bytesWaiting() const {
+    return m_port.isOpen() ? static_cast<int>(m_port.bytesAvailable()) : 0;
+}
+
+int QtSerialPort::read(std::span<uint8_t> dest) {
+    if (!m_port.isOpen() || dest.empty()) return 0;
+    if (m_port.bytesAvailable() == 0) {
+        {
+            BlockingScope scope(m_blocking);
+            m_port.waitForReadyRead(IoTimeoutMs(static_cast<int>(dest.size())));
+        }
+        DeliverDeferred();
+    }
+    const qint64 n =
+        m_port.read(reinterpret_cast<char*>(dest.data()), static_cast<qint64>(dest.size()));
+    return n > 0 ? static_cast<int>(n) : 0;
+}
+
+void QtSerialPort::OnReadyRead() {
+    if (m_blocking) {
+        m_deferred = true;
+        return;
+    }
+    notifyDataReceived(static_cast<int>(m_port.bytesAvailable()));
+}
+
+}  // namespace aec
+
+namespace aec {
+
+void QtSerialPort::DeliverDeferred() {
+    if (!m_deferred) return;
+    m_deferred = false;
+    QMetaObject::invokeMethod(
+        &m_port, [this] { OnReadyRead(); }, Qt::QueuedConnection);
+}
+
+}  // namespace aec

@@ -1,0 +1,36 @@
+#pragma once
+// The serial port on QSerialPort: 115200 8N1, DTR and RTS on, no flow control, 1024-byte
+// buffers; the data-received event arrives on the thread that owns the port (the UI thread).
+
+#include <QSerialPort>
+
+#include "link/serial_port.h"
+
+namespace aec {
+
+class QtSerialPort : public SerialPort {
+  public:
+    QtSerialPort();
+    ~QtSerialPort() override;
+
+    PortError open() override;
+    void close() override;
+    bool isOpen() const override;
+    // A short name (ttyUSB0, COM3) or a full path, such as a simulator's link.
+    void setPortName(const std::string& name) override;
+    PortError write(std::span<const uint8_t> bytes) override;
+    int bytesWaiting() const override;
+    int read(std::span<uint8_t> dest) override;
+
+  private:
+    void OnReadyRead();
+    void DeliverDeferred();
+
+    QSerialPort m_port;
+    // Raised while write or read wait inside QSerialPort, which may emit readyRead; the
+    // notification is then delivered afterwards so the receiver never runs inside a sender.
+    bool m_blocking = false;
+    bool m_deferred = false;
+};
+
+}  // namespace aec
