@@ -36,7 +36,9 @@ float PTerm(double u) {
 
 PTable PlainGrid() {
     PTable t{};
-    for (int j = 0; j <= kN; ++j) t[j] = PTerm(j);
+    for (int j = 0; j <= kN; ++j) {
+        t[j] = PTerm(j);
+    }
     return t;
 }
 
@@ -138,7 +140,9 @@ void ComputeCrossover(BandCurve& out, FilterSide side, int c, int snappedHz) {
         BandCurve r2;
         SampleCrossover(recipe.second, side, r2);
         // 2 * (r1 + r2) equals 2 * r1 + 2 * r2 exactly in binary floating point.
-        for (int j = 0; j <= kN; ++j) r1[j] = recipe.w1 * r1[j] + recipe.w2 * r2[j];
+        for (int j = 0; j <= kN; ++j) {
+            r1[j] = recipe.w1 * r1[j] + recipe.w2 * r2[j];
+        }
     }
     PlaceShape(r1, snappedHz, out);
 }
@@ -220,11 +224,21 @@ float ButterworthSectionQ(int order, int k) {
 }
 
 float RemapQ(float q) {
-    if (q == 102.0f) return 98.0f;
-    if (q == 108.0f) return 100.0f;
-    if (q == 114.0f) return 101.0f;
-    if (q == 121.0f) return 102.0f;
-    if (q == 128.0f) return 103.0f;
+    if (q == 102.0f) {
+        return 98.0f;
+    }
+    if (q == 108.0f) {
+        return 100.0f;
+    }
+    if (q == 114.0f) {
+        return 101.0f;
+    }
+    if (q == 121.0f) {
+        return 102.0f;
+    }
+    if (q == 128.0f) {
+        return 103.0f;
+    }
     return q;
 }
 
@@ -290,7 +304,9 @@ void ComputeBandCurve(BandCurve& out, int type, int frequencyHz, float q, float 
         return;
     }
     const int c = code % 20;
-    if (c >= kXoTypeCount) return;
+    if (c >= kXoTypeCount) {
+        return;
+    }
     const FilterSide side = code < kLowPassBase ? FilterSide::kHighPass : FilterSide::kLowPass;
     ComputeCrossover(out, side, c, snapped);
 }

@@ -50,7 +50,9 @@ void FillCrossovers(const Model& model, int page, int n, CurveSourceTable& table
     lp.type = kLowPassBase + model.view(page, u);
     lp.gain = 0;
     lp.q = 0;
-    if (model.view(page, u + 1) == kLastFrequencyIndex) lp.type = kLowPassBase + kXoBypass;
+    if (model.view(page, u + 1) == kLastFrequencyIndex) {
+        lp.type = kLowPassBase + kXoBypass;
+    }
     lp.frequency = FrequencyValue(model.view(page, u + 1));
 
     SetCrossoverControls(hp, page, t);
@@ -85,7 +87,9 @@ PageCurveCounts CurveSourcesOfPage(const Model& model, int index, int page,
     PageCurveCounts counts;
     counts.bands = PageBands(page);
     for (int i = 0; i < counts.bands; ++i) {
-        if (index == kAllPoints || index == i) FillBand(model, page, i, table[i]);
+        if (index == kAllPoints || index == i) {
+            FillBand(model, page, i, table[i]);
+        }
     }
     if (HighPassTypeSlot(page) >= 0) {
         counts.crossovers = 2;
@@ -95,8 +99,12 @@ PageCurveCounts CurveSourcesOfPage(const Model& model, int index, int page,
 }
 
 PointKind KindOfEntry(int entry, const PageCurveCounts& counts) {
-    if (counts.crossovers > 0 && entry == counts.bands) return PointKind::kHighPass;
-    if (counts.crossovers > 1 && entry == counts.bands + 1) return PointKind::kLowPass;
+    if (counts.crossovers > 0 && entry == counts.bands) {
+        return PointKind::kHighPass;
+    }
+    if (counts.crossovers > 1 && entry == counts.bands + 1) {
+        return PointKind::kLowPass;
+    }
     return PointKind::kBand;
 }
 
@@ -119,14 +127,18 @@ void ComputeEntryCurve(CurveSource& source) {
 
 PageCurveCounts ComputePageCurves(const Model& model, int page, CurveSourceTable& table) {
     const PageCurveCounts counts = CurveSourcesOfPage(model, kAllPoints, page, table);
-    for (int e = 0; e <= counts.last(); ++e) ComputeEntryCurve(table[e]);
+    for (int e = 0; e <= counts.last(); ++e) {
+        ComputeEntryCurve(table[e]);
+    }
     return counts;
 }
 
 BandCurve SumCurves(const CurveSourceTable& table, const PageCurveCounts& counts) {
     BandCurve sum{};
     for (int e = 0; e <= counts.last(); ++e) {
-        for (int g = 0; g < ResponseGrid::kPoints; ++g) sum[g] += table[e].curve[g];
+        for (int g = 0; g < ResponseGrid::kPoints; ++g) {
+            sum[g] += table[e].curve[g];
+        }
     }
     return sum;
 }

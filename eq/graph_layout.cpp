@@ -5,8 +5,12 @@
 namespace aec {
 
 std::string MarkerName(int marker) {
-    if (marker == kHighPassPoint) return "HPF";
-    if (marker == kLowPassPoint) return "LPF";
+    if (marker == kHighPassPoint) {
+        return "HPF";
+    }
+    if (marker == kLowPassPoint) {
+        return "LPF";
+    }
     return "EP" + std::to_string(marker + 1);
 }
 
@@ -15,7 +19,9 @@ MarkerPlacement MarkerAt(const PlotGeometry& g, double hz, double db) {
 }
 
 void ShowPageMarkers(const PageCurveCounts& counts, MarkerPlacements& markers) {
-    for (int i = 0; i < kPointCount; ++i) markers[i].visible = i < counts.bands;
+    for (int i = 0; i < kPointCount; ++i) {
+        markers[i].visible = i < counts.bands;
+    }
     markers[kHighPassPoint].visible = counts.crossovers >= 1;
     markers[kLowPassPoint].visible = counts.crossovers >= 2;
 }
@@ -36,7 +42,9 @@ std::string CaptionText(PointKind kind, const CurveSource& source) {
 std::string CaptionDisplayText(const std::string& text) {
     std::string out = text;
     for (char& c : out) {
-        if (c == '\r') c = '\n';
+        if (c == '\r') {
+            c = '\n';
+        }
     }
     return out;
 }

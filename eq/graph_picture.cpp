@@ -13,15 +13,18 @@ void PaintAxisLabels(QPainter& p, const AxisLabels& labels) {
     p.setFont(AxisLabelFont());
     p.setPen(QColor::fromRgb(kAxisLabelColour));
     for (const AxisLabel& l : labels) {
-        const int align = Qt::AlignVCenter |
-                          (l.align == AxisLabel::Align::kRight ? Qt::AlignRight : Qt::AlignHCenter);
+        const Qt::Alignment align =
+            Qt::AlignVCenter |
+            (l.align == AxisLabel::Align::kRight ? Qt::AlignRight : Qt::AlignHCenter);
         p.drawText(QRect(l.left, l.top, l.width, l.height), align, QString::fromStdString(l.text));
     }
 }
 
 void PaintCaption(QPainter& p, const ResponseGraph& graph) {
     const CaptionPlacement& c = graph.caption();
-    if (!c.visible) return;
+    if (!c.visible) {
+        return;
+    }
     const QPoint origin = graph.plotOrigin();
     const QString text = QString::fromStdString(CaptionDisplayText(c.text));
     p.setFont(CaptionFont());
@@ -65,7 +68,9 @@ QImage PaintGraphPicture(const ResponseGraph& graph) {
     p.setClipRect(QRect(origin, plot.size()));
     const QImage marker = MarkerImage();
     for (const MarkerPlacement& m : graph.markers()) {
-        if (m.visible) p.drawImage(origin + QPoint(m.left, m.top), marker);
+        if (m.visible) {
+            p.drawImage(origin + QPoint(m.left, m.top), marker);
+        }
     }
     PaintCaption(p, graph);
     p.restore();

@@ -49,9 +49,15 @@ double PlotGeometry::y(double db) const { return (kLevelTop - db) / kLevelSpan *
 double PlotGeometry::v(double row) const { return kLevelTop - row / (m_height - 1) * kLevelSpan; }
 
 int PixelRound(double v) {
-    if (std::isnan(v)) return 0;
-    if (v > kPixelLimit) return static_cast<int>(kPixelLimit);
-    if (v < -kPixelLimit) return -static_cast<int>(kPixelLimit);
+    if (std::isnan(v)) {
+        return 0;
+    }
+    if (v > kPixelLimit) {
+        return static_cast<int>(kPixelLimit);
+    }
+    if (v < -kPixelLimit) {
+        return -static_cast<int>(kPixelLimit);
+    }
     return static_cast<int>(std::nearbyint(v));
 }
 

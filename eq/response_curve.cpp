@@ -14,7 +14,9 @@ QPointF At(const PlotPoint& p) { return QPointF(p.x, p.y); }
 
 QPainterPath CardinalSpline(const PlotPoint* points, int count, double tension) {
     QPainterPath path;
-    if (count <= 0) return path;
+    if (count <= 0) {
+        return path;
+    }
     path.moveTo(At(points[0]));
     const double k = tension / 3.0;
     for (int i = 0; i + 1 < count; ++i) {
@@ -30,6 +32,8 @@ QPainterPath CardinalSpline(const PlotPoint* points, int count, double tension) 
 void DrawResponseCurve(QImage& plot, const PointsPolyline& points) {
     QPainter painter(&plot);
     painter.setRenderHint(QPainter::Antialiasing, true);
+    // Integer points name pixel centres, so a flat curve fills its own row.
+    painter.translate(0.5, 0.5);
     QPen pen(QColor::fromRgb(kCurveColour), kCurvePenWidth);
     pen.setCapStyle(Qt::FlatCap);
     pen.setJoinStyle(Qt::RoundJoin);

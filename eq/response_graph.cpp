@@ -72,7 +72,9 @@ void ResponseGraph::BuildGraphBackground(int mode) {
         paintGrid();
         m_background = m_plot.copy();
         m_labels = PlaceAxisLabels(m_geometry, m_origin.x(), m_origin.y());
-        if (mode == kBackgroundCreate) m_labelsCreated = true;
+        if (mode == kBackgroundCreate) {
+            m_labelsCreated = true;
+        }
     }
     restoreBackground();
 }
@@ -87,8 +89,12 @@ void ResponseGraph::paintGrid() {
         Row(p, PixelRound(g.y(level)), w, 1, strong ? kStrongGridColour : kMinorGridColour);
     }
     Column(p, 0, 2, h, kStrongGridColour);
-    for (double hz : kStrongColumns) Column(p, PixelRound(g.x(hz)), 2, h, kStrongGridColour);
-    for (double hz : kMinorColumns) Column(p, PixelRound(g.x(hz)), 1, h, kMinorGridColour);
+    for (double hz : kStrongColumns) {
+        Column(p, PixelRound(g.x(hz)), 2, h, kStrongGridColour);
+    }
+    for (double hz : kMinorColumns) {
+        Column(p, PixelRound(g.x(hz)), 1, h, kMinorGridColour);
+    }
     Column(p, PixelRound(ResponseGrid::kIntervals * g.pixelsPerStep() - 1), 1, h, kMinorGridColour);
     Row(p, PixelRound(g.y(kLevelTop)) + 1, w, 2, kStrongGridColour);
     Row(p, PixelRound(g.y(kLevelBottom)), w, 2, kStrongGridColour);
@@ -104,19 +110,29 @@ void ResponseGraph::restoreBackground() {
 }
 
 void ResponseGraph::DrawPageResponse(int index, int page) {
-    if (index < 0 || index > kAllPoints || page < 0 || page >= kPage28) return;
-    if (m_model.redrawsSuspended) return;
+    if (index < 0 || index > kAllPoints || page < 0 || page >= kPage28) {
+        return;
+    }
+    if (m_model.redrawsSuspended) {
+        return;
+    }
 
     m_counts = CurveSourcesOfPage(m_model, index, page, m_sources);
-    if (index == kAllPoints) ShowPageMarkers(m_counts, m_markers);
+    if (index == kAllPoints) {
+        ShowPageMarkers(m_counts, m_markers);
+    }
     const int last = m_counts.last();
     BuildGraphBackground(kBackgroundRestore);
 
     for (int e = 0; e <= last; ++e) {
-        if (index != kAllPoints && index != e) continue;
+        if (index != kAllPoints && index != e) {
+            continue;
+        }
         CurveSource& source = m_sources[e];
         ComputeEntryCurve(source);
-        if (m_dragging) continue;
+        if (m_dragging) {
+            continue;
+        }
         const int marker = MarkerOfEntry(e, m_counts);
         const bool visible = m_markers[marker].visible;
         m_markers[marker] = MarkerAt(m_geometry, source.frequency, source.gain);
@@ -129,7 +145,9 @@ void ResponseGraph::DrawPageResponse(int index, int page) {
         updateCaption(index);
     }
 
-    if (m_underlay) m_underlay(m_plot, m_geometry);
+    if (m_underlay) {
+        m_underlay(m_plot, m_geometry);
+    }
     CurvePoints(m_geometry, SumCurves(m_sources, m_counts), m_points);
     DrawCurve();
 }
@@ -144,14 +162,18 @@ void ResponseGraph::updateCaption(int entry) {
 }
 
 QSize ResponseGraph::captionSize(const std::string& text) const {
-    if (m_captionSizer) return m_captionSizer(text);
+    if (m_captionSizer) {
+        return m_captionSizer(text);
+    }
     const QFontMetrics metrics(CaptionFont());
     const QString lines = QString::fromStdString(CaptionDisplayText(text));
     return metrics.boundingRect(QRect(0, 0, 10000, 10000), Qt::AlignHCenter, lines).size();
 }
 
 void ResponseGraph::moveMarker(int marker, int left, int top) {
-    if (marker < 0 || marker >= kPointCount) return;
+    if (marker < 0 || marker >= kPointCount) {
+        return;
+    }
     m_markers[marker].left = left;
     m_markers[marker].top = top;
 }

@@ -25,7 +25,9 @@ int SnapFrequency(int hz) {
 }
 
 int CentreIndex(int snappedHz) {
-    if (snappedHz <= 10) return 0;
+    if (snappedHz <= 10) {
+        return 0;
+    }
     return static_cast<int>(std::nearbyint((std::log10(double(snappedHz)) - 1.0) / kD * kN));
 }
 

@@ -1,0 +1,206 @@
+// The response graph rendered offscreen: background, curve, markers, caption, redraw rules.
+#include "eq/response_graph.h"
+
+#include <gtest/gtest.h>
+
+#include <QGuiApplication>
+
+#include "core/model.h"
+#include "eq/graph_picture.h"
+#include "eq/response_curve.h"
+
+namespace aec {
+namespace {
+
+// One QGuiApplication for the whole binary; fonts and painting need it.
+class GuiEnvironment : public ::testing::Environment {
+  public:
+    void SetUp() override { m_app = std::make_unique<QGuiApplication>(m_argc, m_argv); }
+    void TearDown() override { m_app.reset(); }
+
+  private:
+    int m_argc = 1;
+    char m_name[16] = "eq_render_tests";
+    char* m_argv[2] = {m_name, nullptr};
+    std::unique_ptr<QGuiApplication> m_app;
+};
+[[maybe_unused]] const auto* const kGui = ::testing::AddGlobalTestEnvironment(new GuiEnvironment);
+
+bool IsCurveColour(QRgb c) { return qRed(c) > 240 && qGreen(c) < 190 && qBlue(c) < 150; }
+
+int BandGainSlot(int band) { return 10 + 5 * band + 2; }
+
+class ResponseGraphTest : public ::testing::Test {
+  protected:
+    ResponseGraphTest() {
+        model.ResetEqBands(kAllPages);
+        model.SyncView();
+        graph.setCaptionSizer([](const std::string&) { return QSize(41, 39); });
+        graph.BuildGraphBackground(kBackgroundCreate);
+    }
+
+    Model model;
+    ResponseGraph graph{model};
+};
+
+TEST_F(ResponseGraphTest, BackgroundGrid) {
+    const QImage& bg = graph.background();
+    EXPECT_EQ(bg.pixel(30, 40), kGraphBackgroundColour);
+    EXPECT_EQ(bg.pixel(30, 0), kStrongGridColour);  // top border, rows 0 and 1
+    EXPECT_EQ(bg.pixel(30, 1), kStrongGridColour);
+    EXPECT_EQ(bg.pixel(30, 266), kStrongGridColour);  // bottom border, rows H-2 and H-1
+    EXPECT_EQ(bg.pixel(30, 267), kStrongGridColour);
+    EXPECT_EQ(bg.pixel(30, 89), kStrongGridColour);   // 0 dB
+    EXPECT_EQ(bg.pixel(30, 22), kMinorGridColour);    // +9 dB at row 22.25
+    EXPECT_EQ(bg.pixel(0, 40), kStrongGridColour);    // left border
+    EXPECT_EQ(bg.pixel(521, 40), kStrongGridColour);  // 1 kHz, 2 pixels wide at 522
+    EXPECT_EQ(bg.pixel(522, 40), kStrongGridColour);
+    EXPECT_EQ(bg.pixel(523, 40), kGraphBackgroundColour);
+    EXPECT_EQ(bg.pixel(79, 40), kMinorGridColour);   // 20 Hz
+    EXPECT_EQ(bg.pixel(882, 40), kMinorGridColour);  // right border
+    EXPECT_TRUE(graph.axisLabelsCreated());
+}
+
+TEST_F(ResponseGraphTest, FlatPageIsTheLineAtOneThirdOfTheHeight) {
+    for (QSize size : {QSize(883, 268), QSize(400, 100)}) {
+        graph.resizePlot(size);
+        graph.BuildGraphBackground(kBackgroundRebuild);
+        graph.DrawPageResponse(kAllPoints, kPageMusic);
+        const int row = (size.height() - 1) / 3;
+        for (const PlotPoint& p : graph.points()) ASSERT_EQ(p.y, row);
+        EXPECT_TRUE(IsCurveColour(graph.plot().pixel(size.width() / 2, row)));
+        EXPECT_EQ(graph.plot().pixel(size.width() / 2, row + 4), kGraphBackgroundColour);
+    }
+    EXPECT_EQ(graph.axisLabels()[0].top, 35 + 99 - 6);  // labels follow the new size
+}
+
+TEST_F(ResponseGraphTest, MarkersOfPagesWithAndWithoutCrossovers) {
+    graph.DrawPageResponse(kAllPoints, kPageDynamicEq);
+    for (int i = 0; i < kPointCount; ++i) EXPECT_EQ(graph.markers()[i].visible, i < 3) << i;
+    graph.DrawPageResponse(kAllPoints, kPageHint);
+    for (int i = 0; i < kPointCount; ++i) EXPECT_EQ(graph.markers()[i].visible, i < 5) << i;
+    graph.DrawPageResponse(kAllPoints, kPageMusic);
+    EXPECT_TRUE(graph.markers()[kHighPassPoint].visible);
+    EXPECT_TRUE(graph.markers()[kLowPassPoint].visible);
+    EXPECT_FALSE(graph.markers()[15].visible);
+    EXPECT_FALSE(graph.caption().visible);
+}
+
+TEST_F(ResponseGraphTest, BandMarkerAndCaptionPlacement) {
+    model.setView(0, BandGainSlot(3), 0);  // -24 dB
+    graph.DrawPageResponse(kAllPoints, kPageMusic);
+    graph.DrawPageResponse(3, kPageMusic);
+    const MarkerPlacement& m = graph.markers()[3];
+    EXPECT_EQ(m.top + kMarkerHalf, 267);  // centred on the bottom row
+    EXPECT_EQ(m.left, PixelRound(graph.geometry().x(80.3) - 7));
+    EXPECT_TRUE(graph.caption().visible);
+    EXPECT_EQ(graph.caption().text, "-24.0dB\rQ:1.00\r80.30Hz");
+    EXPECT_EQ(graph.caption().top, m.top - 39 - 1);
+    EXPECT_EQ(graph.caption().left, m.left + 7 - 20);
+
+    graph.DrawPageResponse(4, kPageMusic);  // 0 dB: below its marker
+    EXPECT_EQ(graph.caption().top, graph.markers()[4].top + kMarkerSize);
+}
+
+TEST_F(ResponseGraphTest, BypassedCrossoversShowTheirCaptionsAndDrawFlat) {
+    model.setView(0, 4, 12);  // high-pass type set, frequency index 0
+    model.setView(0, 6, 12);  // low-pass type set, frequency index 361
+    model.setView(0, 7, 361);
+    graph.DrawPageResponse(kAllPoints, kPageMusic);
+    graph.DrawPageResponse(15, kPageMusic);
+    EXPECT_EQ(graph.caption().text, "HPF:19.00Hz");
+    EXPECT_EQ(graph.markers()[kHighPassPoint].left, PixelRound(graph.geometry().x(19.0) - 7));
+    EXPECT_EQ(graph.markers()[kHighPassPoint].top, PixelRound(89.0 - 7));
+    graph.DrawPageResponse(16, kPageMusic);
+    EXPECT_EQ(graph.caption().text, "LPF:20600.00Hz");
+    for (const PlotPoint& p : graph.points()) ASSERT_EQ(p.y, 89);
+}
+
+TEST_F(ResponseGraphTest, LevelsBeyondThePlotAreClippedNotClamped) {
+    for (int band = 5; band < 8; ++band) model.setView(0, BandGainSlot(band), 180);
+    graph.DrawPageResponse(kAllPoints, kPageMusic);
+    const auto top = std::min_element(graph.points().begin(), graph.points().end(),
+                                      [](PlotPoint a, PlotPoint b) { return a.y < b.y; });
+    EXPECT_LT(top->y, -10);
+    EXPECT_FALSE(IsCurveColour(graph.plot().pixel(top->x, 0)));  // the peak left the plot
+}
+
+TEST_F(ResponseGraphTest, DragMovesNoMarkerButUpdatesCurveAndCaption) {
+    graph.DrawPageResponse(kAllPoints, kPageMusic);
+    graph.DrawPageResponse(2, kPageMusic);
+    graph.setDragInProgress(true);
+    graph.moveMarker(2, 300, 150);
+    const MarkerPlacements before = graph.markers();
+    const PointsPolyline pointsBefore = graph.points();
+    model.setView(0, BandGainSlot(2), 150);
+    graph.DrawPageResponse(2, kPageMusic);
+    EXPECT_EQ(graph.markers(), before);
+    EXPECT_NE(graph.points(), pointsBefore);
+    EXPECT_EQ(graph.caption().text.substr(0, 5), "6.0dB");
+    EXPECT_EQ(graph.caption().top, 150 + kMarkerSize);  // follows the dragged marker
+    graph.setDragInProgress(false);
+    graph.DrawPageResponse(2, kPageMusic);
+    EXPECT_NE(graph.markers()[2].top, 150);
+}
+
+TEST_F(ResponseGraphTest, OnlyTheRequestedEntryIsRecomputed) {
+    graph.DrawPageResponse(kAllPoints, kPageMusic);
+    model.setView(0, BandGainSlot(1), 150);
+    model.setView(0, BandGainSlot(6), 150);
+    graph.DrawPageResponse(1, kPageMusic);
+    EXPECT_NE(graph.sources()[1].curve[100], 0.0f);
+    for (float v : graph.sources()[6].curve) ASSERT_EQ(v, 0.0f);
+}
+
+TEST_F(ResponseGraphTest, IgnoredRequests) {
+    graph.DrawPageResponse(kAllPoints, kPageMusic);
+    const PointsPolyline flat = graph.points();
+    model.setView(0, BandGainSlot(1), 170);
+    graph.DrawPageResponse(101, kPageMusic);
+    graph.DrawPageResponse(-1, kPageMusic);
+    graph.DrawPageResponse(kAllPoints, kPage28);
+    model.redrawsSuspended = true;
+    graph.DrawPageResponse(kAllPoints, kPageMusic);
+    EXPECT_EQ(graph.points(), flat);
+    model.redrawsSuspended = false;
+    graph.DrawPageResponse(kAllPoints, kPageMusic);
+    EXPECT_NE(graph.points(), flat);
+}
+
+TEST_F(ResponseGraphTest, UnderlayLiesBetweenGridAndCurve) {
+    const QRgb blue = qRgb(62, 62, 255);
+    graph.setUnderlay([blue](QImage& plot, const PlotGeometry&) { plot.fill(blue); });
+    graph.DrawPageResponse(kAllPoints, kPageMusic);
+    EXPECT_EQ(graph.plot().pixel(30, 40), blue);
+    EXPECT_TRUE(IsCurveColour(graph.plot().pixel(30, 89)));
+}
+
+TEST_F(ResponseGraphTest, PictureOfTheWholeGraph) {
+    graph.DrawPageResponse(kAllPoints, kPageMusic);
+    const QImage picture = PaintGraphPicture(graph);
+    EXPECT_EQ(picture.size(), QSize(938, 322));
+    EXPECT_EQ(picture.pixel(5, 5), qRgb(255, 255, 255));
+    EXPECT_EQ(picture.pixel(48 + 30, 35 + 40), kGraphBackgroundColour);
+    const MarkerPlacement& m = graph.markers()[8];
+    const QRgb centre = picture.pixel(48 + m.left + 9, 35 + m.top + 9);
+    EXPECT_GT(qRed(centre), 200);
+    EXPECT_LT(qBlue(centre), 120);
+}
+
+TEST(CardinalSpline, PassesThroughItsPointsWithScaledTangents) {
+    const PlotPoint pts[] = {{0, 0}, {10, 0}, {20, 30}, {30, 30}};
+    const QPainterPath path = CardinalSpline(pts, 4, 0.4);
+    ASSERT_EQ(path.elementCount(), 1 + 3 * 3);
+    for (int i = 0; i < 4; ++i) {
+        EXPECT_EQ(QPointF(path.elementAt(3 * i)), QPointF(pts[i].x, pts[i].y)) << i;
+    }
+    // Between P1 and P2: P1 + 0.4/3 (P2 - P0) and P2 - 0.4/3 (P3 - P1).
+    const double k = 0.4 / 3;
+    EXPECT_NEAR(path.elementAt(4).x, 10 + k * 20, 1e-9);
+    EXPECT_NEAR(path.elementAt(4).y, 0 + k * 30, 1e-9);
+    EXPECT_NEAR(path.elementAt(5).x, 20 - k * 20, 1e-9);
+    EXPECT_NEAR(path.elementAt(5).y, 30 - k * 30, 1e-9);
+}
+
+}  // namespace
+}  // namespace aec
