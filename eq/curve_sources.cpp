@@ -1,5 +1,8 @@
 #include "eq/curve_sources.h"
 
+#include <algorithm>
+#include <cmath>
+
 #include "core/display.h"
 #include "core/model.h"
 #include "core/number_format.h"
@@ -11,6 +14,7 @@ namespace {
 
 constexpr int kLastFrequencyIndex = kFreqCount - 1;  // 20600 Hz
 constexpr float kBypassHighPassHz = 19.0f;
+constexpr double kMaxSourceHz = 1e9;
 
 float GainOf(int raw) { return static_cast<float>(raw) / 5.0f - 24.0f; }
 
@@ -121,7 +125,9 @@ int MarkerOfEntry(int entry, const PageCurveCounts& counts) {
 }
 
 void ComputeEntryCurve(CurveSource& source) {
-    const int hz = static_cast<int>(RoundHalfEven(source.frequency));
+    // Table frequencies are finite and small; anything else is kept inside int before rounding.
+    const double f = std::isfinite(source.frequency) ? source.frequency : 0.0;
+    const int hz = static_cast<int>(RoundHalfEven(std::clamp(f, 0.0, kMaxSourceHz)));
     ComputeBandCurve(source.curve, source.type, hz, source.q, source.gain);
 }
 

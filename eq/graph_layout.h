@@ -30,6 +30,9 @@ MarkerPlacement MarkerAt(const PlotGeometry& g, double hz, double db);
 // Shows markers 0..bands-1, HPF and LPF when the page has crossovers, and hides the rest.
 void ShowPageMarkers(const PageCurveCounts& counts, MarkerPlacements& markers);
 
+// objectName of the caption beside the selected point.
+inline constexpr const char* kCaptionName = "EQlabel";
+
 // The caption `EQlabel` beside the selected point. Lines are separated by carriage returns.
 struct CaptionPlacement {
     bool visible = false;
