@@ -125,7 +125,7 @@ void Model::resetBandsOfPage(int q, bool send) {
             const int value = BandDefault(kind, b, s);
             setParam(q, ChannelSlot(q, slot), value);
             setView(q, slot, value);
-            if (send) m_hooks->SetParameterPaced(MakeAddress(q, slot), value);
+            if (send) hooks().SetParameterPaced(MakeAddress(q, slot), value);
         }
     }
 }
@@ -134,11 +134,20 @@ void Model::ResetEqBands(int p) {
     const bool all = p == kAllPages;
     int target = p;
     switch (p) {
-        case 4: target = selection.curEffectPage; break;
-        case 2: target = selection.curMicPage; break;
-        case 6: target = selection.curOutputPage; break;
-        case 25: target = selection.curHintPage; break;
-        default: break;
+        case 4:
+            target = selection.curEffectPage;
+            break;
+        case 2:
+            target = selection.curMicPage;
+            break;
+        case 6:
+            target = selection.curOutputPage;
+            break;
+        case 25:
+            target = selection.curHintPage;
+            break;
+        default:
+            break;
     }
     for (int q = 0; q <= 27; ++q) {
         if (all || q == target) resetBandsOfPage(q, !all);
@@ -154,7 +163,7 @@ void Model::ResetEqBands(int p) {
         }
         selection.musicPairState = kPairLeft;
     }
-    m_hooks->RefreshControls(all ? kAllPages : target);
+    hooks().RefreshControls(all ? kAllPages : target);
 }
 
 void Model::CopyLeftToRight(int b) {

@@ -19,7 +19,7 @@ inline constexpr int kModeCount = 22;  // user modes 1..16, factory modes MF1..M
 
 // Call points the model needs from later layers; both do nothing until filled.
 class ModelHooks {
-public:
+  public:
     virtual ~ModelHooks() = default;
     // Store and send one value, clearing the ready flag so a burst is paced by acknowledgements.
     virtual void SetParameterPaced(int /*baseAddress*/, int /*value*/) {}
@@ -28,7 +28,7 @@ public:
 };
 
 class Model {
-public:
+  public:
     Model();
 
     // ParamStore: the processor's values by device address.
@@ -55,7 +55,7 @@ public:
     int32_t view(int page, int slot) const;
     void setView(int page, int slot, int32_t value);
 
-    void setHooks(ModelHooks* hooks) { m_hooks = hooks ? hooks : &m_noHooks; }
+    void setHooks(ModelHooks* hooks) { m_hooks = hooks; }
 
     // Q slot (3) or shelf Q slot (4) of the band, by the band's current mode in ViewStore.
     int QSlotOf(int baseAddress) const;
@@ -75,11 +75,14 @@ public:
     // Copies the left block of the current block to its right channel, in ParamStore only.
     void CopyLeftToRight(int basePage);
 
-private:
+  private:
     void resetBandsOfPage(int page, bool send);
 
+    // Null means no hooks; a copied Model must not point at the source's own no-op hooks.
+    ModelHooks& hooks() { return m_hooks ? *m_hooks : m_noHooks; }
+
     ModelHooks m_noHooks;
-    ModelHooks* m_hooks = &m_noHooks;
+    ModelHooks* m_hooks = nullptr;
 };
 
 }  // namespace aec

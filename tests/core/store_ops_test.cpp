@@ -1,6 +1,8 @@
 // Store operations: writing, rebuilding the view, band defaults and left-to-right copies.
 #include <gtest/gtest.h>
 
+#include <cstring>
+#include <new>
 #include <utility>
 #include <vector>
 
@@ -209,6 +211,32 @@ TEST(SyncView, SelectedSubPagesAndSides) {
     EXPECT_EQ(m.viewStore[0][10], 85);
     EXPECT_EQ(m.viewStore[0][9], 9);
     EXPECT_EQ(m.viewStore[30][20], 30020);
+}
+
+}  // namespace
+}  // namespace aec
+
+namespace aec {
+namespace {
+
+TEST(Model, CopyKeepsWorkingAfterTheSourceIsGone) {
+    // The copy must not call hooks that live inside the source object.
+    alignas(Model) unsigned char storage[sizeof(Model)];
+    Model* source = new (storage) Model;
+    Model copy = *source;
+    source->~Model();
+    std::memset(storage, 0, sizeof storage);
+    copy.ResetEqBands(kAllPages);
+    copy.ResetEqBands(2);
+    EXPECT_EQ(copy.paramStore[2][16], 2);
+
+    RecordingHooks hooks;
+    hooks.model = &copy;
+    copy.setHooks(&hooks);
+    Model second = copy;
+    hooks.model = &second;
+    second.ResetEqBands(5);
+    EXPECT_EQ(hooks.paced.size(), 35u);  // external hooks are shared by copies
 }
 
 }  // namespace
