@@ -261,15 +261,5 @@ TEST_F(SchedulerTest, AModeCommandWithoutAcknowledgementIsLostAfter51Seconds) {
     EXPECT_FALSE(state.holdTimerEnabled);
 }
 
-TEST_F(SchedulerTest, IdleCounterSettlesBetween50And51) {
-    state.link = LinkStatus::kOffLine;
-    Tick(51);
-    EXPECT_EQ(state.idleCounter, 51);
-    Tick();
-    EXPECT_EQ(state.idleCounter, 50);
-    Tick();
-    EXPECT_EQ(state.idleCounter, 51);
-}
-
 }  // namespace
 }  // namespace aec

@@ -1,0 +1,236 @@
+// The simulated processor answering the editor's own link classes, in process.
+#include <gtest/gtest.h>
+
+#include "core/model.h"
+#include "link/frame.h"
+#include "link/frame_sender.h"
+#include "link/receiver.h"
+#include "link/transmit_scheduler.h"
+#include "sim/frame_description.h"
+#include "sim/sim_processor.h"
+#include "sim/sim_serial_port.h"
+
+namespace aec {
+namespace {
+
+class SimTest : public ::testing::Test {
+  protected:
+    SimTest() {
+        port.open();
+        port.setDataReceived([this](int) { receiver.ReadFrom(port); });
+        receiver.setFrameListener([this](const ParsedFrame& f) { frames.push_back(f); });
+    }
+    // Sends a page request and delivers the reply, optionally one byte per notification.
+    void LoadPage(int page, size_t chunk = 0) {
+        sender.SendPageRequest(page);
+        port.Pump(chunk);
+    }
+    void ExpectPageMatches(int page) {
+        for (int s = 0; s < PageSlotCount(page); ++s) {
+            ASSERT_EQ(model.paramStore[page][s], sim.value(page, s)) << page << ":" << s;
+        }
+    }
+
+    SimProcessor sim;
+    SimSerialPort port{sim};
+    Model model;
+    LinkState state;
+    FrameSender sender{port};
+    Receiver receiver{model, state};
+    std::vector<ParsedFrame> frames;
+};
+
+TEST_F(SimTest, ProbeIsAcknowledgedAndTheIdentityFollows) {
+    sender.SendLinkCode(kProbeCode);
+    EXPECT_FALSE(state.deviceAnswered);  // nothing arrives before the line is pumped
+    port.Pump();
+    EXPECT_TRUE(state.deviceAnswered);
+    EXPECT_TRUE(state.ready);
+    EXPECT_EQ(model.deviceIdentity, "AEC02026");
+    sender.SendLinkCode(kDisconnectCode);
+    EXPECT_EQ(port.Pump(), 0);
+}
+
+TEST_F(SimTest, PageZeroComesInTwoFramesAndEveryPageArrivesWhole) {
+    LoadPage(0);
+    ASSERT_EQ(frames.size(), 2u);
+    EXPECT_EQ(frames[0].address, 0x0000);
+    EXPECT_EQ(frames[1].address, 0x0070);
+    EXPECT_EQ(model.paramStore[0][7], 360);   // low-pass at 20200 Hz
+    EXPECT_EQ(model.paramStore[0][12], 120);  // band gain 0.0 dB
+    for (int page = 1; page < 30; ++page) LoadPage(page, page % 3 == 0 ? 1 : 0);
+    for (int page = 0; page < 30; ++page) ExpectPageMatches(page);
+    EXPECT_EQ(frames.size(), 31u);
+    for (const ParsedFrame& f : frames) EXPECT_TRUE(f.checksumOk);
+}
+
+TEST_F(SimTest, SystemValuesNamesAndPasswordsAnswerTheirRequests) {
+    sim.state().memory[30][8] = 1;
+    for (int address : {0x1E01, 0x1E02, 0x1E03, 0x1E04, 0x1E08, 0x1E07, 0x1E05}) {
+        sender.SendValueRequest(address);
+    }
+    for (int i = 0; i < kModeCount; ++i) sender.SendNameRequest(i, state);
+    // Names land where the last request points, so each reply is delivered before the next.
+    port.Pump();
+    EXPECT_EQ(model.paramStore[30][8], 1);
+    EXPECT_EQ(model.systemPassword, "123456");
+    EXPECT_EQ(model.panelPassword, "1234");
+    for (int i = 0; i < kModeCount; ++i) {
+        sender.SendNameRequest(i, state);
+        port.Pump();
+    }
+    EXPECT_EQ(model.modeNames[0], "");
+    EXPECT_EQ(model.modeNames[17], "Club");
+    EXPECT_EQ(model.modeNames[21], "Flat");
+}
+
+TEST_F(SimTest, WritesAreStoredAndAcknowledged) {
+    sender.SendValueFrame(kWriteCommand, 0x0203, 77);
+    port.Pump();
+    EXPECT_EQ(sim.value(2, 3), 77);
+    EXPECT_TRUE(state.ready);
+    sender.SendTextFrame(kSystemPasswordAddress, "654321");
+    sender.SendTextFrame(kPanelPasswordAddress, "4321");
+    sender.SendValueRequest(kSystemPasswordAddress);
+    sender.SendValueRequest(kPanelPasswordAddress);
+    port.Pump();
+    EXPECT_EQ(model.systemPassword, "654321");
+    EXPECT_EQ(model.panelPassword, "4321");
+}
+
+TEST_F(SimTest, SaveAndLoadModes) {
+    sender.SendValueFrame(kWriteCommand, 0x0000, 33);
+    const Bytes text = SaveModeText(2, "Party");
+    sender.SendTextFrame(kSaveModeAddress,
+                         std::string_view(reinterpret_cast<const char*>(text.data()), text.size()));
+    port.Pump();
+    EXPECT_EQ(sim.state().modes[2].name, "Party");
+    EXPECT_EQ(sim.state().modes[2].pages[0][0], 33);
+
+    sender.SendValueFrame(kWriteCommand, kLoadModeAddress, 17);  // MF2
+    port.Pump();
+    EXPECT_EQ(sim.value(0, 0), 20);
+    EXPECT_EQ(sim.value(30, 2), 17);
+    sender.SendValueFrame(kWriteCommand, kLoadModeAddress, 2);
+    port.Pump();
+    EXPECT_EQ(sim.value(0, 0), 33);
+
+    // Factory modes are never overwritten.
+    const Bytes factory = SaveModeText(18, "Mine");
+    sender.SendTextFrame(
+        kSaveModeAddress,
+        std::string_view(reinterpret_cast<const char*>(factory.data()), factory.size()));
+    EXPECT_EQ(sim.state().modes[18].name, "Cinema");
+}
+
+TEST_F(SimTest, PageUploadsFillTheProcessorsMemory) {
+    for (int page = 0; page < 30; ++page) {
+        for (int s = 0; s < kSlotCount; ++s) model.paramStore[page][s] = (page * 7 + s) % 300;
+    }
+    int acks = 0;
+    for (int page = 0; page < 30; ++page) {
+        ASSERT_EQ(sender.SendPageUpload(model, page), PortError::kNone);
+        state.ready = false;
+        port.Pump();
+        acks += state.ready ? 1 : 0;
+    }
+    EXPECT_EQ(acks, 30);
+    for (int page = 0; page < 30; ++page) ExpectPageMatches(page);
+    EXPECT_EQ(sim.value(0, 164), 0);  // not part of a page transfer
+}
+
+TEST_F(SimTest, FaultsStarveTheEditor) {
+    sim.faults().dropAcks = true;
+    sender.SendValueFrame(kWriteCommand, 0x0001, 5);
+    port.Pump();
+    EXPECT_FALSE(state.ready);
+    EXPECT_EQ(sim.value(0, 1), 5);
+
+    sim.faults() = {};
+    sim.faults().corruptChecksums = true;
+    LoadPage(4);
+    ExpectPageMatches(4);                               // applied all the same
+    EXPECT_EQ(model.diagnosticLog.lines().size(), 4u);  // body line + three mismatch lines
+
+    sim.faults() = {};
+    sim.faults().stopAfterFrames = sim.framesReceived();
+    sender.SendLinkCode(kProbeCode);
+    EXPECT_EQ(port.Pump(), 0);
+}
+
+TEST_F(SimTest, EditorFramesWithBadChecksumsAreDropped) {
+    const int before = sim.value(0, 1);
+    Bytes frame = BuildValueFrame(kWriteCommand, 0x0001, 9);
+    frame.back() ^= 1;
+    const Bytes noise = {0x00, 0xF5, 0x13};
+    port.write(noise);
+    port.write(frame);
+    EXPECT_EQ(port.Pump(), 0);
+    EXPECT_EQ(sim.badChecksums(), 1);
+    EXPECT_EQ(sim.value(0, 1), before);
+}
+
+TEST_F(SimTest, AClosedPortOrAnotherPortHearsNothing) {
+    port.setDeviceName("/dev/ttyUSB1");
+    port.setPortName("/dev/ttyUSB0");
+    sender.SendLinkCode(kProbeCode);
+    EXPECT_EQ(port.Pump(), 0);
+    port.close();
+    port.setPortName("/dev/ttyUSB1");
+    sender.SendLinkCode(kProbeCode);
+    EXPECT_TRUE(port.writes().size() == 1u);
+    ASSERT_EQ(port.open(), PortError::kNone);
+    sender.SendLinkCode(kProbeCode);
+    port.Pump();
+    EXPECT_TRUE(state.deviceAnswered);
+    port.setPortName("");
+    port.close();
+    EXPECT_EQ(port.open(), PortError::kNotFound);
+}
+
+TEST_F(SimTest, AnOnLineLinkStaysUpWhileTheProcessorAnswers) {
+    LinkEvents events;
+    TransmitScheduler scheduler(model, state, sender, events);
+    state.link = LinkStatus::kOnLine;
+    state.ready = true;
+    scheduler.StartHoldTimer();
+    for (int tick = 0; tick < 50 * 20; ++tick) {
+        if (tick % 7 == 0) scheduler.SetParameter(0x000C, tick % 181);
+        scheduler.HoldTimerTimer();
+        port.Pump();
+    }
+    EXPECT_TRUE(state.holdTimerEnabled);
+    EXPECT_EQ(sim.value(0, 12), model.paramStore[0][12]);
+}
+
+TEST(SimState, SurvivesItsTextForm) {
+    SimState state = DefaultSimState();
+    state.modes[3].name = "Two words";
+    state.modes[4].name = "\x01odd";
+    state.memory[30][2] = 7;
+    state.systemPassword = "000000";
+    const auto back = ParseState(SerializeState(state));
+    ASSERT_TRUE(back.has_value());
+    EXPECT_TRUE(*back == state);
+    std::string text = SerializeState(state);
+    EXPECT_FALSE(ParseState(text.substr(0, text.size() / 2)).has_value());
+    EXPECT_FALSE(ParseState("something else").has_value());
+    text.replace(text.find("memory 0 ") + 9, 2, "-5");
+    EXPECT_FALSE(ParseState(text).has_value());
+}
+
+TEST(FrameDescription, ReadsLikeTheProtocol) {
+    EXPECT_EQ(LogLine("in", BuildValueFrame(kWriteCommand, kLinkControlAddress, kProbeCode)),
+              "in  F5 B1 06 B7 1E 30 11 00 0B  write probe");
+    EXPECT_EQ(DescribeUnit(Bytes{0xEE, 0xBB}), "ack BB");
+    EXPECT_EQ(DescribeUnit(BuildValueFrame(kReadCommand, kPageRequestAddress, 3)), "read page 3");
+    EXPECT_EQ(DescribeUnit(BuildValueFrame(kWriteCommand, 0x0123, 0x0456)), "write 0x0123 = 1110");
+    const Bytes name = {'C', 'l', 'u', 'b'};
+    EXPECT_EQ(DescribeUnit(BuildFrame(kReadCommand, kModeNameAddress, name)),
+              "read mode name 'Club'");
+    EXPECT_EQ(DescribeUnit(BuildFrame(kReadCommand, kSystemPasswordAddress, {})),
+              "read system password (request)");
+}
+
+}  // namespace
+}  // namespace aec
