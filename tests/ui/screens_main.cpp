@@ -1,0 +1,49 @@
+// Saves a picture of the editor window for every tab, for looking at the layout by eye:
+//   ui-screens <folder>
+#include <QApplication>
+#include <QDir>
+#include <QTabWidget>
+
+#include "app/offline_sink.h"
+#include "ui/editor_hooks.h"
+#include "ui/look.h"
+#include "ui/main_window.h"
+#include "ui/scripted_messages.h"
+
+int main(int argc, char* argv[]) {
+    QApplication app(argc, argv);
+    QApplication::setFont(aec::look::WindowFont());
+    const QString folder = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QString(".");
+    QDir().mkpath(folder);
+
+    aec::Model model;
+    aec::OfflineSink sink(model);
+    aec::ScriptedMessages messages;
+    aec::TForm1 window(model, sink, messages);
+    aec::EditorModelHooks hooks(sink, window.sync());
+    model.setHooks(&hooks);
+    window.show();
+    QApplication::processEvents();
+
+    // The hidden tab button shows only after the access code.
+    window.control<QWidget>("FormHintTabBtn")->show();
+    const auto save = [&](const QString& name) {
+        QApplication::processEvents();
+        window.grab().save(folder + "/" + name + ".png");
+    };
+    const auto& tabs = window.tables().tabButtons();
+    for (int t = 0; t < aec::kTabCount; ++t) {
+        window.FormMusTabBtnClick(*tabs[t]);
+        save(QString("tab%1_%2").arg(t).arg(tabs[t]->objectName()));
+    }
+    window.FormMusTabBtnClick(*tabs[aec::kTabEffect]);
+    window.commands().EffectButtonClick(*window.tables().effectButtons()[2]);
+    save("tab4_reverb");
+    auto* system = window.control<QTabWidget>("AdvPageControl1");
+    for (int i = 1; i < 3; ++i) {
+        system->setCurrentIndex(i);
+        save(QString("system%1").arg(i));
+    }
+    model.setHooks(nullptr);
+    return 0;
+}

@@ -1,0 +1,420 @@
+#include "ui/control_sync.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "core/display.h"
+#include "core/number_format.h"
+#include "core/pages.h"
+#include "ui/look.h"
+#include "ui/sync_rules.h"
+#include "ui/tab_selector.h"
+
+namespace aec {
+
+namespace {
+
+constexpr int kQMax = 100;
+constexpr int kShelfQMax = 24;
+constexpr int kShelfModes = 2;  // modes from LSEQ up use the shelf Q
+constexpr int kAllPagesTarget = 100;
+
+// Band strips that scroll: the slider, the box it moves and how many bands show at once.
+struct Strip {
+    int sheet;
+    const char* slider;
+    const char* box;
+    int visible;
+};
+constexpr Strip kStrips[] = {
+    {kSheetMusic, "MusPanScrollBar", "MusScrollBox", 9},
+    {kSheetMic, "MicPanScrollBar", "MicScrollBox", 8},
+    {kSheetOutput, "MainPanScrollBar", "MainScrollBox", 5},
+};
+constexpr int kScrollStep = 65;
+
+bool IsArrow(int key) {
+    return key == Qt::Key_Up || key == Qt::Key_Down || key == Qt::Key_Left || key == Qt::Key_Right;
+}
+
+}  // namespace
+
+ControlSync::ControlSync(Model& model, ParameterSink& sink, const ControlTables& tables,
+                         const ControlRegistry& controls, MessageService& messages,
+                         SyncHooks& hooks)
+    : m_model(model),
+      m_sink(sink),
+      m_tables(tables),
+      m_controls(controls),
+      m_messages(messages),
+      m_hooks(hooks) {}
+
+void ControlSync::Reset() {
+    m_current = m_controls.get<EditBox>("MusFreEdit1");
+    m_highlighted = m_tables.example();
+    m_savedText.clear();
+    m_dirty = false;
+    m_wheelFlag = 0;
+    m_currentBand = {};
+}
+
+int ControlSync::currentBand(int pageKind) const {
+    return (pageKind >= 0 && pageKind < int(m_currentBand.size())) ? m_currentBand[pageKind] : 0;
+}
+
+EditBox* ControlSync::editAt(int address) const {
+    return qobject_cast<EditBox*>(m_tables.controlAt(address));
+}
+
+void ControlSync::SetSliderQuietly(QSlider& slider, int position) {
+    const bool was = m_sliderMoving;
+    m_sliderMoving = true;
+    slider.setValue(position);
+    m_sliderMoving = was;
+}
+
+void ControlSync::RecordLastEdit(int address, int value) {
+    if (!m_model.redrawsSuspended) m_lastEdit = {address, value};
+}
+
+// ---- ApplyControlValue ----
+
+void ControlSync::ApplyControlValue(QWidget* c, EditStep step, bool refresh, double x) {
+    const ControlKind kind = KindOf(c);
+    int k = 0;
+    if (kind == ControlKind::EditBox || kind == ControlKind::ValuePane) {
+        k = HintNumber(c, 0);
+        if (kind == ControlKind::ValuePane && k <= kKindLastEditBox) return;
+    } else if (kind == ControlKind::SelectBox && !HintOf(c).isEmpty()) {
+        k = HintNumber(c, 0);
+    } else {
+        return;
+    }
+    const int u = m_model.QSlotOf(TagOf(c));
+    const int page = PageOf(u);
+    const int slot = SlotOf(u);
+
+    double X = x;
+    if (kind == ControlKind::EditBox && k == kKindQ && refresh) {
+        X = m_model.view(page, slot);
+        if (X > kQMax) {
+            X = kQMax;
+            m_model.setView(page, slot, kQMax);
+        }
+    } else {
+        const int modeSlot = u - BandOf(u).subSlot;
+        const bool shelf =
+            k == kKindQ && m_model.view(PageOf(modeSlot), SlotOf(modeSlot)) >= kShelfModes;
+        X = LimitValue(k, step, refresh, x, page, shelf ? kShelfQMax : kQMax);
+    }
+
+    if (kind == ControlKind::SelectBox) {
+        if (k == kKindMode) static_cast<QComboBox*>(c)->setCurrentIndex(int(X));
+    } else if (kind == ControlKind::EditBox && k >= kKindFrequency && k <= kKindLastEditBox) {
+        auto* box = static_cast<EditBox*>(c);
+        box->setText(QString::fromStdString(DisplayText(k, X, page, slot)));
+        if (k == kKindFrequency) {
+            if (EditBox* bound = editAt(u)) m_current = bound;
+        }
+        highlightBand(*box, PageKind(u));
+    } else if (kind == ControlKind::ValuePane && k <= kKindLast) {
+        const int context = k == 9 ? m_model.selection.curOutputPage : page;
+        static_cast<QLabel*>(c)->setText(QString::fromStdString(DisplayText(k, X, context, slot)));
+    }
+
+    const int J = int(std::trunc(X));
+    const int position = int(RoundHalfEven(X));
+    if (auto* slider = qobject_cast<QSlider*>(m_tables.controlAt(u))) {
+        SetSliderQuietly(*slider, position);
+    } else if (auto* companion = qobject_cast<QSlider*>(m_tables.companionAt(u, 0))) {
+        SetSliderQuietly(*companion, position);
+    }
+    if (k <= kKindQ) m_model.StoreValue(u, J);
+    if (!refresh) m_sink.SetParameter(u, J);
+    if (KindRecordsLastEdit(k)) RecordLastEdit(u, J);
+}
+
+void ControlSync::highlightBand(EditBox& box, int pageKind) {
+    if (m_model.redrawsSuspended || pageKind > 7) return;
+    const BandRef ref = BandOf(TagOf(&box));
+    const int band = ref.isBand() ? ref.band : 0;
+    m_currentBand[pageKind] = band;
+    if (m_highlighted != m_current) {
+        const int row =
+            (pageKind == 2 && m_model.selection.curEffectPage == kPageReverb) ? 5 : pageKind;
+        const int count = HighlightBandCount(pageKind);
+        for (int i = 0; i < count; ++i) {
+            if (Label* label = m_tables.pointLabel(row, i)) {
+                label->setOpaque(i == band, look::kOrange, look::kWhite);
+            }
+        }
+        if (m_current) {
+            if (EditBox* e = editAt(TagOf(m_current))) e->setBackground(look::kEditCurrent);
+        }
+        if (m_highlighted) {
+            if (EditBox* e = editAt(TagOf(m_highlighted))) e->setBackground(look::kEditIdle);
+        }
+        m_highlighted = m_current;
+    }
+    scrollToBand(band);
+}
+
+void ControlSync::scrollToBand(int band) {
+    const int sheet = m_hooks.ActiveSheet();
+    for (const Strip& strip : kStrips) {
+        if (strip.sheet != sheet) continue;
+        if (auto* slider = m_controls.get<QSlider>(strip.slider)) {
+            slider->setValue(ScrollToShowBand(slider->value(), band, strip.visible));
+        }
+    }
+}
+
+// ---- Committing typed text ----
+
+void ControlSync::CommitEdit(EditStep step) {
+    EditBox* e = m_current;
+    if (!e || e == m_tables.example()) return;
+    const std::string t = NumberCharacters(e->text().toStdString());
+    if (t.empty()) {
+        e->setText(m_savedText);
+        return;
+    }
+    const std::optional<double> number = ReadDecimal(t);
+    if (HintOf(e).isEmpty()) {
+        m_messages.Show("error", kApplicationTitle, MessageService::Buttons::Ok);
+    }
+    bool kindOk = false;
+    const int k = HintNumber(e, 0, &kindOk);
+    if (!number || !kindOk) {
+        e->setText(m_savedText);
+        return;
+    }
+    ApplyControlValue(e, step, false, ParseEditValue(k, *number));
+    m_savedText = e->text();
+}
+
+// ---- Edit box events ----
+
+void ControlSync::moveFocusTo(EditBox& box) {
+    // The box being left commits its own typing while it is still the current one.
+    box.setFocus(Qt::OtherFocusReason);
+    m_current = &box;
+}
+
+void ControlSync::ClickRule(QWidget* target) {
+    auto* e = qobject_cast<EditBox*>(target);
+    if (!e) return;
+    m_wheelFlag = 1;
+    moveFocusTo(*e);
+    m_savedText = e->text();
+    const bool was = m_model.refreshing;
+    m_model.refreshing = true;
+    CommitEdit(EditStep::kApply);
+    m_model.refreshing = was;
+}
+
+void ControlSync::EditClick(EditBox& box) { ClickRule(m_tables.controlAt(TagOf(&box))); }
+
+void ControlSync::EditKeyDown(EditBox& box, int key) {
+    if (!m_current || m_current == m_tables.example()) return;
+    if (!IsArrow(key)) {
+        m_dirty = true;
+        return;
+    }
+    // Arrows act on the box that has them, even when it was entered without a click.
+    if (m_current != &box) {
+        m_current = &box;
+        m_savedText = box.text();
+    }
+    const int kind = HintNumber(&box, 0);
+    const int tag = TagOf(&box);
+    if (kind == kKindFrequency && (key == Qt::Key_Up || key == Qt::Key_Down)) {
+        ClickRule(m_tables.controlAt(tag + 1));
+    } else if (kind == kKindGain && (key == Qt::Key_Left || key == Qt::Key_Right)) {
+        ClickRule(m_tables.controlAt(tag - 1));
+    }
+    m_dirty = true;
+    CommitEdit((key == Qt::Key_Up || key == Qt::Key_Right) ? EditStep::kUp : EditStep::kDown);
+}
+
+bool ControlSync::EditKeyPress(EditBox& box, QChar ch) {
+    if (m_current != &box) {
+        m_current = &box;
+        m_savedText = box.text();  // so a rejected entry restores this box's own text
+    }
+    m_dirty = true;
+    if (!EditKeyAllowed(ch.unicode())) return false;
+    if (ch == QChar('\r')) {
+        EditExit(box);
+        return false;
+    }
+    return true;
+}
+
+void ControlSync::EditExit(EditBox&) {
+    EditBox* e = m_current;
+    if (!e) return;
+    if (!e->text().isEmpty()) {
+        if (m_dirty) CommitEdit(EditStep::kApply);
+        m_dirty = false;
+    } else {
+        e->setText(m_savedText);
+    }
+}
+
+// ---- Spin buttons, wheel, sliders, labels ----
+
+void ControlSync::stepSlider(QSlider& slider, int delta) {
+    slider.setValue(slider.value() + delta);
+}
+
+void ControlSync::SpinUp(QWidget& spin) {
+    QWidget* c = m_tables.controlAt(TagOf(&spin));
+    if (auto* e = qobject_cast<EditBox*>(c)) {
+        moveFocusTo(*e);
+        CommitEdit(EditStep::kUp);
+    } else if (auto* slider = qobject_cast<QSlider*>(c)) {
+        stepSlider(*slider, +1);
+    }
+}
+
+void ControlSync::SpinDown(QWidget& spin) {
+    QWidget* c = m_tables.controlAt(TagOf(&spin));
+    if (auto* e = qobject_cast<EditBox*>(c)) {
+        moveFocusTo(*e);
+        CommitEdit(EditStep::kDown);
+    } else if (auto* slider = qobject_cast<QSlider*>(c)) {
+        stepSlider(*slider, -1);
+    }
+}
+
+bool ControlSync::MouseWheel(int delta) {
+    if (m_wheelFlag != 1 || delta == 0) return false;
+    CommitEdit(delta > 0 ? EditStep::kUp : EditStep::kDown);
+    return true;
+}
+
+void ControlSync::SliderChange(QSlider& slider) {
+    if (m_sliderMoving) return;
+    QWidget* pane = m_tables.displayAt(TagOf(&slider));
+    if (KindOf(pane) == ControlKind::ValuePane) {
+        ApplyControlValue(pane, EditStep::kApply, false, slider.value());
+    }
+    m_current = m_tables.example();
+}
+
+void ControlSync::GainSliderChange(QSlider& slider) {
+    if (m_sliderMoving) return;
+    if (EditBox* e = editAt(TagOf(&slider))) {
+        m_current = e;
+        ApplyControlValue(e, EditStep::kApply, false, slider.value());
+    }
+}
+
+void ControlSync::ScrollSliderChange(QSlider& slider) {
+    for (const Strip& strip : kStrips) {
+        if (slider.objectName() != strip.slider) continue;
+        if (auto* box = m_controls.get<ScrollBox>(strip.box)) {
+            box->setScrollX(slider.value() * kScrollStep);
+        }
+    }
+}
+
+void ControlSync::PointLabelClick(QWidget& label) {
+    bool ok = false;
+    const int band =
+        qobject_cast<QLabel*>(&label) ? static_cast<QLabel&>(label).text().toInt(&ok) : 0;
+    if (!ok) return;
+    const int address = PointLabelAddress(TagOf(&label), band, HintNumber(&label, 0));
+    auto* e = qobject_cast<EditBox*>(m_tables.controlAt(address));
+    if (e && e->isVisible() && e->isEnabled()) ClickRule(e);
+}
+
+// ---- RefreshControls ----
+
+void ControlSync::showMuteState(BmpButton* button, int value) {
+    if (!button) return;
+    SetHint(button, value == 0 ? "1" : "0");  // the handler flips it back to the stored state
+    m_hooks.MuteToggle(*button);
+}
+
+void ControlSync::refreshCell(int page, int slot) {
+    QWidget* c = m_tables.control(page, slot);
+    const int v = m_model.view(page, slot);
+    switch (KindOf(c)) {
+        case ControlKind::Slider: {
+            auto* slider = static_cast<QSlider*>(c);
+            const bool moves =
+                std::clamp(v, slider->minimum(), slider->maximum()) != slider->value();
+            slider->setValue(v);
+            // A pane shows its value even when the position did not change; output panes also
+            // depend on the selected output page, so they are always redrawn.
+            if (!moves || page == kPageMain) emit slider->valueChanged(slider->value());
+            break;
+        }
+        case ControlKind::BmpButton: {
+            auto* button = static_cast<BmpButton*>(c);
+            if (button->role() == BmpButton::Role::Phase) {
+                SetHint(button, v == 0 ? "1" : "0");
+                m_hooks.PhaseToggle(*button);
+            } else {
+                auto* eqPass = m_controls.get<BmpButton>("MusEQAllpassBtn");
+                if (!eqPass || button->text() != eqPass->text()) showMuteState(button, v);
+            }
+            break;
+        }
+        case ControlKind::SelectBox: {
+            auto* box = static_cast<QComboBox*>(c);
+            box->setCurrentIndex(v >= 0 && v < box->count() ? v : -1);
+            const ControlKind first = KindOf(m_tables.companion(page, slot, 0));
+            if (first == ControlKind::Label || first == ControlKind::BmpButton) {
+                m_hooks.ModeBoxRefreshed(*box);
+            }
+            break;
+        }
+        case ControlKind::EditBox:
+            ApplyControlValue(c, EditStep::kApply, true, v);
+            break;
+        default:
+            break;
+    }
+}
+
+void ControlSync::refreshRightChannel() {
+    const std::optional<int> right = RightChannelPage(m_model.selection.curOutputPage);
+    if (!right) return;
+    if (auto* bar = m_controls.get<QSlider>("MainRdelayBar"))
+        bar->setValue(m_model.view(*right, 10));
+    showMuteState(m_controls.get<BmpButton>("MainRmuteBtn"), m_model.view(*right, 11));
+}
+
+void ControlSync::RefreshControls(int target) {
+    m_model.redrawsSuspended = true;
+    m_model.refreshing = true;
+    m_model.SyncView();
+    if (const std::optional<int> right = RightChannelPage(m_model.selection.curOutputPage)) {
+        SetTag(m_controls.find("MainRdelayBar"), MakeAddress(*right, 10));
+        SetTag(m_controls.find("MainRdelayPane"), MakeAddress(*right, 10));
+        SetTag(m_controls.find("MainRmuteBtn"), MakeAddress(*right, 11));
+    }
+    ReadMusicMode(m_model);
+
+    // Refreshed frequency boxes must not take the user's place as the current edit box.
+    const QPointer<EditBox> current = m_current;
+    for (int b : kBasePages) {
+        if (target != kAllPagesTarget && b != target) continue;
+        const int count = PageSlotCount(b);
+        for (int s = 0; s < count; ++s) refreshCell(b, s);
+    }
+    m_current = current;
+
+    refreshRightChannel();
+    ReadPairStates(m_model);
+    m_hooks.RefreshCommands();
+    m_model.redrawsSuspended = false;
+    m_hooks.RedrawPage();
+    m_model.refreshing = false;
+    m_hooks.PanelLockCheck();
+}
+
+}  // namespace aec

@@ -1,0 +1,49 @@
+#include "ui/sheet_rows.h"
+
+#include "core/scale_tables.h"
+#include "ui/edit_rules.h"
+
+namespace aec {
+
+namespace {
+constexpr int kPhaseWidth = 15;  // the phase buttons are told apart by this width
+}
+
+int BuildSliderRow(ControlFactory& f, QWidget* parent, int x, int y, const RowGeometry& g,
+                   const SliderRowSpec& spec, int step) {
+    f.label(parent, spec.labelName, QRect(x, y, g.label, g.height), spec.cn, spec.en);
+    const int barX = x + g.label + g.gap;
+    f.slider(parent, spec.bar, QRect(barX, y, g.bar, g.height), spec.max);
+    const int paneX = barX + g.bar + g.gap;
+    f.pane(parent, spec.pane, QRect(paneX, y + 1, g.pane, g.height - 2), spec.kind);
+    if (spec.phase) {
+        auto* phase =
+            f.button(parent, spec.phase,
+                     QRect(paneX + g.pane + g.gap + 1, y + 1, kPhaseWidth, g.height - 2), "", "0");
+        phase->setRole(BmpButton::Role::Phase);
+    }
+    return y + step;
+}
+
+void BuildCrossoverRows(ControlFactory& f, QWidget* parent, int x, int y, const RowGeometry& g,
+                        const CrossoverSpec& spec, int step) {
+    const QStringList types = Items(kFilterTypeItems);
+    const int boxX = x + g.label + g.gap;
+    const int boxWidth = g.bar + g.gap + g.pane;
+    const auto typeRow = [&](const char* labelName, const char* cn, const char* en, const char* box,
+                             int kind) {
+        f.label(parent, labelName, QRect(x, y, g.label, g.height), cn, en);
+        f.select(parent, box, QRect(boxX, y, boxWidth, g.height), types, QString::number(kind));
+        y += step;
+    };
+    const auto freqRow = [&](const char* labelName, const char* cn, const char* en, const char* bar,
+                             const char* pane) {
+        y = BuildSliderRow(f, parent, x, y, g, {labelName, cn, en, bar, 361, pane, 6}, step);
+    };
+    typeRow(spec.hpTypeLabel, "高通", "HP", spec.hpType, kKindHighPassType);
+    freqRow(spec.hpFreqLabel, "高通", "HPF", spec.hpBar, spec.hpPane);
+    typeRow(spec.lpTypeLabel, " 低通", "LP", spec.lpType, kKindLowPassType);
+    freqRow(spec.lpFreqLabel, spec.lpFreqCn, "LPF", spec.lpBar, spec.lpPane);
+}
+
+}  // namespace aec
