@@ -65,7 +65,7 @@ constexpr ByteSplit SplitWord(int value) {
 }
 
 // Sum modulo 256 of the start byte and of the bytes from the command to the last payload byte.
-// `frame` is a whole frame (its checksum byte, if present, is not part of the sum).
+// `frame` is a whole frame; its last byte is the checksum and is not part of the sum.
 uint8_t FrameChecksum(std::span<const uint8_t> frame);
 
 // A frame with L = payload size + 4; the payload must not exceed kMaxPayload bytes.

@@ -81,10 +81,12 @@ void SimProcessor::HandleWrite(int address, std::span<const uint8_t> payload, By
     const int slot = SlotOf(address);
     switch (address) {
         case kLinkControlAddress: {
-            const int code = payload.empty() ? -1 : payload[0];
-            if (code == kDisconnectCode) return;  // the editor waits for nothing
+            // Probe, keep-alive and disconnect are all acknowledged; the probe also gets the
+            // identity.
             SendAck(out);
-            if (code == kProbeCode) SendFrame(kWriteCommand, kIdentityAddress, m_identity, out);
+            if (!payload.empty() && payload[0] == kProbeCode) {
+                SendFrame(kWriteCommand, kIdentityAddress, m_identity, out);
+            }
             return;
         }
         case kLoadModeAddress:

@@ -105,6 +105,11 @@ TEST_F(SimPtyTest, ProbeAcknowledgedAndPageZeroArrivesWhole) {
         EXPECT_EQ(line.rfind("缓存长度K:C:L=", 0), 0u) << line;  // no checksum complaints
     }
 
+    // The search closes and reopens ports; the line must still work afterwards.
+    m_port.close();
+    m_state.deviceAnswered = false;
+    ASSERT_TRUE(Connect(path));
+
     m_port.close();
     EXPECT_EQ(StopSim(), 0);
     EXPECT_FALSE(QFileInfo(path).isSymLink());  // the link is gone with the simulator

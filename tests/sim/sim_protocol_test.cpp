@@ -47,8 +47,10 @@ TEST_F(SimTest, ProbeIsAcknowledgedAndTheIdentityFollows) {
     EXPECT_TRUE(state.deviceAnswered);
     EXPECT_TRUE(state.ready);
     EXPECT_EQ(model.deviceIdentity, "AEC02026");
-    sender.SendLinkCode(kDisconnectCode);
-    EXPECT_EQ(port.Pump(), 0);
+    state.ready = false;
+    sender.SendLinkCode(kKeepAliveCode);
+    EXPECT_EQ(port.Pump(), 2);
+    EXPECT_TRUE(state.ready);
 }
 
 TEST_F(SimTest, PageZeroComesInTwoFramesAndEveryPageArrivesWhole) {
