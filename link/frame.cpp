@@ -8,7 +8,9 @@ namespace aec {
 uint8_t FrameChecksum(std::span<const uint8_t> frame) {
     unsigned sum = kStartByte;
     // Command, address and payload: bytes 3 .. size - 2 (the last byte is the checksum).
-    for (size_t i = 3; i + 1 < frame.size(); ++i) sum += frame[i];
+    for (size_t i = 3; i + 1 < frame.size(); ++i) {
+        sum += frame[i];
+    }
     return static_cast<uint8_t>(sum);
 }
 
@@ -68,7 +70,9 @@ std::string HexBytes(std::span<const uint8_t> bytes) {
     std::string text;
     text.reserve(bytes.size() * 3);
     for (uint8_t b : bytes) {
-        if (!text.empty()) text.push_back(' ');
+        if (!text.empty()) {
+            text.push_back(' ');
+        }
         text.push_back(kDigits[b >> 4]);
         text.push_back(kDigits[b & 0x0F]);
     }

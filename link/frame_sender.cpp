@@ -8,7 +8,9 @@
 namespace aec {
 
 PortError FrameSender::WriteIfOpen(std::span<const uint8_t> bytes) {
-    if (!m_port.isOpen()) return PortError::kNotOpen;
+    if (!m_port.isOpen()) {
+        return PortError::kNotOpen;
+    }
     return m_port.write(bytes);
 }
 
@@ -50,7 +52,9 @@ PortError FrameSender::SendValueRequest(int address) {
 
 std::vector<Bytes> FrameSender::PageUploadFrames(const Model& model, int page) {
     std::vector<Bytes> frames;
-    if (page < 0 || page >= kPageCount) return frames;
+    if (page < 0 || page >= kPageCount) {
+        return frames;
+    }
     const PageRow& row = model.paramStore[page];
     auto part = [&](int first, int end) {
         const std::span<const int32_t> values(row.data() + first, static_cast<size_t>(end - first));
@@ -72,8 +76,12 @@ PortError FrameSender::SendPageUpload(const Model& model, int page,
                                       const std::function<void()>& gap) {
     const std::vector<Bytes> frames = PageUploadFrames(model, page);
     for (size_t i = 0; i < frames.size(); ++i) {
-        if (i > 0 && gap) gap();
-        if (const PortError e = WriteIfOpen(frames[i]); e != PortError::kNone) return e;
+        if (i > 0 && gap) {
+            gap();
+        }
+        if (const PortError e = WriteIfOpen(frames[i]); e != PortError::kNone) {
+            return e;
+        }
     }
     return PortError::kNone;
 }

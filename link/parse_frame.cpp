@@ -98,12 +98,16 @@ std::string DecodeIdentity(std::span<const uint8_t> payload) {
 
 ParsedFrame ParseFrame(std::span<const uint8_t> frame, Model& model, const LinkState& state) {
     ParsedFrame result;
-    if (frame.size() < 7 || frame.size() != static_cast<size_t>(frame[2]) + 3) return result;
+    if (frame.size() < 7 || frame.size() != static_cast<size_t>(frame[2]) + 3) {
+        return result;
+    }
     result.complete = true;
 
     const uint8_t computed = FrameChecksum(frame);
     result.checksumOk = computed == frame.back();
-    if (!result.checksumOk) LogChecksumMismatch(model.diagnosticLog, frame, computed);
+    if (!result.checksumOk) {
+        LogChecksumMismatch(model.diagnosticLog, frame, computed);
+    }
 
     const int page = frame[4];
     const int slot = frame[5];

@@ -3,17 +3,18 @@
 namespace aec {
 
 void PendingQueue::Put(int address, int value) {
-    if (empty()) {
-        m_head = Next(m_head);
-    } else if (m_entries[m_head].address != address && Next(m_head) != m_tail) {
+    // The newest entry is reused when it has the same address or when the ring is full.
+    const bool reuse = !empty() && (m_entries[m_head].address == address || Next(m_head) == m_tail);
+    if (!reuse) {
         m_head = Next(m_head);
     }
-    // Otherwise the newest entry is reused: same address, or the ring is full.
     m_entries[m_head] = {address, value};
 }
 
 bool PendingQueue::Take() {
-    if (empty()) return false;
+    if (empty()) {
+        return false;
+    }
     m_tail = Next(m_tail);
     m_current = m_tail;
     return true;

@@ -25,7 +25,9 @@ QStringList EnumeratePorts(const QString& virtualPortDirectory) {
     const QFileInfoList entries =
         dir.entryInfoList(QDir::System | QDir::Files | QDir::NoDotAndDotDot, QDir::Name);
     for (const QFileInfo& entry : entries) {
-        if (entry.exists()) names.push_back(entry.absoluteFilePath().toStdString());
+        if (entry.exists()) {
+            names.push_back(entry.absoluteFilePath().toStdString());
+        }
     }
     QStringList list;
     for (const std::string& name : SortPortNames(std::move(names))) {

@@ -39,8 +39,12 @@ QtSerialPort::QtSerialPort() {
 QtSerialPort::~QtSerialPort() { close(); }
 
 PortError QtSerialPort::open() {
-    if (m_port.isOpen()) return PortError::kNone;
-    if (m_port.portName().isEmpty()) return PortError::kNotFound;
+    if (m_port.isOpen()) {
+        return PortError::kNone;
+    }
+    if (m_port.portName().isEmpty()) {
+        return PortError::kNotFound;
+    }
     m_port.setBaudRate(kBaudRate);
     m_port.setDataBits(QSerialPort::Data8);
     m_port.setParity(QSerialPort::NoParity);
@@ -60,7 +64,9 @@ PortError QtSerialPort::open() {
 }
 
 void QtSerialPort::close() {
-    if (m_port.isOpen()) m_port.close();
+    if (m_port.isOpen()) {
+        m_port.close();
+    }
 }
 
 bool QtSerialPort::isOpen() const { return m_port.isOpen(); }
@@ -70,7 +76,9 @@ void QtSerialPort::setPortName(const std::string& name) {
 }
 
 PortError QtSerialPort::write(std::span<const uint8_t> bytes) {
-    if (!m_port.isOpen()) return PortError::kNotOpen;
+    if (!m_port.isOpen()) {
+        return PortError::kNotOpen;
+    }
     PortError result = PortError::kNone;
     {
         BlockingScope scope(m_blocking);
@@ -95,7 +103,9 @@ int QtSerialPort::bytesWaiting() const {
 }
 
 int QtSerialPort::read(std::span<uint8_t> dest) {
-    if (!m_port.isOpen() || dest.empty()) return 0;
+    if (!m_port.isOpen() || dest.empty()) {
+        return 0;
+    }
     if (m_port.bytesAvailable() == 0) {
         {
             BlockingScope scope(m_blocking);
@@ -121,7 +131,9 @@ void QtSerialPort::OnReadyRead() {
 namespace aec {
 
 void QtSerialPort::DeliverDeferred() {
-    if (!m_deferred) return;
+    if (!m_deferred) {
+        return;
+    }
     m_deferred = false;
     QMetaObject::invokeMethod(
         &m_port, [this] { OnReadyRead(); }, Qt::QueuedConnection);

@@ -22,7 +22,9 @@ int Receiver::ReadFrom(SerialPort& port) {
     int total = 0;
     while (port.bytesWaiting() > 0) {
         const int n = port.read(chunk);
-        if (n <= 0) break;
+        if (n <= 0) {
+            break;
+        }
         Feed(std::span<const uint8_t>(chunk.data(), static_cast<size_t>(n)));
         total += n;
     }
@@ -50,7 +52,9 @@ void Receiver::Feed(std::span<const uint8_t> bytes) {
 size_t Receiver::Hunt(std::span<const uint8_t> in) {
     const auto start = std::find_if(
         in.begin(), in.end(), [](uint8_t b) { return b == kStartByte || b == kAckStartByte; });
-    if (start == in.end()) return in.size();
+    if (start == in.end()) {
+        return in.size();
+    }
     m_buffer[0] = *start;
     m_have = 1;
     m_needed = *start == kStartByte ? kHeaderSize : kAckSize;
@@ -62,7 +66,9 @@ size_t Receiver::CollectHeader(std::span<const uint8_t> in) {
     const size_t take = std::min(in.size(), static_cast<size_t>(m_needed - m_have));
     std::memcpy(m_buffer.data() + m_have, in.data(), take);
     m_have += static_cast<int>(take);
-    if (m_have < m_needed) return take;
+    if (m_have < m_needed) {
+        return take;
+    }
 
     if (m_buffer[0] == kAckStartByte) {
         if (m_buffer[1] == kAckByteBB || m_buffer[1] == kAckByteAA) {
@@ -112,7 +118,9 @@ size_t Receiver::CollectBody(std::span<const uint8_t> in) {
     const size_t take = std::min(in.size(), static_cast<size_t>(m_needed - m_have));
     std::memcpy(m_buffer.data() + m_have, in.data(), take);
     m_have += static_cast<int>(take);
-    if (m_have < m_needed) return take;
+    if (m_have < m_needed) {
+        return take;
+    }
 
     const std::string count = std::to_string(waiting);
     m_model.diagnosticLog.append("缓存长度K:C:L=" + count + " " + count + " " +
@@ -121,7 +129,9 @@ size_t Receiver::CollectBody(std::span<const uint8_t> in) {
         std::span<const uint8_t>(m_buffer.data(), static_cast<size_t>(m_needed)), m_model, m_state);
     Reset();
     m_state.replyStatus = ReplyStatus::kFrameReceived;
-    if (m_listener) m_listener(parsed);
+    if (m_listener) {
+        m_listener(parsed);
+    }
     return take;
 }
 

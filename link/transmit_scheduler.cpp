@@ -8,9 +8,15 @@ namespace aec {
 void TransmitScheduler::SetParameter(int baseAddress, int value) {
     m_model.StoreValue(baseAddress, value);
     const int device = m_model.DeviceAddress(baseAddress);
-    if (!IsValidCell(PageOf(device), SlotOf(device))) return;
-    if (m_model.refreshing) return;
-    if (!m_state.onLine()) return;
+    if (!IsValidCell(PageOf(device), SlotOf(device))) {
+        return;
+    }
+    if (m_model.refreshing) {
+        return;
+    }
+    if (!m_state.onLine()) {
+        return;
+    }
 
     m_state.idleCounter = 0;
     if (m_state.ready && m_state.queue.empty()) {
@@ -43,11 +49,15 @@ void TransmitScheduler::SendNow(int address, int value) {
     m_state.queue.Take();
     m_sender.SendValueFrame(kWriteCommand, address, value);
     // An ordinary write keeps the ready flag, so a dragged control streams while acknowledged.
-    if (m_state.pendingAction != PendingAction::kNone) m_state.ready = false;
+    if (m_state.pendingAction != PendingAction::kNone) {
+        m_state.ready = false;
+    }
 }
 
 void TransmitScheduler::HoldTimerTimer() {
-    if (!m_state.holdTimerEnabled) return;
+    if (!m_state.holdTimerEnabled) {
+        return;
+    }
 
     if (m_state.idleCounter > kIdleSecond) {
         m_state.idleCounter = kIdleSecond;
@@ -56,7 +66,9 @@ void TransmitScheduler::HoldTimerTimer() {
     }
 
     CompleteModeCommand();
-    if (!m_state.holdTimerEnabled) return;  // the event stopped the timer (reload, loss)
+    if (!m_state.holdTimerEnabled) {
+        return;  // the event stopped the timer (reload, loss)
+    }
 
     if (m_state.ready && !m_state.queue.empty()) {
         m_state.ready = false;
@@ -67,11 +79,15 @@ void TransmitScheduler::HoldTimerTimer() {
         m_sender.SendValueFrame(kWriteCommand, entry.address, entry.value);
     }
 
-    if (m_state.onLine() && m_state.idleCounter == kIdleSecond) KeepAliveAndRetry();
+    if (m_state.onLine() && m_state.idleCounter == kIdleSecond) {
+        KeepAliveAndRetry();
+    }
 }
 
 void TransmitScheduler::CompleteModeCommand() {
-    if (m_state.pendingAction == PendingAction::kNone) return;
+    if (m_state.pendingAction == PendingAction::kNone) {
+        return;
+    }
     if (m_state.ready) {
         const PendingAction action = m_state.pendingAction;
         m_state.pendingAction = PendingAction::kNone;
@@ -80,7 +96,9 @@ void TransmitScheduler::CompleteModeCommand() {
         m_state.idleCounter = 0;
     } else if (m_state.idleCounter == kIdleSecond) {
         m_state.idleCounter = 0;
-        if (++m_state.missCounter > kMaxCommandMisses) RaiseLinkLost();
+        if (++m_state.missCounter > kMaxCommandMisses) {
+            RaiseLinkLost();
+        }
     }
 }
 
@@ -99,7 +117,9 @@ void TransmitScheduler::KeepAliveAndRetry() {
             m_sender.SendLinkCode(kKeepAliveCode);
         }
     }
-    if (m_state.missCounter > kMaxMisses) RaiseLinkLost();
+    if (m_state.missCounter > kMaxMisses) {
+        RaiseLinkLost();
+    }
 }
 
 void TransmitScheduler::RaiseLinkLost() {
@@ -109,7 +129,9 @@ void TransmitScheduler::RaiseLinkLost() {
 }
 
 void TransmitScheduler::SetHoldTimer(bool enabled) {
-    if (m_state.holdTimerEnabled == enabled) return;
+    if (m_state.holdTimerEnabled == enabled) {
+        return;
+    }
     m_state.holdTimerEnabled = enabled;
     m_events.HoldTimerChanged(enabled);
 }

@@ -70,8 +70,12 @@ std::optional<Options> ParseOptions(const QCoreApplication& app) {
     o.faults.dropAcks = parser.isSet(dropAcks);
     o.faults.corruptChecksums = parser.isSet(corrupt);
     bool ok = true;
-    if (parser.isSet(stopAfter)) o.faults.stopAfterFrames = parser.value(stopAfter).toInt(&ok);
-    if (ok) o.delayMs = parser.value(delay).toInt(&ok);
+    if (parser.isSet(stopAfter)) {
+        o.faults.stopAfterFrames = parser.value(stopAfter).toInt(&ok);
+    }
+    if (ok) {
+        o.delayMs = parser.value(delay).toInt(&ok);
+    }
     if (!ok || o.delayMs < 0) {
         std::cerr << "aec-sim: --stop-after and --delay-ms take a whole number\n";
         return std::nullopt;
@@ -82,12 +86,16 @@ std::optional<Options> ParseOptions(const QCoreApplication& app) {
 // A missing file starts a fresh box; an unreadable one stops the simulator, so that a good
 // state is never overwritten by defaults.
 std::optional<aec::SimState> LoadState(const std::string& file) {
-    if (file.empty() || !std::filesystem::exists(file)) return aec::DefaultSimState();
+    if (file.empty() || !std::filesystem::exists(file)) {
+        return aec::DefaultSimState();
+    }
     std::ifstream in(file);
     std::stringstream text;
     text << in.rdbuf();
     auto state = aec::ParseState(text.str());
-    if (!state) std::cerr << "aec-sim: " << file << " is not a simulator state file\n";
+    if (!state) {
+        std::cerr << "aec-sim: " << file << " is not a simulator state file\n";
+    }
     return state;
 }
 
@@ -96,7 +104,9 @@ bool SaveState(const std::string& file, const aec::SimState& state) {
     {
         std::ofstream out(temp, std::ios::trunc);
         out << aec::SerializeState(state);
-        if (!out.flush()) return false;
+        if (!out.flush()) {
+            return false;
+        }
     }
     std::error_code ec;
     std::filesystem::rename(temp, file, ec);
@@ -119,13 +129,21 @@ class Server {
             std::array<pollfd, 2> fds = {pollfd{m_link.masterFd(), POLLIN, 0},
                                          pollfd{m_signalFd, POLLIN, 0}};
             const int ready = poll(fds.data(), fds.size(), NextTimeoutMs());
-            if (ready < 0 && errno != EINTR) break;
-            if (fds[1].revents & POLLIN) m_stop = true;
-            if (fds[0].revents & POLLIN) ReadLine();
+            if (ready < 0 && errno != EINTR) {
+                break;
+            }
+            if (fds[1].revents & POLLIN) {
+                m_stop = true;
+            }
+            if (fds[0].revents & POLLIN) {
+                ReadLine();
+            }
             SendDue();
             SaveIfQuiet();
         }
-        if (!m_options.stateFile.empty()) SaveState(m_options.stateFile, m_sim.state());
+        if (!m_options.stateFile.empty()) {
+            SaveState(m_options.stateFile, m_sim.state());
+        }
     }
 
   private:
@@ -144,10 +162,16 @@ class Server {
     void ReadLine() {
         std::array<uint8_t, 4096> buffer;
         const ssize_t n = read(m_link.masterFd(), buffer.data(), buffer.size());
-        if (n <= 0) return;
+        if (n <= 0) {
+            return;
+        }
         Bytes reply = m_sim.Feed(std::span<const uint8_t>(buffer.data(), static_cast<size_t>(n)));
-        if (m_sim.changeCount() != m_savedChanges) m_lastChange = Clock::now();
-        if (reply.empty()) return;
+        if (m_sim.changeCount() != m_savedChanges) {
+            m_lastChange = Clock::now();
+        }
+        if (reply.empty()) {
+            return;
+        }
         m_pending.push_back(
             {Clock::now() + std::chrono::milliseconds(m_options.delayMs), std::move(reply)});
     }
@@ -161,7 +185,9 @@ class Server {
             while (done < bytes.size()) {
                 const ssize_t n =
                     write(m_link.masterFd(), bytes.data() + done, bytes.size() - done);
-                if (n <= 0) break;
+                if (n <= 0) {
+                    break;
+                }
                 done += static_cast<size_t>(n);
             }
             m_pending.pop_front();
@@ -169,9 +195,15 @@ class Server {
     }
 
     void SaveIfQuiet() {
-        if (m_options.stateFile.empty() || m_sim.changeCount() == m_savedChanges) return;
-        if (Clock::now() - m_lastChange < kSaveQuiet) return;
-        if (SaveState(m_options.stateFile, m_sim.state())) m_savedChanges = m_sim.changeCount();
+        if (m_options.stateFile.empty() || m_sim.changeCount() == m_savedChanges) {
+            return;
+        }
+        if (Clock::now() - m_lastChange < kSaveQuiet) {
+            return;
+        }
+        if (SaveState(m_options.stateFile, m_sim.state())) {
+            m_savedChanges = m_sim.changeCount();
+        }
     }
 
     aec::PtyLink& m_link;
@@ -190,9 +222,13 @@ int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName("aec-sim");
     const std::optional<Options> options = ParseOptions(app);
-    if (!options) return 2;
+    if (!options) {
+        return 2;
+    }
     std::optional<aec::SimState> state = LoadState(options->stateFile);
-    if (!state) return 2;
+    if (!state) {
+        return 2;
+    }
 
     // Signals arrive as readable bytes, so the serving loop stops between two frames.
     sigset_t stopSignals;

@@ -39,9 +39,15 @@ std::string DescribeFrame(std::span<const uint8_t> f) {
     const std::span<const uint8_t> payload = f.subspan(6, f.size() - 7);
     const int word = payload.size() >= 2 ? payload[0] | (payload[1] << 8) : -1;
     std::string text = write ? "write " : "read ";
-    if (FrameChecksum(f) != f.back()) text = "(bad checksum) " + text;
-    if (address == kLinkControlAddress && word >= 0) return text + DescribeLinkCode(word);
-    if (address == kPageRequestAddress && word >= 0) return text + "page " + std::to_string(word);
+    if (FrameChecksum(f) != f.back()) {
+        text = "(bad checksum) " + text;
+    }
+    if (address == kLinkControlAddress && word >= 0) {
+        return text + DescribeLinkCode(word);
+    }
+    if (address == kPageRequestAddress && word >= 0) {
+        return text + "page " + std::to_string(word);
+    }
     if (address == kModeNameAddress) {
         if (!write && payload.size() == 2 && payload[1] == 0) {
             return text + "mode name " + std::to_string(payload[0]) + " (request)";
@@ -67,16 +73,24 @@ std::string DescribeFrame(std::span<const uint8_t> f) {
         return text + "identity " + (payload.empty() ? "(request)" : DecodeIdentity(payload));
     }
     text += Hex16(address);
-    if (payload.empty()) return text + " (request)";
-    if (payload.size() == 2) return text + " = " + std::to_string(word);
+    if (payload.empty()) {
+        return text + " (request)";
+    }
+    if (payload.size() == 2) {
+        return text + " = " + std::to_string(word);
+    }
     return text + ", " + std::to_string(payload.size() / 2) + " values";
 }
 
 }  // namespace
 
 std::string DescribeUnit(std::span<const uint8_t> unit) {
-    if (unit.size() == 2 && unit[0] == kAckStartByte) return "ack " + HexBytes(unit.subspan(1));
-    if (unit.size() < 7 || unit[0] != kStartByte) return "unknown";
+    if (unit.size() == 2 && unit[0] == kAckStartByte) {
+        return "ack " + HexBytes(unit.subspan(1));
+    }
+    if (unit.size() < 7 || unit[0] != kStartByte) {
+        return "unknown";
+    }
     return DescribeFrame(unit);
 }
 

@@ -63,9 +63,15 @@ std::unique_ptr<PtyLink> PtyLink::Open(const std::string& directory, const std::
 }
 
 PtyLink::~PtyLink() {
-    if (!m_linkPath.empty()) unlink(m_linkPath.c_str());
-    if (m_slave >= 0) close(m_slave);
-    if (m_master >= 0) close(m_master);
+    if (!m_linkPath.empty()) {
+        unlink(m_linkPath.c_str());
+    }
+    if (m_slave >= 0) {
+        close(m_slave);
+    }
+    if (m_master >= 0) {
+        close(m_master);
+    }
 }
 
 }  // namespace aec

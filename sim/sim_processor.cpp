@@ -45,14 +45,18 @@ void SimProcessor::TakeFrames(Bytes& out) {
         const auto start =
             std::find(m_rx.begin() + static_cast<ptrdiff_t>(pos), m_rx.end(), kStartByte);
         pos = static_cast<size_t>(start - m_rx.begin());
-        if (m_rx.size() - pos < kHeaderSize) break;
+        if (m_rx.size() - pos < kHeaderSize) {
+            break;
+        }
         const std::span<const uint8_t> rest(m_rx.data() + pos, m_rx.size() - pos);
         if (!PlausibleHeader(rest)) {
             ++pos;
             continue;
         }
         const size_t size = rest[2] + 3u;
-        if (rest.size() < size) break;
+        if (rest.size() < size) {
+            break;
+        }
         HandleFrame(rest.first(size), out);
         pos += size;
     }
@@ -60,13 +64,17 @@ void SimProcessor::TakeFrames(Bytes& out) {
 }
 
 void SimProcessor::HandleFrame(std::span<const uint8_t> frame, Bytes& out) {
-    if (m_logger) m_logger("in", frame);
+    if (m_logger) {
+        m_logger("in", frame);
+    }
     ++m_framesReceived;
     if (FrameChecksum(frame) != frame.back()) {
         ++m_badChecksums;
         return;
     }
-    if (m_faults.stopAfterFrames >= 0 && m_framesReceived > m_faults.stopAfterFrames) return;
+    if (m_faults.stopAfterFrames >= 0 && m_framesReceived > m_faults.stopAfterFrames) {
+        return;
+    }
     const int address = MakeAddress(frame[4], frame[5]);
     const std::span<const uint8_t> payload = frame.subspan(6, frame.size() - 7);
     if (frame[3] == kWriteCommand) {
@@ -90,7 +98,9 @@ void SimProcessor::HandleWrite(int address, std::span<const uint8_t> payload, By
             return;
         }
         case kLoadModeAddress:
-            if (payload.size() >= 2) LoadMode(WordAt(payload, 0));
+            if (payload.size() >= 2) {
+                LoadMode(WordAt(payload, 0));
+            }
             break;
         case kSaveModeAddress:
             SaveMode(payload);
@@ -120,7 +130,9 @@ void SimProcessor::HandleRead(int address, std::span<const uint8_t> payload, Byt
     const int slot = SlotOf(address);
     switch (address) {
         case kPageRequestAddress:
-            if (payload.size() >= 2) SendPage(WordAt(payload, 0), out);
+            if (payload.size() >= 2) {
+                SendPage(WordAt(payload, 0), out);
+            }
             return;
         case kModeNameAddress:
             if (!payload.empty() && payload[0] < kModeCount) {
@@ -149,14 +161,18 @@ void SimProcessor::HandleRead(int address, std::span<const uint8_t> payload, Byt
 void SimProcessor::StoreValues(int page, int slot, std::span<const uint8_t> payload) {
     for (size_t i = 0; i + 1 < payload.size(); i += 2) {
         const int s = slot + static_cast<int>(i / 2);
-        if (!IsValidCell(page, s)) break;
+        if (!IsValidCell(page, s)) {
+            break;
+        }
         m_state.memory[page][s] = WordAt(payload, i);
     }
     ++m_changes;
 }
 
 void SimProcessor::LoadMode(int index) {
-    if (index < 0 || index >= kModeCount) return;
+    if (index < 0 || index >= kModeCount) {
+        return;
+    }
     for (int page = 0; page < kModePages; ++page) {
         m_state.memory[page] = m_state.modes[index].pages[page];
     }
@@ -166,18 +182,24 @@ void SimProcessor::LoadMode(int index) {
 
 // Record: mode index, 0x00, the name padded with spaces to 20 bytes. Factory modes are kept.
 void SimProcessor::SaveMode(std::span<const uint8_t> record) {
-    if (record.size() < 2 || record[0] >= kUserModeCount) return;
+    if (record.size() < 2 || record[0] >= kUserModeCount) {
+        return;
+    }
     SimMode& mode = m_state.modes[record[0]];
     const auto name = record.subspan(2, std::min<size_t>(record.size() - 2, kModeNameLength));
     mode.name.assign(name.begin(), name.end());
     mode.name.erase(mode.name.find_last_not_of(' ') + 1);
-    for (int page = 0; page < kModePages; ++page) mode.pages[page] = m_state.memory[page];
+    for (int page = 0; page < kModePages; ++page) {
+        mode.pages[page] = m_state.memory[page];
+    }
     ++m_changes;
 }
 
 // A page's values from slot 0; page 0 needs two frames (slots 0-111, then 112-163).
 void SimProcessor::SendPage(int page, Bytes& out) {
-    if (page < 0 || page >= kPageSystem) return;
+    if (page < 0 || page >= kPageSystem) {
+        return;
+    }
     auto part = [&](int first, int end) {
         Bytes payload;
         payload.reserve(2 * static_cast<size_t>(end - first));
@@ -200,18 +222,24 @@ void SimProcessor::SendPage(int page, Bytes& out) {
 void SimProcessor::SendFrame(uint8_t command, int address, std::span<const uint8_t> payload,
                              Bytes& out) {
     Bytes frame = BuildFrame(command, address, payload);
-    if (m_faults.corruptChecksums) frame.back() ^= 0x5A;
+    if (m_faults.corruptChecksums) {
+        frame.back() ^= 0x5A;
+    }
     Emit(frame, out);
 }
 
 void SimProcessor::SendAck(Bytes& out) {
-    if (m_faults.dropAcks) return;
+    if (m_faults.dropAcks) {
+        return;
+    }
     const std::array<uint8_t, 2> ack = {kAckStartByte, kAckByteBB};
     Emit(ack, out);
 }
 
 void SimProcessor::Emit(std::span<const uint8_t> unit, Bytes& out) {
-    if (m_logger) m_logger("out", unit);
+    if (m_logger) {
+        m_logger("out", unit);
+    }
     out.insert(out.end(), unit.begin(), unit.end());
 }
 

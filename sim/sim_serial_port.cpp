@@ -5,9 +5,15 @@
 namespace aec {
 
 PortError SimSerialPort::open() {
-    if (m_open) return PortError::kNone;
-    if (m_name.empty()) return PortError::kNotFound;
-    if (m_openFails) return PortError::kBusy;
+    if (m_open) {
+        return PortError::kNone;
+    }
+    if (m_name.empty()) {
+        return PortError::kNotFound;
+    }
+    if (m_openFails) {
+        return PortError::kBusy;
+    }
     m_open = true;
     ++m_openCount;
     return PortError::kNone;
@@ -20,11 +26,17 @@ void SimSerialPort::close() {
 }
 
 PortError SimSerialPort::write(std::span<const uint8_t> bytes) {
-    if (!m_open) return PortError::kNotOpen;
-    if (m_writeFails) return PortError::kIo;
+    if (!m_open) {
+        return PortError::kNotOpen;
+    }
+    if (m_writeFails) {
+        return PortError::kIo;
+    }
     m_writes.emplace_back(bytes.begin(), bytes.end());
     const bool attached = m_connected && (m_deviceName.empty() || m_deviceName == m_name);
-    if (attached) Inject(m_processor.Feed(bytes));
+    if (attached) {
+        Inject(m_processor.Feed(bytes));
+    }
     return PortError::kNone;
 }
 

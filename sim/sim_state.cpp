@@ -15,8 +15,10 @@ constexpr std::array<const char*, 6> kFactoryNames = {"Karaoke", "Club",   "Cine
 
 // Levels a box leaves the factory with (raw values of the editor's scales).
 void SetFactoryLevels(Store& m) {
-    for (int slot : {0, 1, 2}) m[kPageMusic][slot] = 20;  // input volumes 0.0 dB
-    m[kPageMusic][3] = 7;                                 // pitch 0
+    for (int slot : {0, 1, 2}) {
+        m[kPageMusic][slot] = 20;  // input volumes 0.0 dB
+    }
+    m[kPageMusic][3] = 7;  // pitch 0
     for (int page : {kPageMicA, kPageMicB}) {
         m[page][0] = 20;  // input level 0.0 dB
         m[page][5] = 20;  // limiter level
@@ -47,7 +49,9 @@ void SetFactoryLevels(Store& m) {
 SimMode ModeFrom(const Store& memory, std::string name) {
     SimMode mode;
     mode.name = std::move(name);
-    for (int page = 0; page < kModePages; ++page) mode.pages[page] = memory[page];
+    for (int page = 0; page < kModePages; ++page) {
+        mode.pages[page] = memory[page];
+    }
     return mode;
 }
 
@@ -63,26 +67,36 @@ std::string ToHex(std::string_view text) {
 }
 
 std::optional<std::string> FromHex(const std::string& hex) {
-    if (hex == "-") return std::string();
-    if (hex.size() % 2 != 0) return std::nullopt;
+    if (hex == "-") {
+        return std::string();
+    }
+    if (hex.size() % 2 != 0) {
+        return std::nullopt;
+    }
     std::string text;
     for (size_t i = 0; i < hex.size(); i += 2) {
         int byte = 0;
         const auto [end, ec] = std::from_chars(hex.data() + i, hex.data() + i + 2, byte, 16);
-        if (ec != std::errc() || end != hex.data() + i + 2) return std::nullopt;
+        if (ec != std::errc() || end != hex.data() + i + 2) {
+            return std::nullopt;
+        }
         text.push_back(static_cast<char>(byte));
     }
     return text;
 }
 
 void WriteRow(std::ostream& out, const PageRow& row) {
-    for (int32_t v : row) out << ' ' << v;
+    for (int32_t v : row) {
+        out << ' ' << v;
+    }
     out << '\n';
 }
 
 bool ReadRow(std::istream& in, PageRow& row) {
     for (int32_t& v : row) {
-        if (!(in >> v) || v < 0 || v > 0xFFFF) return false;
+        if (!(in >> v) || v < 0 || v > 0xFFFF) {
+            return false;
+        }
     }
     return true;
 }
@@ -101,7 +115,9 @@ SimState DefaultSimState() {
     SimState state;
     state.memory = model.paramStore;
     SetFactoryLevels(state.memory);
-    for (int i = 0; i < kUserModeCount; ++i) state.modes[i] = ModeFrom(state.memory, "");
+    for (int i = 0; i < kUserModeCount; ++i) {
+        state.modes[i] = ModeFrom(state.memory, "");
+    }
     for (int k = 0; k < kModeCount - kUserModeCount; ++k) {
         Store memory = state.memory;
         // Each factory mode lifts one music band by 3 dB on both sides and picks a music mode.
@@ -136,24 +152,38 @@ std::string SerializeState(const SimState& state) {
 std::optional<SimState> ParseState(std::string_view text) {
     std::istringstream in{std::string(text)};
     std::string line;
-    if (!std::getline(in, line) || line != kMagic) return std::nullopt;
+    if (!std::getline(in, line) || line != kMagic) {
+        return std::nullopt;
+    }
     SimState state;
     std::string word;
     std::string hex;
-    if (!(in >> word >> hex) || word != "system-password") return std::nullopt;
+    if (!(in >> word >> hex) || word != "system-password") {
+        return std::nullopt;
+    }
     auto system = FromHex(hex);
-    if (!(in >> word >> hex) || word != "panel-password") return std::nullopt;
+    if (!(in >> word >> hex) || word != "panel-password") {
+        return std::nullopt;
+    }
     auto panel = FromHex(hex);
-    if (!system || !panel) return std::nullopt;
+    if (!system || !panel) {
+        return std::nullopt;
+    }
     state.systemPassword = *system;
     state.panelPassword = *panel;
     for (int page = 0; page < kPageCount; ++page) {
-        if (!Expect(in, "memory", page) || !ReadRow(in, state.memory[page])) return std::nullopt;
+        if (!Expect(in, "memory", page) || !ReadRow(in, state.memory[page])) {
+            return std::nullopt;
+        }
     }
     for (int i = 0; i < kModeCount; ++i) {
-        if (!Expect(in, "mode", i) || !(in >> hex)) return std::nullopt;
+        if (!Expect(in, "mode", i) || !(in >> hex)) {
+            return std::nullopt;
+        }
         auto name = FromHex(hex);
-        if (!name) return std::nullopt;
+        if (!name) {
+            return std::nullopt;
+        }
         state.modes[i].name = *name;
         for (int page = 0; page < kModePages; ++page) {
             if (!Expect(in, "page", page) || !ReadRow(in, state.modes[i].pages[page])) {

@@ -62,7 +62,7 @@ BENCHMARK(BM_ReceiverFullLoad)->Arg(1)->Arg(32)->Arg(1024)->Arg(1 << 20);
 
 // Line noise: mostly bytes that start nothing, with stray start bytes among them.
 void BM_ReceiverNoise(benchmark::State& state) {
-    Bytes noise(64 * 1024);
+    Bytes noise(size_t{64} * 1024);
     uint32_t x = 12345;
     for (uint8_t& b : noise) {
         x = x * 1103515245u + 12345u;

@@ -34,7 +34,9 @@ class SimPtyTest : public ::testing::Test {
 
     void TearDown() override {
         m_port.close();
-        if (m_sim.state() != QProcess::NotRunning) StopSim();
+        if (m_sim.state() != QProcess::NotRunning) {
+            StopSim();
+        }
     }
 
     // Starts aec-sim and returns the path it published, or an empty string.
@@ -42,9 +44,13 @@ class SimPtyTest : public ::testing::Test {
         m_sim.setProgram(QStringLiteral(AEC_SIM_PATH));
         m_sim.setArguments(QStringList{"--name", m_name, "--port-dir", m_portDir} + extra);
         m_sim.start();
-        if (!m_sim.waitForStarted(kPatienceMs)) return {};
+        if (!m_sim.waitForStarted(kPatienceMs)) {
+            return {};
+        }
         while (!m_sim.canReadLine()) {
-            if (!m_sim.waitForReadyRead(kPatienceMs)) return {};
+            if (!m_sim.waitForReadyRead(kPatienceMs)) {
+                return {};
+            }
         }
         const QStringList ready = QString::fromUtf8(m_sim.readLine()).trimmed().split(' ');
         return ready.size() == 4 && ready[1] == "ready" ? ready[2] : QString();
@@ -58,7 +64,9 @@ class SimPtyTest : public ::testing::Test {
 
     bool Connect(const QString& path) {
         m_port.setPortName(path.toStdString());
-        if (m_port.open() != PortError::kNone) return false;
+        if (m_port.open() != PortError::kNone) {
+            return false;
+        }
         m_sender.SendLinkCode(kProbeCode);
         return QTest::qWaitFor([this] { return m_state.deviceAnswered; }, kPatienceMs);
     }

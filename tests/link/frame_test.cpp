@@ -62,7 +62,9 @@ TEST(Frame, NegativeValuesSplitTowardZero) {
 TEST(Frame, SaveModeRecordIsAlways22Bytes) {
     const auto party = SaveModeRecord(std::string("\x03\x00Party", 7));
     std::string expected = "03 00 50 61 72 74 79";
-    for (int i = 0; i < 15; ++i) expected += " 20";
+    for (int i = 0; i < 15; ++i) {
+        expected += " 20";
+    }
     EXPECT_EQ(HexBytes(party), expected);
     const auto longName =
         SaveModeRecord(std::string("\x01\x00"
@@ -103,7 +105,9 @@ TEST(FrameSender, PasswordTextFramesCarryTheDigits) {
 
 TEST(FrameSender, PageZeroUploadsInTwoFrames) {
     Model model;
-    for (int s = 0; s < kSlotCount; ++s) model.paramStore[0][s] = 1000 + s;
+    for (int s = 0; s < kSlotCount; ++s) {
+        model.paramStore[0][s] = 1000 + s;
+    }
     const auto frames = FrameSender::PageUploadFrames(model, 0);
     ASSERT_EQ(frames.size(), 2u);
     EXPECT_EQ(frames[0][2], 230);
@@ -117,7 +121,9 @@ TEST(FrameSender, PageZeroUploadsInTwoFrames) {
     // The last value is slot 163; slot 164 is not part of a page transfer.
     EXPECT_EQ(frames[1][110] | (frames[1][111] << 8), 1163);
     EXPECT_EQ(frames[1].size(), 113u);
-    for (const Bytes& f : frames) EXPECT_EQ(f.back(), FrameChecksum(f));
+    for (const Bytes& f : frames) {
+        EXPECT_EQ(f.back(), FrameChecksum(f));
+    }
 }
 
 TEST(FrameSender, OtherPagesUploadWhole) {

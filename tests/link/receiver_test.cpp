@@ -34,8 +34,9 @@ class ReceiverTest : public ::testing::Test {
 
 TEST_F(ReceiverTest, FrameSplitAtEveryPointIsParsedOnce) {
     const Bytes frame = Hex("F5 B1 06 B7 01 23 56 04 2A");
-    for (size_t cut1 = 0; cut1 <= frame.size(); ++cut1) {
-        for (size_t cut2 = cut1; cut2 <= frame.size(); ++cut2) {
+    const auto size = static_cast<long>(frame.size());
+    for (long cut1 = 0; cut1 <= size; ++cut1) {
+        for (long cut2 = cut1; cut2 <= size; ++cut2) {
             model.paramStore[1][0x23] = 0;
             frames.clear();
             Feed(Bytes(frame.begin(), frame.begin() + cut1));
@@ -54,7 +55,9 @@ TEST_F(ReceiverTest, GarbageBeforeAFrameIsSkipped) {
     Feed(Frame(0x0014, {10, 0, 20, 0, 30, 0, 40, 0, 50, 0}));
     ASSERT_EQ(frames.size(), 1u);
     // A page-0 reply of 10 bytes at slot 20 sets slots 20 to 24.
-    for (int i = 0; i < 5; ++i) EXPECT_EQ(model.paramStore[0][20 + i], 10 * (i + 1));
+    for (int i = 0; i < 5; ++i) {
+        EXPECT_EQ(model.paramStore[0][20 + i], 10 * (i + 1));
+    }
     EXPECT_EQ(model.paramStore[0][25], 0);
     EXPECT_EQ(state.replyStatus, ReplyStatus::kFrameReceived);
 }
@@ -75,7 +78,9 @@ TEST_F(ReceiverTest, AStrayStartByteDoesNotSwallowTheFrameAfterIt) {
     ASSERT_EQ(frames.size(), 1u);
     EXPECT_EQ(model.paramStore[1][0x23], 0x0456);
     // A stray acknowledgement start before a frame, delivered byte by byte.
-    for (uint8_t b : Hex("EE F5 B1 06 B7 01 24 01 00 D2")) Feed({b});
+    for (uint8_t b : Hex("EE F5 B1 06 B7 01 24 01 00 D2")) {
+        Feed({b});
+    }
     ASSERT_EQ(frames.size(), 2u);
     EXPECT_EQ(model.paramStore[1][0x24], 1);
     // A rejected header whose third byte starts an acknowledgement.
@@ -130,11 +135,15 @@ TEST_F(ReceiverTest, BodyLineCountsEverythingWaiting) {
 
 TEST_F(ReceiverTest, ModeNamesFollowTheLastRequest) {
     Feed(Frame(kModeNameAddress, {'L', 'o', 's', 't'}));
-    for (const std::string& name : model.modeNames) EXPECT_EQ(name, "");  // nothing asked yet
+    for (const std::string& name : model.modeNames) {
+        EXPECT_EQ(name, "");  // nothing asked yet
+    }
 
     state.nameAskedLast = 4;
     Bytes long25;
-    for (int i = 0; i < 25; ++i) long25.push_back(static_cast<uint8_t>('A' + i));
+    for (int i = 0; i < 25; ++i) {
+        long25.push_back(static_cast<uint8_t>('A' + i));
+    }
     long25[1] = 0x1D;
     long25[2] = 0x80;
     long25[3] = 0x1E;

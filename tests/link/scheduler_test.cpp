@@ -31,7 +31,9 @@ TEST(PendingQueue, FirstEntrySitsAtIndexOneAndSameAddressCoalesces) {
 
 TEST(PendingQueue, FullRingOverwritesTheNewestEntry) {
     PendingQueue q;
-    for (int i = 0; i < 499; ++i) q.Put(i, i);
+    for (int i = 0; i < 499; ++i) {
+        q.Put(i, i);
+    }
     EXPECT_EQ(q.size(), 499);
     q.Put(1000, 7);
     EXPECT_EQ(q.size(), 499);
@@ -81,7 +83,9 @@ class SchedulerTest : public ::testing::Test {
         state.replyStatus = ReplyStatus::kAcknowledged;
     }
     void Tick(int n = 1) {
-        for (int i = 0; i < n; ++i) scheduler.HoldTimerTimer();
+        for (int i = 0; i < n; ++i) {
+            scheduler.HoldTimerTimer();
+        }
     }
     std::string Sent(size_t i) const { return HexBytes(port.written.at(i)); }
     size_t KeepAlives() const {
@@ -150,7 +154,9 @@ TEST_F(SchedulerTest, RefreshingOrOffLineStoresButSendsNothing) {
 }
 
 TEST_F(SchedulerTest, PacedWritesWaitForAcknowledgements) {
-    for (int slot = 10; slot < 15; ++slot) scheduler.SetParameterPaced(slot, slot);
+    for (int slot = 10; slot < 15; ++slot) {
+        scheduler.SetParameterPaced(slot, slot);
+    }
     EXPECT_EQ(port.written.size(), 1u);
     EXPECT_EQ(state.queue.size(), 4);
     for (int i = 0; i < 4; ++i) {

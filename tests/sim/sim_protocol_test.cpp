@@ -60,10 +60,16 @@ TEST_F(SimTest, PageZeroComesInTwoFramesAndEveryPageArrivesWhole) {
     EXPECT_EQ(frames[1].address, 0x0070);
     EXPECT_EQ(model.paramStore[0][7], 360);   // low-pass at 20200 Hz
     EXPECT_EQ(model.paramStore[0][12], 120);  // band gain 0.0 dB
-    for (int page = 1; page < 30; ++page) LoadPage(page, page % 3 == 0 ? 1 : 0);
-    for (int page = 0; page < 30; ++page) ExpectPageMatches(page);
+    for (int page = 1; page < 30; ++page) {
+        LoadPage(page, page % 3 == 0 ? 1 : 0);
+    }
+    for (int page = 0; page < 30; ++page) {
+        ExpectPageMatches(page);
+    }
     EXPECT_EQ(frames.size(), 31u);
-    for (const ParsedFrame& f : frames) EXPECT_TRUE(f.checksumOk);
+    for (const ParsedFrame& f : frames) {
+        EXPECT_TRUE(f.checksumOk);
+    }
 }
 
 TEST_F(SimTest, SystemValuesNamesAndPasswordsAnswerTheirRequests) {
@@ -71,7 +77,9 @@ TEST_F(SimTest, SystemValuesNamesAndPasswordsAnswerTheirRequests) {
     for (int address : {0x1E01, 0x1E02, 0x1E03, 0x1E04, 0x1E08, 0x1E07, 0x1E05}) {
         sender.SendValueRequest(address);
     }
-    for (int i = 0; i < kModeCount; ++i) sender.SendNameRequest(i, state);
+    for (int i = 0; i < kModeCount; ++i) {
+        sender.SendNameRequest(i, state);
+    }
     // Names land where the last request points, so each reply is delivered before the next.
     port.Pump();
     EXPECT_EQ(model.paramStore[30][8], 1);
@@ -127,7 +135,9 @@ TEST_F(SimTest, SaveAndLoadModes) {
 
 TEST_F(SimTest, PageUploadsFillTheProcessorsMemory) {
     for (int page = 0; page < 30; ++page) {
-        for (int s = 0; s < kSlotCount; ++s) model.paramStore[page][s] = (page * 7 + s) % 300;
+        for (int s = 0; s < kSlotCount; ++s) {
+            model.paramStore[page][s] = (page * 7 + s) % 300;
+        }
     }
     int acks = 0;
     for (int page = 0; page < 30; ++page) {
@@ -137,7 +147,9 @@ TEST_F(SimTest, PageUploadsFillTheProcessorsMemory) {
         acks += state.ready ? 1 : 0;
     }
     EXPECT_EQ(acks, 30);
-    for (int page = 0; page < 30; ++page) ExpectPageMatches(page);
+    for (int page = 0; page < 30; ++page) {
+        ExpectPageMatches(page);
+    }
     EXPECT_EQ(sim.value(0, 164), 0);  // not part of a page transfer
 }
 
@@ -197,7 +209,9 @@ TEST_F(SimTest, AnOnLineLinkStaysUpWhileTheProcessorAnswers) {
     state.ready = true;
     scheduler.StartHoldTimer();
     for (int tick = 0; tick < 50 * 20; ++tick) {
-        if (tick % 7 == 0) scheduler.SetParameter(0x000C, tick % 181);
+        if (tick % 7 == 0) {
+            scheduler.SetParameter(0x000C, tick % 181);
+        }
         scheduler.HoldTimerTimer();
         port.Pump();
     }
