@@ -44,7 +44,7 @@ void ChannelCommands::modeLabelLook(int address, int mode) {
         auto* label = qobject_cast<Label*>(m_tables.companionAt(address, j));
         if (!label) continue;
         if (j == mode) {
-            label->setOpaque(true, look::kWhite, kChosenLabelText);
+            label->setOpaque(true, look::kWhite, kChosenLabelText, kChosenLabelText);
         } else {
             label->setOpaque(true, kOtherLabelFill, look::kWhite);
         }

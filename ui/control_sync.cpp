@@ -383,8 +383,12 @@ void ControlSync::refreshCell(int page, int slot) {
 void ControlSync::refreshRightChannel() {
     const std::optional<int> right = RightChannelPage(m_model.selection.curOutputPage);
     if (!right) return;
-    if (auto* bar = m_controls.get<QSlider>("MainRdelayBar"))
-        bar->setValue(m_model.view(*right, 10));
+    if (auto* bar = m_controls.get<QSlider>("MainRdelayBar")) {
+        const int v = m_model.view(*right, 10);
+        const bool moves = std::clamp(v, bar->minimum(), bar->maximum()) != bar->value();
+        bar->setValue(v);
+        if (!moves) emit bar->valueChanged(bar->value());
+    }
     showMuteState(m_controls.get<BmpButton>("MainRmuteBtn"), m_model.view(*right, 11));
 }
 
@@ -399,16 +403,15 @@ void ControlSync::RefreshControls(int target) {
     }
     ReadMusicMode(m_model);
 
-    // Refreshed frequency boxes must not take the user's place as the current edit box.
+    // Refreshed frequency boxes and sliders must not take the user's place as the current box.
     const QPointer<EditBox> current = m_current;
     for (int b : kBasePages) {
         if (target != kAllPagesTarget && b != target) continue;
         const int count = PageSlotCount(b);
         for (int s = 0; s < count; ++s) refreshCell(b, s);
     }
-    m_current = current;
-
     refreshRightChannel();
+    m_current = current;
     ReadPairStates(m_model);
     m_hooks.RefreshCommands();
     m_model.redrawsSuspended = false;

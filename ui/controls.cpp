@@ -130,10 +130,11 @@ void SelectBox::wheelEvent(QWheelEvent* event) {
 
 Label::Label(QWidget* parent) : QLabel(parent) {}
 
-void Label::setOpaque(bool opaque, const QColor& fill, const QColor& text) {
+void Label::setOpaque(bool opaque, const QColor& fill, const QColor& text, const QColor& border) {
     m_opaque = opaque;
     if (fill.isValid()) m_fill = fill;
     if (text.isValid()) m_fillText = text;
+    m_border = border;
     update();
 }
 
@@ -156,7 +157,7 @@ void Label::paintEvent(QPaintEvent* event) {
     }
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing);
-    painter.setPen(Qt::NoPen);
+    painter.setPen(m_border.isValid() ? QPen(m_border) : QPen(Qt::NoPen));
     painter.setBrush(m_fill);
     painter.drawRoundedRect(QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5), 2, 2);
     painter.setPen(m_fillText.isValid() ? m_fillText : palette().color(QPalette::WindowText));

@@ -87,8 +87,10 @@ class Label : public QLabel {
     explicit Label(QWidget* parent = nullptr);
     // Opaque labels fill their background with `fill` and may take another text colour;
     // transparent ones show their own text colour.
-    void setOpaque(bool opaque, const QColor& fill = QColor(), const QColor& text = QColor());
+    void setOpaque(bool opaque, const QColor& fill = QColor(), const QColor& text = QColor(),
+                   const QColor& border = QColor());
     bool isOpaque() const { return m_opaque; }
+    QColor fill() const { return m_fill; }
   signals:
     void clicked();
     void doubleClicked();
@@ -102,6 +104,7 @@ class Label : public QLabel {
     bool m_opaque = false;
     QColor m_fill;
     QColor m_fillText;
+    QColor m_border;
 };
 
 // Small label whose text is data (band numbers, band mode letters); never exchanged.

@@ -86,8 +86,8 @@ void BuildDynamicBand(ControlFactory& f, QWidget* sheet, int band, const QRect& 
 
     RowGeometry g;
     g.label = 74;
-    g.bar = 70;
-    g.pane = 40;
+    g.bar = 64;
+    g.pane = 46;
     const QByteArray bars[4] = {N("DEQRmsLevelBar%1", band), N("DEQRmsAttackBar%1", band),
                                 N("DEQRmsReleaseBar%1", band), N("DEQRmsRatioBar%1", band)};
     const QByteArray panes[4] = {N("DEQRmsLevelPane%1", band), N("DEQRmsAttackPane%1", band),

@@ -1,0 +1,63 @@
+#pragma once
+// A whole editor window on the offscreen platform, with a sink that records what would be sent.
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QTest>
+#include <memory>
+#include <utility>
+#include <vector>
+
+#include "core/model.h"
+#include "core/parameter_sink.h"
+#include "ui/editor_hooks.h"
+#include "ui/main_window.h"
+#include "ui/scripted_messages.h"
+
+namespace aec {
+
+// The one QApplication of the test program.
+QApplication& TestApplication();
+
+// Stores like an off-line SetParameter and records every value that would go to the
+// processor, that is every call made outside a refresh.
+class RecordingSink : public ParameterSink {
+  public:
+    explicit RecordingSink(Model& model) : m_model(model) {}
+    void SetParameter(int a, int v) override {
+        m_model.StoreValue(a, v);
+        if (!m_model.refreshing) sent.emplace_back(a, v);
+    }
+    void SetParameterPaced(int a, int v) override { SetParameter(a, v); }
+    std::vector<std::pair<int, int>> sent;
+
+  private:
+    Model& m_model;
+};
+
+class EditorTest : public ::testing::Test {
+  protected:
+    void SetUp() override;
+    void TearDown() override;
+
+    template <class T = QWidget>
+    T* w(const char* name) {
+        T* found = window->control<T>(name);
+        EXPECT_NE(found, nullptr) << name;
+        return found;
+    }
+    EditBox* edit(const char* name) { return w<EditBox>(name); }
+    // Clicks an edit box, replaces its text by typing and presses Enter.
+    void typeInto(const char* name, const char* text);
+    void selectTab(int tab);
+    int sheet() const;
+
+    Model model;
+    RecordingSink sink{model};
+    ScriptedMessages messages;
+    std::unique_ptr<TForm1> window;
+    std::unique_ptr<EditorModelHooks> hooks;
+};
+
+}  // namespace aec
