@@ -1,0 +1,79 @@
+// Cost of building the editor window, refreshing every page and changing tabs (offscreen).
+#include <benchmark/benchmark.h>
+
+#include <QApplication>
+
+#include "app/offline_sink.h"
+#include "ui/editor_hooks.h"
+#include "ui/main_window.h"
+#include "ui/scripted_messages.h"
+
+namespace aec {
+namespace {
+
+QApplication& Application() {
+    static int argc = 1;
+    static char name[] = "bench_ui";
+    static char* argv[] = {name, nullptr};
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    static auto* app = new QApplication(argc, argv);
+    return *app;
+}
+
+struct Editor {
+    Model model;
+    OfflineSink sink{model};
+    ScriptedMessages messages;
+    TForm1 window{model, sink, messages};
+    EditorModelHooks hooks{sink, window.sync()};
+    Editor() { model.setHooks(&hooks); }
+    ~Editor() { model.setHooks(nullptr); }
+};
+
+void BM_CreateAndShowWindow(benchmark::State& state) {
+    Application();
+    for (auto _ : state) {
+        Editor editor;
+        editor.window.show();
+        benchmark::DoNotOptimize(editor.window.windowShown());
+    }
+}
+BENCHMARK(BM_CreateAndShowWindow)->Unit(benchmark::kMillisecond);
+
+void BM_RefreshEveryPage(benchmark::State& state) {
+    Application();
+    Editor editor;
+    editor.window.show();
+    for (auto _ : state) editor.window.sync().RefreshControls(100);
+}
+BENCHMARK(BM_RefreshEveryPage)->Unit(benchmark::kMillisecond);
+
+void BM_TabChange(benchmark::State& state) {
+    Application();
+    Editor editor;
+    editor.window.show();
+    const auto& tabs = editor.window.tables().tabButtons();
+    int tab = 0;
+    for (auto _ : state) {
+        tab = tab == kTabMusic ? kTabMicA : kTabMusic;
+        editor.window.FormMusTabBtnClick(*tabs[tab]);
+    }
+}
+BENCHMARK(BM_TabChange)->Unit(benchmark::kMillisecond);
+
+void BM_TypedGainAndGraphTick(benchmark::State& state) {
+    Application();
+    Editor editor;
+    editor.window.show();
+    auto* box = editor.window.control<EditBox>("MusGainEdit5");
+    editor.window.sync().ClickRule(box);
+    int step = 0;
+    for (auto _ : state) {
+        editor.window.sync().CommitEdit(++step % 2 ? EditStep::kUp : EditStep::kDown);
+        editor.window.Timer1Timer();
+    }
+}
+BENCHMARK(BM_TypedGainAndGraphTick)->Unit(benchmark::kMicrosecond);
+
+}  // namespace
+}  // namespace aec
