@@ -5,6 +5,7 @@
 #include <QComboBox>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QPlainTextEdit>
 #include <QStackedWidget>
 #include <QWindow>
 
@@ -38,12 +39,28 @@ TForm1::TForm1(Model& model, ParameterSink& sink, MessageService& messages, QWid
     m_graph->BuildGraphBackground(kBackgroundCreate);
     m_graphPoints->SetUpSpectrum();
 
+    // The hidden log box mirrors the diagnostic lines as they arrive.
+    if (auto* log = control<QPlainTextEdit>("Memo2")) {
+        log->setMaximumBlockCount(20000);
+        m_model.diagnosticLog.setListener([this, log] {
+            const auto& lines = m_model.diagnosticLog.lines();
+            if (lines.empty()) {
+                log->clear();
+            } else {
+                log->appendPlainText(QString::fromStdString(lines.back()));
+            }
+        });
+    }
+
     m_timer.setInterval(kGraphTimerMs);
     connect(&m_timer, &QTimer::timeout, this, &TForm1::Timer1Timer);
     qApp->installEventFilter(this);
 }
 
-TForm1::~TForm1() { qApp->removeEventFilter(this); }
+TForm1::~TForm1() {
+    qApp->removeEventFilter(this);
+    m_model.diagnosticLog.setListener(nullptr);
+}
 
 void TForm1::setLinkPoints(LinkPoints* points) { m_link = points ? points : &m_noLink; }
 void TForm1::setSystemPoints(SystemPoints* points) {

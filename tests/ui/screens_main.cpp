@@ -7,6 +7,7 @@
 #include "app/offline_sink.h"
 #include "ui/editor_hooks.h"
 #include "ui/look.h"
+#include "ui/edit_rules.h"
 #include "ui/main_window.h"
 #include "ui/scripted_messages.h"
 
@@ -39,6 +40,14 @@ int main(int argc, char* argv[]) {
     window.FormMusTabBtnClick(*tabs[aec::kTabEffect]);
     window.commands().EffectButtonClick(*window.tables().effectButtons()[2]);
     save("tab4_reverb");
+    // An edited band: highlighted label and box, the band's point and caption on the graph.
+    window.FormMusTabBtnClick(*tabs[aec::kTabMusic]);
+    auto* gain = window.control<aec::EditBox>("MusGainEdit4");
+    window.sync().ClickRule(gain);
+    gain->setText("6");
+    window.sync().CommitEdit(aec::EditStep::kApply);
+    window.Timer1Timer();
+    save("edit_music_band4");
     auto* system = window.control<QTabWidget>("AdvPageControl1");
     for (int i = 1; i < 3; ++i) {
         system->setCurrentIndex(i);
