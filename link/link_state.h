@@ -41,6 +41,9 @@ struct LinkState {
     PendingQueue queue;
     // Whether the 20 ms transmit tick runs; the Qt timer follows it.
     bool holdTimerEnabled = false;
+    // Panel lock per link: 0 no link since the search began, 1 on line and not yet locked,
+    // 2 the panel lock was applied during this link.
+    int lockMarker = 0;
 
     bool onLine() const { return link == LinkStatus::kOnLine; }
 };

@@ -1,0 +1,290 @@
+#include "link/connection.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "core/pages.h"
+#include "link/frame.h"
+#include "link/link_texts.h"
+
+namespace aec {
+
+namespace {
+// The music mode the processor reports at page 0 slot 161 selects one of three output sets.
+constexpr int kMusicModeSlot = 161;
+constexpr int kMaxMusicMode = 2;
+}  // namespace
+
+Connection::Connection(Model& model, SerialPort& port, LinkPlatform& platform)
+    : m_model(model), m_port(port), m_platform(platform) {}
+
+void Connection::setView(ConnectionView* view) { m_view = view ? view : &m_noView; }
+
+void Connection::setStatusDialog(StatusDialogView* dialog) { m_dialog = dialog; }
+
+// ---- The link button ----
+
+void Connection::LinkBtnClick(LinkSender sender) {
+    if (sender == LinkSender::kLinkBtn && !m_state.onLine()) {
+        StartSearch();
+    } else {
+        Unlink();
+    }
+}
+
+void Connection::StartSearch() {
+    m_state.deviceAnswered = false;
+    m_scanIndex = 0;
+    m_state.lockMarker = 0;
+    m_model.refreshing = false;
+    m_receiver.Reset();
+    // A mode command left waiting by an earlier link must not complete on the new one.
+    m_state.pendingAction = PendingAction::kNone;
+
+    // Ports come and go (USB adapters); the list is taken afresh for every search.
+    FillPortList();
+
+    SetTimer(LinkTimer::kTimer1, true);
+    m_view->SetLinkButtonLook(true);
+    SetTimer(LinkTimer::kTimer2, false);
+    m_scheduler.StopHoldTimer();
+
+    m_state.queue.Discard();
+    ShowLinkStatus(link_text::kSearch.zh, link_text::kSearch.en);
+
+    m_stepIndex = 0;
+    m_stepCount = kLoadSteps;
+    UpdateDialog(true);
+}
+
+void Connection::Unlink() {
+    m_state.link = LinkStatus::kOffLine;
+    m_view->SetLinkButtonLook(false);
+    SetTimer(LinkTimer::kTimer1, false);
+    SetTimer(LinkTimer::kTimer2, false);
+    m_scheduler.StopHoldTimer();
+
+    m_sender.SendLinkCode(kDisconnectCode);
+
+    ShowLinkStatus(link_text::kOffLine.zh, link_text::kOffLine.en);
+    m_stepCount = kUploadSteps;
+    UpdateDialog(false);
+}
+
+void Connection::ComPortRxChar() { m_receiver.ReadFrom(m_port); }
+
+void Connection::CloseRequest() {
+    if (m_state.onLine()) {
+        m_sender.SendLinkCode(kDisconnectCode);
+    }
+}
+
+// ---- The search ----
+
+void Connection::FillPortList() {
+    m_ports = m_platform.ListPorts();
+    m_view->ShowPortList(m_ports);
+    SelectPort(0);
+}
+
+void Connection::SelectPort(int index) {
+    m_selectedPort = index >= 0 && index < static_cast<int>(m_ports.size()) ? index : -1;
+    m_view->ShowSelectedPort(m_selectedPort);
+}
+
+void Connection::Timer1Timer() {
+    if (!m_timer1) {
+        return;
+    }
+    UpdateDialog(true);
+    if (m_state.deviceAnswered) {
+        LinkEvent(LinkEventKind::kLinking);
+        return;
+    }
+    if (m_scanIndex > m_lastSelected + 1 || m_selectedPort < 0) {
+        m_scanIndex = 0;
+        LinkEvent(LinkEventKind::kLinkFailed);
+        return;
+    }
+    TryNextPort();
+    ++m_scanIndex;
+}
+
+// Probes the port at the scan index; a port that will not open is simply passed over.
+void Connection::TryNextPort() {
+    m_port.close();
+    SelectPort(m_scanIndex);
+    const std::string name = m_selectedPort >= 0 ? m_ports[m_selectedPort] : std::string();
+    m_port.setPortName(name);
+    m_dialogState.portName = name;
+    m_lastSelected = m_selectedPort;
+    if (m_port.open() == PortError::kNone) {
+        m_sender.SendLinkCode(kProbeCode);
+    }
+    UpdateDialog(true);
+}
+
+// ---- Link events ----
+
+void Connection::LinkEvent(LinkEventKind kind) {
+    switch (kind) {
+        case LinkEventKind::kLinking:
+            StartTransferFromProcessor(false);
+            break;
+        case LinkEventKind::kReload:
+            StartTransferFromProcessor(true);
+            break;
+        case LinkEventKind::kUpload:
+            if (m_state.onLine()) {
+                StartUpload();
+            }
+            break;
+        case LinkEventKind::kOnLine:
+            GoOnLine();
+            break;
+        case LinkEventKind::kLinkLost:
+            GoOffLine(true);
+            break;
+        case LinkEventKind::kLinkFailed:
+            GoOffLine(false);
+            break;
+        case LinkEventKind::kSaveDone:
+            SaveDone();
+            break;
+    }
+}
+
+// Linking after a probe was answered, or reloading after the processor loaded a mode.
+// Linking waits for the first page like for any other step, so a processor that answers the
+// probe but sends no page is asked again and finally given up. A reload keeps the reply status
+// of the load command's acknowledgement, which does not count as a reply during a load: nothing
+// is retried there until the first page arrives.
+void Connection::StartTransferFromProcessor(bool reload) {
+    SetTimer(LinkTimer::kTimer1, false);
+    SetTimer(LinkTimer::kTimer2, true);
+    m_scheduler.StopHoldTimer();
+    m_stepIndex = 0;
+    m_stepCount = kLoadSteps;
+    m_direction = TransferDirection::kFromProcessor;
+    ++m_transferNumber;
+    TransferStep(0, m_direction);
+    if (!reload) {
+        m_state.replyStatus = ReplyStatus::kWaiting;
+        m_tickCounter = 0;
+    }
+    m_state.link = LinkStatus::kOffLine;
+    if (reload) {
+        ShowLinkStatus(link_text::kLoading.zh, link_text::kLoading.en);
+    } else {
+        SetColour(StatusColour::kBlack);
+        ShowLinkStatus(link_text::kLinking.zh, link_text::kLinking.en);
+    }
+}
+
+// The reply status is left as earlier traffic set it, so an acknowledgement still standing
+// lets the first tick go straight on to the second page.
+void Connection::StartUpload() {
+    SetTimer(LinkTimer::kTimer1, false);
+    SetTimer(LinkTimer::kTimer2, true);
+    m_scheduler.StopHoldTimer();
+    m_stepIndex = 0;
+    m_stepCount = kUploadSteps;
+    m_direction = TransferDirection::kToProcessor;
+    ++m_transferNumber;
+    ShowLinkStatus(link_text::kUpload.zh, link_text::kUpload.en);
+    m_state.link = LinkStatus::kOffLine;
+    TransferStep(0, m_direction);
+}
+
+void Connection::GoOnLine() {
+    const int mode = m_model.param(kPageMusic, kMusicModeSlot);
+    m_model.selection.musicMode = std::clamp(mode, 0, kMaxMusicMode);
+    if (m_state.lockMarker == 0) {
+        m_state.lockMarker = 1;
+    }
+
+    m_view->RefreshControls(kAllPages);
+    const int currentView = m_view->RunTabSelector(m_model.selection.currentTab);
+    m_view->RefreshControls(PageOf(currentView));
+
+    m_state.link = LinkStatus::kOnLine;
+    SetColour(StatusColour::kDarkBlue);
+    m_view->SetLinkButtonLook(true);
+    ShowLinkStatus(link_text::kOnLine.zh, link_text::kOnLine.en);
+
+    UpdateDialog(false);
+    m_view->ShowMainWindow();
+    m_scheduler.StartHoldTimer();
+}
+
+// Link lost (no acknowledgement on line) or link failed (search or transfer without answer).
+// The stores keep whatever arrived.
+void Connection::GoOffLine(bool lost) {
+    SetTimer(LinkTimer::kTimer2, false);
+    SetTimer(LinkTimer::kTimer1, false);
+    m_model.refreshing = false;
+    m_state.link = LinkStatus::kOffLine;
+    ShowLinkStatus(link_text::kOffLine.zh, link_text::kOffLine.en);
+    SetColour(StatusColour::kRed);
+    m_view->SetLinkButtonLook(false);
+    UpdateDialog(false);
+    const TextPair& text = lost ? link_text::kLostText : link_text::kFailedText;
+    const int language = m_model.languageFlag;
+    m_view->Tell(text.in(language), link_text::kNoticeCaption.in(language));
+}
+
+void Connection::SaveDone() {
+    m_view->RebuildModeList();
+    m_state.link = LinkStatus::kOnLine;
+    ShowLinkStatus(link_text::kOnLine.zh, link_text::kOnLine.en);
+    SetColour(StatusColour::kDarkBlue);
+    const int language = m_model.languageFlag;
+    m_view->Tell(link_text::kSavedText.in(language), link_text::kNoticeCaption.in(language));
+}
+
+void Connection::ShowLinkStatus(const std::string& chinese, const std::string& english) {
+    m_statusZh = chinese;
+    m_statusEn = english;
+    if (m_model.languageFlag == 1) {
+        m_view->SetLinkStatus(chinese, english);
+    } else {
+        m_view->SetLinkStatus(english, chinese);
+    }
+}
+
+void Connection::HoldTimerChanged(bool enabled) {
+    m_platform.SetTimer(LinkTimer::kHoldTimer, enabled);
+}
+
+std::string Connection::statusText() const {
+    return m_model.languageFlag == 1 ? m_statusZh : m_statusEn;
+}
+
+// ---- Timers and the dialog ----
+
+void Connection::SetTimer(LinkTimer timer, bool enabled) {
+    bool& flag = timer == LinkTimer::kTimer1 ? m_timer1 : m_timer2;
+    if (flag == enabled) {
+        return;
+    }
+    flag = enabled;
+    m_platform.SetTimer(timer, enabled);
+}
+
+int Connection::Percent() const {
+    if (m_stepCount <= 0) {
+        return 0;
+    }
+    return static_cast<int>(std::lround(100.0 * m_stepIndex / m_stepCount));
+}
+
+void Connection::UpdateDialog(bool visible) {
+    m_dialogState.text = statusText();
+    m_dialogState.percent = Percent();
+    m_dialogState.visible = visible;
+    if (m_dialog) {
+        m_dialog->ShowStatus(m_dialogState);
+    }
+}
+
+}  // namespace aec

@@ -1,0 +1,73 @@
+#pragma once
+// What the connection logic needs from the windows and from the platform: the status label, the
+// link button, refreshes, message boxes, the status dialog, the timers and the port list.
+
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace aec {
+
+// Colours the status label takes; searching and transfers leave it as it is.
+enum class StatusColour { kBlack, kDarkBlue, kRed };
+
+// The three timers of the link controller.
+enum class LinkTimer { kTimer1, kTimer2, kHoldTimer };
+
+// Contents of the status dialog, as data.
+struct StatusDialogState {
+    std::string text = "设备未连接";
+    std::string portName = "COM1";
+    int percent = 0;
+    bool visible = false;
+};
+
+// Modal message boxes: information boxes and Yes/No questions.
+class LinkMessages {
+  public:
+    virtual ~LinkMessages() = default;
+    virtual void Tell(const std::string& /*text*/, const std::string& /*caption*/) {}
+    // True for Yes.
+    virtual bool Ask(const std::string& /*text*/, const std::string& /*caption*/) { return false; }
+};
+
+// The main window as the connection sees it; every call does nothing until a window is wired.
+class ConnectionView : public LinkMessages {
+  public:
+    // The status label: caption in the active language, the other language kept as its hint.
+    virtual void SetLinkStatus(const std::string& /*caption*/, const std::string& /*hint*/) {}
+    virtual void SetLinkStatusColour(StatusColour /*colour*/) {}
+    // Linked look (pressed, "断开"/"Unlink" in orange) or unlinked look.
+    virtual void SetLinkButtonLook(bool /*linked*/) {}
+    // The port list mirrors the connection's list and selection (index -1: none).
+    virtual void ShowPortList(const std::vector<std::string>& /*ports*/) {}
+    virtual void ShowSelectedPort(int /*index*/) {}
+    // Puts the stores into the controls of a base page, or of every page for 100.
+    virtual void RefreshControls(int /*target*/) {}
+    // Runs the tab selector for a tab and returns CurrentView.
+    virtual int RunTabSelector(int /*tab*/) { return 0; }
+    virtual void ShowMainWindow() {}
+    // Rebuilds the mode list from the mode name table, keeping its selection.
+    virtual void RebuildModeList() {}
+};
+
+// The status dialog.
+class StatusDialogView {
+  public:
+    virtual ~StatusDialogView() = default;
+    virtual void ShowStatus(const StatusDialogState& state) = 0;
+};
+
+// Timers and system services of the link controller.
+class LinkPlatform {
+  public:
+    virtual ~LinkPlatform() = default;
+    // Starts or stops one of the link timers.
+    virtual void SetTimer(LinkTimer timer, bool enabled) = 0;
+    // The serial ports present, sorted as text.
+    virtual std::vector<std::string> ListPorts() = 0;
+    // Runs `action` after `ms` milliseconds, on the same thread.
+    virtual void After(int ms, std::function<void()> action) = 0;
+};
+
+}  // namespace aec

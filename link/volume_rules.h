@@ -1,0 +1,43 @@
+#pragma once
+// The system volume bars: each source (music, microphone, effect) has a normal, a start and a
+// maximum bar. The normal volume rises one step per change, start and normal never exceed the
+// maximum, and the start and maximum markers follow their bars.
+
+#include "core/model.h"
+#include "core/parameter_sink.h"
+
+namespace aec {
+
+// The bar's Hint gives its role.
+enum class VolumeRole : int { kNormal = 0, kStart = 1, kMaximum = 2 };
+
+inline constexpr int kVolumeBarMax = 84;
+
+// Left pixel of a marker for a bar position: position * 1.89 + 53, rounded.
+int VolumeMarkerPosition(int position);
+// The bar position a marker at x stands for, rounded with halves to even.
+int VolumeBarPositionOfMarker(int x);
+
+// One source's three bars with their value displays, markers and value label.
+class VolumeGroup {
+  public:
+    virtual ~VolumeGroup() = default;
+    virtual int Position(VolumeRole role) const = 0;
+    // Moves a bar; a change of position raises that bar's change handling at once.
+    virtual void SetPosition(VolumeRole role, int position) = 0;
+    // The value the bar's display showed last (its Hint as a number).
+    virtual int DisplayedValue(VolumeRole role) const = 0;
+    virtual void SetDisplayedValue(VolumeRole role, int value) = 0;
+    // Shows a position in the bar's display.
+    virtual void ShowValue(VolumeRole role, int value) = 0;
+    virtual void PlaceMarkers(int startX, int maximumX) = 0;
+    // The value label shown while a marker is dragged.
+    virtual void ShowLabelValue(int value) = 0;
+    // The bar's parameter address (its Tag).
+    virtual int Address(VolumeRole role) const = 0;
+};
+
+// The change handling of one bar of a group.
+void VolumeBarChange(VolumeGroup& group, VolumeRole role, const Model& model, ParameterSink& sink);
+
+}  // namespace aec
