@@ -34,6 +34,25 @@ class BlockingScope {
 QtSerialPort::QtSerialPort() {
     m_port.setPortName(QString::fromLatin1(kInitialPortName));
     QObject::connect(&m_port, &QSerialPort::readyRead, &m_port, [this] { OnReadyRead(); });
+    // A device that disappears (a USB adapter pulled out, a simulator that ends) keeps raising
+    // the same error for as long as the port stays open; it is closed once, after the event
+    // that reported it, and the link's supervision notices the silence.
+    QObject::connect(&m_port, &QSerialPort::errorOccurred, &m_port,
+                     [this](QSerialPort::SerialPortError error) {
+                         if (error == QSerialPort::ResourceError && !m_closePending) {
+                             m_closePending = true;
+                             QMetaObject::invokeMethod(
+                                 &m_port, [this] { CloseVanished(); }, Qt::QueuedConnection);
+                         }
+                     });
+}
+
+void QtSerialPort::CloseVanished() {
+    m_closePending = false;
+    if (m_port.error() == QSerialPort::ResourceError) {
+        ++m_vanished;
+        close();
+    }
 }
 
 QtSerialPort::~QtSerialPort() { close(); }
@@ -67,6 +86,7 @@ void QtSerialPort::close() {
     if (m_port.isOpen()) {
         m_port.close();
     }
+    m_port.clearError();
 }
 
 bool QtSerialPort::isOpen() const { return m_port.isOpen(); }

@@ -22,15 +22,21 @@ class QtSerialPort : public SerialPort {
     int bytesWaiting() const override;
     int read(std::span<uint8_t> dest) override;
 
+    // How often the open device disappeared and the port was closed for it.
+    int vanishedCount() const { return m_vanished; }
+
   private:
     void OnReadyRead();
     void DeliverDeferred();
+    void CloseVanished();
 
     QSerialPort m_port;
     // Raised while write or read wait inside QSerialPort, which may emit readyRead; the
     // notification is then delivered afterwards so the receiver never runs inside a sender.
     bool m_blocking = false;
     bool m_deferred = false;
+    bool m_closePending = false;
+    int m_vanished = 0;
 };
 
 }  // namespace aec
