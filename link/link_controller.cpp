@@ -76,7 +76,7 @@ void TForm3::SetTimer(LinkTimer which, bool enabled) {
 
 std::vector<std::string> TForm3::ListPorts() {
     std::vector<std::string> names;
-    for (const QString& name : EnumeratePorts()) {
+    for (const QString& name : m_portSource ? m_portSource() : EnumeratePorts()) {
         names.push_back(name.toStdString());
     }
     return names;

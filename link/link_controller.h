@@ -4,7 +4,9 @@
 // drives the connection logic from them and from the port's data-received event.
 
 #include <QObject>
+#include <QStringList>
 #include <QTimer>
+#include <functional>
 
 #include "core/model.h"
 #include "link/connection.h"
@@ -28,6 +30,9 @@ class TForm3 : public QObject, private LinkPlatform {
     ParameterSink& sink() { return m_connection.scheduler(); }
     QtSerialPort& ComPort() { return m_port; }
 
+    // Where the search takes its port list from; by default the system's serial ports and the
+    // simulators published in the runtime directory.
+    void setPortSource(std::function<QStringList()> source) { m_portSource = std::move(source); }
     // With manual ticks the Qt timers never run; a test calls the tick methods itself and the
     // connection's own enable flags decide whether a tick acts.
     void setManualTicks(bool manual);
@@ -53,6 +58,7 @@ class TForm3 : public QObject, private LinkPlatform {
     QTimer m_timer2;
     QTimer m_holdTimer;
     bool m_manual = false;
+    std::function<QStringList()> m_portSource;
 };
 
 }  // namespace aec
