@@ -16,7 +16,7 @@ constexpr VolumeGroup kGroups[3] = {{"Mus"}, {"Mic"}, {"Eff"}};
 
 }  // namespace
 
-void BasicSystemPoints::VolumeBarChange(QSlider& bar) {
+void BasicSystemPoints::SysMusNormalVolBarChange(QSlider& bar) {
     const QString name = bar.objectName();
     const QString paneName = QString(name).replace("VolBar", "VolPane");
     if (auto* pane = m_controls.get<QLabel>(paneName)) {

@@ -12,7 +12,7 @@ class BasicSystemPoints : public SystemPoints {
   public:
     BasicSystemPoints(ParameterSink& sink, const ControlRegistry& controls)
         : m_sink(sink), m_controls(controls) {}
-    void VolumeBarChange(QSlider& bar) override;
+    void SysMusNormalVolBarChange(QSlider& bar) override;
 
   private:
     ParameterSink& m_sink;

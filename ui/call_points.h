@@ -36,19 +36,19 @@ class SystemPoints {
     // Makes the preset folders and fills the preset list (first show).
     virtual void PreparePresets() {}
     // Change of one of the nine system volume bars.
-    virtual void VolumeBarChange(QSlider& /*bar*/) {}
+    virtual void SysMusNormalVolBarChange(QSlider& /*bar*/) {}
     // A bitmap button of the system column, the hidden system sheet or the panel-lock box.
     virtual void ButtonClick(BmpButton& /*button*/) {}
     // The user changed SysModeBox or SysModeBox2.
-    virtual void ModeBoxChange(QComboBox& /*box*/) {}
+    virtual void MusModeBox1Change(QComboBox& /*box*/) {}
     // Key filter of a password or name box; false discards the character.
     virtual bool KeyPress(QLineEdit& /*box*/, QChar /*ch*/) { return true; }
     // A click on a row of the preset list.
-    virtual void PresetListClick(int /*row*/) {}
+    virtual void ValueListEditor1Click(int /*row*/) {}
     // Drag of a start or maximum marker of a volume bar.
-    virtual void MarkerPressed(QWidget& /*marker*/, QMouseEvent& /*event*/) {}
-    virtual void MarkerMoved(QWidget& /*marker*/, QMouseEvent& /*event*/) {}
-    virtual void MarkerReleased(QWidget& /*marker*/, QMouseEvent& /*event*/) {}
+    virtual void MusStartImageMouseDown(QWidget& /*marker*/, QMouseEvent& /*event*/) {}
+    virtual void MusStartImageMouseMove(QWidget& /*marker*/, QMouseEvent& /*event*/) {}
+    virtual void MusStartImageMouseUp(QWidget& /*marker*/, QMouseEvent& /*event*/) {}
     // End of every refresh: volumes, switches, current mode, rights.
     virtual void RefreshSystemPage() {}
     // Last step of every refresh: the panel lock.
@@ -61,11 +61,13 @@ class GraphPoints {
     virtual ~GraphPoints() = default;
     // Sets up the sound-card capture while the window is created.
     virtual void SetUpSpectrum() {}
-    virtual void MarkerPressed(QWidget& /*marker*/, QMouseEvent& /*event*/) {}
-    virtual void MarkerMoved(QWidget& /*marker*/, QMouseEvent& /*event*/) {}
-    virtual void MarkerReleased(QWidget& /*marker*/, QMouseEvent& /*event*/) {}
-    virtual void PlotMouseMoved(QMouseEvent& /*event*/) {}
-    virtual void PlotMouseReleased(QMouseEvent& /*event*/) {}
+    virtual void EP1MouseDown(QWidget& /*marker*/, QMouseEvent& /*event*/) {}
+    virtual void EP1MouseMove(QWidget& /*marker*/, QMouseEvent& /*event*/) {}
+    virtual void EP1MouseUp(QWidget& /*marker*/, QMouseEvent& /*event*/) {}
+    virtual void Image1MouseMove(QMouseEvent& /*event*/) {}
+    virtual void Image1MouseUp(QMouseEvent& /*event*/) {}
+    // A release over the caption EQlabel or the label EQPassLabel.
+    virtual void EQlabelMouseUp() {}
     // Work of the 10 ms timer before the last edit is compared; false while a drag runs,
     // which skips the rest of the tick.
     virtual bool TimerTick() { return true; }

@@ -60,7 +60,7 @@ void ChannelCommands::dynamicTypeLook(int address, int type) {
     }
 }
 
-void ChannelCommands::ModeBoxChange(QComboBox& box) {
+void ChannelCommands::MusModeBox1Change(QComboBox& box) {
     const int a = TagOf(&box);
     const int m = box.currentIndex();
     QWidget* companion = m_tables.companionAt(a, m);
@@ -84,22 +84,22 @@ void ChannelCommands::ModeBoxChange(QComboBox& box) {
     m_sync.RecordLastEdit(a, m);
 }
 
-void ChannelCommands::ModeLabelClick(QWidget& label) {
+void ChannelCommands::MusPEQtn1Click(QWidget& label) {
     auto* box = qobject_cast<QComboBox*>(m_tables.controlAt(TagOf(&label)));
     if (!box) return;
     box->setCurrentIndex(HintNumber(&label, 0));
-    ModeBoxChange(*box);
+    MusModeBox1Change(*box);
 }
 
-void ChannelCommands::DynamicTypeClick(BmpButton& button) {
+void ChannelCommands::DEQTYpeOffBtn1Click(BmpButton& button) {
     const QString name = button.objectName();
     auto* box = m_controls.get<QComboBox>(QString("DEQTypeBox") + name.back());
     if (!box) return;
     box->setCurrentIndex(TagOf(&button));
-    ModeBoxChange(*box);
+    MusModeBox1Change(*box);
 }
 
-void ChannelCommands::FilterTypeChange(QComboBox& box) {
+void ChannelCommands::MainHPTypeBoxChange(QComboBox& box) {
     const int a = TagOf(&box);
     m_sink.SetParameter(a, box.currentIndex());
     const int bands = PageBands(PageOf(a));
@@ -107,16 +107,16 @@ void ChannelCommands::FilterTypeChange(QComboBox& box) {
     m_graph.DrawPageResponse(highPass ? bands : bands + 1, m_graph.page());
 }
 
-void ChannelCommands::PhaseToggle(BmpButton& button) {
+void ChannelCommands::EchoEffPhaseBtnClick(BmpButton& button) {
     button.setText(QString());
     m_sink.SetParameter(TagOf(&button), FlipToggle(button));
 }
 
-void ChannelCommands::MuteToggle(BmpButton& button) {
+void ChannelCommands::MainLmuteBtnClick(BmpButton& button) {
     m_sink.SetParameter(TagOf(&button), FlipToggle(button));
 }
 
-void ChannelCommands::EffectButtonClick(ToolButton& button) {
+void ChannelCommands::EchoAToolButtonClick(ToolButton& button) {
     const int t = std::clamp(TagOf(&button), 0, 2);
     ToolGroupLook(m_tables.effectButtons(), t);
     m_model.selection.curEffectPage = kEffectPages[t];
@@ -131,7 +131,7 @@ void ChannelCommands::EffectButtonClick(ToolButton& button) {
 }
 
 void ChannelCommands::ClickLastEffectButton() {
-    if (ToolButton* button = m_tables.effectButtons()[m_lastEffect]) EffectButtonClick(*button);
+    if (ToolButton* button = m_tables.effectButtons()[m_lastEffect]) EchoAToolButtonClick(*button);
 }
 
 void ChannelCommands::threeWayLook(const std::array<BmpButton*, 3>& group, int chosen) {

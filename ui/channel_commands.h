@@ -20,13 +20,13 @@ class GraphView;
 class StripCommands {
   public:
     virtual ~StripCommands() = default;
-    virtual void PairButtonClick(BmpButton& /*button*/) {}  // SameBtnClick
-    virtual void MusicModeClick(BmpButton& /*button*/) {}   // SingModeBtnClick
-    virtual void AutoManualClick(BmpButton& /*button*/) {}  // AutoModeBtnClick
-    virtual void EqPassClick(BmpButton& /*button*/) {}      // MusEQAllpassBtnClick
-    virtual void EqResetClick() {}                          // EQResetBtnClick
-    virtual void SpectrumClick(BmpButton& /*button*/) {}    // PinPPBtnClick
-    virtual void LowTriggerClick(BmpButton& /*button*/) {}  // PinDCFBtnClick
+    virtual void SameBtnClick(BmpButton& /*button*/) {}          // SameBtnClick
+    virtual void SingModeBtnClick(BmpButton& /*button*/) {}      // SingModeBtnClick
+    virtual void AutoModeBtnClick(BmpButton& /*button*/) {}      // AutoModeBtnClick
+    virtual void MusEQAllpassBtnClick(BmpButton& /*button*/) {}  // MusEQAllpassBtnClick
+    virtual void EQResetBtnClick() {}                            // EQResetBtnClick
+    virtual void PinPPBtnClick(BmpButton& /*button*/) {}         // PinPPBtnClick
+    virtual void PinDCFBtnClick(BmpButton& /*button*/) {}        // PinDCFBtnClick
 };
 
 class ChannelCommands {
@@ -36,18 +36,18 @@ class ChannelCommands {
 
     // MusModeBox1Change: looks of the band's mode labels (or dynamic type buttons); outside a
     // refresh also sends the mode and shows the Q slot the new mode uses.
-    void ModeBoxChange(QComboBox& box);
+    void MusModeBox1Change(QComboBox& box);
     // MusPEQtn1Click: a mode label chooses its mode in the band's mode box.
-    void ModeLabelClick(QWidget& label);
+    void MusPEQtn1Click(QWidget& label);
     // DEQTYpeOffBtn1Click: a dynamic type button chooses the type of its band.
-    void DynamicTypeClick(BmpButton& button);
+    void DEQTYpeOffBtn1Click(BmpButton& button);
     // MainHPTypeBoxChange: sends the crossover type and redraws its point.
-    void FilterTypeChange(QComboBox& box);
+    void MainHPTypeBoxChange(QComboBox& box);
     // EchoEffPhaseBtnClick and MainLmuteBtnClick: flip the state and store it.
-    void PhaseToggle(BmpButton& button);
-    void MuteToggle(BmpButton& button);
+    void EchoEffPhaseBtnClick(BmpButton& button);
+    void MainLmuteBtnClick(BmpButton& button);
     // EchoAToolButtonClick: echo A, echo B or reverb on the effect sheet.
-    void EffectButtonClick(ToolButton& button);
+    void EchoAToolButtonClick(ToolButton& button);
     // Clicks the effect button last used again (the Effect tab does this).
     void ClickLastEffectButton();
     // The command strip's looks from the stores, at the end of every refresh.

@@ -213,9 +213,9 @@ void ControlSync::ClickRule(QWidget* target) {
     m_model.refreshing = was;
 }
 
-void ControlSync::EditClick(EditBox& box) { ClickRule(m_tables.controlAt(TagOf(&box))); }
+void ControlSync::MusFreEdit1Click(EditBox& box) { ClickRule(m_tables.controlAt(TagOf(&box))); }
 
-void ControlSync::EditKeyDown(EditBox& box, int key) {
+void ControlSync::MusFreEdit1KeyDown(EditBox& box, int key) {
     if (!m_current || m_current == m_tables.example()) return;
     if (!IsArrow(key)) {
         m_dirty = true;
@@ -237,7 +237,7 @@ void ControlSync::EditKeyDown(EditBox& box, int key) {
     CommitEdit((key == Qt::Key_Up || key == Qt::Key_Right) ? EditStep::kUp : EditStep::kDown);
 }
 
-bool ControlSync::EditKeyPress(EditBox& box, QChar ch) {
+bool ControlSync::MusFreEdit1KeyPress(EditBox& box, QChar ch) {
     if (m_current != &box) {
         m_current = &box;
         m_savedText = box.text();  // so a rejected entry restores this box's own text
@@ -245,13 +245,13 @@ bool ControlSync::EditKeyPress(EditBox& box, QChar ch) {
     m_dirty = true;
     if (!EditKeyAllowed(ch.unicode())) return false;
     if (ch == QChar('\r')) {
-        EditExit(box);
+        MusFreEdit1Exit(box);
         return false;
     }
     return true;
 }
 
-void ControlSync::EditExit(EditBox&) {
+void ControlSync::MusFreEdit1Exit(EditBox&) {
     EditBox* e = m_current;
     if (!e) return;
     if (!e->text().isEmpty()) {
@@ -268,7 +268,7 @@ void ControlSync::stepSlider(QSlider& slider, int delta) {
     slider.setValue(slider.value() + delta);
 }
 
-void ControlSync::SpinUp(QWidget& spin) {
+void ControlSync::MusFreUpDownBtn1UpRightClick(QWidget& spin) {
     QWidget* c = m_tables.controlAt(TagOf(&spin));
     if (auto* e = qobject_cast<EditBox*>(c)) {
         moveFocusTo(*e);
@@ -278,7 +278,7 @@ void ControlSync::SpinUp(QWidget& spin) {
     }
 }
 
-void ControlSync::SpinDown(QWidget& spin) {
+void ControlSync::MusFreUpDownBtn1DownLeftClick(QWidget& spin) {
     QWidget* c = m_tables.controlAt(TagOf(&spin));
     if (auto* e = qobject_cast<EditBox*>(c)) {
         moveFocusTo(*e);
@@ -288,13 +288,13 @@ void ControlSync::SpinDown(QWidget& spin) {
     }
 }
 
-bool ControlSync::MouseWheel(int delta) {
+bool ControlSync::FormMouseWheel(int delta) {
     if (m_wheelFlag != 1 || delta == 0) return false;
     CommitEdit(delta > 0 ? EditStep::kUp : EditStep::kDown);
     return true;
 }
 
-void ControlSync::SliderChange(QSlider& slider) {
+void ControlSync::MicHPFreBarChange(QSlider& slider) {
     if (m_sliderMoving) return;
     QWidget* pane = m_tables.displayAt(TagOf(&slider));
     if (KindOf(pane) == ControlKind::ValuePane) {
@@ -303,7 +303,7 @@ void ControlSync::SliderChange(QSlider& slider) {
     m_current = m_tables.example();
 }
 
-void ControlSync::GainSliderChange(QSlider& slider) {
+void ControlSync::MusEQGainBar1Change(QSlider& slider) {
     if (m_sliderMoving) return;
     if (EditBox* e = editAt(TagOf(&slider))) {
         m_current = e;
@@ -311,7 +311,7 @@ void ControlSync::GainSliderChange(QSlider& slider) {
     }
 }
 
-void ControlSync::ScrollSliderChange(QSlider& slider) {
+void ControlSync::MusPanScrollBarChange(QSlider& slider) {
     for (const Strip& strip : kStrips) {
         if (slider.objectName() != strip.slider) continue;
         if (auto* box = m_controls.get<ScrollBox>(strip.box)) {
@@ -320,7 +320,7 @@ void ControlSync::ScrollSliderChange(QSlider& slider) {
     }
 }
 
-void ControlSync::PointLabelClick(QWidget& label) {
+void ControlSync::MusEQPointLabel1Click(QWidget& label) {
     bool ok = false;
     const int band =
         qobject_cast<QLabel*>(&label) ? static_cast<QLabel&>(label).text().toInt(&ok) : 0;

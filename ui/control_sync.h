@@ -58,21 +58,24 @@ class ControlSync : public EditBoxHandler {
     void RefreshControls(int target);
 
     // Edit box events (one handler for every value edit box).
-    void EditClick(EditBox& box) override;
-    void EditKeyDown(EditBox& box, int key) override;
-    bool EditKeyPress(EditBox& box, QChar ch) override;
-    void EditExit(EditBox& box) override;
+    void MusFreEdit1Click(EditBox& box) override;
+    void MusFreEdit1KeyDown(EditBox& box, int key) override;
+    bool MusFreEdit1KeyPress(EditBox& box, QChar ch) override;
+    void MusFreEdit1Exit(EditBox& box) override;
     // The click rule for the control bound at an address (used by arrows and point labels).
     void ClickRule(QWidget* target);
 
-    void SpinUp(QWidget& spin);
-    void SpinDown(QWidget& spin);
+    void MusFreUpDownBtn1UpRightClick(QWidget& spin);
+    void MusFreUpDownBtn1DownLeftClick(QWidget& spin);
     // The window's wheel: steps the current edit box while the wheel flag is set.
-    bool MouseWheel(int delta);
-    void SliderChange(QSlider& slider);
-    void GainSliderChange(QSlider& slider);
-    void ScrollSliderChange(QSlider& slider);
-    void PointLabelClick(QWidget& label);
+    bool FormMouseWheel(int delta);
+    void MicHPFreBarChange(QSlider& slider);
+    void MusEQGainBar1Change(QSlider& slider);
+    // The other band gain sliders behave exactly like MusEQGainBar1Change.
+    void ComEQGainBarChange(QSlider& slider) { MusEQGainBar1Change(slider); }
+    void MusEQTrackBar1Change(QSlider& slider) { MusEQGainBar1Change(slider); }
+    void MusPanScrollBarChange(QSlider& slider);
+    void MusEQPointLabel1Click(QWidget& label);
 
     // Moves a slider without running its change handler.
     void SetSliderQuietly(QSlider& slider, int position);

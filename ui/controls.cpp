@@ -59,7 +59,7 @@ void EditBox::keyPressEvent(QKeyEvent* event) {
     }
     const QPointer<EditBox> self(this);
     const int key = event->key();
-    m_handler->EditKeyDown(*this, key);
+    m_handler->MusFreEdit1KeyDown(*this, key);
     if (!self) return;
     if (key == Qt::Key_Up || key == Qt::Key_Down || key == Qt::Key_Left || key == Qt::Key_Right) {
         event->accept();  // arrows step values; they do not move the text cursor
@@ -76,7 +76,7 @@ void EditBox::keyPressEvent(QKeyEvent* event) {
         QLineEdit::keyPressEvent(event);  // Delete, Home, End and other keys without a character
         return;
     }
-    const bool typed = m_handler->EditKeyPress(*this, ch);
+    const bool typed = m_handler->MusFreEdit1KeyPress(*this, ch);
     if (!self) return;
     if (typed && ch != QChar('\r')) {
         QLineEdit::keyPressEvent(event);
@@ -88,7 +88,7 @@ void EditBox::keyPressEvent(QKeyEvent* event) {
 void EditBox::mousePressEvent(QMouseEvent* event) {
     const QPointer<EditBox> self(this);
     QLineEdit::mousePressEvent(event);
-    if (self && m_handler && event->button() == Qt::LeftButton) m_handler->EditClick(*this);
+    if (self && m_handler && event->button() == Qt::LeftButton) m_handler->MusFreEdit1Click(*this);
 }
 
 void EditBox::focusOutEvent(QFocusEvent* event) {
@@ -96,7 +96,7 @@ void EditBox::focusOutEvent(QFocusEvent* event) {
     // Leaving the window or opening a menu is not leaving the box.
     const Qt::FocusReason reason = event->reason();
     if (m_handler && reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason) {
-        m_handler->EditExit(*this);
+        m_handler->MusFreEdit1Exit(*this);
     }
 }
 
@@ -138,7 +138,13 @@ void Label::setOpaque(bool opaque, const QColor& fill, const QColor& text, const
     update();
 }
 
+void Label::mousePressEvent(QMouseEvent* event) {
+    // A label is a control: a press on it never drags the window.
+    event->accept();
+}
+
 void Label::mouseReleaseEvent(QMouseEvent* event) {
+    emit mouseReleased();
     if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint())) {
         emit clicked();
     }

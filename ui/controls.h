@@ -28,11 +28,11 @@ class EditBox;
 class EditBoxHandler {
   public:
     virtual ~EditBoxHandler() = default;
-    virtual void EditClick(EditBox& box) = 0;
-    virtual void EditKeyDown(EditBox& box, int key) = 0;
+    virtual void MusFreEdit1Click(EditBox& box) = 0;
+    virtual void MusFreEdit1KeyDown(EditBox& box, int key) = 0;
     // Whether the typed character reaches the box (Enter and backspace included).
-    virtual bool EditKeyPress(EditBox& box, QChar ch) = 0;
-    virtual void EditExit(EditBox& box) = 0;
+    virtual bool MusFreEdit1KeyPress(EditBox& box, QChar ch) = 0;
+    virtual void MusFreEdit1Exit(EditBox& box) = 0;
 };
 
 // Edit box: a value edit box when it has a handler, otherwise a plain text box.
@@ -94,8 +94,10 @@ class Label : public QLabel {
   signals:
     void clicked();
     void doubleClicked();
+    void mouseReleased();
 
   protected:
+    void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
     void paintEvent(QPaintEvent* event) override;

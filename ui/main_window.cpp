@@ -52,6 +52,7 @@ TForm1::TForm1(Model& model, ParameterSink& sink, MessageService& messages, QWid
         });
     }
 
+    m_timer.setObjectName("Timer1");
     m_timer.setInterval(kGraphTimerMs);
     connect(&m_timer, &QTimer::timeout, this, &TForm1::Timer1Timer);
     qApp->installEventFilter(this);
@@ -115,10 +116,14 @@ int TForm1::currentPoint() const {
 }
 
 void TForm1::closeEvent(QCloseEvent* event) {
-    // FormCloseQuery: the processor is told goodbye; closing is never refused.
+    FormCloseQuery();
+    event->accept();  // closing is never refused
+}
+
+void TForm1::FormCloseQuery() {
+    // The processor is told goodbye by the link when it is on line.
     m_link->CloseRequest();
     m_timer.stop();
-    event->accept();
 }
 
 void TForm1::paintEvent(QPaintEvent*) {
@@ -128,13 +133,15 @@ void TForm1::paintEvent(QPaintEvent*) {
     p.drawRect(rect().adjusted(0, 0, -1, -1));
 }
 
-void TForm1::mousePressEvent(QMouseEvent* event) {
-    if (event->button() != Qt::LeftButton) return;
+void TForm1::mousePressEvent(QMouseEvent* event) { FormMouseDown(*event); }
+
+void TForm1::FormMouseDown(QMouseEvent& event) {
+    if (event.button() != Qt::LeftButton) return;
     // The window's own surface acts as its caption: a drag there moves the window.
     if (QWidget* grabber = QWidget::mouseGrabber()) grabber->releaseMouse();
     if (windowHandle() && windowHandle()->startSystemMove()) return;
     m_dragging = true;
-    m_dragOffset = event->globalPosition().toPoint() - frameGeometry().topLeft();
+    m_dragOffset = event.globalPosition().toPoint() - frameGeometry().topLeft();
 }
 
 void TForm1::mouseMoveEvent(QMouseEvent* event) {
@@ -161,7 +168,7 @@ bool TForm1::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::Wheel) {
         auto* widget = qobject_cast<QWidget*>(watched);
         if (widget && widget->window() == this &&
-            m_sync->MouseWheel(static_cast<QWheelEvent*>(event)->angleDelta().y())) {
+            m_sync->FormMouseWheel(static_cast<QWheelEvent*>(event)->angleDelta().y())) {
             return true;
         }
     }
@@ -174,11 +181,11 @@ int TForm1::ActiveSheet() const { return m_pages ? m_pages->currentIndex() : 0; 
 
 void TForm1::RedrawPage() { m_graph->DrawPageResponse(kAllPoints, m_graph->page()); }
 
-void TForm1::ModeBoxRefreshed(QComboBox& box) { m_commands->ModeBoxChange(box); }
+void TForm1::ModeBoxRefreshed(QComboBox& box) { m_commands->MusModeBox1Change(box); }
 
-void TForm1::PhaseToggle(BmpButton& button) { m_commands->PhaseToggle(button); }
+void TForm1::PhaseToggle(BmpButton& button) { m_commands->EchoEffPhaseBtnClick(button); }
 
-void TForm1::MuteToggle(BmpButton& button) { m_commands->MuteToggle(button); }
+void TForm1::MuteToggle(BmpButton& button) { m_commands->MainLmuteBtnClick(button); }
 
 void TForm1::RefreshCommands() {
     m_commands->RefreshCommandControls();

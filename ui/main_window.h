@@ -64,9 +64,9 @@ class TForm1 : public QWidget, private SyncHooks {
     int RunTabSelector(int tab);
     // HintMusBtnClick: one of the hidden page's three sources.
     void HintMusBtnClick(ToolButton& button);
-    // LinkLabelDblClick and the Enter key of SysLogoEdit: the hidden page's access code.
+    // LinkLabelDblClick shows the access-code box; SysLogoEditKeyPress runs on its Enter key.
     void LinkLabelDblClick();
-    void SysLogoEditEnter();
+    void SysLogoEditKeyPress();
     // Press and release looks of the tool buttons.
     void FormMusTabBtnMouseDown(ToolButton& button);
     void RzToolButton11MouseUp(ToolButton& button);
@@ -79,6 +79,10 @@ class TForm1 : public QWidget, private SyncHooks {
     void AdvPageControl1Change(int index);
     // FormResize: new plot size, grid and curves.
     void FormResize();
+    // FormMouseDown: a left press on the window's own surface moves the window.
+    void FormMouseDown(QMouseEvent& event);
+    // FormCloseQuery: the link's farewell; closing is never refused.
+    void FormCloseQuery();
     // The 10 ms graph timer's work.
     void Timer1Timer();
 

@@ -95,7 +95,7 @@ void TForm1::LinkLabelDblClick() {
     code->setFocus(Qt::OtherFocusReason);
 }
 
-void TForm1::SysLogoEditEnter() {
+void TForm1::SysLogoEditKeyPress() {
     auto* code = control<EditBox>("SysLogoEdit");
     QWidget* hintTab = control<QWidget>("FormHintTabBtn");
     if (IsAccessCode(code->text().toStdString())) {

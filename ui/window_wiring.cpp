@@ -11,7 +11,7 @@ namespace aec {
 
 namespace {
 
-const QRegularExpression kGainBar("^(\\w+EQGainBar|DEQGainBar)\\d+$");
+const QRegularExpression kGainBar("^\\w+EQGainBar\\d+$");
 const QRegularExpression kModeLabel("^\\w+(BYBtn|PEQBtn|LSQBtn|HSQBtn|LEQBtn|HEQBtn)\\d+$");
 const QRegularExpression kPointLabel("^\\w*(EQPointLabel|DEQPointLabel)\\d+$");
 const QRegularExpression kBandModeBox("^(Mus|Mic|Echo|Rvb|Main|Hint|DEQ)ModeBox\\d+$");
@@ -35,30 +35,34 @@ void TForm1::wireEditing() {
         if (auto* box = qobject_cast<EditBox*>(w)) {
             if (box->property("valueBox").toBool()) box->setHandler(m_sync.get());
         } else if (auto* spin = qobject_cast<SpinButtons*>(w)) {
-            connect(spin, &SpinButtons::upClicked, this, [this, spin] { m_sync->SpinUp(*spin); });
+            connect(spin, &SpinButtons::upClicked, this,
+                    [this, spin] { m_sync->MusFreUpDownBtn1UpRightClick(*spin); });
             connect(spin, &SpinButtons::downClicked, this,
-                    [this, spin] { m_sync->SpinDown(*spin); });
+                    [this, spin] { m_sync->MusFreUpDownBtn1DownLeftClick(*spin); });
         } else if (auto* slider = qobject_cast<QSlider*>(w)) {
-            if (kGainBar.match(name).hasMatch()) {
+            if (name.startsWith("DEQGainBar")) {
                 connect(slider, &QSlider::valueChanged, this,
-                        [this, slider] { m_sync->GainSliderChange(*slider); });
+                        [this, slider] { m_sync->ComEQGainBarChange(*slider); });
+            } else if (kGainBar.match(name).hasMatch()) {
+                connect(slider, &QSlider::valueChanged, this,
+                        [this, slider] { m_sync->MusEQGainBar1Change(*slider); });
             } else if (IsScrollSlider(name)) {
                 connect(slider, &QSlider::valueChanged, this,
-                        [this, slider] { m_sync->ScrollSliderChange(*slider); });
+                        [this, slider] { m_sync->MusPanScrollBarChange(*slider); });
             } else if (kVolumeBar.match(name).hasMatch()) {
                 connect(slider, &QSlider::valueChanged, this,
-                        [this, slider] { m_systemPoints->VolumeBarChange(*slider); });
+                        [this, slider] { m_systemPoints->SysMusNormalVolBarChange(*slider); });
             } else {
                 connect(slider, &QSlider::valueChanged, this,
-                        [this, slider] { m_sync->SliderChange(*slider); });
+                        [this, slider] { m_sync->MicHPFreBarChange(*slider); });
             }
         } else if (auto* label = qobject_cast<Label*>(w)) {
             if (kPointLabel.match(name).hasMatch()) {
                 connect(label, &Label::clicked, this,
-                        [this, label] { m_sync->PointLabelClick(*label); });
+                        [this, label] { m_sync->MusEQPointLabel1Click(*label); });
             } else if (kModeLabel.match(name).hasMatch()) {
                 connect(label, &Label::clicked, this,
-                        [this, label] { m_commands->ModeLabelClick(*label); });
+                        [this, label] { m_commands->MusPEQtn1Click(*label); });
             }
         }
     }
@@ -92,7 +96,7 @@ void TForm1::wireNavigation() {
 
     connect(control<Label>("LinkLabel"), &Label::doubleClicked, this, &TForm1::LinkLabelDblClick);
     connect(control<EditBox>("SysLogoEdit"), &QLineEdit::returnPressed, this,
-            &TForm1::SysLogoEditEnter);
+            &TForm1::SysLogoEditKeyPress);
     for (const char* name : {"LinkBtn", "UnLinkBtn"}) {
         auto* button = control<BmpButton>(name);
         connect(button, &QAbstractButton::clicked, this,
@@ -113,10 +117,10 @@ void TForm1::wireCommands() {
         if (auto* box = qobject_cast<SelectBox*>(w)) {
             if (kBandModeBox.match(name).hasMatch()) {
                 connect(box, &QComboBox::activated, this,
-                        [this, box] { m_commands->ModeBoxChange(*box); });
+                        [this, box] { m_commands->MusModeBox1Change(*box); });
             } else if (HintOf(box) == "20" || HintOf(box) == "21") {
                 connect(box, &QComboBox::activated, this,
-                        [this, box] { m_commands->FilterTypeChange(*box); });
+                        [this, box] { m_commands->MainHPTypeBoxChange(*box); });
             } else if (name == "SysInputBox" || name == "SysMusInputLevelBox") {
                 connect(box, &QComboBox::activated, this,
                         [this, box] { m_sink.SetParameter(TagOf(box), box->currentIndex()); });
@@ -124,13 +128,13 @@ void TForm1::wireCommands() {
         } else if (auto* button = qobject_cast<BmpButton*>(w)) {
             if (button->role() == BmpButton::Role::Phase) {
                 connect(button, &QAbstractButton::clicked, this,
-                        [this, button] { m_commands->PhaseToggle(*button); });
+                        [this, button] { m_commands->EchoEffPhaseBtnClick(*button); });
             } else if (name == "MainLmuteBtn" || name == "MainRmuteBtn") {
                 connect(button, &QAbstractButton::clicked, this,
-                        [this, button] { m_commands->MuteToggle(*button); });
+                        [this, button] { m_commands->MainLmuteBtnClick(*button); });
             } else if (kDynamicType.match(name).hasMatch()) {
                 connect(button, &QAbstractButton::clicked, this,
-                        [this, button] { m_commands->DynamicTypeClick(*button); });
+                        [this, button] { m_commands->DEQTYpeOffBtn1Click(*button); });
             }
         }
     }
@@ -139,7 +143,7 @@ void TForm1::wireCommands() {
         connect(button, &ToolButton::mouseDown, this,
                 [this, button] { FormMusTabBtnMouseDown(*button); });
         connect(button, &QAbstractButton::clicked, this,
-                [this, button] { m_commands->EffectButtonClick(*button); });
+                [this, button] { m_commands->EchoAToolButtonClick(*button); });
     }
     const auto strip = [this](const char* name, void (StripCommands::*handler)(BmpButton&)) {
         auto* button = control<BmpButton>(name);
@@ -147,34 +151,38 @@ void TForm1::wireCommands() {
                 [this, button, handler] { (m_strip->*handler)(*button); });
     };
     for (const char* name : {"LeftBtn", "SameBtn", "RightBtn"}) {
-        strip(name, &StripCommands::PairButtonClick);
+        strip(name, &StripCommands::SameBtnClick);
     }
     for (const char* name : {"SingModeBtn", "DiscoModeBtn", "CodeModeBtn"}) {
-        strip(name, &StripCommands::MusicModeClick);
+        strip(name, &StripCommands::SingModeBtnClick);
     }
-    strip("AutoModeBtn", &StripCommands::AutoManualClick);
-    strip("ManulModeBtn", &StripCommands::AutoManualClick);
-    strip("MusEQAllpassBtn", &StripCommands::EqPassClick);
-    strip("PinPPBtn", &StripCommands::SpectrumClick);
-    strip("PinDCFBtn", &StripCommands::LowTriggerClick);
+    strip("AutoModeBtn", &StripCommands::AutoModeBtnClick);
+    strip("ManulModeBtn", &StripCommands::AutoModeBtnClick);
+    strip("MusEQAllpassBtn", &StripCommands::MusEQAllpassBtnClick);
+    strip("PinPPBtn", &StripCommands::PinPPBtnClick);
+    strip("PinDCFBtn", &StripCommands::PinDCFBtnClick);
     connect(control<BmpButton>("EQResetBtn"), &QAbstractButton::clicked, this,
-            [this] { m_strip->EqResetClick(); });
+            [this] { m_strip->EQResetBtnClick(); });
 
     for (int i = 0; i < kPointCount; ++i) {
         PointImage* marker = m_graph->marker(i);
         if (!marker) continue;
         connect(marker, &PointImage::mousePressed, this,
-                [this, marker](QMouseEvent* e) { m_graphPoints->MarkerPressed(*marker, *e); });
+                [this, marker](QMouseEvent* e) { m_graphPoints->EP1MouseDown(*marker, *e); });
         connect(marker, &PointImage::mouseMoved, this,
-                [this, marker](QMouseEvent* e) { m_graphPoints->MarkerMoved(*marker, *e); });
+                [this, marker](QMouseEvent* e) { m_graphPoints->EP1MouseMove(*marker, *e); });
         connect(marker, &PointImage::mouseReleased, this,
-                [this, marker](QMouseEvent* e) { m_graphPoints->MarkerReleased(*marker, *e); });
+                [this, marker](QMouseEvent* e) { m_graphPoints->EP1MouseUp(*marker, *e); });
+    }
+    for (const char* name : {"EQlabel", "EQPassLabel"}) {
+        connect(control<Label>(name), &Label::mouseReleased, this,
+                [this] { m_graphPoints->EQlabelMouseUp(); });
     }
     GraphImage* plot = m_graph->image();
     connect(plot, &GraphImage::mouseMoved, this,
-            [this](QMouseEvent* e) { m_graphPoints->PlotMouseMoved(*e); });
+            [this](QMouseEvent* e) { m_graphPoints->Image1MouseMove(*e); });
     connect(plot, &GraphImage::mouseReleased, this,
-            [this](QMouseEvent* e) { m_graphPoints->PlotMouseReleased(*e); });
+            [this](QMouseEvent* e) { m_graphPoints->Image1MouseUp(*e); });
 }
 
 void TForm1::wireSystemColumn() {
@@ -191,21 +199,23 @@ void TForm1::wireSystemColumn() {
                     [this, button] { m_systemPoints->ButtonClick(*button); });
         } else if (auto* box = qobject_cast<SelectBox*>(w)) {
             connect(box, &QComboBox::activated, this,
-                    [this, box] { m_systemPoints->ModeBoxChange(*box); });
+                    [this, box] { m_systemPoints->MusModeBox1Change(*box); });
         } else if (auto* edit = qobject_cast<EditBox*>(w)) {
             edit->setKeyFilter(
                 [this, edit](QChar ch) { return m_systemPoints->KeyPress(*edit, ch); });
         } else if (auto* marker = qobject_cast<PointImage*>(w)) {
-            connect(marker, &PointImage::mousePressed, this,
-                    [this, marker](QMouseEvent* e) { m_systemPoints->MarkerPressed(*marker, *e); });
-            connect(marker, &PointImage::mouseMoved, this,
-                    [this, marker](QMouseEvent* e) { m_systemPoints->MarkerMoved(*marker, *e); });
+            connect(marker, &PointImage::mousePressed, this, [this, marker](QMouseEvent* e) {
+                m_systemPoints->MusStartImageMouseDown(*marker, *e);
+            });
+            connect(marker, &PointImage::mouseMoved, this, [this, marker](QMouseEvent* e) {
+                m_systemPoints->MusStartImageMouseMove(*marker, *e);
+            });
             connect(marker, &PointImage::mouseReleased, this, [this, marker](QMouseEvent* e) {
-                m_systemPoints->MarkerReleased(*marker, *e);
+                m_systemPoints->MusStartImageMouseUp(*marker, *e);
             });
         } else if (auto* list = qobject_cast<QTableWidget*>(w)) {
             connect(list, &QTableWidget::cellClicked, this,
-                    [this](int row, int) { m_systemPoints->PresetListClick(row); });
+                    [this](int row, int) { m_systemPoints->ValueListEditor1Click(row); });
         }
     }
 }

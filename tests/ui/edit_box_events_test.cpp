@@ -70,9 +70,9 @@ TEST_F(EditBoxEventsTest, TypedDigitsBeforeAnArrowAreKept) {
 
 TEST_F(EditBoxEventsTest, WheelStepsTheClickedBox) {
     QTest::mouseClick(edit("MusFreEdit5"), Qt::LeftButton);
-    EXPECT_TRUE(window->sync().MouseWheel(120));
-    EXPECT_TRUE(window->sync().MouseWheel(120));
-    EXPECT_TRUE(window->sync().MouseWheel(-120));
+    EXPECT_TRUE(window->sync().FormMouseWheel(120));
+    EXPECT_TRUE(window->sync().FormMouseWheel(120));
+    EXPECT_TRUE(window->sync().FormMouseWheel(-120));
     EXPECT_EQ(model.param(0, 31), 97);
     EXPECT_EQ(sink.sent, (Sent{{31, 97}, {31, 98}, {31, 97}}));
 }

@@ -224,7 +224,7 @@ TEST_F(EditSyncTest, ScrollSliderMovesTheBandStripBy65Pixels) {
 
 TEST_F(EditSyncTest, PointLabelClickFollowsTheLabelsTagAndHint) {
     // Band 1's label of the Music page names slot 1: the second input volume.
-    w<Label>("MusEQPointLabel1")->clicked();
+    QTest::mouseClick(w("MusEQPointLabel1"), Qt::LeftButton);
     EXPECT_EQ(window->sync().currentEdit(), edit("MusGain2Edit"));
     EXPECT_EQ(QApplication::focusWidget(), edit("MusGain2Edit"));
     EXPECT_TRUE(sink.sent.empty());

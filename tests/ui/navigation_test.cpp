@@ -157,7 +157,7 @@ TEST_F(NavigationTest, OutputTabsShowTheRightChannelOnlyForMainAndSurround) {
 TEST_F(NavigationTest, EffectButtonsChooseTheEffectPage) {
     selectTab(kTabEffect);
     EXPECT_EQ(PageOf(model.selection.currentView), kPageEchoA);
-    window->commands().EffectButtonClick(*w<ToolButton>("RvbToolButton"));
+    window->commands().EchoAToolButtonClick(*w<ToolButton>("RvbToolButton"));
     EXPECT_EQ(model.selection.curEffectPage, kPageReverb);
     EXPECT_EQ(PageOf(model.selection.currentView), kPageReverb);
     EXPECT_EQ(w<QStackedWidget>("EffPageControl")->currentIndex(), 1);
@@ -165,7 +165,7 @@ TEST_F(NavigationTest, EffectButtonsChooseTheEffectPage) {
     selectTab(kTabMusic);
     selectTab(kTabEffect);  // the Effect tab clicks the last effect button again
     EXPECT_EQ(PageOf(model.selection.currentView), kPageReverb);
-    window->commands().EffectButtonClick(*w<ToolButton>("EchoBToolButton"));
+    window->commands().EchoAToolButtonClick(*w<ToolButton>("EchoBToolButton"));
     EXPECT_EQ(model.selection.curEffectPage, kPageEchoB);
     typeInto("EchoGainEdit1", "-6");
     EXPECT_EQ(model.param(24, 16), 90);

@@ -1,13 +1,15 @@
-// Saves a picture of the editor window for every tab, for looking at the layout by eye:
+// Saves a picture of the editor window for every tab, for looking at the layout by eye, and the
+// list of the window's named controls (names.txt):
 //   ui-screens <folder>
 #include <QApplication>
 #include <QDir>
+#include <QFile>
 #include <QTabWidget>
 
 #include "app/offline_sink.h"
+#include "ui/edit_rules.h"
 #include "ui/editor_hooks.h"
 #include "ui/look.h"
-#include "ui/edit_rules.h"
 #include "ui/main_window.h"
 #include "ui/scripted_messages.h"
 
@@ -26,6 +28,13 @@ int main(int argc, char* argv[]) {
     window.show();
     QApplication::processEvents();
 
+    QFile names(folder + "/names.txt");
+    if (names.open(QIODevice::WriteOnly | QIODevice::Text)) {
+        for (QWidget* control : window.controls().all()) {
+            names.write(control->objectName().toUtf8() + ' ' + control->metaObject()->className() +
+                        '\n');
+        }
+    }
     // The hidden tab button shows only after the access code.
     window.control<QWidget>("FormHintTabBtn")->show();
     const auto save = [&](const QString& name) {
@@ -38,7 +47,7 @@ int main(int argc, char* argv[]) {
         save(QString("tab%1_%2").arg(t).arg(tabs[t]->objectName()));
     }
     window.FormMusTabBtnClick(*tabs[aec::kTabEffect]);
-    window.commands().EffectButtonClick(*window.tables().effectButtons()[2]);
+    window.commands().EchoAToolButtonClick(*window.tables().effectButtons()[2]);
     save("tab4_reverb");
     // An edited band: highlighted label and box, the band's point and caption on the graph.
     window.FormMusTabBtnClick(*tabs[aec::kTabMusic]);

@@ -105,7 +105,7 @@ TEST_F(SelectionTest, HighlightingUsesTheRowOfThePageOnShow) {
     EXPECT_EQ(window->sync().currentBand(1), 16);
 
     selectTab(kTabEffect);
-    window->commands().EffectButtonClick(*w<ToolButton>("RvbToolButton"));
+    window->commands().EchoAToolButtonClick(*w<ToolButton>("RvbToolButton"));
     window->sync().ClickRule(edit("RvbFreEdit4"));
     EXPECT_TRUE(w<Label>("RvbEQPointLabel4")->isOpaque());
     EXPECT_FALSE(w<Label>("EffEQPointLabel4")->isOpaque());
@@ -144,7 +144,7 @@ TEST_F(SelectionTest, TabChangeEndsWheelEditing) {
     QTest::mouseClick(edit("MusFreEdit2"), Qt::LeftButton);
     EXPECT_EQ(window->sync().wheelFlag(), 1);
     selectTab(kTabMicA);
-    EXPECT_FALSE(window->sync().MouseWheel(120));
+    EXPECT_FALSE(window->sync().FormMouseWheel(120));
     EXPECT_TRUE(sink.sent.empty());
 }
 
