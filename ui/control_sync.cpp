@@ -17,7 +17,6 @@ namespace {
 constexpr int kQMax = 100;
 constexpr int kShelfQMax = 24;
 constexpr int kShelfModes = 2;  // modes from LSEQ up use the shelf Q
-constexpr int kAllPagesTarget = 100;
 
 // Band strips that scroll: the slider, the box it moves and how many bands show at once.
 struct Strip {
@@ -112,7 +111,9 @@ void ControlSync::ApplyControlValue(QWidget* c, EditStep step, bool refresh, dou
         if (k == kKindMode) static_cast<QComboBox*>(c)->setCurrentIndex(int(X));
     } else if (kind == ControlKind::EditBox && k >= kKindFrequency && k <= kKindLastEditBox) {
         auto* box = static_cast<EditBox*>(c);
-        box->setText(QString::fromStdString(DisplayText(k, X, page, slot)));
+        // An unchanged text is left alone, so a click keeps the caret where it was put.
+        const QString text = QString::fromStdString(DisplayText(k, X, page, slot));
+        if (box->text() != text) box->setText(text);
         if (k == kKindFrequency) {
             if (EditBox* bound = editAt(u)) m_current = bound;
         }
@@ -328,96 +329,6 @@ void ControlSync::MusEQPointLabel1Click(QWidget& label) {
     const int address = PointLabelAddress(TagOf(&label), band, HintNumber(&label, 0));
     auto* e = qobject_cast<EditBox*>(m_tables.controlAt(address));
     if (e && e->isVisible() && e->isEnabled()) ClickRule(e);
-}
-
-// ---- RefreshControls ----
-
-void ControlSync::showMuteState(BmpButton* button, int value) {
-    if (!button) return;
-    SetHint(button, value == 0 ? "1" : "0");  // the handler flips it back to the stored state
-    m_hooks.MuteToggle(*button);
-}
-
-void ControlSync::refreshCell(int page, int slot) {
-    QWidget* c = m_tables.control(page, slot);
-    const int v = m_model.view(page, slot);
-    switch (KindOf(c)) {
-        case ControlKind::Slider: {
-            auto* slider = static_cast<QSlider*>(c);
-            const bool moves =
-                std::clamp(v, slider->minimum(), slider->maximum()) != slider->value();
-            slider->setValue(v);
-            // A pane shows its value even when the position did not change; output panes also
-            // depend on the selected output page, so they are always redrawn.
-            if (!moves || page == kPageMain) emit slider->valueChanged(slider->value());
-            break;
-        }
-        case ControlKind::BmpButton: {
-            auto* button = static_cast<BmpButton*>(c);
-            if (button->role() == BmpButton::Role::Phase) {
-                SetHint(button, v == 0 ? "1" : "0");
-                m_hooks.PhaseToggle(*button);
-            } else {
-                auto* eqPass = m_controls.get<BmpButton>("MusEQAllpassBtn");
-                if (!eqPass || button->text() != eqPass->text()) showMuteState(button, v);
-            }
-            break;
-        }
-        case ControlKind::SelectBox: {
-            auto* box = static_cast<QComboBox*>(c);
-            box->setCurrentIndex(v >= 0 && v < box->count() ? v : -1);
-            const ControlKind first = KindOf(m_tables.companion(page, slot, 0));
-            if (first == ControlKind::Label || first == ControlKind::BmpButton) {
-                m_hooks.ModeBoxRefreshed(*box);
-            }
-            break;
-        }
-        case ControlKind::EditBox:
-            ApplyControlValue(c, EditStep::kApply, true, v);
-            break;
-        default:
-            break;
-    }
-}
-
-void ControlSync::refreshRightChannel() {
-    const std::optional<int> right = RightChannelPage(m_model.selection.curOutputPage);
-    if (!right) return;
-    if (auto* bar = m_controls.get<QSlider>("MainRdelayBar")) {
-        const int v = m_model.view(*right, 10);
-        const bool moves = std::clamp(v, bar->minimum(), bar->maximum()) != bar->value();
-        bar->setValue(v);
-        if (!moves) emit bar->valueChanged(bar->value());
-    }
-    showMuteState(m_controls.get<BmpButton>("MainRmuteBtn"), m_model.view(*right, 11));
-}
-
-void ControlSync::RefreshControls(int target) {
-    m_model.redrawsSuspended = true;
-    m_model.refreshing = true;
-    m_model.SyncView();
-    if (const std::optional<int> right = RightChannelPage(m_model.selection.curOutputPage)) {
-        SetTag(m_controls.find("MainRdelayBar"), MakeAddress(*right, 10));
-        SetTag(m_controls.find("MainRdelayPane"), MakeAddress(*right, 10));
-        SetTag(m_controls.find("MainRmuteBtn"), MakeAddress(*right, 11));
-    }
-    ReadMusicMode(m_model);
-
-    // Refreshed frequency boxes and sliders must not take the user's place as the current box.
-    const QPointer<EditBox> current = m_current;
-    for (int b : kBasePages) {
-        if (target != kAllPagesTarget && b != target) continue;
-        const int count = PageSlotCount(b);
-        for (int s = 0; s < count; ++s) refreshCell(b, s);
-    }
-    refreshRightChannel();
-    m_current = current;
-    ReadPairStates(m_model);
-    m_hooks.RefreshCommands();
-    m_model.redrawsSuspended = false;
-    m_hooks.RedrawPage();
-    m_model.refreshing = false;
-    m_hooks.PanelLockCheck();
 }
 
 }  // namespace aec
