@@ -29,6 +29,12 @@ class BlockingScope {
     bool& m_flag;
 };
 
+// A device that went away reports a resource error; a pseudo-terminal whose other end closed
+// reports failing reads. Either repeats for as long as the port stays open.
+bool IsDeviceGone(QSerialPort::SerialPortError error) {
+    return error == QSerialPort::ResourceError || error == QSerialPort::ReadError;
+}
+
 }  // namespace
 
 QtSerialPort::QtSerialPort() {
@@ -39,7 +45,7 @@ QtSerialPort::QtSerialPort() {
     // that reported it, and the link's supervision notices the silence.
     QObject::connect(&m_port, &QSerialPort::errorOccurred, &m_port,
                      [this](QSerialPort::SerialPortError error) {
-                         if (error == QSerialPort::ResourceError && !m_closePending) {
+                         if (IsDeviceGone(error) && !m_closePending) {
                              m_closePending = true;
                              QMetaObject::invokeMethod(
                                  &m_port, [this] { CloseVanished(); }, Qt::QueuedConnection);
@@ -49,7 +55,7 @@ QtSerialPort::QtSerialPort() {
 
 void QtSerialPort::CloseVanished() {
     m_closePending = false;
-    if (m_port.error() == QSerialPort::ResourceError) {
+    if (IsDeviceGone(m_port.error())) {
         ++m_vanished;
         close();
     }
