@@ -25,11 +25,15 @@ void BasicSystemPoints::SysMusNormalVolBarChange(QSlider& bar) {
     }
     for (const VolumeGroup& g : kGroups) {
         const QString source = g.source;
-        if (!name.startsWith("Sys" + source)) continue;
+        if (!name.startsWith("Sys" + source)) {
+            continue;
+        }
         const auto place = [&](const QString& marker, const QString& barName) {
             auto* image = m_controls.find(marker);
             auto* limit = m_controls.get<QSlider>(barName);
-            if (image && limit) image->move(VolumeMarkerX(limit->value()), image->y());
+            if (image && limit) {
+                image->move(VolumeMarkerX(limit->value()), image->y());
+            }
         };
         place(source + "StartImage", "Sys" + source + "StartVolBar");
         place(source + "MaxImage", "Sys" + source + "MaxVolBar");

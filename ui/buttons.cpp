@@ -50,7 +50,7 @@ class ArrowButton : public QAbstractButton {
     bool m_up;
 };
 
-QColor Mix(const QColor& a, const QColor& b, double t) {
+QColor Mix(const QColor& a, const QColor& b, float t) {
     return QColor::fromRgbF(a.redF() + (b.redF() - a.redF()) * t,
                             a.greenF() + (b.greenF() - a.greenF()) * t,
                             a.blueF() + (b.blueF() - a.blueF()) * t);
@@ -67,7 +67,9 @@ BmpButton::BmpButton(QWidget* parent) : QAbstractButton(parent) {
 }
 
 void BmpButton::setLook(Look look) {
-    if (m_look == look) return;
+    if (m_look == look) {
+        return;
+    }
     m_look = look;
     update();
 }
@@ -118,7 +120,9 @@ void BmpButton::paintEvent(QPaintEvent*) {
         return;
     }
     Look look = m_look;
-    if (isDown()) look = Look::Pressed;
+    if (isDown()) {
+        look = Look::Pressed;
+    }
     QColor fill, border, ink;
     switch (look) {
         case Look::Pressed:
@@ -143,9 +147,11 @@ void BmpButton::paintEvent(QPaintEvent*) {
             ink = look::kText;
             break;
     }
-    if (m_hover && isEnabled() && look != Look::Pressed) fill = Mix(fill, look::kOrange, 0.18);
+    if (m_hover && isEnabled() && look != Look::Pressed) {
+        fill = Mix(fill, look::kOrange, 0.18F);
+    }
     if (!isEnabled()) {
-        fill = Mix(fill, Qt::white, 0.5);
+        fill = Mix(fill, Qt::white, 0.5F);
         ink = look::kDisabledText;
     }
     QLinearGradient gradient(r.topLeft(), r.bottomLeft());
@@ -190,13 +196,17 @@ void ToolButton::setOpaque(bool opaque) {
 }
 
 void ToolButton::mousePressEvent(QMouseEvent* event) {
-    if (event->button() == Qt::LeftButton) emit mouseDown();
+    if (event->button() == Qt::LeftButton) {
+        emit mouseDown();
+    }
     QAbstractButton::mousePressEvent(event);
 }
 
 void ToolButton::mouseReleaseEvent(QMouseEvent* event) {
     QAbstractButton::mouseReleaseEvent(event);
-    if (event->button() == Qt::LeftButton) emit mouseUp();
+    if (event->button() == Qt::LeftButton) {
+        emit mouseUp();
+    }
 }
 
 void ToolButton::paintEvent(QPaintEvent*) {

@@ -42,7 +42,9 @@ ChannelCommands::ChannelCommands(Model& model, ParameterSink& sink, const Contro
 void ChannelCommands::modeLabelLook(int address, int mode) {
     for (int j = 0; j < kCompanionCount; ++j) {
         auto* label = qobject_cast<Label*>(m_tables.companionAt(address, j));
-        if (!label) continue;
+        if (!label) {
+            continue;
+        }
         if (j == mode) {
             label->setOpaque(true, look::kWhite, kChosenLabelText, kChosenLabelText);
         } else {
@@ -54,7 +56,9 @@ void ChannelCommands::modeLabelLook(int address, int mode) {
 void ChannelCommands::dynamicTypeLook(int address, int type) {
     for (int j = 0; j < kCompanionCount; ++j) {
         auto* button = qobject_cast<BmpButton*>(m_tables.companionAt(address, j));
-        if (!button) continue;
+        if (!button) {
+            continue;
+        }
         button->setLook(TagOf(button) == type ? BmpButton::Look::Pressed
                                               : BmpButton::Look::Released);
     }
@@ -70,7 +74,9 @@ void ChannelCommands::MusModeBox1Change(QComboBox& box) {
     } else if (KindOf(companion) == ControlKind::Label) {
         modeLabelLook(a, std::min(m, 3));
     }
-    if (m_model.refreshing || m < 0) return;
+    if (m_model.refreshing || m < 0) {
+        return;
+    }
     m_sink.SetParameter(a, m);
     if (!typeBox) {
         if (auto* q = qobject_cast<EditBox*>(m_tables.controlAt(a + 3))) {
@@ -86,7 +92,9 @@ void ChannelCommands::MusModeBox1Change(QComboBox& box) {
 
 void ChannelCommands::MusPEQtn1Click(QWidget& label) {
     auto* box = qobject_cast<QComboBox*>(m_tables.controlAt(TagOf(&label)));
-    if (!box) return;
+    if (!box) {
+        return;
+    }
     box->setCurrentIndex(HintNumber(&label, 0));
     MusModeBox1Change(*box);
 }
@@ -94,7 +102,9 @@ void ChannelCommands::MusPEQtn1Click(QWidget& label) {
 void ChannelCommands::DEQTYpeOffBtn1Click(BmpButton& button) {
     const QString name = button.objectName();
     auto* box = m_controls.get<QComboBox>(QString("DEQTypeBox") + name.back());
-    if (!box) return;
+    if (!box) {
+        return;
+    }
     box->setCurrentIndex(TagOf(&button));
     MusModeBox1Change(*box);
 }
@@ -131,7 +141,9 @@ void ChannelCommands::EchoAToolButtonClick(ToolButton& button) {
 }
 
 void ChannelCommands::ClickLastEffectButton() {
-    if (ToolButton* button = m_tables.effectButtons()[m_lastEffect]) EchoAToolButtonClick(*button);
+    if (ToolButton* button = m_tables.effectButtons()[m_lastEffect]) {
+        EchoAToolButtonClick(*button);
+    }
 }
 
 void ChannelCommands::threeWayLook(const std::array<BmpButton*, 3>& group, int chosen) {
@@ -146,23 +158,37 @@ void ChannelCommands::showPairState() {
     const Selection& sel = m_model.selection;
     const int page = PageOf(sel.currentView);
     int state = -1;
-    if (page == kPageMusic) state = sel.musicPairState;
-    if (page == kPageMicA) state = sel.micPairState;
-    if (sel.currentTab == kTabMain) state = sel.mainPairState;
-    if (sel.currentTab == kTabSurround) state = sel.surroundPairState;
-    if (state >= 0) threeWayLook(m_tables.pairButtons(), state);
+    if (page == kPageMusic) {
+        state = sel.musicPairState;
+    }
+    if (page == kPageMicA) {
+        state = sel.micPairState;
+    }
+    if (sel.currentTab == kTabMain) {
+        state = sel.mainPairState;
+    }
+    if (sel.currentTab == kTabSurround) {
+        state = sel.surroundPairState;
+    }
+    if (state >= 0) {
+        threeWayLook(m_tables.pairButtons(), state);
+    }
 }
 
 void ChannelCommands::showEqPass() {
     auto* button = m_controls.get<BmpButton>("MusEQAllpassBtn");
-    if (!button) return;
+    if (!button) {
+        return;
+    }
     const int page = PageOf(m_model.selection.currentView);
     const int address = MakeAddress(page, FirstEqSlot(page) - 1);
     SetTag(button, address);
     const bool on = page != kPageDynamicEq && m_model.view(page, SlotOf(address)) != 0;
     SetHint(button, on ? "1" : "0");
     button->setLook(on ? BmpButton::Look::Pressed : BmpButton::Look::Released);
-    if (QWidget* label = m_controls.find("EQPassLabel")) label->setVisible(on);
+    if (QWidget* label = m_controls.find("EQPassLabel")) {
+        label->setVisible(on);
+    }
 }
 
 void ChannelCommands::RefreshCommandControls() {

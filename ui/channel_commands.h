@@ -60,7 +60,9 @@ class ChannelCommands {
     template <size_t N>
     static void ToolGroupLook(const std::array<ToolButton*, N>& group, int chosen) {
         for (size_t i = 0; i < N; ++i) {
-            if (group[i]) group[i]->setSelected(int(i) == chosen);
+            if (group[i]) {
+                group[i]->setSelected(int(i) == chosen);
+            }
         }
     }
 

@@ -20,7 +20,9 @@ QString Utf8(const char* text) { return QString::fromUtf8(text ? text : ""); }
 
 void ControlRegistry::add(QWidget* control) {
     const QString name = control->objectName();
-    if (!name.isEmpty() && !m_byName.contains(name)) m_byName.insert(name, control);
+    if (!name.isEmpty() && !m_byName.contains(name)) {
+        m_byName.insert(name, control);
+    }
     m_all.push_back(control);
 }
 

@@ -72,7 +72,9 @@ class ControlFactory {
 template <class Container>
 QStringList Items(const Container& items) {
     QStringList list;
-    for (const auto& item : items) list << QString::fromUtf8(item.data(), int(item.size()));
+    for (const auto& item : items) {
+        list << QString::fromUtf8(item.data(), int(item.size()));
+    }
     return list;
 }
 

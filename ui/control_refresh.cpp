@@ -14,7 +14,9 @@ constexpr int kAllPagesTarget = 100;
 }
 
 void ControlSync::showMuteState(BmpButton* button, int value) {
-    if (!button) return;
+    if (!button) {
+        return;
+    }
     SetHint(button, value == 0 ? "1" : "0");  // the handler flips it back to the stored state
     m_hooks.MuteToggle(*button);
 }
@@ -30,7 +32,9 @@ void ControlSync::refreshCell(int page, int slot) {
             slider->setValue(v);
             // A pane shows its value even when the position did not change; output panes also
             // depend on the selected output page, so they are always redrawn.
-            if (!moves || page == kPageMain) emit slider->valueChanged(slider->value());
+            if (!moves || page == kPageMain) {
+                emit slider->valueChanged(slider->value());
+            }
             break;
         }
         case ControlKind::BmpButton: {
@@ -40,7 +44,9 @@ void ControlSync::refreshCell(int page, int slot) {
                 m_hooks.PhaseToggle(*button);
             } else {
                 auto* eqPass = m_controls.get<BmpButton>("MusEQAllpassBtn");
-                if (!eqPass || button->text() != eqPass->text()) showMuteState(button, v);
+                if (!eqPass || button->text() != eqPass->text()) {
+                    showMuteState(button, v);
+                }
             }
             break;
         }
@@ -63,12 +69,16 @@ void ControlSync::refreshCell(int page, int slot) {
 
 void ControlSync::refreshRightChannel() {
     const std::optional<int> right = RightChannelPage(m_model.selection.curOutputPage);
-    if (!right) return;
+    if (!right) {
+        return;
+    }
     if (auto* bar = m_controls.get<QSlider>("MainRdelayBar")) {
         const int v = m_model.view(*right, 10);
         const bool moves = std::clamp(v, bar->minimum(), bar->maximum()) != bar->value();
         bar->setValue(v);
-        if (!moves) emit bar->valueChanged(bar->value());
+        if (!moves) {
+            emit bar->valueChanged(bar->value());
+        }
     }
     showMuteState(m_controls.get<BmpButton>("MainRmuteBtn"), m_model.view(*right, 11));
 }
@@ -87,9 +97,13 @@ void ControlSync::RefreshControls(int target) {
     // Refreshed frequency boxes and sliders must not take the user's place as the current box.
     const QPointer<EditBox> current = m_current;
     for (int b : kBasePages) {
-        if (target != kAllPagesTarget && b != target) continue;
+        if (target != kAllPagesTarget && b != target) {
+            continue;
+        }
         const int count = PageSlotCount(b);
-        for (int s = 0; s < count; ++s) refreshCell(b, s);
+        for (int s = 0; s < count; ++s) {
+            refreshCell(b, s);
+        }
     }
     refreshRightChannel();
     m_current = current;

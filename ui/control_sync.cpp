@@ -73,7 +73,9 @@ void ControlSync::SetSliderQuietly(QSlider& slider, int position) {
 }
 
 void ControlSync::RecordLastEdit(int address, int value) {
-    if (!m_model.redrawsSuspended) m_lastEdit = {address, value};
+    if (!m_model.redrawsSuspended) {
+        m_lastEdit = {address, value};
+    }
 }
 
 // ---- ApplyControlValue ----
@@ -83,7 +85,9 @@ void ControlSync::ApplyControlValue(QWidget* c, EditStep step, bool refresh, dou
     int k = 0;
     if (kind == ControlKind::EditBox || kind == ControlKind::ValuePane) {
         k = HintNumber(c, 0);
-        if (kind == ControlKind::ValuePane && k <= kKindLastEditBox) return;
+        if (kind == ControlKind::ValuePane && k <= kKindLastEditBox) {
+            return;
+        }
     } else if (kind == ControlKind::SelectBox && !HintOf(c).isEmpty()) {
         k = HintNumber(c, 0);
     } else {
@@ -108,14 +112,20 @@ void ControlSync::ApplyControlValue(QWidget* c, EditStep step, bool refresh, dou
     }
 
     if (kind == ControlKind::SelectBox) {
-        if (k == kKindMode) static_cast<QComboBox*>(c)->setCurrentIndex(int(X));
+        if (k == kKindMode) {
+            static_cast<QComboBox*>(c)->setCurrentIndex(int(X));
+        }
     } else if (kind == ControlKind::EditBox && k >= kKindFrequency && k <= kKindLastEditBox) {
         auto* box = static_cast<EditBox*>(c);
         // An unchanged text is left alone, so a click keeps the caret where it was put.
         const QString text = QString::fromStdString(DisplayText(k, X, page, slot));
-        if (box->text() != text) box->setText(text);
+        if (box->text() != text) {
+            box->setText(text);
+        }
         if (k == kKindFrequency) {
-            if (EditBox* bound = editAt(u)) m_current = bound;
+            if (EditBox* bound = editAt(u)) {
+                m_current = bound;
+            }
         }
         highlightBand(*box, PageKind(u));
     } else if (kind == ControlKind::ValuePane && k <= kKindLast) {
@@ -130,13 +140,21 @@ void ControlSync::ApplyControlValue(QWidget* c, EditStep step, bool refresh, dou
     } else if (auto* companion = qobject_cast<QSlider*>(m_tables.companionAt(u, 0))) {
         SetSliderQuietly(*companion, position);
     }
-    if (k <= kKindQ) m_model.StoreValue(u, J);
-    if (!refresh) m_sink.SetParameter(u, J);
-    if (KindRecordsLastEdit(k)) RecordLastEdit(u, J);
+    if (k <= kKindQ) {
+        m_model.StoreValue(u, J);
+    }
+    if (!refresh) {
+        m_sink.SetParameter(u, J);
+    }
+    if (KindRecordsLastEdit(k)) {
+        RecordLastEdit(u, J);
+    }
 }
 
 void ControlSync::highlightBand(EditBox& box, int pageKind) {
-    if (m_model.redrawsSuspended || pageKind > 7) return;
+    if (m_model.redrawsSuspended || pageKind > 7) {
+        return;
+    }
     const BandRef ref = BandOf(TagOf(&box));
     const int band = ref.isBand() ? ref.band : 0;
     m_currentBand[pageKind] = band;
@@ -150,10 +168,14 @@ void ControlSync::highlightBand(EditBox& box, int pageKind) {
             }
         }
         if (m_current) {
-            if (EditBox* e = editAt(TagOf(m_current))) e->setBackground(look::kEditCurrent);
+            if (EditBox* e = editAt(TagOf(m_current))) {
+                e->setBackground(look::kEditCurrent);
+            }
         }
         if (m_highlighted) {
-            if (EditBox* e = editAt(TagOf(m_highlighted))) e->setBackground(look::kEditIdle);
+            if (EditBox* e = editAt(TagOf(m_highlighted))) {
+                e->setBackground(look::kEditIdle);
+            }
         }
         m_highlighted = m_current;
     }
@@ -163,7 +185,9 @@ void ControlSync::highlightBand(EditBox& box, int pageKind) {
 void ControlSync::scrollToBand(int band) {
     const int sheet = m_hooks.ActiveSheet();
     for (const Strip& strip : kStrips) {
-        if (strip.sheet != sheet) continue;
+        if (strip.sheet != sheet) {
+            continue;
+        }
         if (auto* slider = m_controls.get<QSlider>(strip.slider)) {
             slider->setValue(ScrollToShowBand(slider->value(), band, strip.visible));
         }
@@ -174,7 +198,9 @@ void ControlSync::scrollToBand(int band) {
 
 void ControlSync::CommitEdit(EditStep step) {
     EditBox* e = m_current;
-    if (!e || e == m_tables.example()) return;
+    if (!e || e == m_tables.example()) {
+        return;
+    }
     const std::string t = NumberCharacters(e->text().toStdString());
     if (t.empty()) {
         e->setText(m_savedText);
@@ -204,7 +230,9 @@ void ControlSync::moveFocusTo(EditBox& box) {
 
 void ControlSync::ClickRule(QWidget* target) {
     auto* e = qobject_cast<EditBox*>(target);
-    if (!e) return;
+    if (!e) {
+        return;
+    }
     m_wheelFlag = 1;
     moveFocusTo(*e);
     m_savedText = e->text();
@@ -217,7 +245,9 @@ void ControlSync::ClickRule(QWidget* target) {
 void ControlSync::MusFreEdit1Click(EditBox& box) { ClickRule(m_tables.controlAt(TagOf(&box))); }
 
 void ControlSync::MusFreEdit1KeyDown(EditBox& box, int key) {
-    if (!m_current || m_current == m_tables.example()) return;
+    if (!m_current || m_current == m_tables.example()) {
+        return;
+    }
     if (!IsArrow(key)) {
         m_dirty = true;
         return;
@@ -244,7 +274,9 @@ bool ControlSync::MusFreEdit1KeyPress(EditBox& box, QChar ch) {
         m_savedText = box.text();  // so a rejected entry restores this box's own text
     }
     m_dirty = true;
-    if (!EditKeyAllowed(ch.unicode())) return false;
+    if (!EditKeyAllowed(ch.unicode())) {
+        return false;
+    }
     if (ch == QChar('\r')) {
         MusFreEdit1Exit(box);
         return false;
@@ -254,9 +286,13 @@ bool ControlSync::MusFreEdit1KeyPress(EditBox& box, QChar ch) {
 
 void ControlSync::MusFreEdit1Exit(EditBox&) {
     EditBox* e = m_current;
-    if (!e) return;
+    if (!e) {
+        return;
+    }
     if (!e->text().isEmpty()) {
-        if (m_dirty) CommitEdit(EditStep::kApply);
+        if (m_dirty) {
+            CommitEdit(EditStep::kApply);
+        }
         m_dirty = false;
     } else {
         e->setText(m_savedText);
@@ -290,13 +326,17 @@ void ControlSync::MusFreUpDownBtn1DownLeftClick(QWidget& spin) {
 }
 
 bool ControlSync::FormMouseWheel(int delta) {
-    if (m_wheelFlag != 1 || delta == 0) return false;
+    if (m_wheelFlag != 1 || delta == 0) {
+        return false;
+    }
     CommitEdit(delta > 0 ? EditStep::kUp : EditStep::kDown);
     return true;
 }
 
 void ControlSync::MicHPFreBarChange(QSlider& slider) {
-    if (m_sliderMoving) return;
+    if (m_sliderMoving) {
+        return;
+    }
     QWidget* pane = m_tables.displayAt(TagOf(&slider));
     if (KindOf(pane) == ControlKind::ValuePane) {
         ApplyControlValue(pane, EditStep::kApply, false, slider.value());
@@ -305,7 +345,9 @@ void ControlSync::MicHPFreBarChange(QSlider& slider) {
 }
 
 void ControlSync::MusEQGainBar1Change(QSlider& slider) {
-    if (m_sliderMoving) return;
+    if (m_sliderMoving) {
+        return;
+    }
     if (EditBox* e = editAt(TagOf(&slider))) {
         m_current = e;
         ApplyControlValue(e, EditStep::kApply, false, slider.value());
@@ -314,7 +356,9 @@ void ControlSync::MusEQGainBar1Change(QSlider& slider) {
 
 void ControlSync::MusPanScrollBarChange(QSlider& slider) {
     for (const Strip& strip : kStrips) {
-        if (slider.objectName() != strip.slider) continue;
+        if (slider.objectName() != strip.slider) {
+            continue;
+        }
         if (auto* box = m_controls.get<ScrollBox>(strip.box)) {
             box->setScrollX(slider.value() * kScrollStep);
         }
@@ -325,10 +369,14 @@ void ControlSync::MusEQPointLabel1Click(QWidget& label) {
     bool ok = false;
     const int band =
         qobject_cast<QLabel*>(&label) ? static_cast<QLabel&>(label).text().toInt(&ok) : 0;
-    if (!ok) return;
+    if (!ok) {
+        return;
+    }
     const int address = PointLabelAddress(TagOf(&label), band, HintNumber(&label, 0));
     auto* e = qobject_cast<EditBox*>(m_tables.controlAt(address));
-    if (e && e->isVisible() && e->isEnabled()) ClickRule(e);
+    if (e && e->isVisible() && e->isEnabled()) {
+        ClickRule(e);
+    }
 }
 
 }  // namespace aec

@@ -165,19 +165,37 @@ QString Pattern(const char* pattern, int n) { return QString::fromLatin1(pattern
 }  // namespace
 
 ControlKind KindOf(const QWidget* c) {
-    if (!c) return ControlKind::None;
-    if (qobject_cast<const EditBox*>(c)) return ControlKind::EditBox;
-    if (qobject_cast<const ValuePane*>(c)) return ControlKind::ValuePane;
-    if (qobject_cast<const QComboBox*>(c)) return ControlKind::SelectBox;
-    if (qobject_cast<const QSlider*>(c)) return ControlKind::Slider;
-    if (qobject_cast<const BmpButton*>(c)) return ControlKind::BmpButton;
-    if (qobject_cast<const SpinButtons*>(c)) return ControlKind::SpinButtons;
-    if (qobject_cast<const QLabel*>(c)) return ControlKind::Label;
+    if (!c) {
+        return ControlKind::None;
+    }
+    if (qobject_cast<const EditBox*>(c)) {
+        return ControlKind::EditBox;
+    }
+    if (qobject_cast<const ValuePane*>(c)) {
+        return ControlKind::ValuePane;
+    }
+    if (qobject_cast<const QComboBox*>(c)) {
+        return ControlKind::SelectBox;
+    }
+    if (qobject_cast<const QSlider*>(c)) {
+        return ControlKind::Slider;
+    }
+    if (qobject_cast<const BmpButton*>(c)) {
+        return ControlKind::BmpButton;
+    }
+    if (qobject_cast<const SpinButtons*>(c)) {
+        return ControlKind::SpinButtons;
+    }
+    if (qobject_cast<const QLabel*>(c)) {
+        return ControlKind::Label;
+    }
     return ControlKind::None;
 }
 
 const ControlTables::Cell* ControlTables::cell(int page, int slot) const {
-    if (!IsValidCell(page, slot)) return nullptr;
+    if (!IsValidCell(page, slot)) {
+        return nullptr;
+    }
     return &m_cells[page][slot];
 }
 
@@ -205,17 +223,25 @@ Label* ControlTables::pointLabel(int row, int index) const {
 
 QWidget* ControlTables::find(const QString& name) {
     QWidget* w = m_controls->find(name);
-    if (!w && !m_missing.contains(name)) m_missing << name;
+    if (!w && !m_missing.contains(name)) {
+        m_missing << name;
+    }
     return w;
 }
 
 void ControlTables::bind(int page, int slot, const QString& control, const QString& display,
                          std::initializer_list<QString> companions) {
     Cell& c = m_cells[page][slot];
-    if (!control.isEmpty()) c.control = find(control);
-    if (!display.isEmpty()) c.display = find(display);
+    if (!control.isEmpty()) {
+        c.control = find(control);
+    }
+    if (!display.isEmpty()) {
+        c.display = find(display);
+    }
     int j = 0;
-    for (const QString& name : companions) c.companions[j++] = find(name);
+    for (const QString& name : companions) {
+        c.companions[j++] = find(name);
+    }
 }
 
 void ControlTables::fillBandPages() {
@@ -277,14 +303,20 @@ void ControlTables::fillLists() {
     static const char* const kTabs[10] = {
         "FormMusTabBtn",  "FormDYNBtn",    "FormMICATabBtn", "FormMICBTabBtn", "FormEFFTabBtn",
         "FormMAINTabBtn", "FormSURTabBtn", "FormCENTabBtn",  "FormSUBTabBtn",  "FormHintTabBtn"};
-    for (int i = 0; i < 10; ++i) m_tabButtons[i] = qobject_cast<ToolButton*>(find(kTabs[i]));
+    for (int i = 0; i < 10; ++i) {
+        m_tabButtons[i] = qobject_cast<ToolButton*>(find(kTabs[i]));
+    }
     const auto tools = [&](auto& list, std::initializer_list<const char*> names) {
         int i = 0;
-        for (const char* n : names) list[i++] = qobject_cast<ToolButton*>(find(n));
+        for (const char* n : names) {
+            list[i++] = qobject_cast<ToolButton*>(find(n));
+        }
     };
     const auto buttons = [&](auto& list, std::initializer_list<const char*> names) {
         int i = 0;
-        for (const char* n : names) list[i++] = qobject_cast<BmpButton*>(find(n));
+        for (const char* n : names) {
+            list[i++] = qobject_cast<BmpButton*>(find(n));
+        }
     };
     tools(m_effectButtons, {"EchoAToolButton", "EchoBToolButton", "RvbToolButton"});
     tools(m_hintButtons, {"HintMusBtn", "HintMicABtn", "HintMicBBtn"});
@@ -330,10 +362,14 @@ void ControlTables::assignTags() {
             if (companionKind == ControlKind::Label) {
                 for (int j = 0; j < kCompanionCount; ++j) {
                     QWidget* label = c.companions[j];
-                    if (KindOf(label) != ControlKind::Label) continue;
+                    if (KindOf(label) != ControlKind::Label) {
+                        continue;
+                    }
                     SetTag(label, a);
                     SetHint(label, QString::number(j));
-                    if (p != kPageDynamicEq) label->move(kModeLabelLeft, label->y());
+                    if (p != kPageDynamicEq) {
+                        label->move(kModeLabelLeft, label->y());
+                    }
                 }
             } else if (companionKind == ControlKind::Slider) {
                 SetTag(first, a);

@@ -18,7 +18,9 @@ constexpr char kHint[] = "Hint";
 int TagOf(const QObject* control) { return control ? control->property(kTag).toInt() : 0; }
 
 void SetTag(QObject* control, int tag) {
-    if (control) control->setProperty(kTag, tag);
+    if (control) {
+        control->setProperty(kTag, tag);
+    }
 }
 
 QString HintOf(const QObject* control) {
@@ -26,13 +28,17 @@ QString HintOf(const QObject* control) {
 }
 
 void SetHint(QObject* control, const QString& hint) {
-    if (control) control->setProperty(kHint, hint);
+    if (control) {
+        control->setProperty(kHint, hint);
+    }
 }
 
 int HintNumber(const QObject* control, int fallback, bool* ok) {
     bool good = false;
     const int value = HintOf(control).trimmed().toInt(&good);
-    if (ok) *ok = good;
+    if (ok) {
+        *ok = good;
+    }
     return good ? value : fallback;
 }
 
@@ -60,7 +66,9 @@ void EditBox::keyPressEvent(QKeyEvent* event) {
     const QPointer<EditBox> self(this);
     const int key = event->key();
     m_handler->MusFreEdit1KeyDown(*this, key);
-    if (!self) return;
+    if (!self) {
+        return;
+    }
     if (key == Qt::Key_Up || key == Qt::Key_Down || key == Qt::Key_Left || key == Qt::Key_Right) {
         event->accept();  // arrows step values; they do not move the text cursor
         return;
@@ -77,7 +85,9 @@ void EditBox::keyPressEvent(QKeyEvent* event) {
         return;
     }
     const bool typed = m_handler->MusFreEdit1KeyPress(*this, ch);
-    if (!self) return;
+    if (!self) {
+        return;
+    }
     if (typed && ch != QChar('\r')) {
         QLineEdit::keyPressEvent(event);
     } else {
@@ -88,7 +98,9 @@ void EditBox::keyPressEvent(QKeyEvent* event) {
 void EditBox::mousePressEvent(QMouseEvent* event) {
     const QPointer<EditBox> self(this);
     QLineEdit::mousePressEvent(event);
-    if (self && m_handler && event->button() == Qt::LeftButton) m_handler->MusFreEdit1Click(*this);
+    if (self && m_handler && event->button() == Qt::LeftButton) {
+        m_handler->MusFreEdit1Click(*this);
+    }
 }
 
 void EditBox::focusOutEvent(QFocusEvent* event) {
@@ -132,8 +144,12 @@ Label::Label(QWidget* parent) : QLabel(parent) {}
 
 void Label::setOpaque(bool opaque, const QColor& fill, const QColor& text, const QColor& border) {
     m_opaque = opaque;
-    if (fill.isValid()) m_fill = fill;
-    if (text.isValid()) m_fillText = text;
+    if (fill.isValid()) {
+        m_fill = fill;
+    }
+    if (text.isValid()) {
+        m_fillText = text;
+    }
     m_border = border;
     update();
 }
@@ -152,7 +168,9 @@ void Label::mouseReleaseEvent(QMouseEvent* event) {
 }
 
 void Label::mouseDoubleClickEvent(QMouseEvent* event) {
-    if (event->button() == Qt::LeftButton) emit doubleClicked();
+    if (event->button() == Qt::LeftButton) {
+        emit doubleClicked();
+    }
     QLabel::mouseDoubleClickEvent(event);
 }
 
@@ -187,7 +205,9 @@ void AdvTabSheet::setCaption(const QString& caption) {
     for (QWidget* p = parentWidget(); p; p = p->parentWidget()) {
         if (auto* tabs = qobject_cast<QTabWidget*>(p)) {
             const int index = tabs->indexOf(this);
-            if (index >= 0) tabs->setTabText(index, caption);
+            if (index >= 0) {
+                tabs->setTabText(index, caption);
+            }
             break;
         }
     }
@@ -208,10 +228,18 @@ void ScrollBox::wheelEvent(QWheelEvent* event) { event->ignore(); }
 // ---- Captions ----
 
 QString CaptionOf(const QWidget* control) {
-    if (auto* label = qobject_cast<const QLabel*>(control)) return label->text();
-    if (auto* group = qobject_cast<const QGroupBox*>(control)) return group->title();
-    if (auto* button = qobject_cast<const QAbstractButton*>(control)) return button->text();
-    if (auto* sheet = qobject_cast<const AdvTabSheet*>(control)) return sheet->caption();
+    if (auto* label = qobject_cast<const QLabel*>(control)) {
+        return label->text();
+    }
+    if (auto* group = qobject_cast<const QGroupBox*>(control)) {
+        return group->title();
+    }
+    if (auto* button = qobject_cast<const QAbstractButton*>(control)) {
+        return button->text();
+    }
+    if (auto* sheet = qobject_cast<const AdvTabSheet*>(control)) {
+        return sheet->caption();
+    }
     return {};
 }
 

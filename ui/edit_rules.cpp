@@ -25,14 +25,18 @@ bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 std::string NumberCharacters(std::string_view text) {
     std::string kept;
     for (char c : text) {
-        if (c == '-' || c == '.' || IsDigit(c)) kept.push_back(c);
+        if (c == '-' || c == '.' || IsDigit(c)) {
+            kept.push_back(c);
+        }
     }
     return kept;
 }
 
 std::optional<double> ReadDecimal(std::string_view text) {
     size_t i = 0;
-    if (i < text.size() && text[i] == '-') ++i;
+    if (i < text.size() && text[i] == '-') {
+        ++i;
+    }
     int digits = 0;
     int points = 0;
     for (; i < text.size(); ++i) {
@@ -44,7 +48,9 @@ std::optional<double> ReadDecimal(std::string_view text) {
             return std::nullopt;
         }
     }
-    if (digits == 0) return std::nullopt;
+    if (digits == 0) {
+        return std::nullopt;
+    }
     return std::strtod(std::string(text).c_str(), nullptr);
 }
 

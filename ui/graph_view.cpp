@@ -24,7 +24,9 @@ void GraphImage::setPicture(const QImage& picture) {
 void GraphImage::paintEvent(QPaintEvent*) {
     QPainter p(this);
     p.fillRect(rect(), QColor::fromRgb(kGraphBackgroundColour));
-    if (!m_picture.isNull()) p.drawImage(0, 0, m_picture);
+    if (!m_picture.isNull()) {
+        p.drawImage(0, 0, m_picture);
+    }
 }
 
 void GraphImage::mouseMoveEvent(QMouseEvent* event) { emit mouseMoved(event); }
@@ -58,7 +60,9 @@ void GraphView::BuildGraphBackground(int mode) {
     if (mode == kBackgroundCreate || mode == kBackgroundRebuild) {
         placeAxisLabels(mode == kBackgroundCreate);
     }
-    if (m_image) m_image->setPicture(m_graph.plot());
+    if (m_image) {
+        m_image->setPicture(m_graph.plot());
+    }
 }
 
 void GraphView::placeAxisLabels(bool create) {
@@ -77,15 +81,23 @@ void GraphView::placeAxisLabels(bool create) {
             m_axis[i]->setAttribute(Qt::WA_TransparentForMouseEvents);
             m_axis[i]->show();
         }
-        if (m_axis[i]) m_axis[i]->setGeometry(spec.left, spec.top, spec.width, spec.height);
+        if (m_axis[i]) {
+            m_axis[i]->setGeometry(spec.left, spec.top, spec.width, spec.height);
+        }
     }
 }
 
 void GraphView::DrawPageResponse(int index, int page) {
-    if (index > kAllPoints || m_model.redrawsSuspended || page >= kPage28) return;
+    if (index > kAllPoints || m_model.redrawsSuspended || page >= kPage28) {
+        return;
+    }
     m_graph.DrawPageResponse(index, page);
-    if (m_image) m_image->setPicture(m_graph.plot());
-    if (!m_graph.dragInProgress()) showMarkers();
+    if (m_image) {
+        m_image->setPicture(m_graph.plot());
+    }
+    if (!m_graph.dragInProgress()) {
+        showMarkers();
+    }
     showCaption();
 }
 
@@ -93,15 +105,21 @@ void GraphView::showMarkers() {
     const MarkerPlacements& placements = m_graph.markers();
     for (int i = 0; i < kPointCount; ++i) {
         PointImage* marker = m_markers[i];
-        if (!marker) continue;
+        if (!marker) {
+            continue;
+        }
         const MarkerPlacement& at = placements[i];
-        if (marker->pos() != QPoint(at.left, at.top)) marker->move(at.left, at.top);
+        if (marker->pos() != QPoint(at.left, at.top)) {
+            marker->move(at.left, at.top);
+        }
         marker->setVisible(at.visible);
     }
 }
 
 void GraphView::showCaption() {
-    if (!m_caption) return;
+    if (!m_caption) {
+        return;
+    }
     const CaptionPlacement& caption = m_graph.caption();
     if (!caption.visible) {
         m_caption->hide();
@@ -116,7 +134,9 @@ void GraphView::showCaption() {
 }
 
 void GraphView::Resize(int currentPoint) {
-    if (!m_inner || !m_image) return;
+    if (!m_inner || !m_image) {
+        return;
+    }
     m_image->setGeometry(0, 0, m_inner->width(), m_inner->height());
     m_graph.setPlotOrigin(m_inner->pos());
     m_graph.resizePlot(m_inner->size());
@@ -126,10 +146,14 @@ void GraphView::Resize(int currentPoint) {
 }
 
 void GraphView::Tick(const LastEdit& edit) {
-    if (edit == m_lastSeen) return;
+    if (edit == m_lastSeen) {
+        return;
+    }
     m_lastSeen = edit;
     const BandRef ref = BandOf(edit.address);
-    if (ref.isBand() && ref.band < kPointCount) DrawPageResponse(ref.band, PageOf(edit.address));
+    if (ref.isBand() && ref.band < kPointCount) {
+        DrawPageResponse(ref.band, PageOf(edit.address));
+    }
 }
 
 }  // namespace aec

@@ -81,18 +81,24 @@ void TForm1::FirstShow() {
     m_model.ResetEqBands(kAllPages);
     // The search for the processor starts by itself; a failure here leaves the window usable.
     try {
-        if (auto* ports = control<QComboBox>("ComComboBox1")) m_link->FillPortList(*ports);
+        if (auto* ports = control<QComboBox>("ComComboBox1")) {
+            m_link->FillPortList(*ports);
+        }
         m_link->LinkBtnClick(control<QObject>("LinkBtn"));
     } catch (...) {
     }
     m_systemPoints->PreparePresets();
-    if (ToolButton* music = m_tables.tabButtons()[kTabMusic]) FormMusTabBtnClick(*music);
+    if (ToolButton* music = m_tables.tabButtons()[kTabMusic]) {
+        FormMusTabBtnClick(*music);
+    }
     m_timer.start();
     m_windowShown = true;
 }
 
 void TForm1::Timer1Timer() {
-    if (!m_graphPoints->TimerTick()) return;
+    if (!m_graphPoints->TimerTick()) {
+        return;
+    }
     m_graph->Tick(m_sync->lastEdit());
 }
 
@@ -100,7 +106,9 @@ void TForm1::Timer1Timer() {
 
 void TForm1::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
-    if (!m_windowShown) FirstShow();
+    if (!m_windowShown) {
+        FirstShow();
+    }
 }
 
 void TForm1::resizeEvent(QResizeEvent* event) {
@@ -136,10 +144,16 @@ void TForm1::paintEvent(QPaintEvent*) {
 void TForm1::mousePressEvent(QMouseEvent* event) { FormMouseDown(*event); }
 
 void TForm1::FormMouseDown(QMouseEvent& event) {
-    if (event.button() != Qt::LeftButton) return;
+    if (event.button() != Qt::LeftButton) {
+        return;
+    }
     // The window's own surface acts as its caption: a drag there moves the window.
-    if (QWidget* grabber = QWidget::mouseGrabber()) grabber->releaseMouse();
-    if (windowHandle() && windowHandle()->startSystemMove()) return;
+    if (QWidget* grabber = QWidget::mouseGrabber()) {
+        grabber->releaseMouse();
+    }
+    if (windowHandle() && windowHandle()->startSystemMove()) {
+        return;
+    }
     m_dragging = true;
     m_dragOffset = event.globalPosition().toPoint() - frameGeometry().topLeft();
 }
@@ -154,7 +168,9 @@ void TForm1::mouseReleaseEvent(QMouseEvent*) { m_dragging = false; }
 
 bool TForm1::isOwnKeyEvent(QObject* watched) const {
     auto* widget = qobject_cast<QWidget*>(watched);
-    if (!widget || widget->window() != this) return false;
+    if (!widget || widget->window() != this) {
+        return false;
+    }
     // Key events travel up the parents when ignored; only the first delivery counts.
     QWidget* focus = QApplication::focusWidget();
     return focus ? widget == focus : widget == this;

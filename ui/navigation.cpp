@@ -39,7 +39,9 @@ void TForm1::FormMusTabBtnClick(ToolButton& button) {
     }
     m_graph->DrawPageResponse(kAllPoints, ViewPage(m_model.selection.currentView));
     m_sync->setWheelFlag(0);
-    if (QWidget* park = control<QWidget>("Examplexx")) park->setFocus(Qt::OtherFocusReason);
+    if (QWidget* park = control<QWidget>("Examplexx")) {
+        park->setFocus(Qt::OtherFocusReason);
+    }
     if (QWidget* pass = control<QWidget>("MusEQAllpassBtn")) {
         pass->setVisible(ActiveSheet() != kSheetDynamicEq);
     }
@@ -61,14 +63,22 @@ void TForm1::applyTabLayout(const TabLayout& layout) {
     };
     control<QWidget>("CopyGrop")->setVisible(layout.copyGroupShown);
     control<QWidget>("SingleDiscoGrop")->setVisible(layout.singleDiscoShown);
-    if (layout.leftButton) texts("LeftBtn", *layout.leftButton);
-    if (layout.rightButton) texts("RightBtn", *layout.rightButton);
+    if (layout.leftButton) {
+        texts("LeftBtn", *layout.leftButton);
+    }
+    if (layout.rightButton) {
+        texts("RightBtn", *layout.rightButton);
+    }
     texts("OutLimiteGroup", layout.limiterTitle);
     texts("OutLHPGroup", layout.crossoverTitle);
     texts("MainLmuteBtn", layout.leftMute);
     texts("OutLDelayLabel", layout.leftDelay);
-    if (layout.micLimiterTitle) texts("AdvGroupBox1", *layout.micLimiterTitle);
-    if (layout.micNoiseTitle) texts("AdvGroupBox16", *layout.micNoiseTitle);
+    if (layout.micLimiterTitle) {
+        texts("AdvGroupBox1", *layout.micLimiterTitle);
+    }
+    if (layout.micNoiseTitle) {
+        texts("AdvGroupBox16", *layout.micNoiseTitle);
+    }
     for (const char* name : {"MainRmuteBtn", "Label157", "MainRdelayBar", "MainRdelayPane"}) {
         control<QWidget>(name)->setVisible(layout.rightChannelShown);
     }
@@ -125,7 +135,9 @@ void TForm1::RzBmpButton1Click() {
     m_maximised = true;
     // The available area leaves the task bar uncovered.
     QScreen* screen = windowHandle() ? windowHandle()->screen() : QGuiApplication::primaryScreen();
-    if (screen) setGeometry(screen->availableGeometry());
+    if (screen) {
+        setGeometry(screen->availableGeometry());
+    }
 }
 
 void TForm1::RzBmpButton3Click() { close(); }
@@ -134,9 +146,13 @@ void TForm1::RzBmpButton3Click() { close(); }
 
 bool TForm1::FormKeyDown(int key) {
     const std::optional<VolumeKeyStep> step = VolumeKey(key);
-    if (!step) return false;
+    if (!step) {
+        return false;
+    }
     auto* bar = control<QSlider>(kVolumeBars[step->bar]);
-    if (!bar) return false;
+    if (!bar) {
+        return false;
+    }
     bar->setValue(bar->value() + step->delta);
     return true;
 }

@@ -81,7 +81,9 @@ EditBox* Password(ControlFactory& f, QWidget* parent, const char* name, const QR
     auto* box = f.textBox(parent, name, r);
     box->setMaxLength(length);
     box->setProperty("passwordBox", true);
-    if (masked) box->setEchoMode(QLineEdit::Password);
+    if (masked) {
+        box->setEchoMode(QLineEdit::Password);
+    }
     return box;
 }
 
@@ -126,7 +128,9 @@ void BuildMainVolumeTab(ControlFactory& f, QWidget* sheet) {
         SetTag(b, i);
     }
     QStringList more;
-    for (int m = 5; m <= 16; ++m) more << QString::number(m);
+    for (int m = 5; m <= 16; ++m) {
+        more << QString::number(m);
+    }
     f.select(sheet, "SysModeBox2", QRect(168, y + 21, 78, 22), more);
     y += 56;
     f.label(sheet, "Label62", QRect(8, y + 3, 70, 18), "音量跟随", "Main volume");
@@ -190,7 +194,9 @@ void BuildSystemTab(ControlFactory& f, QWidget* sheet) {
     f.label(sheet, "Label65", QRect(8, 4, 200, 18), "保存 / 调用模式", "Load/Save Mode");
     f.label(sheet, "Label128", QRect(8, 26, 40, 22), "模式", "Mode");
     QStringList modes;
-    for (int i = 1; i <= 22; ++i) modes << QString("%1-").arg(i);
+    for (int i = 1; i <= 22; ++i) {
+        modes << QString("%1-").arg(i);
+    }
     f.select(sheet, "SysModeBox", QRect(50, 26, 196, 22), modes);
     f.label(sheet, "Label130", QRect(8, 52, 40, 22), "名称", "Name");
     f.textBox(sheet, "PresetModeEdit", QRect(50, 52, 196, 22))->setMaxLength(20);

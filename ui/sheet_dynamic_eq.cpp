@@ -99,7 +99,9 @@ void BuildDynamicBand(ControlFactory& f, QWidget* sheet, int band, const QRect& 
         {labels.ratio, "压缩比例", "Ratio", bars[3], 40, panes[3], 15},
     };
     y += 62;
-    for (const auto& row : rows) y = BuildSliderRow(f, sheet, x, y, g, row, 36);
+    for (const auto& row : rows) {
+        y = BuildSliderRow(f, sheet, x, y, g, row, 36);
+    }
 }
 
 }  // namespace

@@ -38,12 +38,16 @@ void BuildDynamics(ControlFactory& f, QWidget* sheet) {
 
     BlockFrame(sheet, QRect(x1, kFrameTop, kColumnWidth, 62));
     int y = kFrameTop + 8;
-    for (const auto& row : kInputRows) y = BuildSliderRow(f, sheet, x1 + 6, y, g, row, 26);
+    for (const auto& row : kInputRows) {
+        y = BuildSliderRow(f, sheet, x1 + 6, y, g, row, 26);
+    }
 
     const QRect gate(x1, 70, kColumnWidth, kStripHeight - 70 - kFrameTop);
     f.group(sheet, "AdvGroupBox16", gate, "麦克风A噪声门", "Mic A Noise");
     y = gate.y() + kGroupTitle + 8;
-    for (const auto& row : kGateRows) y = BuildSliderRow(f, sheet, x1 + 6, y, g, row, 34);
+    for (const auto& row : kGateRows) {
+        y = BuildSliderRow(f, sheet, x1 + 6, y, g, row, 34);
+    }
 
     RowGeometry limiter = g;
     limiter.label = 74;
@@ -51,7 +55,9 @@ void BuildDynamics(ControlFactory& f, QWidget* sheet) {
     const QRect limit(x2, kFrameTop, kColumnWidth, 112);
     f.group(sheet, "AdvGroupBox1", limit, "麦克风A压限", "MIC A Limit");
     y = limit.y() + kGroupTitle + 2;
-    for (const auto& row : kLimiterRows) y = BuildSliderRow(f, sheet, x2 + 6, y, limiter, row, 23);
+    for (const auto& row : kLimiterRows) {
+        y = BuildSliderRow(f, sheet, x2 + 6, y, limiter, row, 23);
+    }
 
     const QRect cross(x2, limit.bottom() + 5, kColumnWidth, kStripHeight - limit.bottom() - 8);
     BlockFrame(sheet, cross);

@@ -66,7 +66,9 @@ void BuildLevels(ControlFactory& f, QWidget* sheet, const QRect& area) {
     g.bar = 42;
     g.pane = 38;
     int y = 22;
-    for (const auto& row : kLevelRows) y = BuildSliderRow(f, group, 6, y, g, row, 38);
+    for (const auto& row : kLevelRows) {
+        y = BuildSliderRow(f, group, 6, y, g, row, 38);
+    }
 }
 
 void BuildDelays(ControlFactory& f, QWidget* sheet, const QRect& area) {
@@ -76,7 +78,9 @@ void BuildDelays(ControlFactory& f, QWidget* sheet, const QRect& area) {
     g.bar = 80;
     g.pane = 44;
     int y = area.y() + 6;
-    for (const auto& row : kDelayRows) y = BuildSliderRow(f, sheet, area.x() + 4, y, g, row, 24);
+    for (const auto& row : kDelayRows) {
+        y = BuildSliderRow(f, sheet, area.x() + 4, y, g, row, 24);
+    }
     auto* left = f.button(sheet, "MainLmuteBtn", QRect(kLeftMuteXPaired, y + 2, kMuteWidth, 22),
                           "左静音", "0");
     left->setRole(BmpButton::Role::Toggle);
@@ -92,7 +96,9 @@ void BuildLimiter(ControlFactory& f, QWidget* sheet, const QRect& area) {
     g.bar = 76;
     g.pane = 40;
     int y = kGroupTitle + 6;
-    for (const auto& row : kLimiterRows) y = BuildSliderRow(f, group, 6, y, g, row, 28);
+    for (const auto& row : kLimiterRows) {
+        y = BuildSliderRow(f, group, 6, y, g, row, 28);
+    }
 }
 
 void BuildCrossover(ControlFactory& f, QWidget* sheet, const QRect& area) {

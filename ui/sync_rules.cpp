@@ -5,8 +5,12 @@
 namespace aec {
 
 int ScrollToShowBand(int position, int band, int visible) {
-    if (position + visible <= band) return band - (visible - 1);
-    if (position > band) return band;
+    if (position + visible <= band) {
+        return band - (visible - 1);
+    }
+    if (position > band) {
+        return band;
+    }
     return position;
 }
 
@@ -15,8 +19,12 @@ int PointLabelAddress(int tag, int bandNumber, int hint) {
 }
 
 std::optional<int> RightChannelPage(int curOutputPage) {
-    if (curOutputPage >= 6 && curOutputPage <= 11) return 9;
-    if (curOutputPage >= 12 && curOutputPage <= 17) return 15;
+    if (curOutputPage >= 6 && curOutputPage <= 11) {
+        return 9;
+    }
+    if (curOutputPage >= 12 && curOutputPage <= 17) {
+        return 15;
+    }
     return std::nullopt;
 }
 
@@ -46,7 +54,9 @@ int HighlightBandCount(int pageKind) {
 }
 
 std::optional<VolumeKeyStep> VolumeKey(int key) {
-    if (key < 0 || key > 127) return std::nullopt;
+    if (key < 0 || key > 127) {
+        return std::nullopt;
+    }
     switch (std::toupper(key)) {
         case 'Q':
             return VolumeKeyStep{0, +1};

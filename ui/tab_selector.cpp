@@ -50,7 +50,9 @@ void SelectMicTab(Selection& sel, int tab, TabLayout& out) {
     out.currentView = MakeView(kPageMicA, kSheetMic);
     if (tab == kTabMicA) {
         sel.curMicPage = kPageMicA;
-        if (sel.micPairState != kPairLinked) sel.micPairState = kPairLeft;
+        if (sel.micPairState != kPairLinked) {
+            sel.micPairState = kPairLeft;
+        }
     } else if (sel.micPairState == kPairLinked) {
         sel.curMicPage = kPageMicA;
     } else {
@@ -74,8 +76,12 @@ void SelectOutputTab(Selection& sel, int tab, TabLayout& out) {
     const OutputTexts& texts = kOutputTexts[channel];
     out.currentView = MakeView(kPageMain, kSheetOutput);
     bool right = false;
-    if (tab == kTabMain) right = sel.mainPairState == kPairRight;
-    if (tab == kTabSurround) right = sel.surroundPairState == kPairRight;
+    if (tab == kTabMain) {
+        right = sel.mainPairState == kPairRight;
+    }
+    if (tab == kTabSurround) {
+        right = sel.surroundPairState == kPairRight;
+    }
     sel.curOutputPage = kOutputFirstPage[channel] + (right ? 3 : 0) + sel.musicMode;
     out.singleDiscoShown = true;
     out.limiterTitle = texts.limiter;

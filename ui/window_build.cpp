@@ -173,7 +173,9 @@ void TForm1::buildSheets(QWidget* editing) {
         sheet->setCaption(QString::fromUtf8(spec.caption));
         SetHint(sheet, QString());
         m_pages->addWidget(sheet);
-        if (spec.build) spec.build(m_factory, sheet);
+        if (spec.build) {
+            spec.build(m_factory, sheet);
+        }
     }
 }
 

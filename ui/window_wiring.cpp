@@ -33,7 +33,9 @@ void TForm1::wireEditing() {
     for (QWidget* w : m_controls.all()) {
         const QString name = w->objectName();
         if (auto* box = qobject_cast<EditBox*>(w)) {
-            if (box->property("valueBox").toBool()) box->setHandler(m_sync.get());
+            if (box->property("valueBox").toBool()) {
+                box->setHandler(m_sync.get());
+            }
         } else if (auto* spin = qobject_cast<SpinButtons*>(w)) {
             connect(spin, &SpinButtons::upClicked, this,
                     [this, spin] { m_sync->MusFreUpDownBtn1UpRightClick(*spin); });
@@ -166,7 +168,9 @@ void TForm1::wireCommands() {
 
     for (int i = 0; i < kPointCount; ++i) {
         PointImage* marker = m_graph->marker(i);
-        if (!marker) continue;
+        if (!marker) {
+            continue;
+        }
         connect(marker, &PointImage::mousePressed, this,
                 [this, marker](QMouseEvent* e) { m_graphPoints->EP1MouseDown(*marker, *e); });
         connect(marker, &PointImage::mouseMoved, this,
@@ -193,7 +197,9 @@ void TForm1::wireSystemColumn() {
         return column->isAncestorOf(w) || system->isAncestorOf(w) || lock->isAncestorOf(w);
     };
     for (QWidget* w : m_controls.all()) {
-        if (!inSystemArea(w)) continue;
+        if (!inSystemArea(w)) {
+            continue;
+        }
         if (auto* button = qobject_cast<BmpButton*>(w)) {
             connect(button, &QAbstractButton::clicked, this,
                     [this, button] { m_systemPoints->ButtonClick(*button); });

@@ -15,7 +15,9 @@ QApplication& Application() {
     static int argc = 1;
     static char name[] = "bench_ui";
     static char* argv[] = {name, nullptr};
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    }
     static auto* app = new QApplication(argc, argv);
     return *app;
 }
@@ -44,7 +46,9 @@ void BM_RefreshEveryPage(benchmark::State& state) {
     Application();
     Editor editor;
     editor.window.show();
-    for (auto _ : state) editor.window.sync().RefreshControls(100);
+    for (auto _ : state) {
+        editor.window.sync().RefreshControls(100);
+    }
 }
 BENCHMARK(BM_RefreshEveryPage)->Unit(benchmark::kMillisecond);
 

@@ -114,7 +114,9 @@ TEST_F(ControlTableTest, ModeLabelsMoveToTheLeftEdgeExceptOnDynamicEq) {
 
 TEST_F(ControlTableTest, ListsInTheirOrder) {
     const ControlTables& t = window->tables();
-    for (int i = 0; i < kTabCount; ++i) EXPECT_EQ(TagOf(t.tabButtons()[i]), i);
+    for (int i = 0; i < kTabCount; ++i) {
+        EXPECT_EQ(TagOf(t.tabButtons()[i]), i);
+    }
     EXPECT_EQ(t.tabButtons()[9]->objectName(), "FormHintTabBtn");
     EXPECT_EQ(t.pairButtons()[1]->objectName(), "SameBtn");
     EXPECT_EQ(t.musicModeButtons()[2]->objectName(), "CodeModeBtn");
@@ -125,7 +127,9 @@ TEST_F(ControlTableTest, ListsInTheirOrder) {
 
 TEST_F(ControlTableTest, BuildingAgainGivesTheSameTagsAndHints) {
     std::vector<std::pair<int, QString>> before;
-    for (QWidget* c : window->controls().all()) before.emplace_back(TagOf(c), HintOf(c));
+    for (QWidget* c : window->controls().all()) {
+        before.emplace_back(TagOf(c), HintOf(c));
+    }
     window->tables().Build(window->controls(), model);
     size_t i = 0;
     for (QWidget* c : window->controls().all()) {

@@ -24,7 +24,9 @@ TEST(EditText, ReadsOnlyPlainDecimals) {
 }
 
 TEST(EditText, KeyFilterLetsThroughDigitsSignPointBackspaceAndEnter) {
-    for (char32_t ok : {U'0', U'9', U'-', U'.', U'\b', U'\r'}) EXPECT_TRUE(EditKeyAllowed(ok));
+    for (char32_t ok : {U'0', U'9', U'-', U'.', U'\b', U'\r'}) {
+        EXPECT_TRUE(EditKeyAllowed(ok));
+    }
     for (char32_t bad : {U'a', U'H', U' ', U',', U'+', U'\t', U'\x1b', U'中'}) {
         EXPECT_FALSE(EditKeyAllowed(bad));
     }
@@ -74,8 +76,12 @@ INSTANTIATE_TEST_SUITE_P(
         LimitCase{0, kUp, false, 9999, 30, 100, 9999}));
 
 TEST(EditRules, LastEditKinds) {
-    for (int k : {0, 1, 2, 3, 4, 5, 6, 7, 13, 19}) EXPECT_TRUE(KindRecordsLastEdit(k)) << k;
-    for (int k : {8, 9, 12, 14, 18, 20, 26}) EXPECT_FALSE(KindRecordsLastEdit(k)) << k;
+    for (int k : {0, 1, 2, 3, 4, 5, 6, 7, 13, 19}) {
+        EXPECT_TRUE(KindRecordsLastEdit(k)) << k;
+    }
+    for (int k : {8, 9, 12, 14, 18, 20, 26}) {
+        EXPECT_FALSE(KindRecordsLastEdit(k)) << k;
+    }
 }
 
 TEST(EditRules, AccessCodeIsExact) {

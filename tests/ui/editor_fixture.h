@@ -27,7 +27,9 @@ class RecordingSink : public ParameterSink {
     explicit RecordingSink(Model& model) : m_model(model) {}
     void SetParameter(int a, int v) override {
         m_model.StoreValue(a, v);
-        if (!m_model.refreshing) sent.emplace_back(a, v);
+        if (!m_model.refreshing) {
+            sent.emplace_back(a, v);
+        }
     }
     void SetParameterPaced(int a, int v) override { SetParameter(a, v); }
     std::vector<std::pair<int, int>> sent;

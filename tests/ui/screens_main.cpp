@@ -62,6 +62,9 @@ int main(int argc, char* argv[]) {
         system->setCurrentIndex(i);
         save(QString("system%1").arg(i));
     }
+    system->setCurrentIndex(0);
+    window.RzBmpButton1Click();
+    save("maximised");
     model.setHooks(nullptr);
     return 0;
 }
