@@ -228,7 +228,7 @@ void Connection::GoOffLine(bool lost) {
     SetColour(StatusColour::kRed);
     m_view->SetLinkButtonLook(false);
     UpdateDialog(false);
-    const TextPair& text = lost ? link_text::kLostText : link_text::kFailedText;
+    const BilingualText& text = lost ? link_text::kLostText : link_text::kFailedText;
     const int language = m_model.languageFlag;
     m_view->Tell(text.in(language), link_text::kNoticeCaption.in(language));
 }

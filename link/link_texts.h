@@ -6,7 +6,7 @@
 
 namespace aec {
 
-struct TextPair {
+struct BilingualText {
     const char* zh;
     const char* en;
     // The text of the active language (languageFlag 1 Chinese, 0 English).
@@ -15,28 +15,28 @@ struct TextPair {
 
 namespace link_text {
 
-inline constexpr TextPair kSearch{"设备搜索...", "Search..."};
-inline constexpr TextPair kLinking{"连接中...", "Linking..."};
-inline constexpr TextPair kLoading{"加载中...", "Loading..."};
-inline constexpr TextPair kUpload{"下载数据...", "Download..."};
-inline constexpr TextPair kOnLine{"设备已连接", "Online"};
-inline constexpr TextPair kOffLine{"设备未连接", "Off Line"};
-inline constexpr TextPair kSaving{"保存中...", "Saving..."};
+inline constexpr BilingualText kSearch{"设备搜索...", "Search..."};
+inline constexpr BilingualText kLinking{"连接中...", "Linking..."};
+inline constexpr BilingualText kLoading{"加载中...", "Loading..."};
+inline constexpr BilingualText kUpload{"下载数据...", "Download..."};
+inline constexpr BilingualText kOnLine{"设备已连接", "Online"};
+inline constexpr BilingualText kOffLine{"设备未连接", "Off Line"};
+inline constexpr BilingualText kSaving{"保存中...", "Saving..."};
 
 // Message boxes: text and caption per language.
-inline constexpr TextPair kLostText{"已断开连接!", "Off Line!"};
-inline constexpr TextPair kFailedText{"连接失败!", "Off Line!"};
-inline constexpr TextPair kSavedText{"保存成功!", "Save Success!"};
-inline constexpr TextPair kNoticeCaption{"提示", "Confirm"};
+inline constexpr BilingualText kLostText{"已断开连接!", "Off Line!"};
+inline constexpr BilingualText kFailedText{"连接失败!", "Off Line!"};
+inline constexpr BilingualText kSavedText{"保存成功!", "Save Success!"};
+inline constexpr BilingualText kNoticeCaption{"提示", "Confirm"};
 inline constexpr const char* kConfirmCaption = "Confirm";
 
 // The link button.
-inline constexpr TextPair kLinkedCaption{"断开", "Unlink"};
-inline constexpr TextPair kUnlinkedCaption{"联机", "link"};
+inline constexpr BilingualText kLinkedCaption{"断开", "Unlink"};
+inline constexpr BilingualText kUnlinkedCaption{"联机", "link"};
 
 // The status dialog.
-inline constexpr TextPair kDialogCaption{"设备状态", "Device Staus"};
-inline constexpr TextPair kDialogWarning{"请稍等,可能需要几秒钟才能完成操作！",
+inline constexpr BilingualText kDialogCaption{"设备状态", "Device Staus"};
+inline constexpr BilingualText kDialogWarning{"请稍等,可能需要几秒钟才能完成操作！",
                                          "Please Wait for a moment!"};
 
 }  // namespace link_text

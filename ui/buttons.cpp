@@ -79,6 +79,11 @@ void BmpButton::setRole(Role role) {
     update();
 }
 
+void BmpButton::setCaptionColour(const QColor& colour) {
+    m_caption = colour;
+    update();
+}
+
 void BmpButton::enterEvent(QEnterEvent* event) {
     m_hover = true;
     update();
@@ -149,6 +154,9 @@ void BmpButton::paintEvent(QPaintEvent*) {
     }
     if (m_hover && isEnabled() && look != Look::Pressed) {
         fill = Mix(fill, look::kOrange, 0.18F);
+    }
+    if (m_caption.isValid()) {
+        ink = m_caption;
     }
     if (!isEnabled()) {
         fill = Mix(fill, Qt::white, 0.5F);

@@ -2,6 +2,7 @@
 // Drawn buttons of the editor window: bitmap buttons, tool buttons and spin buttons.
 
 #include <QAbstractButton>
+#include <QColor>
 #include <QWidget>
 
 namespace aec {
@@ -19,6 +20,10 @@ class BmpButton : public QAbstractButton {
     Look look() const { return m_look; }
     void setRole(Role role);
     Role role() const { return m_role; }
+    // Caption colour that replaces the look's own while the button is enabled; an invalid
+    // colour restores the look's.
+    void setCaptionColour(const QColor& colour);
+    QColor captionColour() const { return m_caption; }
     QSize sizeHint() const override { return {60, 22}; }
 
   protected:
@@ -31,6 +36,7 @@ class BmpButton : public QAbstractButton {
     Look m_look = Look::Released;
     Role m_role = Role::Plain;
     bool m_hover = false;
+    QColor m_caption;
 };
 
 // Tool button of the tab row and the sub-page rows: orange text, or opaque orange when chosen.

@@ -1,0 +1,45 @@
+#pragma once
+// The editor assembled in its start-up order: the model, the main window, the link controller
+// and the status dialog, with the call points between them filled.
+
+#include <memory>
+
+#include "app/offline_sink.h"
+#include "core/model.h"
+#include "link/device_commands.h"
+#include "link/link_controller.h"
+#include "link/status_dialog.h"
+#include "ui/editor_hooks.h"
+#include "ui/main_window.h"
+#include "ui/message_service.h"
+#include "ui/system_commands.h"
+#include "ui/window_link.h"
+
+namespace aec {
+
+class EditorApp {
+  public:
+    explicit EditorApp(MessageService& messages);
+    ~EditorApp();
+    EditorApp(const EditorApp&) = delete;
+    EditorApp& operator=(const EditorApp&) = delete;
+
+    Model& model() { return m_model; }
+    TForm1& window() { return *m_window; }
+    TForm3& link() { return *m_link; }
+    TForm2& dialog() { return *m_dialog; }
+    SystemCommands& system() { return *m_system; }
+
+  private:
+    Model m_model;
+    RoutedSink m_sink{m_model};
+    std::unique_ptr<TForm1> m_window;
+    std::unique_ptr<TForm3> m_link;
+    std::unique_ptr<TForm2> m_dialog;
+    std::unique_ptr<WindowLink> m_windowLink;
+    std::unique_ptr<DeviceCommands> m_commands;
+    std::unique_ptr<SystemCommands> m_system;
+    std::unique_ptr<EditorModelHooks> m_hooks;
+};
+
+}  // namespace aec

@@ -1,0 +1,162 @@
+#include "tests/e2e/online_fixture.h"
+
+#include <signal.h>
+
+#include <QDir>
+#include <QFile>
+#include <QTest>
+
+namespace aec::test {
+
+void OnlineTest::SetUpTestSuite() {
+    static int argc = 1;
+    static char name[] = "e2e_online";
+    static char* argv[] = {name, nullptr};
+    // Kept until the process ends: the windows of every test share it.
+    static auto* app = new QApplication(argc, argv);
+    (void)app;
+}
+
+void OnlineTest::SetUp() {
+    ASSERT_TRUE(runtime.isValid());
+    qputenv("XDG_RUNTIME_DIR", runtime.path().toLocal8Bit());
+    portDir = runtime.filePath("aec-ports");
+    ASSERT_TRUE(QDir().mkpath(portDir));
+    simName = QStringLiteral("sim-%1").arg(QCoreApplication::applicationPid());
+    stateFile = runtime.filePath("sim-state");
+    logFile = runtime.filePath("sim.log");
+}
+
+void OnlineTest::TearDown() {
+    editor.reset();
+    StopSim();
+}
+
+bool OnlineTest::StartSim(const QStringList& extra) {
+    sim.setProgram(QStringLiteral(AEC_SIM_PATH));
+    sim.setArguments(QStringList{"--name", simName, "--port-dir", portDir, "--state", stateFile,
+                                 "--log", logFile} +
+                     extra);
+    sim.start();
+    if (!sim.waitForStarted(kPatienceMs)) {
+        return false;
+    }
+    while (!sim.canReadLine()) {
+        if (!sim.waitForReadyRead(kPatienceMs)) {
+            return false;
+        }
+    }
+    return QString::fromUtf8(sim.readLine()).startsWith("aec-sim ready ");
+}
+
+void OnlineTest::StopSim() {
+    if (sim.state() == QProcess::NotRunning) {
+        return;
+    }
+    ::kill(static_cast<pid_t>(sim.processId()), SIGCONT);  // in case a test paused it
+    sim.terminate();
+    sim.waitForFinished(kPatienceMs);
+}
+
+std::optional<SimState> OnlineTest::SavedSimState() const {
+    QFile file(stateFile);
+    if (!file.open(QIODevice::ReadOnly)) {
+        return std::nullopt;
+    }
+    return ParseState(file.readAll().toStdString());
+}
+
+void OnlineTest::WriteSimState(const SimState& state) const {
+    QFile file(stateFile);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    file.write(QByteArray::fromStdString(SerializeState(state)));
+}
+
+QString OnlineTest::SimLog() const {
+    QFile file(logFile);
+    return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
+}
+
+void OnlineTest::StartEditor() {
+    editor = std::make_unique<EditorApp>(messages);
+    TForm3& link = editor->link();
+    link.setManualTicks(true);
+    // Only the simulators of this test: no system port is ever touched.
+    const QString dir = portDir;
+    link.setPortSource([dir] {
+        QStringList ports;
+        for (const QFileInfo& entry :
+             QDir(dir).entryInfoList(QDir::System | QDir::Files | QDir::NoDotAndDotDot)) {
+            if (entry.exists()) {
+                ports << entry.absoluteFilePath();
+            }
+        }
+        return ports;
+    });
+    window().show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window()));
+}
+
+bool OnlineTest::Search() {
+    TForm3& link = editor->link();
+    for (int tick = 0; tick < 10 && connection().timer1Enabled(); ++tick) {
+        link.Timer1Timer();
+        if (connection().timer1Enabled() && link.ComPort().isOpen()) {
+            (void)QTest::qWaitFor([this] { return state().deviceAnswered; }, 2000);
+        }
+    }
+    return connection().timer2Enabled();
+}
+
+bool OnlineTest::Transfer() {
+    TForm3& link = editor->link();
+    const auto answered = [this] {
+        const ReplyStatus reply = state().replyStatus;
+        return reply == ReplyStatus::kFrameReceived ||
+               (reply == ReplyStatus::kAcknowledged &&
+                connection().direction() == TransferDirection::kToProcessor);
+    };
+    for (int tick = 0; tick < 1000 && connection().timer2Enabled(); ++tick) {
+        link.Timer2Timer();
+        // A step just went out, or a reload waits for its first page.
+        const ReplyStatus reply = state().replyStatus;
+        const bool expecting =
+            (reply == ReplyStatus::kWaiting && connection().tickCounter() == 0) ||
+            (reply == ReplyStatus::kAcknowledged &&
+             connection().direction() == TransferDirection::kFromProcessor);
+        if (expecting && QTest::qWaitFor(answered, 1000)) {
+            // A reply of two frames (page 0) is taken whole before the next step.
+            QTest::qWait(2);
+        } else {
+            QCoreApplication::processEvents();
+        }
+    }
+    return state().onLine();
+}
+
+void OnlineTest::Hold(int ticks) {
+    for (int i = 0; i < ticks; ++i) {
+        editor->link().HoldTimerTimer();
+        QCoreApplication::processEvents();
+    }
+}
+
+bool OnlineTest::WaitReady() {
+    return QTest::qWaitFor([this] { return state().ready; }, kPatienceMs);
+}
+
+QString OnlineTest::statusText() const {
+    auto* label = editor->window().control<QLabel>("LinkLabel");
+    return label ? label->text() : QString();
+}
+
+bool OnlineTest::Shown(const char* text) const {
+    for (const ScriptedMessages::Shown& box : messages.shown()) {
+        if (box.text == QString::fromUtf8(text)) {
+            return true;
+        }
+    }
+    return false;
+}
+
+}  // namespace aec::test

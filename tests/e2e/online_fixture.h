@@ -1,0 +1,75 @@
+#pragma once
+// The whole editor on the offscreen platform and aec-sim in a child process on a pseudo-terminal,
+// published in a private port folder. The link timers are stepped by the test; only the replies
+// of the simulator take real time.
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <memory>
+#include <optional>
+
+#include "app/editor_app.h"
+#include "sim/sim_state.h"
+#include "ui/scripted_messages.h"
+
+namespace aec::test {
+
+class OnlineTest : public ::testing::Test {
+  protected:
+    // Generous: the machine may be busy; nothing here measures speed.
+    static constexpr int kPatienceMs = 20000;
+
+    static void SetUpTestSuite();
+    void SetUp() override;
+    void TearDown() override;
+
+    // Starts aec-sim (with the test's state and log files); false when it did not come up.
+    bool StartSim(const QStringList& extra = {});
+    // Stops it; its state file then holds its memory, modes and passwords.
+    void StopSim();
+    // The simulator's state as it saved it when it stopped.
+    std::optional<SimState> SavedSimState() const;
+    // Gives the simulator a state to start from.
+    void WriteSimState(const SimState& state) const;
+    QString SimLog() const;
+
+    // Creates the editor and shows its window: the search starts by itself.
+    void StartEditor();
+    // Search ticks until the processor answered and linking began; false when it failed.
+    bool Search();
+    // Transfer ticks until the transfer ends, waiting for each reply; false unless on line.
+    bool Transfer();
+    // A whole link: the search and the full load.
+    bool LinkUp() { return Search() && Transfer(); }
+    // Transmit ticks; after each, the events that arrived are handled.
+    void Hold(int ticks);
+    // Waits until the processor acknowledged what was sent last.
+    bool WaitReady();
+
+    Connection& connection() { return editor->link().connection(); }
+    LinkState& state() { return connection().state(); }
+    TForm1& window() { return editor->window(); }
+    Model& model() { return editor->model(); }
+    template <class T = QWidget>
+    T* w(const char* name) {
+        T* found = window().control<T>(name);
+        EXPECT_NE(found, nullptr) << name;
+        return found;
+    }
+    QString statusText() const;
+    bool Shown(const char* text) const;
+
+    QTemporaryDir runtime;
+    QString portDir;
+    QString simName;
+    QString stateFile;
+    QString logFile;
+    QProcess sim;
+    ScriptedMessages messages;
+    std::unique_ptr<EditorApp> editor;
+};
+
+}  // namespace aec::test
