@@ -1,11 +1,26 @@
 #pragma once
-// The parameter road before the link controller exists: an off-line SetParameter only stores
-// the value. Once routed, every change takes the link's road.
+// The parameter road without a link: an off-line SetParameter only stores the value. The
+// routed sink takes the link's road once the link controller exists.
 
 #include "core/model.h"
 #include "core/parameter_sink.h"
 
 namespace aec {
+
+// Only stores: what an off-line SetParameter does (window tests, benchmarks, screenshots).
+class OfflineSink : public ParameterSink {
+  public:
+    explicit OfflineSink(Model& model) : m_model(model) {}
+    void SetParameter(int baseAddress, int value) override {
+        m_model.StoreValue(baseAddress, value);
+    }
+    void SetParameterPaced(int baseAddress, int value) override {
+        m_model.StoreValue(baseAddress, value);
+    }
+
+  private:
+    Model& m_model;
+};
 
 class RoutedSink : public ParameterSink {
   public:

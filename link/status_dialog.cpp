@@ -1,6 +1,7 @@
 #include "link/status_dialog.h"
 
 #include <QCloseEvent>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QProgressBar>
@@ -40,9 +41,9 @@ TForm2::TForm2(QWidget* parent)
 
     const StatusDialogState initial;
     m_linkLabel =
-        MakeLabel(this, "LinkLabel", QString::fromStdString(initial.text), QRect(12, 6, 200, 18));
+        MakeLabel(this, "LinkLabel", QString::fromStdString(initial.text), QRect(12, 6, 170, 18));
     m_comLabel = MakeLabel(this, "ComLabel", QString::fromStdString(initial.portName),
-                           QRect(150, 6, 144, 18));
+                           QRect(186, 6, 108, 18));
     m_comLabel->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     m_progress = new QProgressBar(this);
     m_progress->setObjectName(QStringLiteral("RzProgressStatus1"));
@@ -56,10 +57,9 @@ TForm2::TForm2(QWidget* parent)
 
 void TForm2::ShowStatus(const StatusDialogState& state) {
     m_linkLabel->setText(QString::fromStdString(state.text));
-    // A long device path is shown by its end, which names the port.
+    // A device path (a simulator's link, /dev/ttyUSB0) is shown by its last part.
     const QString port = QString::fromStdString(state.portName);
-    m_comLabel->setText(
-        m_comLabel->fontMetrics().elidedText(port, Qt::ElideLeft, m_comLabel->width()));
+    m_comLabel->setText(QFileInfo(port).fileName());
     m_comLabel->setToolTip(port);
     m_progress->setValue(state.percent);
     if (state.visible) {

@@ -51,6 +51,8 @@ void WindowLink::SetLinkStatusColour(StatusColour colour) {
     }
 }
 
+// Linked: a raised button with its caption in orange, bold so that it reads on the light face.
+// Unlinked: the plain grey face with a black caption.
 void WindowLink::SetLinkButtonLook(bool linked) {
     auto* button = m_window.control<BmpButton>("LinkBtn");
     if (!button) {
@@ -58,8 +60,11 @@ void WindowLink::SetLinkButtonLook(bool linked) {
     }
     const BilingualText& caption = linked ? link_text::kLinkedCaption : link_text::kUnlinkedCaption;
     button->setText(QString::fromUtf8(caption.in(m_window.model().languageFlag)));
-    button->setLook(linked ? BmpButton::Look::StayDown : BmpButton::Look::Released);
+    button->setLook(linked ? BmpButton::Look::Released : BmpButton::Look::Disabled);
     button->setCaptionColour(linked ? QColor::fromRgb(kLinkedCaptionRgb) : QColor(Qt::black));
+    QFont font = button->font();
+    font.setBold(linked);
+    button->setFont(font);
 }
 
 void WindowLink::ShowPortList(const std::vector<std::string>& ports) {

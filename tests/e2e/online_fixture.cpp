@@ -102,7 +102,7 @@ bool OnlineTest::Search() {
     for (int tick = 0; tick < 10 && connection().timer1Enabled(); ++tick) {
         link.Timer1Timer();
         if (connection().timer1Enabled() && link.ComPort().isOpen()) {
-            (void)QTest::qWaitFor([this] { return state().deviceAnswered; }, 2000);
+            (void)QTest::qWaitFor([this] { return state().deviceAnswered; }, kReplyPatienceMs);
         }
     }
     return connection().timer2Enabled();
@@ -118,13 +118,15 @@ bool OnlineTest::Transfer() {
     };
     for (int tick = 0; tick < 1000 && connection().timer2Enabled(); ++tick) {
         link.Timer2Timer();
-        // A step just went out, or a reload waits for its first page.
+        // A step just went out (the first one of a link at the search's last tick), or a
+        // reload waits for its first page.
         const ReplyStatus reply = state().replyStatus;
-        const bool expecting =
-            (reply == ReplyStatus::kWaiting && connection().tickCounter() == 0) ||
-            (reply == ReplyStatus::kAcknowledged &&
-             connection().direction() == TransferDirection::kFromProcessor);
-        if (expecting && QTest::qWaitFor(answered, 1000)) {
+        const int ticks = connection().tickCounter();
+        const bool expecting = (reply == ReplyStatus::kWaiting &&
+                                (ticks == 0 || (ticks == 1 && connection().stepIndex() == 0))) ||
+                               (reply == ReplyStatus::kAcknowledged &&
+                                connection().direction() == TransferDirection::kFromProcessor);
+        if (expecting && QTest::qWaitFor(answered, kReplyPatienceMs)) {
             // A reply of two frames (page 0) is taken whole before the next step.
             QTest::qWait(2);
         } else {

@@ -21,6 +21,9 @@ class OnlineTest : public ::testing::Test {
   protected:
     // Generous: the machine may be busy; nothing here measures speed.
     static constexpr int kPatienceMs = 20000;
+    // How long a reply may take before the test lets the ticks run on without it; a silent
+    // simulator costs this much per unanswered request.
+    static constexpr int kReplyPatienceMs = 3000;
 
     static void SetUpTestSuite();
     void SetUp() override;

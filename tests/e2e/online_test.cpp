@@ -45,6 +45,9 @@ TEST_F(OnlineTest, StartUpFindsTheSimulatorAndLoadsEverything) {
 
     ASSERT_TRUE(LinkUp());
     EXPECT_EQ(statusText(), QString::fromUtf8("设备已连接"));
+    EXPECT_TRUE(w<QLabel>("LinkLabel")->styleSheet().contains("#003399"));
+    EXPECT_EQ(w<BmpButton>("LinkBtn")->text(), QString::fromUtf8("断开"));
+    EXPECT_EQ(w<BmpButton>("LinkBtn")->captionColour(), QColor(0xF3, 0x98, 0x00));
     EXPECT_FALSE(editor->dialog().isVisible());
     EXPECT_TRUE(messages.shown().empty());
     EXPECT_TRUE(MirrorsMemory(model(), box.memory));
@@ -148,6 +151,8 @@ TEST_F(OnlineTest, NoPortAtAllFailsTheSearch) {
     EXPECT_FALSE(Search());
     EXPECT_TRUE(Shown("连接失败!"));
     EXPECT_EQ(statusText(), QString::fromUtf8("设备未连接"));
+    EXPECT_TRUE(w<QLabel>("LinkLabel")->styleSheet().contains("#ff0000"));
+    EXPECT_EQ(w<BmpButton>("LinkBtn")->text(), QString::fromUtf8("联机"));
     EXPECT_FALSE(editor->dialog().isVisible());
 
     // A simulator started afterwards is found by the next press of the link button.
