@@ -40,25 +40,6 @@ class DeviceCommandsTest : public ConnectionTest {
                             connection, view};
 };
 
-TEST_F(DeviceCommandsTest, LoadModeAsksThenTheProcessorLoadsAndTheEditorReadsBack) {
-    view.answer = false;
-    EXPECT_FALSE(commands.LoadMode(2, "3-Live"));
-    EXPECT_EQ(view.asked, (std::vector<Message>{{"模式切换为3-Live?", "Confirm"}}));
-    EXPECT_TRUE(TakeWrites().empty());
-
-    model.languageFlag = 0;
-    view.answer = true;
-    EXPECT_TRUE(commands.LoadMode(2, "3-Live"));
-    EXPECT_EQ(view.asked.back(), (Message{"Load Mode to3-Live?", "Confirm"}));
-    EXPECT_EQ(TakeWrites(), std::vector<Bytes>{Hex("F5 B1 06 B7 1E 02 02 00 CE")});
-    EXPECT_EQ(view.caption, "Loading...");
-    Pump();
-    Hold();
-    RunTransfer();
-    EXPECT_TRUE(state().onLine());
-    EXPECT_EQ(model.param(kPageSystem, 2), 2);
-}
-
 TEST_F(DeviceCommandsTest, SaveModeSendsTheRecordAndReportsAfterTheAcknowledgement) {
     BeManager();
     const std::optional<int> target = commands.SaveModeTarget(2);
@@ -87,24 +68,6 @@ TEST_F(DeviceCommandsTest, SaveModeSendsTheRecordAndReportsAfterTheAcknowledgeme
     EXPECT_EQ(view.modeListRebuilds, 1);
     EXPECT_TRUE(state().onLine());
     EXPECT_EQ(sim.state().modes[2].name, "Party");
-}
-
-TEST_F(DeviceCommandsTest, SaveIsRefusedToUsersAndNeverOverwritesAFactoryMode) {
-    EXPECT_EQ(commands.SaveModeTarget(2), std::nullopt);
-    EXPECT_EQ(view.told, (std::vector<Message>{{"用户模式无法执行保存操作!", "Confirm"}}));
-    model.languageFlag = 0;
-    commands.SaveModeTarget(2);
-    EXPECT_EQ(view.told.back().text, "Users can not perform the save operation mode!");
-    EXPECT_TRUE(view.asked.empty());
-
-    BeManager();
-    EXPECT_EQ(commands.SaveModeTarget(19), 0);  // MF4 selected: user mode 1 instead
-    view.answer = false;
-    EXPECT_FALSE(commands.SaveMode(0, "Club"));
-    EXPECT_EQ(view.asked.back(), (Message{"Save Mode to 1-Club?", "Confirm"}));
-    EXPECT_NE(model.modeNames[0], "Club");
-    EXPECT_TRUE(TakeWrites().empty());
-    EXPECT_TRUE(state().onLine());
 }
 
 TEST_F(DeviceCommandsTest, PasswordsGoOutAtOnceEvenOffLine) {
