@@ -50,6 +50,7 @@ void Connection::StartSearch() {
     m_scheduler.StopHoldTimer();
 
     m_state.queue.Discard();
+    m_state.writeUnacknowledged = false;  // a write of the old link is never repeated
     ShowLinkStatus(link_text::kSearch.zh, link_text::kSearch.en);
 
     m_stepIndex = 0;

@@ -39,6 +39,9 @@ struct LinkState {
     int idleCounter = 0;
     PendingAction pendingAction = PendingAction::kNone;
     PendingQueue queue;
+    // The frame that went out last and still waits for its acknowledgement is a write (not a
+    // keep-alive), so a retry must repeat it even when nothing else is queued.
+    bool writeUnacknowledged = false;
     // Whether the 20 ms transmit tick runs; the Qt timer follows it.
     bool holdTimerEnabled = false;
     // Panel lock per link: 0 no link since the search began, 1 on line and not yet locked,

@@ -48,6 +48,7 @@ void TransmitScheduler::SendNow(int address, int value) {
     m_state.queue.Put(address, value);
     m_state.queue.Take();
     m_sender.SendValueFrame(kWriteCommand, address, value);
+    m_state.writeUnacknowledged = true;
     // An ordinary write keeps the ready flag, so a dragged control streams while acknowledged.
     if (m_state.pendingAction != PendingAction::kNone) {
         m_state.ready = false;
@@ -77,6 +78,7 @@ void TransmitScheduler::HoldTimerTimer() {
         m_state.queue.Take();
         const PendingWrite& entry = m_state.queue.current();
         m_sender.SendValueFrame(kWriteCommand, entry.address, entry.value);
+        m_state.writeUnacknowledged = true;
     }
 
     if (m_state.onLine() && m_state.idleCounter == kIdleSecond) {
@@ -108,9 +110,12 @@ void TransmitScheduler::KeepAliveAndRetry() {
     if (m_state.ready) {
         m_state.ready = false;
         m_state.missCounter = 0;
+        m_state.writeUnacknowledged = false;
         m_sender.SendLinkCode(kKeepAliveCode);
     } else if (m_state.missCounter % 2 == 0) {
-        if (!m_state.queue.empty()) {
+        // A write whose frame or acknowledgement was lost is repeated, not replaced by a
+        // keep-alive whose acknowledgement would hide the lost value.
+        if (m_state.writeUnacknowledged) {
             const PendingWrite& entry = m_state.queue.current();
             m_sender.SendValueFrame(kWriteCommand, entry.address, entry.value);
         } else {

@@ -217,6 +217,31 @@ TEST_F(SchedulerTest, RetryResendsTheCurrentEntryWhileOthersWait) {
     EXPECT_EQ(port.written[1], port.written[0]);
 }
 
+TEST_F(SchedulerTest, RetryRepeatsALostWriteWhenNothingElseWaits) {
+    state.ready = false;
+    scheduler.SetParameter(0x0101, 7);
+    Ack();
+    Tick();  // the write goes out; its acknowledgement is lost
+    ASSERT_TRUE(state.queue.empty());
+    Tick(100);  // the retry 2 s later repeats it instead of sending a keep-alive
+    ASSERT_EQ(port.written.size(), 2u);
+    EXPECT_EQ(port.written[1], port.written[0]);
+    EXPECT_EQ(KeepAlives(), 0u);
+    Ack();
+    Tick(50);  // acknowledged: the idle link goes back to keep-alives
+    EXPECT_EQ(KeepAlives(), 1u);
+}
+
+TEST_F(SchedulerTest, RetryAfterAnUnansweredKeepAliveDoesNotRepeatAnOldWrite) {
+    scheduler.SetParameter(0x0101, 7);  // sent at once and acknowledged
+    Tick(50);                           // the idle second's keep-alive goes unanswered
+    ASSERT_EQ(KeepAlives(), 1u);
+    scheduler.SetParameter(0x0102, 8);  // waits in the queue behind the keep-alive
+    Tick(100);
+    EXPECT_EQ(KeepAlives(), 2u);  // the retry repeats the keep-alive, not the old 0x0101 write
+    EXPECT_EQ(std::count(port.written.begin(), port.written.end(), port.written[0]), 1);
+}
+
 TEST_F(SchedulerTest, LoadModeWaitsForItsAcknowledgementThenReloads) {
     scheduler.SetParameter(kLoadModeAddress, 5);
     EXPECT_EQ(Sent(0), HexBytes(BuildValueFrame(kWriteCommand, kLoadModeAddress, 5)));
