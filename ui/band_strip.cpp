@@ -46,17 +46,17 @@ class BandColumn : public QWidget {
 
 QString Name(const char* pattern, int band) { return QString::fromLatin1(pattern).arg(band); }
 
-void BuildColumn(ControlFactory& f, QWidget* column, int band, const BandStripSpec& spec,
+void BuildColumn(ControlFactory& f, QWidget* column, int band, const BandStripSpec& plan,
                  const ColumnLayout& at) {
-    const BandNames& n = spec.names;
+    const BandNames& n = plan.names;
     const int w = kBandColumnWidth - 4;
     auto* point = f.rzLabel(column, Name(n.pointLabel, band), QRect(2, at.point, w, 16),
                             QString::number(band));
     point->setOpaque(false, look::kOrange);
     point->setCursor(Qt::PointingHandCursor);
 
-    QStringList modes = spec.dynamicModes ? Items(kDynEqModeItems) : Items(kEqModeItems);
-    if (!spec.dynamicModes && QString(n.modeBox).startsWith("Mus") && band == kTwelfthMusicBand) {
+    QStringList modes = plan.dynamicModes ? Items(kDynEqModeItems) : Items(kEqModeItems);
+    if (!plan.dynamicModes && QString(n.modeBox).startsWith("Mus") && band == kTwelfthMusicBand) {
         modes[0] = "Bypass";
     }
     f.select(column, Name(n.modeBox, band), QRect(2, at.mode, w, kRowHeight), modes, "1");
@@ -94,34 +94,34 @@ void BuildRowLabels(ControlFactory& f, QWidget* parent, int x, int y, const Colu
 }  // namespace
 
 int BuildBandStrip(ControlFactory& f, QWidget* parent, int x, int y, int height,
-                   const BandStripSpec& spec) {
-    const bool scrolls = spec.scrollBox != nullptr;
+                   const BandStripSpec& plan) {
+    const bool scrolls = plan.scrollBox != nullptr;
     const int columnHeight = scrolls ? height - kScrollBarHeight - 2 : height;
     const ColumnLayout at(columnHeight);
-    BuildRowLabels(f, parent, x, y, at, spec.rowLabels);
+    BuildRowLabels(f, parent, x, y, at, plan.rowLabels);
 
     const int stripX = x + kBandRowLabelWidth;
-    const int viewWidth = spec.visible * kBandColumnWidth;
+    const int viewWidth = plan.visible * kBandColumnWidth;
     QWidget* holder = parent;
     int holderX = stripX;
     if (scrolls) {
-        auto* box = f.adopt(new ScrollBox(parent), spec.scrollBox);
+        auto* box = f.adopt(new ScrollBox(parent), plan.scrollBox);
         box->setGeometry(stripX, y, viewWidth, columnHeight);
         holder = new QWidget;
-        holder->resize(spec.bands * kBandColumnWidth, columnHeight);
+        holder->resize(plan.bands * kBandColumnWidth, columnHeight);
         box->setWidget(holder);
         holderX = 0;
-        auto* bar = f.slider(parent, spec.scrollBar,
+        auto* bar = f.slider(parent, plan.scrollBar,
                              QRect(stripX, y + columnHeight + 2, viewWidth, kScrollBarHeight),
-                             spec.scrollMax);
+                             plan.scrollMax);
         bar->setProperty("scrollSlider", true);
         bar->setFocusPolicy(Qt::NoFocus);
     }
-    for (int i = 0; i < spec.bands; ++i) {
+    for (int i = 0; i < plan.bands; ++i) {
         auto* column = new BandColumn(holder);
         column->setGeometry(holderX + i * kBandColumnWidth, scrolls ? 0 : y, kBandColumnWidth,
                             columnHeight);
-        BuildColumn(f, column, spec.firstBand + i, spec, at);
+        BuildColumn(f, column, plan.firstBand + i, plan, at);
     }
     return kBandRowLabelWidth + viewWidth;
 }

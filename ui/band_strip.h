@@ -46,6 +46,6 @@ inline constexpr int kBandRowLabelWidth = 38;
 // Builds the strip at (x, y) in `parent`, `height` pixels high (the scroll slider included).
 // Returns the strip's width.
 int BuildBandStrip(ControlFactory& f, QWidget* parent, int x, int y, int height,
-                   const BandStripSpec& spec);
+                   const BandStripSpec& plan);
 
 }  // namespace aec

@@ -68,21 +68,21 @@ void GraphView::BuildGraphBackground(int mode) {
 void GraphView::placeAxisLabels(bool create) {
     const AxisLabels& labels = m_graph.axisLabels();
     for (size_t i = 0; i < labels.size(); ++i) {
-        const AxisLabel& spec = labels[i];
+        const AxisLabel& plan = labels[i];
         if (create && !m_axis[i] && m_outer) {
-            m_axis[i] = m_factory.label(m_outer, QString::fromStdString(spec.name), QRect(),
-                                        spec.text.c_str());
+            m_axis[i] = m_factory.label(m_outer, QString::fromStdString(plan.name), QRect(),
+                                        plan.text.c_str());
             m_axis[i]->setFont(AxisLabelFont());
             m_axis[i]->setStyleSheet(QStringLiteral("color: %1; background: transparent;")
                                          .arg(QColor::fromRgb(kAxisLabelColour).name()));
-            m_axis[i]->setAlignment(spec.align == AxisLabel::Align::kRight
+            m_axis[i]->setAlignment(plan.align == AxisLabel::Align::kRight
                                         ? Qt::AlignRight | Qt::AlignVCenter
                                         : Qt::AlignHCenter | Qt::AlignVCenter);
             m_axis[i]->setAttribute(Qt::WA_TransparentForMouseEvents);
             m_axis[i]->show();
         }
         if (m_axis[i]) {
-            m_axis[i]->setGeometry(spec.left, spec.top, spec.width, spec.height);
+            m_axis[i]->setGeometry(plan.left, plan.top, plan.width, plan.height);
         }
     }
 }

@@ -64,8 +64,8 @@ void BuildTypeButtons(ControlFactory& f, QWidget* sheet, int x, int y, int band)
 void BuildDynamicBand(ControlFactory& f, QWidget* sheet, int band, const QRect& area) {
     const DynamicLabels& labels = kLabels[band - 1];
     BlockFrame(sheet, area);
-    BandStripSpec spec;
-    spec.names = {"DEQModeBox%1",
+    BandStripSpec plan;
+    plan.names = {"DEQModeBox%1",
                   "DEQFreEdit%1",
                   "DEQGainEdit%1",
                   "DEQQEdit%1",
@@ -73,11 +73,11 @@ void BuildDynamicBand(ControlFactory& f, QWidget* sheet, int band, const QRect& 
                   "DEQQUpDownBtn%1",
                   {"DEQBYBtn%1", "DEQPEQBtn%1", "DEQLEQBtn%1", "DEQHEQBtn%1"},
                   "DEQPointLabel%1"};
-    spec.rowLabels = labels.rows;
-    spec.firstBand = band;
-    spec.dynamicModes = true;
+    plan.rowLabels = labels.rows;
+    plan.firstBand = band;
+    plan.dynamicModes = true;
     const int stripWidth =
-        BuildBandStrip(f, sheet, area.x() + 3, area.y() + 4, area.height() - 7, spec);
+        BuildBandStrip(f, sheet, area.x() + 3, area.y() + 4, area.height() - 7, plan);
 
     const int x = area.x() + stripWidth + 10;
     int y = area.y() + 8;

@@ -47,12 +47,12 @@ struct EffectPage {
 };
 
 BandStripSpec Bands(BandNames names, BandRowLabels labels) {
-    BandStripSpec spec;
-    spec.names = names;
-    spec.rowLabels = labels;
-    spec.bands = 7;
-    spec.visible = 7;
-    return spec;
+    BandStripSpec plan;
+    plan.names = names;
+    plan.rowLabels = labels;
+    plan.bands = 7;
+    plan.visible = 7;
+    return plan;
 }
 
 const EffectPage kPages[2] = {
@@ -94,32 +94,32 @@ const EffectPage kPages[2] = {
            {"Label41", "Label45", "Label39", "Label46"})},
 };
 
-void BuildEffectPage(ControlFactory& f, QWidget* page, const EffectPage& spec, int width) {
+void BuildEffectPage(ControlFactory& f, QWidget* page, const EffectPage& plan, int width) {
     RowGeometry g;
     g.label = 76;
     g.bar = 56;
     g.pane = 42;
     BlockFrame(page, QRect(0, kFrameTop, kParamWidth, kFrameHeight));
-    const int step = spec.rowCount > 4 ? 30 : 44;
-    int y = kFrameTop + (spec.rowCount > 4 ? 10 : 22);
-    for (int i = 0; i < spec.rowCount; ++i) {
-        y = BuildSliderRow(f, page, 6, y, g, spec.rows[i], step);
+    const int step = plan.rowCount > 4 ? 30 : 44;
+    int y = kFrameTop + (plan.rowCount > 4 ? 10 : 22);
+    for (int i = 0; i < plan.rowCount; ++i) {
+        y = BuildSliderRow(f, page, 6, y, g, plan.rows[i], step);
     }
 
     const int crossX = kParamWidth + 4;
     const int crossWidth = 146;
-    f.group(page, spec.crossGroup, QRect(crossX, kFrameTop, crossWidth, kFrameHeight), spec.crossCn,
-            spec.crossEn);
+    f.group(page, plan.crossGroup, QRect(crossX, kFrameTop, crossWidth, kFrameHeight), plan.crossCn,
+            plan.crossEn);
     RowGeometry c = g;
     c.label = 32;
     c.bar = 54;
     c.pane = 44;
-    BuildCrossoverRows(f, page, crossX + 6, kFrameTop + kGroupTitle + 24, c, spec.cross, 40);
+    BuildCrossoverRows(f, page, crossX + 6, kFrameTop + kGroupTitle + 24, c, plan.cross, 40);
 
     const int bandsWidth = kBandRowLabelWidth + 7 * kBandColumnWidth + 6;
     const QRect bands(width - 2 - bandsWidth, kFrameTop, bandsWidth, kFrameHeight);
     BlockFrame(page, bands);
-    BuildBandStrip(f, page, bands.x() + 3, bands.y() + 4, bands.height() - 7, spec.bands);
+    BuildBandStrip(f, page, bands.x() + 3, bands.y() + 4, bands.height() - 7, plan.bands);
 }
 
 }  // namespace
@@ -140,12 +140,12 @@ void BuildEffectSheet(ControlFactory& f, QWidget* sheet) {
     const int width = kSheetWidth - kButtonColumn;
     auto* pages = f.adopt(new QStackedWidget(sheet), "EffPageControl");
     pages->setGeometry(kButtonColumn, 0, width, kStripHeight);
-    for (const EffectPage& spec : kPages) {
-        auto* page = f.adopt(new AdvTabSheet, spec.sheetName);
-        page->setCaption(QString::fromUtf8(spec.caption));
+    for (const EffectPage& plan : kPages) {
+        auto* page = f.adopt(new AdvTabSheet, plan.sheetName);
+        page->setCaption(QString::fromUtf8(plan.caption));
         SetHint(page, QString());
         pages->addWidget(page);
-        BuildEffectPage(f, page, spec, width);
+        BuildEffectPage(f, page, plan, width);
     }
 }
 

@@ -52,8 +52,8 @@ void BuildHintSheet(ControlFactory& f, QWidget* sheet) {
     const int width = kBandRowLabelWidth + 5 * kBandColumnWidth + 6;
     const QRect bands(71, kFrameTop, width, kFrameHeight);
     BlockFrame(sheet, bands);
-    BandStripSpec spec;
-    spec.names = {"HintModeBox%1",
+    BandStripSpec plan;
+    plan.names = {"HintModeBox%1",
                   "HintFreEdit%1",
                   "HintGainEdit%1",
                   "HintQEdit%1",
@@ -61,10 +61,10 @@ void BuildHintSheet(ControlFactory& f, QWidget* sheet) {
                   "HintQUpDownBtn%1",
                   {"HintBYBtn%1", "HintPEQBtn%1", "HintLSQBtn%1", "HintHSQBtn%1"},
                   "HintEQPointLabel%1"};
-    spec.rowLabels = {"Label104", "Label105", "Label103", "Label106"};
-    spec.bands = 5;
-    spec.visible = 5;
-    BuildBandStrip(f, sheet, bands.x() + 3, bands.y() + 4, bands.height() - 7, spec);
+    plan.rowLabels = {"Label104", "Label105", "Label103", "Label106"};
+    plan.bands = 5;
+    plan.visible = 5;
+    BuildBandStrip(f, sheet, bands.x() + 3, bands.y() + 4, bands.height() - 7, plan);
 }
 
 void BuildSystemSheet(ControlFactory& f, QWidget* sheet) {

@@ -77,8 +77,8 @@ void BuildMicSheet(ControlFactory& f, QWidget* sheet) {
     const int width = kBandRowLabelWidth + 8 * kBandColumnWidth + 6;
     const QRect bands(kSheetWidth - 2 - width, kFrameTop, width, kFrameHeight);
     BlockFrame(sheet, bands);
-    BandStripSpec spec;
-    spec.names = {"MicModeBox%1",
+    BandStripSpec plan;
+    plan.names = {"MicModeBox%1",
                   "MicFreEdit%1",
                   "MicGainEdit%1",
                   "MicQEdit%1",
@@ -86,13 +86,13 @@ void BuildMicSheet(ControlFactory& f, QWidget* sheet) {
                   "MIcQUpDownBtn%1",
                   {"MicBYBtn%1", "MicPEQBtn%1", "MicLSQBtn%1", "MicHSQBtn%1"},
                   "MicEQPointLabel%1"};
-    spec.rowLabels = {"Label26", "Label27", "Label25", "Label28"};
-    spec.bands = 20;
-    spec.visible = 8;
-    spec.scrollBox = "MicScrollBox";
-    spec.scrollBar = "MicPanScrollBar";
-    spec.scrollMax = 12;
-    BuildBandStrip(f, sheet, bands.x() + 3, bands.y() + 4, bands.height() - 7, spec);
+    plan.rowLabels = {"Label26", "Label27", "Label25", "Label28"};
+    plan.bands = 20;
+    plan.visible = 8;
+    plan.scrollBox = "MicScrollBox";
+    plan.scrollBar = "MicPanScrollBar";
+    plan.scrollMax = 12;
+    BuildBandStrip(f, sheet, bands.x() + 3, bands.y() + 4, bands.height() - 7, plan);
 }
 
 }  // namespace aec

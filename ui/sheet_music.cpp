@@ -75,8 +75,8 @@ void BuildMusicSheet(ControlFactory& f, QWidget* sheet) {
     BuildCrossover(f, sheet);
     const QRect bands(302, kFrameTop, 629, kFrameHeight);
     BlockFrame(sheet, bands);
-    BandStripSpec spec;
-    spec.names = {"MusModeBox%1",
+    BandStripSpec plan;
+    plan.names = {"MusModeBox%1",
                   "MusFreEdit%1",
                   "MusGainEdit%1",
                   "MusQEdit%1",
@@ -84,13 +84,13 @@ void BuildMusicSheet(ControlFactory& f, QWidget* sheet) {
                   "MusQUpDownBtn%1",
                   {"MusBYBtn%1", "MusPEQBtn%1", "MusLSQBtn%1", "MusHSQBtn%1"},
                   "MusEQPointLabel%1"};
-    spec.rowLabels = {"Label22", "Label23", "Label14", "Label24"};
-    spec.bands = 15;
-    spec.visible = 9;
-    spec.scrollBox = "MusScrollBox";
-    spec.scrollBar = "MusPanScrollBar";
-    spec.scrollMax = 6;
-    BuildBandStrip(f, sheet, bands.x() + 3, bands.y() + 4, bands.height() - 7, spec);
+    plan.rowLabels = {"Label22", "Label23", "Label14", "Label24"};
+    plan.bands = 15;
+    plan.visible = 9;
+    plan.scrollBox = "MusScrollBox";
+    plan.scrollBar = "MusPanScrollBar";
+    plan.scrollMax = 6;
+    BuildBandStrip(f, sheet, bands.x() + 3, bands.y() + 4, bands.height() - 7, plan);
 }
 
 }  // namespace aec

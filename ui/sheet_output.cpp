@@ -40,8 +40,8 @@ void BuildBands(ControlFactory& f, QWidget* sheet, const QRect& area) {
     auto* group = f.group(sheet, "AdvGroupBox21", area, "", "");
     group->setProperty("frameOnly", true);
     group->lower();
-    BandStripSpec spec;
-    spec.names = {"MainModeBox%1",
+    BandStripSpec plan;
+    plan.names = {"MainModeBox%1",
                   "MainFreEdit%1",
                   "MainGainEdit%1",
                   "MainQEdit%1",
@@ -49,13 +49,13 @@ void BuildBands(ControlFactory& f, QWidget* sheet, const QRect& area) {
                   "MainQUpDownBtn%1",
                   {"MainBYBtn%1", "MainPEQBtn%1", "MainLSQBtn%1", "MainHSQBtn%1"},
                   "MainEQPointLabel%1"};
-    spec.rowLabels = {"Label51", "Label52", "Label49", "Label53"};
-    spec.bands = 10;
-    spec.visible = 5;
-    spec.scrollBox = "MainScrollBox";
-    spec.scrollBar = "MainPanScrollBar";
-    spec.scrollMax = 5;
-    BuildBandStrip(f, group, 3, 4, area.height() - 7, spec);
+    plan.rowLabels = {"Label51", "Label52", "Label49", "Label53"};
+    plan.bands = 10;
+    plan.visible = 5;
+    plan.scrollBox = "MainScrollBox";
+    plan.scrollBar = "MainPanScrollBar";
+    plan.scrollMax = 5;
+    BuildBandStrip(f, group, 3, 4, area.height() - 7, plan);
 }
 
 void BuildLevels(ControlFactory& f, QWidget* sheet, const QRect& area) {
@@ -107,11 +107,11 @@ void BuildCrossover(ControlFactory& f, QWidget* sheet, const QRect& area) {
     g.label = 30;
     g.bar = 57;
     g.pane = 44;
-    CrossoverSpec spec{"MainHPTypeBox",   "MainMusHPFreBar",  "MainMusHPFrePane", "MainLPTypeBox",
+    CrossoverSpec plan{"MainHPTypeBox",   "MainMusHPFreBar",  "MainMusHPFrePane", "MainLPTypeBox",
                        "MainMusLPFreBar", "MainMusLPFrePane", "Label4",           "Label19",
                        "Label18",         "Label37"};
-    spec.lpFreqCn = "低通";
-    BuildCrossoverRows(f, group, 6, kGroupTitle + 30, g, spec, 40);
+    plan.lpFreqCn = "低通";
+    BuildCrossoverRows(f, group, 6, kGroupTitle + 30, g, plan, 40);
 }
 
 }  // namespace

@@ -10,15 +10,15 @@ constexpr int kPhaseWidth = 15;  // the phase buttons are told apart by this wid
 }
 
 int BuildSliderRow(ControlFactory& f, QWidget* parent, int x, int y, const RowGeometry& g,
-                   const SliderRowSpec& spec, int step) {
-    f.label(parent, spec.labelName, QRect(x, y, g.label, g.height), spec.cn, spec.en);
+                   const SliderRowSpec& plan, int step) {
+    f.label(parent, plan.labelName, QRect(x, y, g.label, g.height), plan.cn, plan.en);
     const int barX = x + g.label + g.gap;
-    f.slider(parent, spec.bar, QRect(barX, y, g.bar, g.height), spec.max);
+    f.slider(parent, plan.bar, QRect(barX, y, g.bar, g.height), plan.max);
     const int paneX = barX + g.bar + g.gap;
-    f.pane(parent, spec.pane, QRect(paneX, y + 1, g.pane, g.height - 2), spec.kind);
-    if (spec.phase) {
+    f.pane(parent, plan.pane, QRect(paneX, y + 1, g.pane, g.height - 2), plan.kind);
+    if (plan.phase) {
         auto* phase =
-            f.button(parent, spec.phase,
+            f.button(parent, plan.phase,
                      QRect(paneX + g.pane + g.gap + 1, y + 1, kPhaseWidth, g.height - 2), "", "0");
         phase->setRole(BmpButton::Role::Phase);
     }
@@ -26,7 +26,7 @@ int BuildSliderRow(ControlFactory& f, QWidget* parent, int x, int y, const RowGe
 }
 
 void BuildCrossoverRows(ControlFactory& f, QWidget* parent, int x, int y, const RowGeometry& g,
-                        const CrossoverSpec& spec, int step) {
+                        const CrossoverSpec& plan, int step) {
     const QStringList types = Items(kFilterTypeItems);
     const int boxX = x + g.label + g.gap;
     const int boxWidth = g.bar + g.gap + g.pane;
@@ -40,10 +40,10 @@ void BuildCrossoverRows(ControlFactory& f, QWidget* parent, int x, int y, const 
                              const char* pane) {
         y = BuildSliderRow(f, parent, x, y, g, {labelName, cn, en, bar, 361, pane, 6}, step);
     };
-    typeRow(spec.hpTypeLabel, "高通", "HP", spec.hpType, kKindHighPassType);
-    freqRow(spec.hpFreqLabel, "高通", "HPF", spec.hpBar, spec.hpPane);
-    typeRow(spec.lpTypeLabel, " 低通", "LP", spec.lpType, kKindLowPassType);
-    freqRow(spec.lpFreqLabel, spec.lpFreqCn, "LPF", spec.lpBar, spec.lpPane);
+    typeRow(plan.hpTypeLabel, "高通", "HP", plan.hpType, kKindHighPassType);
+    freqRow(plan.hpFreqLabel, "高通", "HPF", plan.hpBar, plan.hpPane);
+    typeRow(plan.lpTypeLabel, " 低通", "LP", plan.lpType, kKindLowPassType);
+    freqRow(plan.lpFreqLabel, plan.lpFreqCn, "LPF", plan.lpBar, plan.lpPane);
 }
 
 }  // namespace aec

@@ -31,7 +31,7 @@ struct SliderRowSpec {
 
 // Label, slider and pane at (x, y); returns the y of the next row.
 int BuildSliderRow(ControlFactory& f, QWidget* parent, int x, int y, const RowGeometry& g,
-                   const SliderRowSpec& spec, int step);
+                   const SliderRowSpec& plan, int step);
 
 // Label and selection box spanning the slider and pane columns.
 struct SelectRowSpec {
@@ -59,7 +59,7 @@ struct CrossoverSpec {
 
 // The four crossover rows from (x, y), `step` apart.
 void BuildCrossoverRows(ControlFactory& f, QWidget* parent, int x, int y, const RowGeometry& g,
-                        const CrossoverSpec& spec, int step);
+                        const CrossoverSpec& plan, int step);
 
 // A group box holding rows: its inner rows start at x + kGroupInset, y + kGroupTitle.
 inline constexpr int kGroupInset = 6;

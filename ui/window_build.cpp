@@ -168,13 +168,13 @@ void TForm1::buildTabRow(QWidget* editing) {
 void TForm1::buildSheets(QWidget* editing) {
     m_pages = m_factory.adopt(new QStackedWidget(editing), "FormPageItem");
     m_pages->setGeometry(5, kTabRowHeight, kSheetWidth, kSheetHeight);
-    for (const SheetSpec& spec : kSheets) {
-        auto* sheet = m_factory.adopt(new AdvTabSheet, spec.name);
-        sheet->setCaption(QString::fromUtf8(spec.caption));
+    for (const SheetSpec& plan : kSheets) {
+        auto* sheet = m_factory.adopt(new AdvTabSheet, plan.name);
+        sheet->setCaption(QString::fromUtf8(plan.caption));
         SetHint(sheet, QString());
         m_pages->addWidget(sheet);
-        if (spec.build) {
-            spec.build(m_factory, sheet);
+        if (plan.build) {
+            plan.build(m_factory, sheet);
         }
     }
 }
