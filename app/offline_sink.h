@@ -24,28 +24,20 @@ class OfflineSink : public ParameterSink {
 
 class RoutedSink : public ParameterSink {
   public:
-    explicit RoutedSink(Model& model) : m_model(model) {}
+    explicit RoutedSink(Model& model) : m_offline(model) {}
     // Where changes go from now on; null: only into the stores.
-    void route(ParameterSink* target) { m_target = target; }
+    void route(ParameterSink* target) { m_target = target ? target : &m_offline; }
 
     void SetParameter(int baseAddress, int value) override {
-        if (m_target) {
-            m_target->SetParameter(baseAddress, value);
-        } else {
-            m_model.StoreValue(baseAddress, value);
-        }
+        m_target->SetParameter(baseAddress, value);
     }
     void SetParameterPaced(int baseAddress, int value) override {
-        if (m_target) {
-            m_target->SetParameterPaced(baseAddress, value);
-        } else {
-            m_model.StoreValue(baseAddress, value);
-        }
+        m_target->SetParameterPaced(baseAddress, value);
     }
 
   private:
-    Model& m_model;
-    ParameterSink* m_target = nullptr;
+    OfflineSink m_offline;
+    ParameterSink* m_target = &m_offline;
 };
 
 }  // namespace aec

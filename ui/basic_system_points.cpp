@@ -2,17 +2,17 @@
 
 #include <QSlider>
 
-#include "ui/right_column.h"
+#include "link/volume_rules.h"
 
 namespace aec {
 
 namespace {
 
 // Source of each volume bar: its pane and the start and maximum bars and markers of the group.
-struct VolumeGroup {
+struct VolumeSource {
     const char* source;  // Mus, Mic, Eff
 };
-constexpr VolumeGroup kGroups[3] = {{"Mus"}, {"Mic"}, {"Eff"}};
+constexpr VolumeSource kSources[3] = {{"Mus"}, {"Mic"}, {"Eff"}};
 
 }  // namespace
 
@@ -23,7 +23,7 @@ void BasicSystemPoints::SysMusNormalVolBarChange(QSlider& bar) {
         pane->setText(QString::number(bar.value()));
         SetHint(pane, QString::number(bar.value()));
     }
-    for (const VolumeGroup& g : kGroups) {
+    for (const VolumeSource& g : kSources) {
         const QString source = g.source;
         if (!name.startsWith("Sys" + source)) {
             continue;
@@ -32,7 +32,7 @@ void BasicSystemPoints::SysMusNormalVolBarChange(QSlider& bar) {
             auto* image = m_controls.find(marker);
             auto* limit = m_controls.get<QSlider>(barName);
             if (image && limit) {
-                image->move(VolumeMarkerX(limit->value()), image->y());
+                image->move(VolumeMarkerPosition(limit->value()), image->y());
             }
         };
         place(source + "StartImage", "Sys" + source + "StartVolBar");

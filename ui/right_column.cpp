@@ -2,8 +2,8 @@
 
 #include <QHeaderView>
 #include <QTableWidget>
-#include <cmath>
 
+#include "link/volume_rules.h"
 #include "ui/look.h"
 #include "ui/point_image.h"
 #include "ui/sheets.h"
@@ -99,10 +99,10 @@ void BuildMainVolumeTab(ControlFactory& f, QWidget* sheet) {
         auto* value = f.label(block, v.valueLabel, QRect(8, 42, 40, 16), "0", "Music Vol");
         value->hide();
         auto* start = f.adopt(new PointImage(PointImage::Shape::StartMarker, block), v.start);
-        start->setGeometry(VolumeMarkerX(0), 44, 8, 8);
+        start->setGeometry(VolumeMarkerPosition(0), 44, 8, 8);
         SetTag(start, v.startTag);
         auto* max = f.adopt(new PointImage(PointImage::Shape::MaxMarker, block), v.max);
-        max->setGeometry(VolumeMarkerX(kVolumeMax), 44, 8, 8);
+        max->setGeometry(VolumeMarkerPosition(kVolumeMax), 44, 8, 8);
         SetTag(max, v.maxTag);
         y += 66;
     }
@@ -235,8 +235,6 @@ void BuildSystemTab(ControlFactory& f, QWidget* sheet) {
 }
 
 }  // namespace
-
-int VolumeMarkerX(int position) { return int(std::lround(position * 1.89 + 53)); }
 
 QTabWidget* BuildRightColumn(ControlFactory& f, QWidget* parent, const QRect& area) {
     auto* column = f.frame(parent, "RzGroupBox2", area);
