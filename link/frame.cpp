@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <string>
 
+#include "core/pages.h"
+
 namespace aec {
 
 uint8_t FrameChecksum(std::span<const uint8_t> frame) {
@@ -77,6 +79,14 @@ std::string HexBytes(std::span<const uint8_t> bytes) {
         text.push_back(kDigits[b & 0x0F]);
     }
     return text;
+}
+
+PageParts PageFrameParts(int page) {
+    const int count = PageSlotCount(page);
+    if (page == kPageMusic) {
+        return {{{{0, kPageZeroSplitSlot}, {kPageZeroSplitSlot, count}}}, 2};
+    }
+    return {{{{0, count}, {count, count}}}, 1};
 }
 
 }  // namespace aec

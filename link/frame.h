@@ -52,6 +52,20 @@ inline constexpr int kSaveModeRecordSize = 2 + kModeNameLength;
 inline constexpr int kPageZeroSplitSlot = 112;
 inline constexpr int kPageZeroGapMs = 2;
 
+// Slots [first, end) carried by one frame of a whole page.
+struct SlotRange {
+    int first;
+    int end;
+};
+// The frames that carry a whole page, in order: page 0 needs two, every other page one.
+struct PageParts {
+    std::array<SlotRange, 2> parts;
+    int count;
+    const SlotRange* begin() const { return parts.data(); }
+    const SlotRange* end() const { return parts.data() + count; }
+};
+PageParts PageFrameParts(int page);
+
 using Bytes = std::vector<uint8_t>;
 
 // Low and high byte of a 16-bit quantity: the remainder and the quotient of a division by 256

@@ -61,13 +61,8 @@ std::vector<Bytes> FrameSender::PageUploadFrames(const Model& model, int page) {
         frames.push_back(
             BuildFrame(kWriteCommand, kPageUploadAddress, PageUploadPayload(page, first, values)));
     };
-    const int count = PageSlotCount(page);
-    if (page == kPageMusic) {
-        // 164 values do not fit one frame.
-        part(0, kPageZeroSplitSlot);
-        part(kPageZeroSplitSlot, count);
-    } else {
-        part(0, count);
+    for (const SlotRange range : PageFrameParts(page)) {
+        part(range.first, range.end);
     }
     return frames;
 }

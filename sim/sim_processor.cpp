@@ -210,12 +210,8 @@ void SimProcessor::SendPage(int page, Bytes& out) {
         }
         SendFrame(kReadCommand, MakeAddress(page, first), payload, out);
     };
-    const int count = PageSlotCount(page);
-    if (page == kPageMusic) {
-        part(0, kPageZeroSplitSlot);
-        part(kPageZeroSplitSlot, count);
-    } else {
-        part(0, count);
+    for (const SlotRange range : PageFrameParts(page)) {
+        part(range.first, range.end);
     }
 }
 
