@@ -8,7 +8,7 @@
 namespace aec {
 
 class DiagnosticLog {
-public:
+  public:
     // Called after every change, so a view can mirror the lines.
     using Listener = std::function<void()>;
 
@@ -17,7 +17,7 @@ public:
     const std::vector<std::string>& lines() const { return m_lines; }
     void setListener(Listener listener) { m_listener = std::move(listener); }
 
-private:
+  private:
     // Oldest lines are dropped beyond this, so a noisy line cannot grow memory without bound.
     static constexpr size_t kMaxLines = 20000;
     std::vector<std::string> m_lines;

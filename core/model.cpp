@@ -134,11 +134,20 @@ void Model::ResetEqBands(int p) {
     const bool all = p == kAllPages;
     int target = p;
     switch (p) {
-        case 4: target = selection.curEffectPage; break;
-        case 2: target = selection.curMicPage; break;
-        case 6: target = selection.curOutputPage; break;
-        case 25: target = selection.curHintPage; break;
-        default: break;
+        case 4:
+            target = selection.curEffectPage;
+            break;
+        case 2:
+            target = selection.curMicPage;
+            break;
+        case 6:
+            target = selection.curOutputPage;
+            break;
+        case 25:
+            target = selection.curHintPage;
+            break;
+        default:
+            break;
     }
     for (int q = 0; q <= 27; ++q) {
         if (all || q == target) resetBandsOfPage(q, !all);

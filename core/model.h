@@ -19,7 +19,7 @@ inline constexpr int kModeCount = 22;  // user modes 1..16, factory modes MF1..M
 
 // Call points the model needs from later layers; both do nothing until filled.
 class ModelHooks {
-public:
+  public:
     virtual ~ModelHooks() = default;
     // Store and send one value, clearing the ready flag so a burst is paced by acknowledgements.
     virtual void SetParameterPaced(int /*baseAddress*/, int /*value*/) {}
@@ -28,7 +28,7 @@ public:
 };
 
 class Model {
-public:
+  public:
     Model();
 
     // ParamStore: the processor's values by device address.
@@ -75,7 +75,7 @@ public:
     // Copies the left block of the current block to its right channel, in ParamStore only.
     void CopyLeftToRight(int basePage);
 
-private:
+  private:
     void resetBandsOfPage(int page, bool send);
 
     // Null means no hooks; a copied Model must not point at the source's own no-op hooks.

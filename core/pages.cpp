@@ -75,11 +75,16 @@ int DefaultBandFrequency(int pageKind, int band) {
 
 int BandDefault(int pageKind, int band, int subSlot) {
     switch (subSlot) {
-        case 0: return kDefaultMode;
-        case 1: return DefaultBandFrequency(pageKind, band);
-        case 2: return kDefaultGain;
-        case 3: return kDefaultQ;
-        default: return kDefaultShelfQ;
+        case 0:
+            return kDefaultMode;
+        case 1:
+            return DefaultBandFrequency(pageKind, band);
+        case 2:
+            return kDefaultGain;
+        case 3:
+            return kDefaultQ;
+        default:
+            return kDefaultShelfQ;
     }
 }
 

@@ -4,7 +4,7 @@
 namespace aec {
 
 class ParameterSink {
-public:
+  public:
     virtual ~ParameterSink() = default;
     // Stores the value under its base address and, on line, sends or queues it.
     virtual void SetParameter(int baseAddress, int value) = 0;

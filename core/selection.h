@@ -21,18 +21,18 @@ enum Tab : int {
 };
 
 struct Selection {
-    int curMicPage = 2;      // 2 or 3
-    int curEffectPage = 4;   // 4 Echo A, 24 Echo B, 5 Reverb
-    int curOutputPage = 6;   // 6 .. 23
-    int curHintPage = 25;    // 25, 26 or 27
-    int musicMode = 0;       // 0 .. 2, mirrored at page 0 slot 161
+    int curMicPage = 2;     // 2 or 3
+    int curEffectPage = 4;  // 4 Echo A, 24 Echo B, 5 Reverb
+    int curOutputPage = 6;  // 6 .. 23
+    int curHintPage = 25;   // 25, 26 or 27
+    int musicMode = 0;      // 0 .. 2, mirrored at page 0 slot 161
     int musicPairState = kPairLeft;
     int deqPairState = kPairLeft;
     int micPairState = kPairLeft;
     int mainPairState = kPairLeft;
     int surroundPairState = kPairLeft;
     int currentTab = kTabMusic;
-    int currentView = 0;     // base page in the high byte, sheet index in the low byte
+    int currentView = 0;  // base page in the high byte, sheet index in the low byte
 };
 
 }  // namespace aec

@@ -14,7 +14,7 @@ constexpr int kManager = 1;
 constexpr BilingualText kLoadQuestion{"模式切换为", "Load Mode to"};
 constexpr BilingualText kSaveQuestion{"保存当前模式为 ", "Save Mode to "};
 constexpr BilingualText kSaveRefused{"用户模式无法执行保存操作!",
-                                "Users can not perform the save operation mode!"};
+                                     "Users can not perform the save operation mode!"};
 
 // Length of the numbered prefix of item i: "1-".."9-", "10-".."16-", "MF1-".."MF6-".
 size_t PrefixLength(int index) {

@@ -37,7 +37,7 @@ inline constexpr BilingualText kUnlinkedCaption{"联机", "link"};
 // The status dialog.
 inline constexpr BilingualText kDialogCaption{"设备状态", "Device Staus"};
 inline constexpr BilingualText kDialogWarning{"请稍等,可能需要几秒钟才能完成操作！",
-                                         "Please Wait for a moment!"};
+                                              "Please Wait for a moment!"};
 
 }  // namespace link_text
 

@@ -14,8 +14,8 @@ TEST(PageTables, BandSlotBothLayouts) {
 }
 
 TEST(PageTables, PageKindByPage) {
-    const std::pair<int, int> cases[] = {{0, 0},  {1, 8},  {2, 1},  {3, 1},  {4, 2},  {5, 2},
-                                         {6, 3},  {23, 3}, {24, 2}, {25, 4}, {28, 4}, {30, 4}};
+    const std::pair<int, int> cases[] = {{0, 0}, {1, 8},  {2, 1},  {3, 1},  {4, 2},  {5, 2},
+                                         {6, 3}, {23, 3}, {24, 2}, {25, 4}, {28, 4}, {30, 4}};
     for (auto [page, kind] : cases) EXPECT_EQ(PageKind(page * 256 + 7), kind) << page;
 }
 
@@ -82,9 +82,9 @@ TEST(ResolveAddress, SelectionCases) {
     s.curEffectPage = 24;
     EXPECT_EQ(m.ResolveAddress(0x0405), 0x1805);
     s.musicMode = 1;
-    s.curOutputPage = 10;  // Main right
+    s.curOutputPage = 10;                         // Main right
     EXPECT_EQ(m.ResolveAddress(0x060D), 0x070D);  // limiter on the left page of the mode
-    s.curOutputPage = 19;  // Center, music mode 1
+    s.curOutputPage = 19;                         // Center, music mode 1
     EXPECT_EQ(m.ResolveAddress(0x060A), 0x130A);
     s.musicMode = 2;
     EXPECT_EQ(m.ResolveAddress(0x090B), 0x0B0B);
