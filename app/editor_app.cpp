@@ -21,12 +21,9 @@ EditorApp::EditorApp(MessageService& messages) {
     connection.setStatusDialog(m_dialog.get());
     m_window->setLinkPoints(m_windowLink.get());
     m_window->setSystemPoints(m_system.get());
-    m_hooks = std::make_unique<EditorModelHooks>(m_sink, m_window->sync());
-    m_model.setHooks(m_hooks.get());
 }
 
 EditorApp::~EditorApp() {
-    m_model.setHooks(nullptr);
     m_window->setLinkPoints(nullptr);
     m_window->setSystemPoints(nullptr);
     m_link->connection().setView(nullptr);

@@ -9,7 +9,6 @@
 #include "link/device_commands.h"
 #include "link/link_controller.h"
 #include "link/status_dialog.h"
-#include "ui/editor_hooks.h"
 #include "ui/main_window.h"
 #include "ui/message_service.h"
 #include "ui/system_commands.h"
@@ -39,7 +38,6 @@ class EditorApp {
     std::unique_ptr<WindowLink> m_windowLink;
     std::unique_ptr<DeviceCommands> m_commands;
     std::unique_ptr<SystemCommands> m_system;
-    std::unique_ptr<EditorModelHooks> m_hooks;
 };
 
 }  // namespace aec

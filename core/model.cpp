@@ -117,7 +117,7 @@ void Model::SyncView() {
     }
 }
 
-void Model::resetBandsOfPage(int q, bool send) {
+void Model::resetBandsOfPage(int q, ParameterSink* paced) {
     const int kind = PageKind(MakeAddress(q, 0));
     for (int b = 0; b < PageBands(q); ++b) {
         for (int s = 0; s < 5; ++s) {
@@ -125,12 +125,12 @@ void Model::resetBandsOfPage(int q, bool send) {
             const int value = BandDefault(kind, b, s);
             setParam(q, ChannelSlot(q, slot), value);
             setView(q, slot, value);
-            if (send) hooks().SetParameterPaced(MakeAddress(q, slot), value);
+            if (paced) paced->SetParameterPaced(MakeAddress(q, slot), value);
         }
     }
 }
 
-void Model::ResetEqBands(int p) {
+int Model::ResetEqBands(int p, ParameterSink* paced) {
     const bool all = p == kAllPages;
     int target = p;
     switch (p) {
@@ -150,7 +150,7 @@ void Model::ResetEqBands(int p) {
             break;
     }
     for (int q = 0; q <= 27; ++q) {
-        if (all || q == target) resetBandsOfPage(q, !all);
+        if (all || q == target) resetBandsOfPage(q, all ? nullptr : paced);
     }
     if (all) {
         // The right music EQ gets its defaults through the right-side slot mapping.
@@ -163,7 +163,7 @@ void Model::ResetEqBands(int p) {
         }
         selection.musicPairState = kPairLeft;
     }
-    hooks().RefreshControls(all ? kAllPages : target);
+    return all ? kAllPages : target;
 }
 
 void Model::CopyLeftToRight(int b) {

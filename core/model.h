@@ -8,6 +8,8 @@
 
 #include "core/diagnostic_log.h"
 #include "core/pages.h"
+#include "core/parameter_sink.h"
+#include "core/scoped_state.h"
 #include "core/selection.h"
 
 namespace aec {
@@ -16,16 +18,6 @@ using PageRow = std::array<int32_t, kSlotCount>;
 using Store = std::array<PageRow, kPageCount>;
 
 inline constexpr int kModeCount = 22;  // user modes 1..16, factory modes MF1..MF6
-
-// Call points the model needs from later layers; both do nothing until filled.
-class ModelHooks {
-  public:
-    virtual ~ModelHooks() = default;
-    // Store and send one value, clearing the ready flag so a burst is paced by acknowledgements.
-    virtual void SetParameterPaced(int /*baseAddress*/, int /*value*/) {}
-    // Put ViewStore into the controls of a base page, or of every base page for 100.
-    virtual void RefreshControls(int /*target*/) {}
-};
 
 class Model {
   public:
@@ -44,10 +36,6 @@ class Model {
     DiagnosticLog diagnosticLog;
     // 1 Chinese (every start), 0 English.
     int languageFlag = 1;
-    // Raised while controls are filled from the stores: values are stored but never sent.
-    bool refreshing = false;
-    // Raised during bulk updates: graph redraw requests are ignored until it drops.
-    bool redrawsSuspended = false;
 
     // Bounds-checked access; reads outside the stores give 0, writes outside are ignored.
     int32_t param(int page, int slot) const;
@@ -55,7 +43,12 @@ class Model {
     int32_t view(int page, int slot) const;
     void setView(int page, int slot, int32_t value);
 
-    void setHooks(ModelHooks* hooks) { m_hooks = hooks; }
+    // Raised while controls are filled from the stores: values are stored but never sent.
+    bool refreshing() const { return m_refreshing.raised(); }
+    [[nodiscard]] ScopedState::Scope beginRefresh() { return m_refreshing.raise(); }
+    // Raised during bulk updates: graph redraws and last-edit records wait until it drops.
+    bool redrawsSuspended() const { return m_redrawsSuspended.raised(); }
+    [[nodiscard]] ScopedState::Scope suspendRedraws() { return m_redrawsSuspended.raise(); }
 
     // Q slot (3) or shelf Q slot (4) of the band, by the band's current mode in ViewStore.
     int QSlotOf(int baseAddress) const;
@@ -70,19 +63,17 @@ class Model {
     void StoreValue(int baseAddress, int value);
     // Rebuilds ViewStore from ParamStore under the current selection.
     void SyncView();
-    // Writes band defaults: 100 = every page (nothing sent), else the base page of a view.
-    void ResetEqBands(int page);
+    // Writes band defaults: kAllPages = every page (nothing sent), else the base page of a
+    // view, each value paced through `paced` when given. Returns the page to refresh.
+    int ResetEqBands(int page, ParameterSink* paced = nullptr);
     // Copies the left block of the current block to its right channel, in ParamStore only.
     void CopyLeftToRight(int basePage);
 
   private:
-    void resetBandsOfPage(int page, bool send);
+    void resetBandsOfPage(int page, ParameterSink* paced);
 
-    // Null means no hooks; a copied Model must not point at the source's own no-op hooks.
-    ModelHooks& hooks() { return m_hooks ? *m_hooks : m_noHooks; }
-
-    ModelHooks m_noHooks;
-    ModelHooks* m_hooks = nullptr;
+    ScopedState m_refreshing;
+    ScopedState m_redrawsSuspended;
 };
 
 }  // namespace aec

@@ -113,7 +113,7 @@ void ResponseGraph::DrawPageResponse(int index, int page) {
     if (index < 0 || index > kAllPoints || page < 0 || page >= kPage28) {
         return;
     }
-    if (m_model.redrawsSuspended) {
+    if (m_model.redrawsSuspended()) {
         return;
     }
 

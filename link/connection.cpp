@@ -36,7 +36,6 @@ void Connection::StartSearch() {
     m_state.deviceAnswered = false;
     m_scanIndex = 0;
     m_state.lockMarker = 0;
-    m_model.refreshing = false;
     m_receiver.Reset();
     // A mode command left waiting by an earlier link must not complete on the new one.
     m_state.pendingAction = PendingAction::kNone;
@@ -223,7 +222,6 @@ void Connection::GoOnLine() {
 void Connection::GoOffLine(bool lost) {
     SetTimer(LinkTimer::kTimer2, false);
     SetTimer(LinkTimer::kTimer1, false);
-    m_model.refreshing = false;
     m_state.link = LinkStatus::kOffLine;
     ShowLinkStatus(link_text::kOffLine.zh, link_text::kOffLine.en);
     SetColour(StatusColour::kRed);

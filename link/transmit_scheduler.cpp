@@ -11,7 +11,7 @@ void TransmitScheduler::SetParameter(int baseAddress, int value) {
     if (!IsValidCell(PageOf(device), SlotOf(device))) {
         return;
     }
-    if (m_model.refreshing) {
+    if (m_model.refreshing()) {
         return;
     }
     if (!m_state.onLine()) {

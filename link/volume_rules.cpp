@@ -23,7 +23,7 @@ int VolumeBarPositionOfMarker(int x) {
 // which sends that bar's value, so every bar that ends up adjusted reaches the processor.
 void VolumeBarChange(VolumeGroup& group, VolumeRole role, const Model& model, ParameterSink& sink) {
     const auto pos = [&](VolumeRole r) { return group.Position(r); };
-    if (!model.refreshing) {
+    if (!model.refreshing()) {
         // The normal volume may fall freely but rises by at most one step per change.
         if (role == VolumeRole::kNormal) {
             const int shown = group.DisplayedValue(VolumeRole::kNormal);

@@ -74,7 +74,7 @@ void ChannelCommands::MusModeBox1Change(QComboBox& box) {
     } else if (KindOf(companion) == ControlKind::Label) {
         modeLabelLook(a, std::min(m, 3));
     }
-    if (m_model.refreshing || m < 0) {
+    if (m_model.refreshing() || m < 0) {
         return;
     }
     m_sink.SetParameter(a, m);

@@ -84,34 +84,38 @@ void ControlSync::refreshRightChannel() {
 }
 
 void ControlSync::RefreshControls(int target) {
-    m_model.redrawsSuspended = true;
-    m_model.refreshing = true;
-    m_model.SyncView();
-    if (const std::optional<int> right = RightChannelPage(m_model.selection.curOutputPage)) {
-        SetTag(m_controls.find("MainRdelayBar"), MakeAddress(*right, 10));
-        SetTag(m_controls.find("MainRdelayPane"), MakeAddress(*right, 10));
-        SetTag(m_controls.find("MainRmuteBtn"), MakeAddress(*right, 11));
-    }
-    ReadMusicMode(m_model);
+    {
+        const ScopedState::Scope refreshing = m_model.beginRefresh();
+        {
+            const ScopedState::Scope quiet = m_model.suspendRedraws();
+            m_model.SyncView();
+            if (const std::optional<int> right =
+                    RightChannelPage(m_model.selection.curOutputPage)) {
+                SetTag(m_controls.find("MainRdelayBar"), MakeAddress(*right, 10));
+                SetTag(m_controls.find("MainRdelayPane"), MakeAddress(*right, 10));
+                SetTag(m_controls.find("MainRmuteBtn"), MakeAddress(*right, 11));
+            }
+            ReadMusicMode(m_model);
 
-    // Refreshed frequency boxes and sliders must not take the user's place as the current box.
-    const QPointer<EditBox> current = m_current;
-    for (int b : kBasePages) {
-        if (target != kAllPagesTarget && b != target) {
-            continue;
+            // Refreshed frequency boxes and sliders must not take the user's place as the
+            // current box.
+            const QPointer<EditBox> current = m_current;
+            for (int b : kBasePages) {
+                if (target != kAllPagesTarget && b != target) {
+                    continue;
+                }
+                const int count = PageSlotCount(b);
+                for (int s = 0; s < count; ++s) {
+                    refreshCell(b, s);
+                }
+            }
+            refreshRightChannel();
+            m_current = current;
+            ReadPairStates(m_model);
+            m_hooks.RefreshCommands();
         }
-        const int count = PageSlotCount(b);
-        for (int s = 0; s < count; ++s) {
-            refreshCell(b, s);
-        }
+        m_hooks.RedrawPage();
     }
-    refreshRightChannel();
-    m_current = current;
-    ReadPairStates(m_model);
-    m_hooks.RefreshCommands();
-    m_model.redrawsSuspended = false;
-    m_hooks.RedrawPage();
-    m_model.refreshing = false;
     m_hooks.PanelLockCheck();
 }
 

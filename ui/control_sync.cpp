@@ -73,7 +73,7 @@ void ControlSync::SetSliderQuietly(QSlider& slider, int position) {
 }
 
 void ControlSync::RecordLastEdit(int address, int value) {
-    if (!m_model.redrawsSuspended) {
+    if (!m_model.redrawsSuspended()) {
         m_lastEdit = {address, value};
     }
 }
@@ -152,7 +152,7 @@ void ControlSync::ApplyControlValue(QWidget* c, EditStep step, bool refresh, dou
 }
 
 void ControlSync::highlightBand(EditBox& box, int pageKind) {
-    if (m_model.redrawsSuspended || pageKind > 7) {
+    if (m_model.redrawsSuspended() || pageKind > 7) {
         return;
     }
     const BandRef ref = BandOf(TagOf(&box));
@@ -236,10 +236,8 @@ void ControlSync::ClickRule(QWidget* target) {
     m_wheelFlag = 1;
     moveFocusTo(*e);
     m_savedText = e->text();
-    const bool was = m_model.refreshing;
-    m_model.refreshing = true;
+    const ScopedState::Scope refreshing = m_model.beginRefresh();
     CommitEdit(EditStep::kApply);
-    m_model.refreshing = was;
 }
 
 void ControlSync::MusFreEdit1Click(EditBox& box) { ClickRule(m_tables.controlAt(TagOf(&box))); }

@@ -394,13 +394,12 @@ void ControlTables::Build(const ControlRegistry& controls, Model& model) {
     fillOtherRows();
     fillLists();
 
-    model.redrawsSuspended = true;
+    const ScopedState::Scope quiet = model.suspendRedraws();
     assignTags();
     // The scroll slider keeps its normal look while its outputs are locked.
     if (QWidget* scroll = controls.find("MainPanScrollBar")) {
         scroll->setProperty("keepLookDisabled", true);
     }
-    model.redrawsSuspended = false;
 }
 
 }  // namespace aec

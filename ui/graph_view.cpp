@@ -88,7 +88,7 @@ void GraphView::placeAxisLabels(bool create) {
 }
 
 void GraphView::DrawPageResponse(int index, int page) {
-    if (index > kAllPoints || m_model.redrawsSuspended || page >= kPage28) {
+    if (index > kAllPoints || m_model.redrawsSuspended() || page >= kPage28) {
         return;
     }
     m_graph.DrawPageResponse(index, page);

@@ -78,7 +78,7 @@ void TForm1::setLanguagePoints(LanguagePoints* points) {
 void TForm1::FirstShow() {
     m_tables.Build(m_controls, m_model);
     m_sync->Reset();
-    m_model.ResetEqBands(kAllPages);
+    m_sync->RefreshControls(m_model.ResetEqBands(kAllPages));
     // The search for the processor starts by itself; a failure here leaves the window usable.
     try {
         if (auto* ports = control<QComboBox>("ComComboBox1")) {

@@ -4,7 +4,6 @@
 #include <QApplication>
 
 #include "app/offline_sink.h"
-#include "ui/editor_hooks.h"
 #include "ui/main_window.h"
 #include "ui/scripted_messages.h"
 
@@ -27,9 +26,6 @@ struct Editor {
     OfflineSink sink{model};
     ScriptedMessages messages;
     TForm1 window{model, sink, messages};
-    EditorModelHooks hooks{sink, window.sync()};
-    Editor() { model.setHooks(&hooks); }
-    ~Editor() { model.setHooks(nullptr); }
 };
 
 void BM_CreateAndShowWindow(benchmark::State& state) {

@@ -11,15 +11,14 @@
 namespace aec {
 namespace {
 
-struct RecordingHooks : ModelHooks {
+struct RecordingSink : ParameterSink {
     Model* model = nullptr;
     std::vector<std::pair<int, int>> paced;
-    std::vector<int> refreshed;
+    void SetParameter(int a, int v) override { model->StoreValue(a, v); }
     void SetParameterPaced(int a, int v) override {
         paced.emplace_back(a, v);
         model->StoreValue(a, v);
     }
-    void RefreshControls(int target) override { refreshed.push_back(target); }
 };
 
 TEST(Model, StartUpContents) {
@@ -62,12 +61,10 @@ TEST(Model, StoreValueWritesBothStores) {
 
 TEST(ResetEqBands, AllPagesSendNothing) {
     Model m;
-    RecordingHooks hooks;
-    hooks.model = &m;
-    m.setHooks(&hooks);
-    m.ResetEqBands(kAllPages);
-    EXPECT_TRUE(hooks.paced.empty());
-    EXPECT_EQ(hooks.refreshed, std::vector<int>{kAllPages});
+    RecordingSink sink;
+    sink.model = &m;
+    EXPECT_EQ(m.ResetEqBands(kAllPages, &sink), kAllPages);
+    EXPECT_TRUE(sink.paced.empty());
     EXPECT_EQ(m.selection.musicPairState, kPairLeft);
     EXPECT_EQ(m.paramStore[0][85], 1);
     EXPECT_EQ(m.paramStore[0][86], 2);
@@ -87,40 +84,37 @@ TEST(ResetEqBands, AllPagesSendNothing) {
 
 TEST(ResetEqBands, SinglePageIsPacedInBandOrder) {
     Model m;
-    RecordingHooks hooks;
-    hooks.model = &m;
-    m.setHooks(&hooks);
+    RecordingSink sink;
+    sink.model = &m;
     m.selection.curMicPage = 3;
     const PageRow micA = m.paramStore[2];
-    m.ResetEqBands(2);
-    ASSERT_EQ(hooks.paced.size(), 100u);
-    EXPECT_EQ(hooks.paced.front(), (std::pair<int, int>{0x030F, 1}));
-    EXPECT_EQ(hooks.paced[1], (std::pair<int, int>{0x0310, 2}));
-    EXPECT_EQ(hooks.paced.back(), (std::pair<int, int>{0x0372, 10}));
-    for (size_t i = 1; i < hooks.paced.size(); ++i) {
-        EXPECT_EQ(hooks.paced[i].first, hooks.paced[i - 1].first + 1);
+    EXPECT_EQ(m.ResetEqBands(2, &sink), 3);
+    ASSERT_EQ(sink.paced.size(), 100u);
+    EXPECT_EQ(sink.paced.front(), (std::pair<int, int>{0x030F, 1}));
+    EXPECT_EQ(sink.paced[1], (std::pair<int, int>{0x0310, 2}));
+    EXPECT_EQ(sink.paced.back(), (std::pair<int, int>{0x0372, 10}));
+    for (size_t i = 1; i < sink.paced.size(); ++i) {
+        EXPECT_EQ(sink.paced[i].first, sink.paced[i - 1].first + 1);
     }
     EXPECT_EQ(m.paramStore[2], micA);
     EXPECT_EQ(m.paramStore[3][15 + 5 * 13 + 1], 299);
-    EXPECT_EQ(hooks.refreshed, std::vector<int>{3});
 }
 
 TEST(ResetEqBands, TargetsFollowTheSelection) {
     Model m;
-    RecordingHooks hooks;
-    hooks.model = &m;
-    m.setHooks(&hooks);
+    RecordingSink sink;
+    sink.model = &m;
     m.selection.curOutputPage = 16;
-    m.ResetEqBands(6);
-    ASSERT_EQ(hooks.paced.size(), 50u);
-    EXPECT_EQ(hooks.paced.front().first, 0x1015);
+    m.ResetEqBands(6, &sink);
+    ASSERT_EQ(sink.paced.size(), 50u);
+    EXPECT_EQ(sink.paced.front().first, 0x1015);
     EXPECT_EQ(m.paramStore[16][22], 2);
     EXPECT_EQ(m.paramStore[6][22], 0);
-    hooks.paced.clear();
-    m.ResetEqBands(1);
-    ASSERT_EQ(hooks.paced.size(), 15u);
-    EXPECT_EQ(hooks.paced.front().first, 0x0102);
-    EXPECT_EQ(hooks.paced.back().first, 0x011A);
+    sink.paced.clear();
+    m.ResetEqBands(1, &sink);
+    ASSERT_EQ(sink.paced.size(), 15u);
+    EXPECT_EQ(sink.paced.front().first, 0x0102);
+    EXPECT_EQ(sink.paced.back().first, 0x011A);
 }
 
 TEST(CopyLeftToRight, MusicKeepsGlobalSlots) {
@@ -219,24 +213,24 @@ TEST(SyncView, SelectedSubPagesAndSides) {
 namespace aec {
 namespace {
 
-TEST(Model, CopyKeepsWorkingAfterTheSourceIsGone) {
-    // The copy must not call hooks that live inside the source object.
-    alignas(Model) unsigned char storage[sizeof(Model)];
-    Model* source = new (storage) Model;
-    Model copy = *source;
-    source->~Model();
-    std::memset(storage, 0, sizeof storage);
-    copy.ResetEqBands(kAllPages);
-    copy.ResetEqBands(2);
-    EXPECT_EQ(copy.paramStore[2][16], 2);
+TEST(Model, CopiesStartOutsideTheSourcesScopes) {
+    Model source;
+    const ScopedState::Scope refreshing = source.beginRefresh();
+    const Model copy = source;
+    EXPECT_TRUE(source.refreshing());
+    EXPECT_FALSE(copy.refreshing());
+}
 
-    RecordingHooks hooks;
-    hooks.model = &copy;
-    copy.setHooks(&hooks);
-    Model second = copy;
-    hooks.model = &second;
-    second.ResetEqBands(5);
-    EXPECT_EQ(hooks.paced.size(), 35u);  // external hooks are shared by copies
+TEST(Model, NestedScopesKeepTheOuterStateRaised) {
+    Model m;
+    {
+        const ScopedState::Scope outer = m.beginRefresh();
+        {
+            const ScopedState::Scope inner = m.beginRefresh();
+        }
+        EXPECT_TRUE(m.refreshing());
+    }
+    EXPECT_FALSE(m.refreshing());
 }
 
 }  // namespace

@@ -159,10 +159,11 @@ TEST_F(ResponseGraphTest, IgnoredRequests) {
     graph.DrawPageResponse(101, kPageMusic);
     graph.DrawPageResponse(-1, kPageMusic);
     graph.DrawPageResponse(kAllPoints, kPage28);
-    model.redrawsSuspended = true;
-    graph.DrawPageResponse(kAllPoints, kPageMusic);
-    EXPECT_EQ(graph.points(), flat);
-    model.redrawsSuspended = false;
+    {
+        const ScopedState::Scope quiet = model.suspendRedraws();
+        graph.DrawPageResponse(kAllPoints, kPageMusic);
+        EXPECT_EQ(graph.points(), flat);
+    }
     graph.DrawPageResponse(kAllPoints, kPageMusic);
     EXPECT_NE(graph.points(), flat);
 }

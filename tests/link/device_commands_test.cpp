@@ -158,7 +158,7 @@ TEST_F(VolumeRulesTest, NormalVolumeRisesOneStepPerChangeAndFallsFreely) {
     EXPECT_EQ(sink.sent, (std::vector<std::pair<int, int>>{{kNormal, 2}}));
 
     // A refresh puts the stored value in place as it is.
-    model.refreshing = true;
+    const ScopedState::Scope refreshing = model.beginRefresh();
     group.Move(VolumeRole::kNormal, 35);
     EXPECT_EQ(group.Position(VolumeRole::kNormal), 35);
     EXPECT_EQ(group.DisplayedValue(VolumeRole::kNormal), 35);

@@ -141,11 +141,12 @@ TEST_F(SchedulerTest, QueuedWritesCoalesceAndGoOneAfterEachAcknowledgement) {
 }
 
 TEST_F(SchedulerTest, RefreshingOrOffLineStoresButSendsNothing) {
-    model.refreshing = true;
-    scheduler.SetParameter(0x0005, 11);
+    {
+        const ScopedState::Scope refreshing = model.beginRefresh();
+        scheduler.SetParameter(0x0005, 11);
+    }
     EXPECT_EQ(model.viewStore[0][5], 11);
     EXPECT_EQ(model.paramStore[0][5], 11);
-    model.refreshing = false;
     state.link = LinkStatus::kOffLine;
     scheduler.SetParameter(0x0006, 12);
     EXPECT_EQ(model.paramStore[0][6], 12);

@@ -137,7 +137,7 @@ TEST_F(ControlTableTest, BuildingAgainGivesTheSameTagsAndHints) {
         EXPECT_EQ(before[i].second, HintOf(c)) << c->objectName().toStdString();
         ++i;
     }
-    EXPECT_FALSE(model.redrawsSuspended);
+    EXPECT_FALSE(model.redrawsSuspended());
 }
 
 TEST_F(ControlTableTest, ControlKinds) {

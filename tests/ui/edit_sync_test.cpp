@@ -241,8 +241,8 @@ TEST_F(EditSyncTest, RefreshStoresLimitedValuesWithoutSending) {
     EXPECT_EQ(edit("MusQEdit1")->text(), "128.00");
     EXPECT_EQ(model.param(1, 4), 60);
     EXPECT_TRUE(sink.sent.empty());
-    EXPECT_FALSE(model.refreshing);
-    EXPECT_FALSE(model.redrawsSuspended);
+    EXPECT_FALSE(model.refreshing());
+    EXPECT_FALSE(model.redrawsSuspended());
 }
 
 TEST_F(EditSyncTest, RefreshOnDynamicEqLeavesOtherGainsAlone) {

@@ -16,8 +16,6 @@ QApplication& TestApplication() {
 void EditorTest::SetUp() {
     TestApplication();
     window = std::make_unique<TForm1>(model, sink, messages);
-    hooks = std::make_unique<EditorModelHooks>(sink, window->sync());
-    model.setHooks(hooks.get());
     window->show();
     window->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
@@ -25,7 +23,6 @@ void EditorTest::SetUp() {
 }
 
 void EditorTest::TearDown() {
-    model.setHooks(nullptr);
     window.reset();
 }
 

@@ -11,7 +11,6 @@
 
 #include "core/model.h"
 #include "core/parameter_sink.h"
-#include "ui/editor_hooks.h"
 #include "ui/main_window.h"
 #include "ui/scripted_messages.h"
 
@@ -27,7 +26,7 @@ class RecordingSink : public ParameterSink {
     explicit RecordingSink(Model& model) : m_model(model) {}
     void SetParameter(int a, int v) override {
         m_model.StoreValue(a, v);
-        if (!m_model.refreshing) {
+        if (!m_model.refreshing()) {
             sent.emplace_back(a, v);
         }
     }
@@ -59,7 +58,6 @@ class EditorTest : public ::testing::Test {
     RecordingSink sink{model};
     ScriptedMessages messages;
     std::unique_ptr<TForm1> window;
-    std::unique_ptr<EditorModelHooks> hooks;
 };
 
 }  // namespace aec

@@ -35,8 +35,6 @@ TEST(StartUp, RunsTheFirstShowStepsInOrder) {
     RecordingLink link;
     RecordingSystem system;
     TForm1 window(model, sink, messages);
-    EditorModelHooks hooks(sink, window.sync());
-    model.setHooks(&hooks);
     window.setLinkPoints(&link);
     window.setSystemPoints(&system);
     EXPECT_FALSE(window.windowShown());
@@ -59,7 +57,6 @@ TEST(StartUp, RunsTheFirstShowStepsInOrder) {
     EXPECT_EQ(window.sync().currentEdit(), window.control<EditBox>("MusFreEdit1"));
     window.close();
     EXPECT_EQ(link.calls.back(), "close");
-    model.setHooks(nullptr);
 }
 
 TEST_F(NavigationTest, WindowGeometryAndTitle) {

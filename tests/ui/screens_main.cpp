@@ -8,7 +8,6 @@
 
 #include "app/offline_sink.h"
 #include "ui/edit_rules.h"
-#include "ui/editor_hooks.h"
 #include "ui/look.h"
 #include "ui/main_window.h"
 #include "ui/scripted_messages.h"
@@ -23,8 +22,6 @@ int main(int argc, char* argv[]) {
     aec::OfflineSink sink(model);
     aec::ScriptedMessages messages;
     aec::TForm1 window(model, sink, messages);
-    aec::EditorModelHooks hooks(sink, window.sync());
-    model.setHooks(&hooks);
     window.show();
     QApplication::processEvents();
 
@@ -65,6 +62,5 @@ int main(int argc, char* argv[]) {
     system->setCurrentIndex(0);
     window.RzBmpButton1Click();
     save("maximised");
-    model.setHooks(nullptr);
     return 0;
 }
