@@ -9,10 +9,10 @@
 #include "link/device_commands.h"
 #include "link/link_controller.h"
 #include "link/status_dialog.h"
-#include "ui/main_window.h"
-#include "ui/message_service.h"
-#include "ui/system_commands.h"
-#include "ui/window_link.h"
+#include "ui/commands/system_commands.h"
+#include "ui/commands/window_link.h"
+#include "ui/frame/main_window.h"
+#include "ui/widgets/message_service.h"
 
 namespace aec {
 

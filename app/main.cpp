@@ -5,8 +5,8 @@
 #include <QScreen>
 
 #include "app/editor_app.h"
-#include "ui/look.h"
-#include "ui/message_service.h"
+#include "ui/widgets/look.h"
+#include "ui/widgets/message_service.h"
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);

@@ -4,8 +4,8 @@
 #include <QApplication>
 
 #include "app/offline_sink.h"
-#include "ui/main_window.h"
-#include "ui/scripted_messages.h"
+#include "ui/frame/main_window.h"
+#include "ui/widgets/scripted_messages.h"
 
 namespace aec {
 namespace {

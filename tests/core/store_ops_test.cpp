@@ -225,9 +225,7 @@ TEST(Model, NestedScopesKeepTheOuterStateRaised) {
     Model m;
     {
         const ScopedState::Scope outer = m.beginRefresh();
-        {
-            const ScopedState::Scope inner = m.beginRefresh();
-        }
+        { const ScopedState::Scope inner = m.beginRefresh(); }
         EXPECT_TRUE(m.refreshing());
     }
     EXPECT_FALSE(m.refreshing());

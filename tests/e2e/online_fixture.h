@@ -13,7 +13,7 @@
 
 #include "app/editor_app.h"
 #include "sim/sim_state.h"
-#include "ui/scripted_messages.h"
+#include "ui/widgets/scripted_messages.h"
 
 namespace aec::test {
 

@@ -22,7 +22,7 @@
 
 #include "app/editor_app.h"
 #include "sim/sim_processor.h"
-#include "ui/scripted_messages.h"
+#include "ui/widgets/scripted_messages.h"
 
 namespace {
 

@@ -1,5 +1,5 @@
 // Typed text, key filter and value limits of the edit boxes.
-#include "ui/edit_rules.h"
+#include "ui/rules/edit_rules.h"
 
 #include <gtest/gtest.h>
 

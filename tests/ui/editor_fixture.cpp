@@ -22,9 +22,7 @@ void EditorTest::SetUp() {
     sink.sent.clear();
 }
 
-void EditorTest::TearDown() {
-    window.reset();
-}
+void EditorTest::TearDown() { window.reset(); }
 
 void EditorTest::typeInto(const char* name, const char* text) {
     EditBox* box = edit(name);

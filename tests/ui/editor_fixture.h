@@ -11,8 +11,8 @@
 
 #include "core/model.h"
 #include "core/parameter_sink.h"
-#include "ui/main_window.h"
-#include "ui/scripted_messages.h"
+#include "ui/frame/main_window.h"
+#include "ui/widgets/scripted_messages.h"
 
 namespace aec {
 

@@ -7,10 +7,10 @@
 #include <QTabWidget>
 
 #include "app/offline_sink.h"
-#include "ui/edit_rules.h"
-#include "ui/look.h"
-#include "ui/main_window.h"
-#include "ui/scripted_messages.h"
+#include "ui/frame/main_window.h"
+#include "ui/rules/edit_rules.h"
+#include "ui/widgets/look.h"
+#include "ui/widgets/scripted_messages.h"
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);

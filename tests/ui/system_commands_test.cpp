@@ -1,6 +1,6 @@
 // The device mode and system commands of the system column, driven through the window's
 // controls: mode list and name box, load and save, quick mode buttons, switches, volume bars.
-#include "ui/system_commands.h"
+#include "ui/commands/system_commands.h"
 
 #include <QComboBox>
 #include <QLineEdit>

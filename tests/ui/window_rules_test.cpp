@@ -2,8 +2,8 @@
 #include <gtest/gtest.h>
 
 #include "core/model.h"
-#include "ui/sync_rules.h"
-#include "ui/tab_selector.h"
+#include "ui/rules/sync_rules.h"
+#include "ui/rules/tab_selector.h"
 
 namespace aec {
 namespace {

@@ -1,0 +1,78 @@
+#include "ui/rules/sync_rules.h"
+
+#include <cctype>
+
+namespace aec {
+
+int ScrollToShowBand(int position, int band, int visible) {
+    if (position + visible <= band) {
+        return band - (visible - 1);
+    }
+    if (position > band) {
+        return band;
+    }
+    return position;
+}
+
+int PointLabelAddress(int tag, int bandNumber, int hint) {
+    return tag * 256 + (bandNumber - 1) * 5 + hint;
+}
+
+std::optional<int> RightChannelPage(int curOutputPage) {
+    if (curOutputPage >= 6 && curOutputPage <= 11) {
+        return 9;
+    }
+    if (curOutputPage >= 12 && curOutputPage <= 17) {
+        return 15;
+    }
+    return std::nullopt;
+}
+
+void ReadMusicMode(Model& model) {
+    const int mode = model.param(kPageMusic, 161);
+    model.selection.musicMode = (mode >= 0 && mode < 3) ? mode : 0;
+}
+
+void ReadPairStates(Model& model) {
+    Selection& sel = model.selection;
+    const auto follow = [](int& state, int flag) {
+        if (flag == 1) {
+            state = kPairLinked;
+        } else if (state == kPairLinked) {
+            state = kPairLeft;
+        }
+    };
+    follow(sel.musicPairState, model.view(kPageMusic, 8));
+    follow(sel.micPairState, model.view(kPageMicA, 13));
+    follow(sel.mainPairState, model.view(kPageMusic, 162));
+    follow(sel.surroundPairState, model.view(kPageMusic, 163));
+}
+
+int HighlightBandCount(int pageKind) {
+    static constexpr int kBands[5] = {15, 20, 7, 10, 5};
+    return (pageKind >= 0 && pageKind < 5) ? kBands[pageKind] : 0;
+}
+
+std::optional<VolumeKeyStep> VolumeKey(int key) {
+    if (key < 0 || key > 127) {
+        return std::nullopt;
+    }
+    switch (std::toupper(key)) {
+        case 'Q':
+            return VolumeKeyStep{0, +1};
+        case 'A':
+            return VolumeKeyStep{0, -1};
+        case 'W':
+            return VolumeKeyStep{1, +1};
+        case 'S':
+            return VolumeKeyStep{1, -1};
+        case 'E':
+            return VolumeKeyStep{2, +1};
+        case 'D':
+            return VolumeKeyStep{2, -1};
+        default:
+            return std::nullopt;
+    }
+}
+
+}  // namespace aec

@@ -1,0 +1,129 @@
+#include "ui/sheets/band_strip.h"
+
+#include <QPainter>
+
+#include "core/scale_tables.h"
+#include "ui/rules/edit_rules.h"
+#include "ui/widgets/look.h"
+
+namespace aec {
+
+namespace {
+
+constexpr int kScrollBarHeight = 16;
+constexpr int kRowHeight = 20;
+constexpr int kPointLabelHeight = 16;
+constexpr int kModeLabelWidth = 20;
+constexpr int kModeLabelHeight = 16;
+constexpr int kQEditWidth = 46;
+constexpr int kSpinWidth = 14;
+constexpr int kTwelfthMusicBand = 12;  // its mode box reads "Bypass" for the first item
+
+// Vertical places inside a band column.
+struct ColumnLayout {
+    int point = 0;
+    int mode = 18;
+    int freq = 41;
+    int gain = 64;
+    int sliderTop = 88;
+    int q = 0;
+    explicit ColumnLayout(int height) : q(height - kRowHeight - 1) {}
+    int sliderHeight() const { return q - 4 - sliderTop; }
+};
+
+// One band's column; draws a hairline between neighbouring columns.
+class BandColumn : public QWidget {
+  public:
+    using QWidget::QWidget;
+
+  protected:
+    void paintEvent(QPaintEvent*) override {
+        QPainter p(this);
+        p.setPen(QColor(230, 230, 230));
+        p.drawLine(width() - 1, 2, width() - 1, height() - 3);
+    }
+};
+
+QString Name(const char* pattern, int band) { return QString::fromLatin1(pattern).arg(band); }
+
+void BuildColumn(ControlFactory& f, QWidget* column, int band, const BandStripSpec& plan,
+                 const ColumnLayout& at) {
+    const BandNames& n = plan.names;
+    const int w = kBandColumnWidth - 4;
+    auto* point = f.rzLabel(column, Name(n.pointLabel, band), QRect(2, at.point, w, 16),
+                            QString::number(band));
+    point->setOpaque(false, look::kOrange);
+    point->setCursor(Qt::PointingHandCursor);
+
+    QStringList modes = plan.dynamicModes ? Items(kDynEqModeItems) : Items(kEqModeItems);
+    if (!plan.dynamicModes && QString(n.modeBox).startsWith("Mus") && band == kTwelfthMusicBand) {
+        modes[0] = "Bypass";
+    }
+    f.select(column, Name(n.modeBox, band), QRect(2, at.mode, w, kRowHeight), modes, "1");
+    f.edit(column, Name(n.freqEdit, band), QRect(2, at.freq, w, kRowHeight), kKindFrequency);
+    f.edit(column, Name(n.gainEdit, band), QRect(2, at.gain, w, kRowHeight), kKindGain);
+
+    static const char* const kLetters[4] = {"BY", "P", "LS", "HS"};
+    const int step = std::max(kModeLabelHeight + 2, at.sliderHeight() / 4);
+    for (int j = 0; j < 4; ++j) {
+        auto* letter = f.rzLabel(column, Name(n.modeLabels[j], band),
+                                 QRect(1, at.sliderTop + j * step + (step - kModeLabelHeight) / 2,
+                                       kModeLabelWidth, kModeLabelHeight),
+                                 kLetters[j]);
+        letter->setCursor(Qt::PointingHandCursor);
+    }
+    f.slider(column, Name(n.gainBar, band),
+             QRect(kModeLabelWidth + 10, at.sliderTop, 28, at.sliderHeight()), 180, Qt::Vertical);
+
+    f.edit(column, Name(n.qEdit, band), QRect(2, at.q, kQEditWidth, kRowHeight), kKindQ);
+    f.spin(column, Name(n.spin, band), QRect(2 + kQEditWidth + 1, at.q, kSpinWidth, kRowHeight));
+}
+
+void BuildRowLabels(ControlFactory& f, QWidget* parent, int x, int y, const ColumnLayout& at,
+                    const BandRowLabels& names) {
+    const auto row = [&](const char* name, int top, const char* cn, const char* en) {
+        f.label(parent, name, QRect(x, y + top, kBandRowLabelWidth - 4, kRowHeight), cn, en,
+                Qt::AlignRight | Qt::AlignVCenter);
+    };
+    row(names.type, at.mode, "类型", "Type");
+    row(names.freq, at.freq, "频率", "Hz");
+    row(names.gain, at.gain, "增益", "Gain");
+    row(names.q, at.q, "Q值", "Q");
+}
+
+}  // namespace
+
+int BuildBandStrip(ControlFactory& f, QWidget* parent, int x, int y, int height,
+                   const BandStripSpec& plan) {
+    const bool scrolls = plan.scrollBox != nullptr;
+    const int columnHeight = scrolls ? height - kScrollBarHeight - 2 : height;
+    const ColumnLayout at(columnHeight);
+    BuildRowLabels(f, parent, x, y, at, plan.rowLabels);
+
+    const int stripX = x + kBandRowLabelWidth;
+    const int viewWidth = plan.visible * kBandColumnWidth;
+    QWidget* holder = parent;
+    int holderX = stripX;
+    if (scrolls) {
+        auto* box = f.adopt(new ScrollBox(parent), plan.scrollBox);
+        box->setGeometry(stripX, y, viewWidth, columnHeight);
+        holder = new QWidget;
+        holder->resize(plan.bands * kBandColumnWidth, columnHeight);
+        box->setWidget(holder);
+        holderX = 0;
+        auto* bar = f.slider(parent, plan.scrollBar,
+                             QRect(stripX, y + columnHeight + 2, viewWidth, kScrollBarHeight),
+                             plan.scrollMax);
+        bar->setProperty("scrollSlider", true);
+        bar->setFocusPolicy(Qt::NoFocus);
+    }
+    for (int i = 0; i < plan.bands; ++i) {
+        auto* column = new BandColumn(holder);
+        column->setGeometry(holderX + i * kBandColumnWidth, scrolls ? 0 : y, kBandColumnWidth,
+                            columnHeight);
+        BuildColumn(f, column, plan.firstBand + i, plan, at);
+    }
+    return kBandRowLabelWidth + viewWidth;
+}
+
+}  // namespace aec

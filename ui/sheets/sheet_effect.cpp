@@ -1,0 +1,152 @@
+// The effect sheet: the echo A / echo B / reverb buttons and the two effect pages, each with
+// its levels, delays, crossover and seven bands.
+#include <QStackedWidget>
+
+#include "ui/sheets/band_strip.h"
+#include "ui/sheets/sheet_rows.h"
+#include "ui/sheets/sheets.h"
+
+namespace aec {
+
+namespace {
+
+constexpr int kButtonColumn = 70;  // the three effect buttons, stacked at the left
+constexpr int kParamWidth = 208;
+
+constexpr SliderRowSpec kEchoRows[] = {
+    {"Label78", "回声音量", "Echo Effect Vol", "EchoEffLevelBar", 100, "EchoEffLevelPane", 8,
+     "EchoEffPhaseBtn"},
+    {"Label79", "回声直达声", "Echo Direct Vol", "EchoDirectLevelBar", 100, "EchoDirectLevelPane",
+     8, "EchoDirectPhaseBtn"},
+    {"Label80", "回声预延时", "Echo Pre-Delay", "EchoPreDelayBar", 250, "EchoPreDelayPane", 26},
+    {"Label81", "回声延时", "Echo Delay", "EchoTimeBar", 250, "EchoTimePane", 11},
+    {"Label82", "回声重复比率", "Echo Repeat", "EchoRepeatBar", 90, "EchoRepeatPane", 8},
+    {"Label83", "右通道预延时", "Right Pre-delay", "EchoRPreDelayBar", 50, "EchoRPreDelayPane", 8},
+    {"Label84", "右通道延时", "Right delay", "EchoRTimeBar", 100, "EchoRTimePane", 10},
+};
+
+constexpr SliderRowSpec kReverbRows[] = {
+    {"Label85", "混响音量", "Echo Effect Vol", "RvbEffLevelBar", 100, "RvbEffLevelPane", 8,
+     "RvbEffPhaseBtn"},
+    {"Label86", "混响直达声", "Rvb Direct Vol", "RvbDirectLevelBar", 100, "RvbDirectLevelPane", 8,
+     "RvbDirectPhaseBtn"},
+    {"Label87", "混响预延时", "Rvb PreDelay", "RvbPreDelayBar", 100, "RvbPreDelayPane", 11},
+    {"Label88", "混响时间", "Rvb Time", "RvbTimeBar", 80, "RvbTimePane", 12},
+};
+
+struct EffectPage {
+    const char* sheetName;
+    const char* caption;
+    const SliderRowSpec* rows;
+    int rowCount;
+    const char* crossGroup;
+    const char* crossCn;
+    const char* crossEn;
+    CrossoverSpec cross;
+    BandStripSpec bands;
+};
+
+BandStripSpec Bands(BandNames names, BandRowLabels labels) {
+    BandStripSpec plan;
+    plan.names = names;
+    plan.rowLabels = labels;
+    plan.bands = 7;
+    plan.visible = 7;
+    return plan;
+}
+
+const EffectPage kPages[2] = {
+    {"AdvTabSheet4",
+     "回声A",
+     kEchoRows,
+     7,
+     "AdvGroupBox18",
+     "回声高低通",
+     "",
+     {"EchoHPTypeBox", "EchoHPFreBar", "EchoHPFrePane", "EchoLPTypeBox", "EchoLPFreBar",
+      "EchoLPFrePane", "Label13", "Label48", "Label42", "Label40"},
+     Bands({"EchoModeBox%1",
+            "EchoFreEdit%1",
+            "EchoGainEdit%1",
+            "EchoQEdit%1",
+            "EchoEQGainBar%1",
+            "EchoQUpDownBtn%1",
+            {"EchoBYBtn%1", "EchoPEQBtn%1", "EchoLSQBtn%1", "EchoHSQBtn%1"},
+            "EffEQPointLabel%1"},
+           {"Label30", "Label32", "Label29", "Label38"})},
+    {"AdvTabSheet5",
+     "Rvb",
+     kReverbRows,
+     4,
+     "AdvGroupBox2",
+     "混响高低通",
+     "Rvb LHP ",
+     {"RvbHPTypeBox", "RvbHPFreBar", "RvbHPFrePane", "RvbLPTypeBox", "RvbLPFreBar", "RvbLPFrePane",
+      "Label5", "Label35", "Label21", "Label31"},
+     Bands({"RvbModeBox%1",
+            "RvbFreEdit%1",
+            "RvbGainEdit%1",
+            "RvbQEdit%1",
+            "RvbEQGainBar%1",
+            "RvbQUpDownBtn%1",
+            {"RvbBYBtn%1", "RvbPEQBtn%1", "RvbLSQBtn%1", "RvbHSQBtn%1"},
+            "RvbEQPointLabel%1"},
+           {"Label41", "Label45", "Label39", "Label46"})},
+};
+
+void BuildEffectPage(ControlFactory& f, QWidget* page, const EffectPage& plan, int width) {
+    RowGeometry g;
+    g.label = 76;
+    g.bar = 56;
+    g.pane = 42;
+    BlockFrame(page, QRect(0, kFrameTop, kParamWidth, kFrameHeight));
+    const int step = plan.rowCount > 4 ? 30 : 44;
+    int y = kFrameTop + (plan.rowCount > 4 ? 10 : 22);
+    for (int i = 0; i < plan.rowCount; ++i) {
+        y = BuildSliderRow(f, page, 6, y, g, plan.rows[i], step);
+    }
+
+    const int crossX = kParamWidth + 4;
+    const int crossWidth = 146;
+    f.group(page, plan.crossGroup, QRect(crossX, kFrameTop, crossWidth, kFrameHeight), plan.crossCn,
+            plan.crossEn);
+    RowGeometry c = g;
+    c.label = 32;
+    c.bar = 54;
+    c.pane = 44;
+    BuildCrossoverRows(f, page, crossX + 6, kFrameTop + kGroupTitle + 24, c, plan.cross, 40);
+
+    const int bandsWidth = kBandRowLabelWidth + 7 * kBandColumnWidth + 6;
+    const QRect bands(width - 2 - bandsWidth, kFrameTop, bandsWidth, kFrameHeight);
+    BlockFrame(page, bands);
+    BuildBandStrip(f, page, bands.x() + 3, bands.y() + 4, bands.height() - 7, plan.bands);
+}
+
+}  // namespace
+
+void BuildEffectSheet(ControlFactory& f, QWidget* sheet) {
+    static const struct {
+        const char* name;
+        const char* cn;
+        const char* en;
+    } kButtons[3] = {{"EchoAToolButton", "回声A", "Echo A"},
+                     {"EchoBToolButton", "回声B", "Echo B"},
+                     {"RvbToolButton", "混响", "Reverb"}};
+    BlockFrame(sheet, QRect(3, kFrameTop, kButtonColumn - 6, kFrameHeight));
+    for (int t = 0; t < 3; ++t) {
+        f.tool(sheet, kButtons[t].name, QRect(6, kFrameTop + 8 + t * 36, kButtonColumn - 12, 30),
+               kButtons[t].cn, kButtons[t].en, t);
+    }
+    const int width = kSheetWidth - kButtonColumn;
+    auto* pages = f.adopt(new QStackedWidget(sheet), "EffPageControl");
+    pages->setGeometry(kButtonColumn, 0, width, kStripHeight);
+    for (const EffectPage& plan : kPages) {
+        auto* page = f.adopt(new AdvTabSheet, plan.sheetName);
+        page->setCaption(QString::fromUtf8(plan.caption));
+        SetHint(page, QString());
+        pages->addWidget(page);
+        BuildEffectPage(f, page, plan, width);
+    }
+}
+
+}  // namespace aec

@@ -1,0 +1,96 @@
+// The Music sheet: inputs, pitch, crossover and the fifteen music bands.
+#include "core/scale_tables.h"
+#include "ui/rules/edit_rules.h"
+#include "ui/sheets/band_strip.h"
+#include "ui/sheets/sheet_rows.h"
+#include "ui/sheets/sheets.h"
+
+namespace aec {
+
+namespace {
+
+constexpr int kRowStep = 30;
+constexpr int kRowHeight = 20;
+
+struct VolumeRow {
+    const char* label;
+    const char* cn;
+    const char* en;
+    const char* edit;
+    const char* spin;
+};
+
+constexpr VolumeRow kVolumes[] = {
+    {"Label6", "输入1音量", "In1 Vol", "MusGain1Edit", "MusGain1UpDown"},
+    {"Label7", "输入2音量", "In2 Vol", "MusGain2Edit", "MusGain2UpDown"},
+    {"Label8", "光纤音量", "OPTI Vol", "MusGain3Edit", "MusGain3UpDown"},
+};
+
+void BuildInputs(ControlFactory& f, QWidget* sheet) {
+    const QRect area(3, kFrameTop, 146, kFrameHeight);
+    BlockFrame(sheet, area);
+    const int x = area.x() + 6;
+    const int labelWidth = 60;
+    const int controlX = x + labelWidth + 2;
+    const int controlWidth = area.width() - 12 - labelWidth - 2;
+    int y = area.y() + 10;
+    f.label(sheet, "Label11", QRect(x, y, labelWidth, kRowHeight), "输入选择", "Input");
+    f.select(sheet, "SysInputBox", QRect(controlX, y, controlWidth, kRowHeight),
+             Items(kInputSelectItems));
+    y += kRowStep;
+    f.label(sheet, "Label12", QRect(x, y, labelWidth, kRowHeight), "模拟增益", "Analog Gain");
+    f.select(sheet, "SysMusInputLevelBox", QRect(controlX, y, controlWidth, kRowHeight),
+             Items(kMusicInputLevelItems));
+    y += kRowStep;
+    for (const VolumeRow& row : kVolumes) {
+        f.label(sheet, row.label, QRect(x, y, labelWidth, kRowHeight), row.cn, row.en);
+        f.edit(sheet, row.edit, QRect(controlX, y, controlWidth - 15, kRowHeight),
+               kKindInputVolume);
+        f.spin(sheet, row.spin, QRect(controlX + controlWidth - 14, y, 14, kRowHeight));
+        y += kRowStep;
+    }
+    f.label(sheet, "Label9", QRect(x, y, labelWidth, kRowHeight), "变调", "  Key \ncontrol");
+    f.slider(sheet, "MusPitchBar", QRect(controlX, y, controlWidth - 32, kRowHeight), 14);
+    f.pane(sheet, "MusPitchPane", QRect(controlX + controlWidth - 30, y + 1, 30, kRowHeight - 2),
+           21);
+}
+
+void BuildCrossover(ControlFactory& f, QWidget* sheet) {
+    const QRect area(152, kFrameTop, 146, kFrameHeight);
+    BlockFrame(sheet, area);
+    RowGeometry g;
+    g.label = 32;
+    g.bar = 54;
+    g.pane = 44;
+    BuildCrossoverRows(f, sheet, area.x() + 6, area.y() + 40, g,
+                       {"MusHPTypeBox", "MusHPFREBar", "MusHPFREPane", "MusLPTypeBox",
+                        "MusLPFREBar", "MusLPFREPane", "Label33", "Label36", "Label34", "Label20"},
+                       36);
+}
+
+}  // namespace
+
+void BuildMusicSheet(ControlFactory& f, QWidget* sheet) {
+    BuildInputs(f, sheet);
+    BuildCrossover(f, sheet);
+    const QRect bands(302, kFrameTop, 629, kFrameHeight);
+    BlockFrame(sheet, bands);
+    BandStripSpec plan;
+    plan.names = {"MusModeBox%1",
+                  "MusFreEdit%1",
+                  "MusGainEdit%1",
+                  "MusQEdit%1",
+                  "MusEQGainBar%1",
+                  "MusQUpDownBtn%1",
+                  {"MusBYBtn%1", "MusPEQBtn%1", "MusLSQBtn%1", "MusHSQBtn%1"},
+                  "MusEQPointLabel%1"};
+    plan.rowLabels = {"Label22", "Label23", "Label14", "Label24"};
+    plan.bands = 15;
+    plan.visible = 9;
+    plan.scrollBox = "MusScrollBox";
+    plan.scrollBar = "MusPanScrollBar";
+    plan.scrollMax = 6;
+    BuildBandStrip(f, sheet, bands.x() + 3, bands.y() + 4, bands.height() - 7, plan);
+}
+
+}  // namespace aec

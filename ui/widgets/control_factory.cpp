@@ -1,0 +1,115 @@
+#include "ui/widgets/control_factory.h"
+
+#include <QFont>
+
+namespace aec {
+
+namespace {
+
+template <class T>
+T* Place(T* control, const QString& name, const QRect& r, ControlRegistry& registry) {
+    control->setObjectName(name);
+    control->setGeometry(r);
+    registry.add(control);
+    return control;
+}
+
+QString Utf8(const char* text) { return QString::fromUtf8(text ? text : ""); }
+
+}  // namespace
+
+void ControlRegistry::add(QWidget* control) {
+    const QString name = control->objectName();
+    if (!name.isEmpty() && !m_byName.contains(name)) {
+        m_byName.insert(name, control);
+    }
+    m_all.push_back(control);
+}
+
+Label* ControlFactory::label(QWidget* parent, const QString& name, const QRect& r, const char* cn,
+                             const char* en, Qt::Alignment align) {
+    auto* l = Place(new Label(parent), name, r, m_registry);
+    l->setText(Utf8(cn));
+    SetHint(l, Utf8(en));
+    l->setAlignment(align);
+    return l;
+}
+
+RzLabel* ControlFactory::rzLabel(QWidget* parent, const QString& name, const QRect& r,
+                                 const QString& text) {
+    auto* l = Place(new RzLabel(parent), name, r, m_registry);
+    l->setText(text);
+    return l;
+}
+
+EditBox* ControlFactory::edit(QWidget* parent, const QString& name, const QRect& r, int kind) {
+    auto* e = Place(new EditBox(parent), name, r, m_registry);
+    SetHint(e, QString::number(kind));
+    e->setProperty("valueBox", true);
+    return e;
+}
+
+EditBox* ControlFactory::textBox(QWidget* parent, const QString& name, const QRect& r) {
+    auto* e = Place(new EditBox(parent), name, r, m_registry);
+    e->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    e->setProperty("plainBox", true);
+    return e;
+}
+
+ValuePane* ControlFactory::pane(QWidget* parent, const QString& name, const QRect& r, int kind) {
+    auto* p = Place(new ValuePane(parent), name, r, m_registry);
+    SetHint(p, QString::number(kind));
+    return p;
+}
+
+TrackBar* ControlFactory::slider(QWidget* parent, const QString& name, const QRect& r, int max,
+                                 Qt::Orientation orientation) {
+    auto* s = Place(new TrackBar(orientation, parent), name, r, m_registry);
+    s->setRange(0, max);
+    return s;
+}
+
+SelectBox* ControlFactory::select(QWidget* parent, const QString& name, const QRect& r,
+                                  const QStringList& items, const QString& hint) {
+    auto* box = Place(new SelectBox(parent), name, r, m_registry);
+    box->addItems(items);
+    SetHint(box, hint);
+    return box;
+}
+
+BmpButton* ControlFactory::button(QWidget* parent, const QString& name, const QRect& r,
+                                  const char* caption, const QString& hint) {
+    auto* b = Place(new BmpButton(parent), name, r, m_registry);
+    b->setText(Utf8(caption));
+    SetHint(b, hint);
+    return b;
+}
+
+ToolButton* ControlFactory::tool(QWidget* parent, const QString& name, const QRect& r,
+                                 const char* cn, const char* en, int tag) {
+    auto* b = Place(new ToolButton(parent), name, r, m_registry);
+    b->setText(Utf8(cn));
+    SetHint(b, Utf8(en));
+    SetTag(b, tag);
+    return b;
+}
+
+SpinButtons* ControlFactory::spin(QWidget* parent, const QString& name, const QRect& r) {
+    return Place(new SpinButtons(parent), name, r, m_registry);
+}
+
+AdvGroupBox* ControlFactory::group(QWidget* parent, const QString& name, const QRect& r,
+                                   const char* cn, const char* en) {
+    auto* g = Place(new AdvGroupBox(parent), name, r, m_registry);
+    g->setTitle(Utf8(cn));
+    SetHint(g, Utf8(en));
+    return g;
+}
+
+RzGroupBox* ControlFactory::frame(QWidget* parent, const QString& name, const QRect& r) {
+    auto* g = Place(new RzGroupBox(parent), name, r, m_registry);
+    g->setProperty("frameOnly", true);
+    return g;
+}
+
+}  // namespace aec
