@@ -13,19 +13,14 @@ EditorApp::EditorApp(MessageService& messages) {
     m_windowLink = std::make_unique<WindowLink>(*m_window, connection);
     m_commands = std::make_unique<DeviceCommands>(m_model, connection.state(), connection.sender(),
                                                   m_sink, connection, *m_windowLink);
-    m_system = std::make_unique<SystemCommands>(m_model, m_sink, m_window->controls(),
-                                                connection.state(), *m_commands);
-    m_windowLink->setSystem(m_system.get());
-
+    m_modes =
+        std::make_unique<ModeCommands>(m_window->controls(), m_window->parts().system,
+                                       m_window->systemPage(), connection.state(), *m_commands);
     connection.setView(m_windowLink.get());
     connection.setStatusDialog(m_dialog.get());
-    m_window->setLinkPoints(m_windowLink.get());
-    m_window->setSystemPoints(m_system.get());
 }
 
 EditorApp::~EditorApp() {
-    m_window->setLinkPoints(nullptr);
-    m_window->setSystemPoints(nullptr);
     m_link->connection().setView(nullptr);
     m_link->connection().setStatusDialog(nullptr);
     m_sink.route(nullptr);

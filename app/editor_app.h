@@ -1,6 +1,6 @@
 #pragma once
 // The editor assembled in its start-up order: the model, the main window, the link controller
-// and the status dialog, with the call points between them filled.
+// and the status dialog, wired together.
 
 #include <memory>
 
@@ -9,7 +9,7 @@
 #include "link/device_commands.h"
 #include "link/link_controller.h"
 #include "link/status_dialog.h"
-#include "ui/commands/system_commands.h"
+#include "ui/commands/mode_commands.h"
 #include "ui/commands/window_link.h"
 #include "ui/frame/main_window.h"
 #include "ui/widgets/message_service.h"
@@ -27,7 +27,7 @@ class EditorApp {
     TForm1& window() { return *m_window; }
     TForm3& link() { return *m_link; }
     TForm2& dialog() { return *m_dialog; }
-    SystemCommands& system() { return *m_system; }
+    ModeCommands& modes() { return *m_modes; }
 
   private:
     Model m_model;
@@ -37,7 +37,7 @@ class EditorApp {
     std::unique_ptr<TForm2> m_dialog;
     std::unique_ptr<WindowLink> m_windowLink;
     std::unique_ptr<DeviceCommands> m_commands;
-    std::unique_ptr<SystemCommands> m_system;
+    std::unique_ptr<ModeCommands> m_modes;
 };
 
 }  // namespace aec

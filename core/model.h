@@ -7,6 +7,7 @@
 #include <string>
 
 #include "core/diagnostic_log.h"
+#include "core/modes.h"
 #include "core/pages.h"
 #include "core/parameter_sink.h"
 #include "core/scoped_state.h"
@@ -16,8 +17,6 @@ namespace aec {
 
 using PageRow = std::array<int32_t, kSlotCount>;
 using Store = std::array<PageRow, kPageCount>;
-
-inline constexpr int kModeCount = 22;  // user modes 1..16, factory modes MF1..MF6
 
 class Model {
   public:

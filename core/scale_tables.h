@@ -14,7 +14,9 @@ struct ScaleEntry {
 
 inline constexpr int kFreqCount = 362;  // 19.7 Hz .. 20600 Hz, index = raw value
 inline constexpr int kQCount = 101;     // "0.40" .. "128.00", index = raw value
-inline constexpr int kShelfQMax = 24;   // shelf Q is limited to "0.40" .. "1.60"
+inline constexpr int kFreqMax = kFreqCount - 1;
+inline constexpr int kQMax = kQCount - 1;
+inline constexpr int kShelfQMax = 24;  // shelf Q is limited to "0.40" .. "1.60"
 
 extern const std::array<ScaleEntry, kFreqCount> kFreqTable;
 extern const std::array<ScaleEntry, kQCount> kQTable;

@@ -16,27 +16,7 @@ constexpr BilingualText kSaveQuestion{"保存当前模式为 ", "Save Mode to "}
 constexpr BilingualText kSaveRefused{"用户模式无法执行保存操作!",
                                      "Users can not perform the save operation mode!"};
 
-// Length of the numbered prefix of item i: "1-".."9-", "10-".."16-", "MF1-".."MF6-".
-size_t PrefixLength(int index) {
-    if (index < 9) {
-        return 2;
-    }
-    return index < kFirstFactoryMode ? 3 : 4;
-}
-
 }  // namespace
-
-std::string ModeItemText(int index, std::string_view name) {
-    const std::string prefix = index < kFirstFactoryMode
-                                   ? std::to_string(index + 1)
-                                   : "MF" + std::to_string(index - kFirstFactoryMode + 1);
-    return prefix + "-" + std::string(name);
-}
-
-std::string ModeNameOfItem(int index, std::string_view itemText) {
-    const size_t prefix = PrefixLength(index);
-    return prefix < itemText.size() ? std::string(itemText.substr(prefix)) : std::string();
-}
 
 bool DeviceCommands::LoadMode(int index, std::string_view itemText) {
     const std::string question =

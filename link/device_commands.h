@@ -15,14 +15,6 @@
 
 namespace aec {
 
-// User modes 1 to 16 are indexes 0 to 15; factory modes MF1 to MF6 are 16 to 21.
-inline constexpr int kFirstFactoryMode = 16;
-
-// Mode list item i: "<i+1>-name" for user modes, "MF<i-15>-name" for factory modes.
-std::string ModeItemText(int index, std::string_view name);
-// The name part of a mode list item: the text after its numbered prefix.
-std::string ModeNameOfItem(int index, std::string_view itemText);
-
 class DeviceCommands {
   public:
     DeviceCommands(Model& model, LinkState& state, FrameSender& sender, ParameterSink& sink,

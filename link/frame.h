@@ -10,6 +10,9 @@
 #include <string_view>
 #include <vector>
 
+#include "core/addresses.h"
+#include "core/modes.h"
+
 namespace aec {
 
 inline constexpr uint8_t kStartByte = 0xF5;
@@ -27,25 +30,12 @@ inline constexpr int kMaxPayload = 251;
 inline constexpr int kMaxFrameSize = 255 + 3;
 inline constexpr int kValueFrameSize = 9;
 
-// Reserved addresses of page 30.
-inline constexpr int kModeNameAddress = 0x1E00;
-inline constexpr int kSaveModeAddress = 0x1E01;
-inline constexpr int kLoadModeAddress = 0x1E02;
-inline constexpr int kPanelPasswordAddress = 0x1E05;
-inline constexpr int kSystemPasswordAddress = 0x1E07;
-inline constexpr int kPageUploadAddress = 0x1E0F;
-inline constexpr int kPageRequestAddress = 0x1E10;
-inline constexpr int kInputSelectAddress = 0x1E14;
-inline constexpr int kLinkControlAddress = 0x1E30;
-inline constexpr int kIdentityAddress = 0x1E40;
-
 // Codes written to the link control address.
 inline constexpr int kProbeCode = 0x11;
 inline constexpr int kKeepAliveCode = 0x66;
 inline constexpr int kDisconnectCode = 0xAA;
 
 // The save-mode record: mode index, 0x00, then the name padded with spaces to 20 bytes.
-inline constexpr int kModeNameLength = 20;
 inline constexpr int kSaveModeRecordSize = 2 + kModeNameLength;
 
 // Page 0 has more values than one frame holds; it is uploaded in two parts.

@@ -41,8 +41,4 @@ inline constexpr BilingualText kDialogWarning{"请稍等,可能需要几秒钟�
 
 }  // namespace link_text
 
-// RGB of the status label and the link button caption.
-inline constexpr unsigned kOnLineRgb = 0x003399;
-inline constexpr unsigned kLinkedCaptionRgb = 0xF39800;
-
 }  // namespace aec

@@ -11,9 +11,6 @@ void TransmitScheduler::SetParameter(int baseAddress, int value) {
     if (!IsValidCell(PageOf(device), SlotOf(device))) {
         return;
     }
-    if (m_model.refreshing()) {
-        return;
-    }
     if (!m_state.onLine()) {
         return;
     }

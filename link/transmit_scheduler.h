@@ -22,8 +22,8 @@ class TransmitScheduler : public ParameterSink {
     TransmitScheduler(Model& model, LinkState& state, FrameSender& sender, LinkEvents& events)
         : m_model(model), m_state(state), m_sender(sender), m_events(events) {}
 
-    // Stores the value; on line and outside a refresh sends it at once when the processor
-    // has acknowledged and nothing waits, otherwise queues it.
+    // Stores the value; on line sends it at once when the processor has acknowledged and
+    // nothing waits, otherwise queues it. Refreshes store their values without coming here.
     void SetParameter(int baseAddress, int value) override;
     // SetParameter, then waits for an acknowledgement before the next write goes out.
     void SetParameterPaced(int baseAddress, int value) override;

@@ -10,6 +10,7 @@
 #include <iterator>
 #include <optional>
 
+#include "core/addresses.h"
 #include "presets/preset_codec.h"
 
 namespace aec {
@@ -68,7 +69,7 @@ std::vector<int> PresetRecordAddresses() {
             addresses.push_back(MakeAddress(page, slot));
         }
     }
-    addresses.push_back(kInputSourceAddress);
+    addresses.push_back(kInputSelectAddress);
     return addresses;
 }
 

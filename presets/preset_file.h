@@ -18,8 +18,6 @@ inline constexpr int kPresetPageRecords = 1878;
 inline constexpr int kPresetRecords = kPresetPageRecords + 1;
 // Lines of a saved file: two header lines, the records, the count and checksum lines.
 inline constexpr int kPresetLines = kPresetRecords + 4;
-// Address of the input selection (page 30, slot 20), stored after the page records.
-inline constexpr int kInputSourceAddress = 0x1E14;
 // Files beyond this size are not read; a saved preset is well under 64 KiB.
 inline constexpr std::uintmax_t kMaxPresetFileBytes = 4 * 1024 * 1024;
 

@@ -43,7 +43,7 @@ void BM_RefreshEveryPage(benchmark::State& state) {
     Editor editor;
     editor.window.show();
     for (auto _ : state) {
-        editor.window.sync().RefreshControls(100);
+        editor.window.RefreshControls(100);
     }
 }
 BENCHMARK(BM_RefreshEveryPage)->Unit(benchmark::kMillisecond);

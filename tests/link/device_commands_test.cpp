@@ -1,32 +1,12 @@
-// Mode list texts, loading and saving the processor's modes, new passwords, and the system
-// volume bar rules.
+// Loading and saving the processor's modes, and new passwords.
 #include "link/device_commands.h"
 
-#include <map>
-
 #include "link/frame.h"
-#include "link/volume_rules.h"
 #include "tests/link/connection_harness.h"
 #include "tests/link/fake_port.h"
 
 namespace aec::test {
 namespace {
-
-TEST(ModeList, ItemTextsAndTheNameAfterThePrefix) {
-    struct Case {
-        int index;
-        const char* name;
-        const char* item;
-    };
-    for (const Case& c :
-         {Case{0, "", "1-"}, Case{8, "Home", "9-Home"}, Case{9, "Party", "10-Party"},
-          Case{15, "x-y", "16-x-y"}, Case{16, "", "MF1-"}, Case{17, "Club", "MF2-Club"}}) {
-        EXPECT_EQ(ModeItemText(c.index, c.name), c.item);
-        EXPECT_EQ(ModeNameOfItem(c.index, c.item), c.name) << c.item;
-    }
-    // The initial items of the form ("1-" to "22-") leave no name, whatever the prefix length.
-    EXPECT_EQ(ModeNameOfItem(20, "21-"), "");
-}
 
 class DeviceCommandsTest : public ConnectionTest {
   protected:
@@ -84,111 +64,6 @@ TEST_F(DeviceCommandsTest, PasswordsGoOutAtOnceEvenOffLine) {
     Pump();
     EXPECT_EQ(sim.state().systemPassword, "654321");
     EXPECT_EQ(sim.state().panelPassword, "4321");
-}
-
-// Three bars of one source whose moves re-enter the change handling at once, as track bars do.
-class FakeVolumeGroup : public VolumeGroup {
-  public:
-    FakeVolumeGroup(Model& model, ParameterSink& sink) : m_model(model), m_sink(sink) {}
-
-    // The user (or a refresh) moves a bar.
-    void Move(VolumeRole role, int position) { SetPosition(role, position); }
-    int Position(VolumeRole role) const override { return m_bars.at(role).position; }
-    void SetPosition(VolumeRole role, int position) override {
-        Bar& bar = m_bars[role];
-        if (bar.position == position) return;
-        bar.position = position;
-        VolumeBarChange(*this, role, m_model, m_sink);
-    }
-    int DisplayedValue(VolumeRole role) const override { return m_bars.at(role).hint; }
-    void SetDisplayedValue(VolumeRole role, int value) override { m_bars[role].hint = value; }
-    void ShowValue(VolumeRole role, int value) override { m_bars[role].shown = value; }
-    void PlaceMarkers(int startX, int maximumX) override { markers = {startX, maximumX}; }
-    void ShowLabelValue(int value) override { label = value; }
-    int Address(VolumeRole role) const override { return 0x1D01 + 4 * static_cast<int>(role); }
-
-    void Set(VolumeRole role, int position) { m_bars[role] = {position, position, position}; }
-    int Shown(VolumeRole role) const { return m_bars.at(role).shown; }
-
-    std::pair<int, int> markers;
-    int label = -1;
-
-  private:
-    struct Bar {
-        int position = 0;
-        int hint = 0;
-        int shown = 0;
-    };
-    Model& m_model;
-    ParameterSink& m_sink;
-    std::map<VolumeRole, Bar> m_bars;
-};
-
-struct RecordingSink : ParameterSink {
-    void SetParameter(int address, int value) override { sent.emplace_back(address, value); }
-    void SetParameterPaced(int address, int value) override { SetParameter(address, value); }
-    std::vector<std::pair<int, int>> sent;
-};
-
-class VolumeRulesTest : public ::testing::Test {
-  protected:
-    VolumeRulesTest() {
-        group.Set(VolumeRole::kNormal, 10);
-        group.Set(VolumeRole::kStart, 20);
-        group.Set(VolumeRole::kMaximum, 40);
-    }
-    static constexpr int kNormal = 0x1D01;
-    static constexpr int kStart = 0x1D05;
-    static constexpr int kMaximum = 0x1D09;
-
-    Model model;
-    RecordingSink sink;
-    FakeVolumeGroup group{model, sink};
-};
-
-TEST_F(VolumeRulesTest, NormalVolumeRisesOneStepPerChangeAndFallsFreely) {
-    group.Move(VolumeRole::kNormal, 30);
-    EXPECT_EQ(group.Position(VolumeRole::kNormal), 11);
-    EXPECT_EQ(sink.sent, (std::vector<std::pair<int, int>>{{kNormal, 11}, {kNormal, 11}}));
-    EXPECT_EQ(group.Shown(VolumeRole::kNormal), 11);
-    EXPECT_EQ(group.label, -1);  // the value label is for the limits only
-
-    sink.sent.clear();
-    group.Move(VolumeRole::kNormal, 2);
-    EXPECT_EQ(sink.sent, (std::vector<std::pair<int, int>>{{kNormal, 2}}));
-
-    // A refresh puts the stored value in place as it is.
-    const ScopedState::Scope refreshing = model.beginRefresh();
-    group.Move(VolumeRole::kNormal, 35);
-    EXPECT_EQ(group.Position(VolumeRole::kNormal), 35);
-    EXPECT_EQ(group.DisplayedValue(VolumeRole::kNormal), 35);
-}
-
-TEST_F(VolumeRulesTest, StartAndNormalStayAtOrBelowTheMaximum) {
-    group.Move(VolumeRole::kStart, 60);
-    EXPECT_EQ(group.Position(VolumeRole::kStart), 40);
-    EXPECT_EQ(sink.sent.back(), std::make_pair(kStart, 40));
-    EXPECT_EQ(group.label, 40);
-
-    // Lowering the maximum below both pulls them down; every adjusted bar is sent.
-    sink.sent.clear();
-    group.Move(VolumeRole::kMaximum, 5);
-    EXPECT_EQ(group.Position(VolumeRole::kStart), 5);
-    EXPECT_EQ(group.Position(VolumeRole::kNormal), 5);
-    EXPECT_EQ(sink.sent,
-              (std::vector<std::pair<int, int>>{{kStart, 5}, {kNormal, 5}, {kMaximum, 5}}));
-    EXPECT_EQ(group.markers, std::make_pair(VolumeMarkerPosition(5), VolumeMarkerPosition(5)));
-}
-
-TEST(VolumeMarkers, PositionsOnTheScaleBothWays) {
-    EXPECT_EQ(VolumeMarkerPosition(0), 53);
-    EXPECT_EQ(VolumeMarkerPosition(40), 129);  // 128.6
-    EXPECT_EQ(VolumeMarkerPosition(kVolumeBarMax), 212);
-    EXPECT_EQ(VolumeBarPositionOfMarker(53), 0);
-    EXPECT_EQ(VolumeBarPositionOfMarker(211), kVolumeBarMax);
-    for (int p = 0; p <= kVolumeBarMax; ++p) {
-        EXPECT_EQ(VolumeBarPositionOfMarker(VolumeMarkerPosition(p)), p);
-    }
 }
 
 }  // namespace

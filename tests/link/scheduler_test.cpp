@@ -140,13 +140,7 @@ TEST_F(SchedulerTest, QueuedWritesCoalesceAndGoOneAfterEachAcknowledgement) {
     EXPECT_TRUE(state.queue.empty());
 }
 
-TEST_F(SchedulerTest, RefreshingOrOffLineStoresButSendsNothing) {
-    {
-        const ScopedState::Scope refreshing = model.beginRefresh();
-        scheduler.SetParameter(0x0005, 11);
-    }
-    EXPECT_EQ(model.viewStore[0][5], 11);
-    EXPECT_EQ(model.paramStore[0][5], 11);
+TEST_F(SchedulerTest, OffLineStoresButSendsNothing) {
     state.link = LinkStatus::kOffLine;
     scheduler.SetParameter(0x0006, 12);
     EXPECT_EQ(model.paramStore[0][6], 12);

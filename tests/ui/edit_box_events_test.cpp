@@ -49,7 +49,7 @@ TEST_F(EditBoxEventsTest, ABoxEnteredWithoutAClickRestoresItsOwnText) {
 TEST_F(EditBoxEventsTest, ArrowsInABoxEnteredWithoutAClickStepThatBox) {
     // A refresh makes the last refreshed frequency box current; arrows must still step the
     // box that has the keyboard focus.
-    window->sync().RefreshControls(100);
+    window->RefreshControls(100);
     EditBox* q = edit("MusQEdit2");
     q->setFocus(Qt::TabFocusReason);
     QTest::keyClick(q, Qt::Key_Up);

@@ -90,7 +90,7 @@ TEST_F(EditSyncTest, AnEditBoxWithoutDisplayKindReportsAnError) {
 
 TEST_F(EditSyncTest, ClickingAnEditBoxSendsNothing) {
     model.paramStore[0][22] = 150;
-    window->sync().RefreshControls(0);
+    window->RefreshControls(0);
     QTest::mouseClick(edit("MusGainEdit3"), Qt::LeftButton);
     EXPECT_TRUE(sink.sent.empty());
     EXPECT_EQ(window->sync().currentEdit(), edit("MusGainEdit3"));
@@ -130,7 +130,7 @@ TEST_F(EditSyncTest, ShelfQStopsAt160AndPeakingQAt128) {
     chooseMode("MusModeBox1", 2);  // LSEQ: the Q box edits the shelf slot
     EXPECT_EQ(edit("MusQEdit1")->text(), "0.71");
     model.paramStore[0][14] = 24;
-    window->sync().RefreshControls(0);
+    window->RefreshControls(0);
     auto* spin = w<SpinButtons>("MusQUpDownBtn1");
     spin->upButton()->click();
     spin->upButton()->click();
@@ -139,7 +139,7 @@ TEST_F(EditSyncTest, ShelfQStopsAt160AndPeakingQAt128) {
 
     chooseMode("MusModeBox1", 1);
     model.paramStore[0][13] = 99;
-    window->sync().RefreshControls(0);
+    window->RefreshControls(0);
     spin->upButton()->click();
     spin->upButton()->click();
     EXPECT_EQ(model.param(0, 13), 100);
@@ -234,7 +234,7 @@ TEST_F(EditSyncTest, RefreshStoresLimitedValuesWithoutSending) {
     model.paramStore[0][11] = 400;
     model.paramStore[0][13] = 150;
     model.paramStore[1][4] = 10;
-    window->sync().RefreshControls(100);
+    window->RefreshControls(100);
     EXPECT_EQ(model.param(0, 11), 361);
     EXPECT_EQ(model.view(0, 13), 100);
     EXPECT_EQ(edit("MusFreEdit1")->text(), "20600Hz");
@@ -248,7 +248,7 @@ TEST_F(EditSyncTest, RefreshStoresLimitedValuesWithoutSending) {
 TEST_F(EditSyncTest, RefreshOnDynamicEqLeavesOtherGainsAlone) {
     model.paramStore[0][12] = 10;
     selectTab(kTabDynamicEq);
-    window->sync().RefreshControls(100);
+    window->RefreshControls(100);
     EXPECT_EQ(model.param(0, 12), 10);
     EXPECT_EQ(edit("MusGainEdit1")->text(), "-22.0dB");
 }

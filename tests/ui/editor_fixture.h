@@ -19,16 +19,14 @@ namespace aec {
 // The one QApplication of the test program.
 QApplication& TestApplication();
 
-// Stores like an off-line SetParameter and records every value that would go to the
-// processor, that is every call made outside a refresh.
+// Stores like an off-line SetParameter and records every value handed to it, that is every
+// value that would go to the processor. A refresh hands it nothing.
 class RecordingSink : public ParameterSink {
   public:
     explicit RecordingSink(Model& model) : m_model(model) {}
     void SetParameter(int a, int v) override {
         m_model.StoreValue(a, v);
-        if (!m_model.refreshing()) {
-            sent.emplace_back(a, v);
-        }
+        sent.emplace_back(a, v);
     }
     void SetParameterPaced(int a, int v) override { SetParameter(a, v); }
     std::vector<std::pair<int, int>> sent;

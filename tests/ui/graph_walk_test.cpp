@@ -27,7 +27,8 @@ TEST_F(GraphTest, EveryTabDrawsItsPageWithItsMarkers) {
         EXPECT_EQ(graph.page(), e.page) << e.tab;
         EXPECT_EQ(graph.graph().counts().bands, e.bands) << e.tab;
         for (int i = 0; i < 20; ++i) {
-            EXPECT_EQ(graph.marker(i)->isVisible(), i < e.bands) << e.tab << " EP" << i + 1;
+            EXPECT_EQ(window->parts().graph.markers[i]->isVisible(), i < e.bands)
+                << e.tab << " EP" << i + 1;
         }
         EXPECT_EQ(w("HPF")->isVisible(), e.crossovers) << e.tab;
         EXPECT_EQ(w("LPF")->isVisible(), e.crossovers) << e.tab;

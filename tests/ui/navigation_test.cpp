@@ -5,25 +5,10 @@
 #include <QTabWidget>
 
 #include "editor_fixture.h"
+#include "presets/volume_rules.h"
 
 namespace aec {
 namespace {
-
-struct RecordingLink : LinkPoints {
-    std::vector<QString> calls;
-    void FillPortList(QComboBox&) override { calls.push_back("ports"); }
-    void LinkBtnClick(QObject* sender) override { calls.push_back("link:" + sender->objectName()); }
-    void CloseRequest() override { calls.push_back("close"); }
-};
-
-struct RecordingSystem : SystemPoints {
-    int presets = 0;
-    int refreshes = 0;
-    int lockChecks = 0;
-    void PreparePresets() override { ++presets; }
-    void RefreshSystemPage() override { ++refreshes; }
-    void PanelLockCheck() override { ++lockChecks; }
-};
 
 using NavigationTest = EditorTest;
 
@@ -32,18 +17,19 @@ TEST(StartUp, RunsTheFirstShowStepsInOrder) {
     Model model;
     RecordingSink sink(model);
     ScriptedMessages messages;
-    RecordingLink link;
-    RecordingSystem system;
     TForm1 window(model, sink, messages);
-    window.setLinkPoints(&link);
-    window.setSystemPoints(&system);
+    // Stands in for the link, which fills the port list and serves the link button.
+    std::vector<QString> calls;
+    QObject::connect(&window, &TForm1::portListWanted, [&] { calls.push_back("ports"); });
+    QObject::connect(&window, &TForm1::closing, [&] { calls.push_back("close"); });
+    BmpButton* link = window.frame().linkButton;
+    EXPECT_FALSE(link->isEnabled());  // nothing serves it in a window without a link
+    link->setEnabled(true);
+    QObject::connect(link, &QAbstractButton::clicked, [&] { calls.push_back("link"); });
     EXPECT_FALSE(window.windowShown());
     window.show();
     EXPECT_TRUE(window.windowShown());
-    EXPECT_EQ(link.calls, (std::vector<QString>{"ports", "link:LinkBtn"}));
-    EXPECT_EQ(system.presets, 1);
-    EXPECT_GE(system.lockChecks, 1);
-    EXPECT_EQ(system.refreshes, system.lockChecks);
+    EXPECT_EQ(calls, (std::vector<QString>{"ports", "link"}));
     // Off line, before any answer: the Music sheet with the band defaults, nothing sent.
     EXPECT_EQ(window.control<QStackedWidget>("FormPageItem")->currentIndex(), kSheetMusic);
     EXPECT_TRUE(window.tables().tabButtons()[kTabMusic]->isSelected());
@@ -56,7 +42,7 @@ TEST(StartUp, RunsTheFirstShowStepsInOrder) {
     EXPECT_TRUE(sink.sent.empty());
     EXPECT_EQ(window.sync().currentEdit(), window.control<EditBox>("MusFreEdit1"));
     window.close();
-    EXPECT_EQ(link.calls.back(), "close");
+    EXPECT_EQ(calls.back(), "close");
 }
 
 TEST_F(NavigationTest, WindowGeometryAndTitle) {
@@ -154,7 +140,7 @@ TEST_F(NavigationTest, OutputTabsShowTheRightChannelOnlyForMainAndSurround) {
 TEST_F(NavigationTest, EffectButtonsChooseTheEffectPage) {
     selectTab(kTabEffect);
     EXPECT_EQ(PageOf(model.selection.currentView), kPageEchoA);
-    window->commands().EchoAToolButtonClick(*w<ToolButton>("RvbToolButton"));
+    window->EchoAToolButtonClick(*w<ToolButton>("RvbToolButton"));
     EXPECT_EQ(model.selection.curEffectPage, kPageReverb);
     EXPECT_EQ(PageOf(model.selection.currentView), kPageReverb);
     EXPECT_EQ(w<QStackedWidget>("EffPageControl")->currentIndex(), 1);
@@ -162,7 +148,7 @@ TEST_F(NavigationTest, EffectButtonsChooseTheEffectPage) {
     selectTab(kTabMusic);
     selectTab(kTabEffect);  // the Effect tab clicks the last effect button again
     EXPECT_EQ(PageOf(model.selection.currentView), kPageReverb);
-    window->commands().EchoAToolButtonClick(*w<ToolButton>("EchoBToolButton"));
+    window->EchoAToolButtonClick(*w<ToolButton>("EchoBToolButton"));
     EXPECT_EQ(model.selection.curEffectPage, kPageEchoB);
     typeInto("EchoGainEdit1", "-6");
     EXPECT_EQ(model.param(24, 16), 90);
@@ -207,6 +193,10 @@ TEST_F(NavigationTest, AccessCodeRevealsTheHiddenTab) {
 }
 
 TEST_F(NavigationTest, VolumeKeysFollowTheSystemTab) {
+    for (int maximum : {4, 6, 8}) {
+        model.setParam(kPageSystemVolumes, maximum, kVolumeBarMax);
+    }
+    window->RefreshControls(kAllPages);
     auto* music = w<QSlider>("SysMusNormalVolBar");
     auto* effect = w<QSlider>("SysEffNormalVolBar");
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Q);
@@ -231,11 +221,12 @@ TEST_F(NavigationTest, VolumeKeysFollowTheSystemTab) {
 }
 
 TEST_F(NavigationTest, PressAndReleaseLooks) {
-    auto* language = w<ToolButton>("RzToolButton11");
-    QTest::mousePress(language, Qt::LeftButton);
-    EXPECT_TRUE(language->isOpaque());
-    QTest::mouseRelease(language, Qt::LeftButton);
-    EXPECT_FALSE(language->isOpaque());
+    auto* echoB = w<ToolButton>("EchoBToolButton");
+    selectTab(kTabEffect);
+    QTest::mousePress(echoB, Qt::LeftButton);
+    EXPECT_TRUE(echoB->isOpaque());
+    QTest::mouseRelease(echoB, Qt::LeftButton);
+    EXPECT_TRUE(echoB->isSelected());
     auto* dynamic = w<ToolButton>("FormDYNBtn");
     QTest::mousePress(dynamic, Qt::LeftButton);
     EXPECT_TRUE(dynamic->isOpaque());

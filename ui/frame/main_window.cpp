@@ -10,6 +10,7 @@
 #include <QWindow>
 
 #include "core/pages.h"
+#include "eq/graph_picture.h"
 #include "ui/widgets/look.h"
 
 namespace aec {
@@ -26,31 +27,33 @@ TForm1::TForm1(Model& model, ParameterSink& sink, MessageService& messages, QWid
     setWindowTitle(kApplicationTitle);
     resize(kClientWidth, kClientHeight);
     buildWindow();
-    SyncHooks& hooks = *this;
-    m_sync =
-        std::make_unique<ControlSync>(m_model, m_sink, m_tables, m_controls, m_messages, hooks);
-    m_graph = std::make_unique<GraphView>(m_model, m_factory);
-    m_commands =
-        std::make_unique<ChannelCommands>(m_model, m_sink, m_tables, m_controls, *m_sync, *m_graph);
+    m_graph = std::make_unique<GraphView>(m_model, m_factory, m_parts.graph);
+    m_sync = std::make_unique<ControlSync>(m_model, m_sink, m_tables, m_parts, *m_frame.pages,
+                                           m_messages);
+    m_commandLooks = std::make_unique<CommandLooks>(m_model, m_tables, m_parts);
+    m_systemLooks = std::make_unique<SystemLooks>(m_model, m_parts.system);
+    m_refresh = std::make_unique<ControlRefresh>(m_model, m_tables, m_parts, *m_sync,
+                                                 *m_commandLooks, *m_systemLooks, *m_graph);
+    m_commands = std::make_unique<ChannelCommands>(m_model, m_sink, m_tables, *m_commandLooks,
+                                                   *m_sync, *m_graph);
+    m_systemPage = std::make_unique<SystemPage>(m_model, m_sink, m_parts.system, *m_systemLooks);
     layoutRegions();
     wireControls();
 
-    // While the window is created: the graph picture and its background, the spectrum capture.
+    // While the window is created: the graph picture and its background.
     m_graph->BuildGraphBackground(kBackgroundCreate);
-    m_graphPoints->SetUpSpectrum();
 
     // The hidden log box mirrors the diagnostic lines as they arrive.
-    if (auto* log = control<QPlainTextEdit>("Memo2")) {
-        log->setMaximumBlockCount(20000);
-        m_model.diagnosticLog.setListener([this, log] {
-            const auto& lines = m_model.diagnosticLog.lines();
-            if (lines.empty()) {
-                log->clear();
-            } else {
-                log->appendPlainText(QString::fromStdString(lines.back()));
-            }
-        });
-    }
+    QPlainTextEdit* log = m_frame.log;
+    log->setMaximumBlockCount(20000);
+    m_model.diagnosticLog.setListener([this, log] {
+        const auto& lines = m_model.diagnosticLog.lines();
+        if (lines.empty()) {
+            log->clear();
+        } else {
+            log->appendPlainText(QString::fromStdString(lines.back()));
+        }
+    });
 
     m_timer.setObjectName("Timer1");
     m_timer.setInterval(kGraphTimerMs);
@@ -63,31 +66,16 @@ TForm1::~TForm1() {
     m_model.diagnosticLog.setListener(nullptr);
 }
 
-void TForm1::setLinkPoints(LinkPoints* points) { m_link = points ? points : &m_noLink; }
-void TForm1::setSystemPoints(SystemPoints* points) {
-    m_systemPoints = points ? points : &m_noSystem;
-}
-void TForm1::setGraphPoints(GraphPoints* points) { m_graphPoints = points ? points : &m_noGraph; }
-void TForm1::setStripCommands(StripCommands* commands) {
-    m_strip = commands ? commands : &m_noStrip;
-}
-void TForm1::setLanguagePoints(LanguagePoints* points) {
-    m_language = points ? points : &m_noLanguage;
-}
-
 void TForm1::FirstShow() {
     m_tables.Build(m_controls, m_model);
     m_sync->Reset();
-    m_sync->RefreshControls(m_model.ResetEqBands(kAllPages));
+    RefreshControls(m_model.ResetEqBands(kAllPages));
     // The search for the processor starts by itself; a failure here leaves the window usable.
     try {
-        if (auto* ports = control<QComboBox>("ComComboBox1")) {
-            m_link->FillPortList(*ports);
-        }
-        m_link->LinkBtnClick(control<QObject>("LinkBtn"));
+        emit portListWanted();
+        m_frame.linkButton->click();
     } catch (...) {
     }
-    m_systemPoints->PreparePresets();
     if (ToolButton* music = m_tables.tabButtons()[kTabMusic]) {
         FormMusTabBtnClick(*music);
     }
@@ -95,12 +83,9 @@ void TForm1::FirstShow() {
     m_windowShown = true;
 }
 
-void TForm1::Timer1Timer() {
-    if (!m_graphPoints->TimerTick()) {
-        return;
-    }
-    m_graph->Tick(m_sync->lastEdit());
-}
+void TForm1::RefreshControls(int target) { m_refresh->RefreshControls(target); }
+
+void TForm1::Timer1Timer() { m_graph->Tick(m_sync->lastEdit()); }
 
 // ---- Window events ----
 
@@ -130,7 +115,7 @@ void TForm1::closeEvent(QCloseEvent* event) {
 
 void TForm1::FormCloseQuery() {
     // The processor is told goodbye by the link when it is on line.
-    m_link->CloseRequest();
+    emit closing();
     m_timer.stop();
 }
 
@@ -190,24 +175,5 @@ bool TForm1::eventFilter(QObject* watched, QEvent* event) {
     }
     return QWidget::eventFilter(watched, event);
 }
-
-// ---- SyncHooks ----
-
-int TForm1::ActiveSheet() const { return m_pages ? m_pages->currentIndex() : 0; }
-
-void TForm1::RedrawPage() { m_graph->DrawPageResponse(kAllPoints, m_graph->page()); }
-
-void TForm1::ModeBoxRefreshed(QComboBox& box) { m_commands->MusModeBox1Change(box); }
-
-void TForm1::PhaseToggle(BmpButton& button) { m_commands->EchoEffPhaseBtnClick(button); }
-
-void TForm1::MuteToggle(BmpButton& button) { m_commands->MainLmuteBtnClick(button); }
-
-void TForm1::RefreshCommands() {
-    m_commands->RefreshCommandControls();
-    m_systemPoints->RefreshSystemPage();
-}
-
-void TForm1::PanelLockCheck() { m_systemPoints->PanelLockCheck(); }
 
 }  // namespace aec

@@ -1,6 +1,7 @@
 #pragma once
-// TForm1: the editor's one main window. It builds the controls from tables, wires their events
-// to the synchronisation and command handlers, and runs navigation; the rules live elsewhere.
+// TForm1: the editor's one main window. It builds the controls from their descriptions, wires
+// each control's events to the handler its description names, and runs navigation; the rules
+// live in the rooms it holds.
 
 #include <QPoint>
 #include <QRect>
@@ -10,22 +11,47 @@
 
 #include "core/model.h"
 #include "core/parameter_sink.h"
-#include "ui/commands/basic_system_points.h"
 #include "ui/commands/channel_commands.h"
-#include "ui/frame/call_points.h"
+#include "ui/commands/system_page.h"
 #include "ui/graph/graph_view.h"
 #include "ui/rules/tab_selector.h"
+#include "ui/sheets/sheets.h"
+#include "ui/sync/command_looks.h"
+#include "ui/sync/control_refresh.h"
 #include "ui/sync/control_sync.h"
 #include "ui/sync/control_tables.h"
+#include "ui/sync/system_looks.h"
 #include "ui/widgets/control_factory.h"
 #include "ui/widgets/message_service.h"
 
+class QComboBox;
+class QPlainTextEdit;
 class QStackedWidget;
-class QTabWidget;
 
 namespace aec {
 
-class TForm1 : public QWidget, private SyncHooks {
+// The window's own frame: title strip, tab row, page container, hidden helpers, lock box.
+struct FrameParts {
+    QWidget* titleStrip = nullptr;
+    std::array<BmpButton*, 3> windowButtons{};  // minimise, maximise/restore, close
+    Label* accessLabel = nullptr;
+    EditBox* accessCode = nullptr;
+    RzGroupBox* editing = nullptr;
+    RzGroupBox* tabRow = nullptr;
+    Label* statusLabel = nullptr;
+    BmpButton* linkButton = nullptr;
+    BmpButton* unlinkButton = nullptr;
+    ToolButton* hintTab = nullptr;
+    ToolButton* languageButton = nullptr;
+    QStackedWidget* pages = nullptr;
+    EditBox* focusPark = nullptr;
+    QComboBox* portList = nullptr;
+    QPlainTextEdit* log = nullptr;
+    RzGroupBox* lockBox = nullptr;
+    QWidget* systemColumn = nullptr;
+};
+
+class TForm1 : public QWidget {
     Q_OBJECT
   public:
     static constexpr int kClientWidth = 1204;
@@ -34,34 +60,36 @@ class TForm1 : public QWidget, private SyncHooks {
     TForm1(Model& model, ParameterSink& sink, MessageService& messages, QWidget* parent = nullptr);
     ~TForm1() override;
 
-    // Call points of later parts; null restores the do-nothing defaults.
-    void setLinkPoints(LinkPoints* points);
-    void setSystemPoints(SystemPoints* points);
-    void setGraphPoints(GraphPoints* points);
-    void setStripCommands(StripCommands* commands);
-    void setLanguagePoints(LanguagePoints* points);
-
     Model& model() { return m_model; }
-    ControlRegistry& controls() { return m_controls; }
+    const ControlRegistry& controls() const { return m_controls; }
     template <class T = QWidget>
     T* control(const QString& name) const {
         return m_controls.get<T>(name);
     }
+    const FrameParts& frame() const { return m_frame; }
+    const WindowParts& parts() const { return m_parts; }
     ControlTables& tables() { return m_tables; }
     ControlSync& sync() { return *m_sync; }
+    CommandLooks& commandLooks() { return *m_commandLooks; }
+    SystemLooks& systemLooks() { return *m_systemLooks; }
     ChannelCommands& commands() { return *m_commands; }
+    SystemPage& systemPage() { return *m_systemPage; }
     GraphView& graph() { return *m_graph; }
     MessageService& messages() { return m_messages; }
     bool windowShown() const { return m_windowShown; }
     bool keyPreview() const { return m_keyPreview; }
     bool isMaximised() const { return m_maximised; }
 
-    // The first-show steps (tables, band defaults, link start, presets, Music tab, timer).
+    // The first-show steps (tables, band defaults, link start, Music tab, timer).
     void FirstShow();
+    // RefreshControls: the stores into the controls of a base page, or of all of them.
+    void RefreshControls(int target);
     // FormMusTabBtnClick: selects the tab of a tab button.
     void FormMusTabBtnClick(ToolButton& button);
     // Tab selector: selection state, shared captions and visibility; returns CurrentView.
     int RunTabSelector(int tab);
+    // EchoAToolButtonClick: echo A, echo B or reverb on the effect sheet.
+    void EchoAToolButtonClick(ToolButton& button);
     // HintMusBtnClick: one of the hidden page's three sources.
     void HintMusBtnClick(ToolButton& button);
     // LinkLabelDblClick shows the access-code box; SysLogoEditKeyPress runs on its Enter key.
@@ -86,6 +114,15 @@ class TForm1 : public QWidget, private SyncHooks {
     // The 10 ms graph timer's work.
     void Timer1Timer();
 
+    // The effect source last chosen (0 echo A, 1 echo B, 2 reverb).
+    int lastEffectButton() const { return m_lastEffect; }
+
+  signals:
+    // The first show wants the port list filled before it presses the link button.
+    void portListWanted();
+    // The window is closing.
+    void closing();
+
   protected:
     void showEvent(QShowEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
@@ -97,15 +134,6 @@ class TForm1 : public QWidget, private SyncHooks {
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
-    // SyncHooks
-    int ActiveSheet() const override;
-    void RedrawPage() override;
-    void ModeBoxRefreshed(QComboBox& box) override;
-    void PhaseToggle(BmpButton& button) override;
-    void MuteToggle(BmpButton& button) override;
-    void RefreshCommands() override;
-    void PanelLockCheck() override;
-
     // Building (window_build.cpp) and wiring (window_wiring.cpp).
     void buildWindow();
     void buildTitleStrip();
@@ -115,11 +143,9 @@ class TForm1 : public QWidget, private SyncHooks {
     void buildPanelLockBox(QWidget* editing);
     void layoutRegions();
     void wireControls();
-    void wireEditing();
-    void wireNavigation();
-    void wireCommands();
-    void wireSystemColumn();
+    void wire(const ControlRegistry::Entry& entry);
     void applyTabLayout(const TabLayout& layout);
+    void selectEffectPage(int page);
     int currentPoint() const;
     bool isOwnKeyEvent(QObject* watched) const;
 
@@ -127,26 +153,18 @@ class TForm1 : public QWidget, private SyncHooks {
     ParameterSink& m_sink;
     MessageService& m_messages;
     ControlRegistry m_controls;
-    LinkPoints m_noLink;
-    BasicSystemPoints m_noSystem{m_sink, m_controls};
-    GraphPoints m_noGraph;
-    StripCommands m_noStrip;
-    LanguagePoints m_noLanguage;
-    LinkPoints* m_link = &m_noLink;
-    SystemPoints* m_systemPoints = &m_noSystem;
-    GraphPoints* m_graphPoints = &m_noGraph;
-    StripCommands* m_strip = &m_noStrip;
-    LanguagePoints* m_language = &m_noLanguage;
-
     ControlFactory m_factory{m_controls};
+    FrameParts m_frame;
+    WindowParts m_parts;
     ControlTables m_tables;
-    std::unique_ptr<ControlSync> m_sync;
     std::unique_ptr<GraphView> m_graph;
+    std::unique_ptr<ControlSync> m_sync;
+    std::unique_ptr<CommandLooks> m_commandLooks;
+    std::unique_ptr<SystemLooks> m_systemLooks;
+    std::unique_ptr<ControlRefresh> m_refresh;
     std::unique_ptr<ChannelCommands> m_commands;
+    std::unique_ptr<SystemPage> m_systemPage;
 
-    QWidget* m_editing = nullptr;
-    QStackedWidget* m_pages = nullptr;
-    QTabWidget* m_systemTabs = nullptr;
     QTimer m_timer;
     bool m_windowShown = false;
     bool m_keyPreview = true;
@@ -154,6 +172,7 @@ class TForm1 : public QWidget, private SyncHooks {
     QRect m_normalGeometry;
     bool m_dragging = false;
     QPoint m_dragOffset;
+    int m_lastEffect = 0;
 };
 
 }  // namespace aec

@@ -13,8 +13,10 @@ namespace aec {
 
 namespace {
 
-constexpr const char* kVolumeBars[3] = {"SysMusNormalVolBar", "SysMicNormalVolBar",
-                                        "SysEffNormalVolBar"};
+// The volume keys' bars by VolumeKeyStep::bar: music, microphone, effect.
+constexpr VolumeSource kKeyBars[3] = {kMusicVolume, kMicVolume, kEffectVolume};
+constexpr int kEffectPages[3] = {kPageEchoA, kPageEchoB, kPageReverb};
+constexpr int kReverbButton = 2;
 
 QString Utf8(const std::string& text) { return QString::fromStdString(text); }
 
@@ -22,33 +24,31 @@ QString Utf8(const std::string& text) { return QString::fromStdString(text); }
 
 void TForm1::FormMusTabBtnClick(ToolButton& button) {
     const auto& tabs = m_tables.tabButtons();
-    QWidget* lock = control<QWidget>("FirstCheckGrop");
-    if (lock && lock->isVisible() && &button != tabs[kTabMusic]) {
+    if (m_frame.lockBox->isVisible() && &button != tabs[kTabMusic]) {
         button.setSelected(false);
         return;
     }
     const int tab = TagOf(&button);
-    ChannelCommands::ToolGroupLook(tabs, tab);
+    CommandLooks::ToolGroupLook(tabs, tab);
     m_model.selection.currentTab = tab;
     const int view = RunTabSelector(tab);
-    m_pages->setCurrentIndex(ViewSheet(view));
+    m_frame.pages->setCurrentIndex(ViewSheet(view));
     if (tab == kTabEffect) {
-        m_commands->ClickLastEffectButton();
+        // The effect source last used is chosen again.
+        if (ToolButton* effect = m_tables.effectButtons()[m_lastEffect]) {
+            EchoAToolButtonClick(*effect);
+        }
     } else {
-        m_sync->RefreshControls(ViewPage(view));
+        RefreshControls(ViewPage(view));
     }
     m_graph->DrawPageResponse(kAllPoints, ViewPage(m_model.selection.currentView));
     m_sync->setWheelFlag(0);
-    if (QWidget* park = control<QWidget>("Examplexx")) {
-        park->setFocus(Qt::OtherFocusReason);
-    }
-    if (QWidget* pass = control<QWidget>("MusEQAllpassBtn")) {
-        pass->setVisible(ActiveSheet() != kSheetDynamicEq);
-    }
+    m_frame.focusPark->setFocus(Qt::OtherFocusReason);
+    m_parts.strip.eqPass->setVisible(m_frame.pages->currentIndex() != kSheetDynamicEq);
 }
 
 int TForm1::RunTabSelector(int tab) {
-    const TabLayout layout = SelectTab(m_model.selection, tab, m_commands->manualFlag());
+    const TabLayout layout = SelectTab(m_model.selection, tab, m_commandLooks->manualFlag());
     m_model.selection.currentView = layout.currentView;
     applyTabLayout(layout);
     return layout.currentView;
@@ -56,64 +56,76 @@ int TForm1::RunTabSelector(int tab) {
 
 void TForm1::applyTabLayout(const TabLayout& layout) {
     const int language = m_model.languageFlag;
-    const auto texts = [&](const char* name, const TextPair& pair) {
-        if (QWidget* w = control<QWidget>(name)) {
-            SetBilingual(w, Utf8(pair.cn), Utf8(pair.en), language);
-        }
+    const auto texts = [&](QWidget* w, const TextPair& pair) {
+        SetBilingual(w, Utf8(pair.cn), Utf8(pair.en), language);
     };
-    control<QWidget>("CopyGrop")->setVisible(layout.copyGroupShown);
-    control<QWidget>("SingleDiscoGrop")->setVisible(layout.singleDiscoShown);
+    const StripParts& strip = m_parts.strip;
+    const OutputParts& out = m_parts.output;
+    strip.copyGroup->setVisible(layout.copyGroupShown);
+    strip.modeGroup->setVisible(layout.singleDiscoShown);
+    const auto& pair = m_tables.pairButtons();
     if (layout.leftButton) {
-        texts("LeftBtn", *layout.leftButton);
+        texts(pair[kPairLeft], *layout.leftButton);
     }
     if (layout.rightButton) {
-        texts("RightBtn", *layout.rightButton);
+        texts(pair[kPairRight], *layout.rightButton);
     }
-    texts("OutLimiteGroup", layout.limiterTitle);
-    texts("OutLHPGroup", layout.crossoverTitle);
-    texts("MainLmuteBtn", layout.leftMute);
-    texts("OutLDelayLabel", layout.leftDelay);
+    texts(out.limiterGroup, layout.limiterTitle);
+    texts(out.crossoverGroup, layout.crossoverTitle);
+    texts(out.leftMute, layout.leftMute);
+    texts(out.leftDelayLabel, layout.leftDelay);
     if (layout.micLimiterTitle) {
-        texts("AdvGroupBox1", *layout.micLimiterTitle);
+        texts(m_parts.micLimiterGroup, *layout.micLimiterTitle);
     }
     if (layout.micNoiseTitle) {
-        texts("AdvGroupBox16", *layout.micNoiseTitle);
+        texts(m_parts.micNoiseGroup, *layout.micNoiseTitle);
     }
-    for (const char* name : {"MainRmuteBtn", "Label157", "MainRdelayBar", "MainRdelayPane"}) {
-        control<QWidget>(name)->setVisible(layout.rightChannelShown);
+    for (QWidget* right : std::initializer_list<QWidget*>{out.rightMute, out.rightDelayLabel,
+                                                          out.rightDelayBar, out.rightDelayPane}) {
+        right->setVisible(layout.rightChannelShown);
     }
-    QWidget* leftMute = control<QWidget>("MainLmuteBtn");
-    leftMute->move(layout.leftMuteX, leftMute->y());
-    control<QWidget>("CopyGrop")->setEnabled(layout.commandGroupsEnabled);
-    control<QWidget>("EQPassGrop")->setEnabled(layout.commandGroupsEnabled);
+    out.leftMute->move(layout.leftMuteX, out.leftMute->y());
+    strip.copyGroup->setEnabled(layout.commandGroupsEnabled);
+    strip.passGroup->setEnabled(layout.commandGroupsEnabled);
+}
+
+void TForm1::EchoAToolButtonClick(ToolButton& button) {
+    const int t = std::clamp(TagOf(&button), 0, 2);
+    CommandLooks::ToolGroupLook(m_tables.effectButtons(), t);
+    m_model.selection.curEffectPage = kEffectPages[t];
+    m_lastEffect = t;
+    m_parts.effectPages->setCurrentIndex(t == kReverbButton ? 1 : 0);
+    const int page = t == kReverbButton ? kPageReverb : kPageEchoA;
+    m_model.selection.currentView = MakeView(page, kSheetEffect);
+    RefreshControls(page);
+    m_graph->DrawPageResponse(kAllPoints, page);
 }
 
 void TForm1::HintMusBtnClick(ToolButton& button) {
     const int t = std::clamp(TagOf(&button), 0, 2);
-    ChannelCommands::ToolGroupLook(m_tables.hintButtons(), t);
+    CommandLooks::ToolGroupLook(m_tables.hintButtons(), t);
     m_model.selection.curHintPage = kPageHint + t;
     m_model.selection.currentView = MakeView(kPageHint, kSheetHint);
-    m_sync->RefreshControls(kPageHint);
+    RefreshControls(kPageHint);
     m_graph->DrawPageResponse(kAllPoints, kPageHint);
 }
 
 void TForm1::LinkLabelDblClick() {
-    control<QWidget>("SysLogoLabel")->show();
-    auto* code = control<EditBox>("SysLogoEdit");
+    m_frame.accessLabel->show();
+    EditBox* code = m_frame.accessCode;
     code->clear();
     code->show();
     code->setFocus(Qt::OtherFocusReason);
 }
 
 void TForm1::SysLogoEditKeyPress() {
-    auto* code = control<EditBox>("SysLogoEdit");
-    QWidget* hintTab = control<QWidget>("FormHintTabBtn");
+    EditBox* code = m_frame.accessCode;
     if (IsAccessCode(code->text().toStdString())) {
-        hintTab->show();
-        control<QWidget>("SysLogoLabel")->hide();
+        m_frame.hintTab->show();
+        m_frame.accessLabel->hide();
         code->hide();
     } else {
-        hintTab->hide();
+        m_frame.hintTab->hide();
     }
 }
 
@@ -149,10 +161,7 @@ bool TForm1::FormKeyDown(int key) {
     if (!step) {
         return false;
     }
-    auto* bar = control<QSlider>(kVolumeBars[step->bar]);
-    if (!bar) {
-        return false;
-    }
+    QSlider* bar = m_parts.system.volumes[kKeyBars[step->bar]].bars[0];
     bar->setValue(bar->value() + step->delta);
     return true;
 }

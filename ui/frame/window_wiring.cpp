@@ -1,228 +1,200 @@
-// TForm1's wiring: every control's events go to the handler that serves its kind.
+// TForm1's wiring: every control's events go to the handler its description names. Controls of
+// commands the editor does not have are disabled, and those the link serves stay disabled until
+// the link wires them.
 #include <QMouseEvent>
-#include <QRegularExpression>
 #include <QTabWidget>
-#include <QTableWidget>
 
 #include "ui/frame/main_window.h"
-#include "ui/widgets/point_image.h"
 
 namespace aec {
 
 namespace {
 
-const QRegularExpression kGainBar("^\\w+EQGainBar\\d+$");
-const QRegularExpression kModeLabel("^\\w+(BYBtn|PEQBtn|LSQBtn|HSQBtn|LEQBtn|HEQBtn)\\d+$");
-const QRegularExpression kPointLabel("^\\w*(EQPointLabel|DEQPointLabel)\\d+$");
-const QRegularExpression kBandModeBox("^(Mus|Mic|Echo|Rvb|Main|Hint|DEQ)ModeBox\\d+$");
-const QRegularExpression kDynamicType("^DEQTYpe(Off|Below|Above)Btn\\d$");
-const QRegularExpression kVolumeBar("^Sys\\w+VolBar$");
-
-bool IsScrollSlider(const QString& name) { return name.endsWith("PanScrollBar"); }
+template <class T>
+T* As(QWidget* control) {
+    return static_cast<T*>(control);
+}
 
 }  // namespace
 
 void TForm1::wireControls() {
-    wireEditing();
-    wireNavigation();
-    wireCommands();
-    wireSystemColumn();
+    for (const ControlRegistry::Entry& entry : m_controls.entries()) {
+        wire(entry);
+    }
 }
 
-void TForm1::wireEditing() {
-    for (QWidget* w : m_controls.all()) {
-        const QString name = w->objectName();
-        if (auto* box = qobject_cast<EditBox*>(w)) {
-            if (box->property("valueBox").toBool()) {
-                box->setHandler(m_sync.get());
-            }
-        } else if (auto* spin = qobject_cast<SpinButtons*>(w)) {
+void TForm1::wire(const ControlRegistry::Entry& entry) {
+    QWidget* w = entry.control;
+    const auto clicked = [&](auto handler) {
+        auto* button = As<QAbstractButton>(w);
+        connect(button, &QAbstractButton::clicked, this, handler);
+    };
+    const auto moved = [&](void (ControlSync::*handler)(QSlider&)) {
+        auto* slider = As<QSlider>(w);
+        connect(slider, &QSlider::valueChanged, this,
+                [this, slider, handler] { (m_sync.get()->*handler)(*slider); });
+    };
+    const auto pressLook = [&] {
+        auto* tool = As<ToolButton>(w);
+        connect(tool, &ToolButton::mouseDown, this,
+                [this, tool] { FormMusTabBtnMouseDown(*tool); });
+    };
+    switch (entry.handler) {
+        case Handler::kNone:
+            break;
+
+        case Handler::kValueEdit:
+            As<EditBox>(w)->setHandler(m_sync.get());
+            break;
+        case Handler::kSpin: {
+            auto* spin = As<SpinButtons>(w);
             connect(spin, &SpinButtons::upClicked, this,
                     [this, spin] { m_sync->MusFreUpDownBtn1UpRightClick(*spin); });
             connect(spin, &SpinButtons::downClicked, this,
                     [this, spin] { m_sync->MusFreUpDownBtn1DownLeftClick(*spin); });
-        } else if (auto* slider = qobject_cast<QSlider*>(w)) {
-            if (name.startsWith("DEQGainBar")) {
-                connect(slider, &QSlider::valueChanged, this,
-                        [this, slider] { m_sync->ComEQGainBarChange(*slider); });
-            } else if (kGainBar.match(name).hasMatch()) {
-                connect(slider, &QSlider::valueChanged, this,
-                        [this, slider] { m_sync->MusEQGainBar1Change(*slider); });
-            } else if (IsScrollSlider(name)) {
-                connect(slider, &QSlider::valueChanged, this,
-                        [this, slider] { m_sync->MusPanScrollBarChange(*slider); });
-            } else if (kVolumeBar.match(name).hasMatch()) {
-                connect(slider, &QSlider::valueChanged, this,
-                        [this, slider] { m_systemPoints->SysMusNormalVolBarChange(*slider); });
-            } else {
-                connect(slider, &QSlider::valueChanged, this,
-                        [this, slider] { m_sync->MicHPFreBarChange(*slider); });
-            }
-        } else if (auto* label = qobject_cast<Label*>(w)) {
-            if (kPointLabel.match(name).hasMatch()) {
-                connect(label, &Label::clicked, this,
-                        [this, label] { m_sync->MusEQPointLabel1Click(*label); });
-            } else if (kModeLabel.match(name).hasMatch()) {
-                connect(label, &Label::clicked, this,
-                        [this, label] { m_commands->MusPEQtn1Click(*label); });
-            }
+            break;
         }
-    }
-}
-
-void TForm1::wireNavigation() {
-    const auto pressLook = [this](ToolButton* button) {
-        connect(button, &ToolButton::mouseDown, this,
-                [this, button] { FormMusTabBtnMouseDown(*button); });
-    };
-    static const char* const kTabs[kTabCount] = {
-        "FormMusTabBtn",  "FormDYNBtn",    "FormMICATabBtn", "FormMICBTabBtn", "FormEFFTabBtn",
-        "FormMAINTabBtn", "FormSURTabBtn", "FormCENTabBtn",  "FormSUBTabBtn",  "FormHintTabBtn"};
-    for (const char* name : kTabs) {
-        auto* tab = control<ToolButton>(name);
-        pressLook(tab);
-        connect(tab, &QAbstractButton::clicked, this, [this, tab] { FormMusTabBtnClick(*tab); });
-    }
-    for (const char* name : {"HintMusBtn", "HintMicABtn", "HintMicBBtn"}) {
-        auto* button = control<ToolButton>(name);
-        pressLook(button);
-        connect(button, &QAbstractButton::clicked, this,
-                [this, button] { HintMusBtnClick(*button); });
-    }
-    auto* language = control<ToolButton>("RzToolButton11");
-    pressLook(language);
-    connect(language, &ToolButton::mouseUp, this,
-            [this, language] { RzToolButton11MouseUp(*language); });
-    connect(language, &QAbstractButton::clicked, this,
-            [this] { m_language->RzToolButton11Click(); });
-
-    connect(control<Label>("LinkLabel"), &Label::doubleClicked, this, &TForm1::LinkLabelDblClick);
-    connect(control<EditBox>("SysLogoEdit"), &QLineEdit::returnPressed, this,
-            &TForm1::SysLogoEditKeyPress);
-    for (const char* name : {"LinkBtn", "UnLinkBtn"}) {
-        auto* button = control<BmpButton>(name);
-        connect(button, &QAbstractButton::clicked, this,
-                [this, button] { m_link->LinkBtnClick(button); });
-    }
-    connect(control<BmpButton>("RzBmpButton2"), &QAbstractButton::clicked, this,
-            &TForm1::RzBmpButton2Click);
-    connect(control<BmpButton>("RzBmpButton1"), &QAbstractButton::clicked, this,
-            &TForm1::RzBmpButton1Click);
-    connect(control<BmpButton>("RzBmpButton3"), &QAbstractButton::clicked, this,
-            &TForm1::RzBmpButton3Click);
-    connect(m_systemTabs, &QTabWidget::currentChanged, this, &TForm1::AdvPageControl1Change);
-}
-
-void TForm1::wireCommands() {
-    for (QWidget* w : m_controls.all()) {
-        const QString name = w->objectName();
-        if (auto* box = qobject_cast<SelectBox*>(w)) {
-            if (kBandModeBox.match(name).hasMatch()) {
-                connect(box, &QComboBox::activated, this,
-                        [this, box] { m_commands->MusModeBox1Change(*box); });
-            } else if (HintOf(box) == "20" || HintOf(box) == "21") {
-                connect(box, &QComboBox::activated, this,
-                        [this, box] { m_commands->MainHPTypeBoxChange(*box); });
-            } else if (name == "SysInputBox" || name == "SysMusInputLevelBox") {
-                connect(box, &QComboBox::activated, this,
-                        [this, box] { m_sink.SetParameter(TagOf(box), box->currentIndex()); });
-            }
-        } else if (auto* button = qobject_cast<BmpButton*>(w)) {
-            if (button->role() == BmpButton::Role::Phase) {
-                connect(button, &QAbstractButton::clicked, this,
-                        [this, button] { m_commands->EchoEffPhaseBtnClick(*button); });
-            } else if (name == "MainLmuteBtn" || name == "MainRmuteBtn") {
-                connect(button, &QAbstractButton::clicked, this,
-                        [this, button] { m_commands->MainLmuteBtnClick(*button); });
-            } else if (kDynamicType.match(name).hasMatch()) {
-                connect(button, &QAbstractButton::clicked, this,
-                        [this, button] { m_commands->DEQTYpeOffBtn1Click(*button); });
-            }
+        case Handler::kParameterBar:
+            moved(&ControlSync::MicHPFreBarChange);
+            break;
+        case Handler::kBandGainBar:
+            moved(&ControlSync::MusEQGainBar1Change);
+            break;
+        case Handler::kDynamicGainBar:
+            moved(&ControlSync::ComEQGainBarChange);
+            break;
+        case Handler::kScrollBar:
+            moved(&ControlSync::MusPanScrollBarChange);
+            break;
+        case Handler::kPointLabel: {
+            auto* label = As<Label>(w);
+            connect(label, &Label::clicked, this,
+                    [this, label] { m_sync->MusEQPointLabel1Click(*label); });
+            break;
         }
-    }
-    for (const char* name : {"EchoAToolButton", "EchoBToolButton", "RvbToolButton"}) {
-        auto* button = control<ToolButton>(name);
-        connect(button, &ToolButton::mouseDown, this,
-                [this, button] { FormMusTabBtnMouseDown(*button); });
-        connect(button, &QAbstractButton::clicked, this,
-                [this, button] { m_commands->EchoAToolButtonClick(*button); });
-    }
-    const auto strip = [this](const char* name, void (StripCommands::*handler)(BmpButton&)) {
-        auto* button = control<BmpButton>(name);
-        connect(button, &QAbstractButton::clicked, this,
-                [this, button, handler] { (m_strip->*handler)(*button); });
-    };
-    for (const char* name : {"LeftBtn", "SameBtn", "RightBtn"}) {
-        strip(name, &StripCommands::SameBtnClick);
-    }
-    for (const char* name : {"SingModeBtn", "DiscoModeBtn", "CodeModeBtn"}) {
-        strip(name, &StripCommands::SingModeBtnClick);
-    }
-    strip("AutoModeBtn", &StripCommands::AutoModeBtnClick);
-    strip("ManulModeBtn", &StripCommands::AutoModeBtnClick);
-    strip("MusEQAllpassBtn", &StripCommands::MusEQAllpassBtnClick);
-    strip("PinPPBtn", &StripCommands::PinPPBtnClick);
-    strip("PinDCFBtn", &StripCommands::PinDCFBtnClick);
-    connect(control<BmpButton>("EQResetBtn"), &QAbstractButton::clicked, this,
-            [this] { m_strip->EQResetBtnClick(); });
 
-    for (int i = 0; i < kPointCount; ++i) {
-        PointImage* marker = m_graph->marker(i);
-        if (!marker) {
-            continue;
-        }
-        connect(marker, &PointImage::mousePressed, this,
-                [this, marker](QMouseEvent* e) { m_graphPoints->EP1MouseDown(*marker, *e); });
-        connect(marker, &PointImage::mouseMoved, this,
-                [this, marker](QMouseEvent* e) { m_graphPoints->EP1MouseMove(*marker, *e); });
-        connect(marker, &PointImage::mouseReleased, this,
-                [this, marker](QMouseEvent* e) { m_graphPoints->EP1MouseUp(*marker, *e); });
-    }
-    for (const char* name : {"EQlabel", "EQPassLabel"}) {
-        connect(control<Label>(name), &Label::mouseReleased, this,
-                [this] { m_graphPoints->EQlabelMouseUp(); });
-    }
-    GraphImage* plot = m_graph->image();
-    connect(plot, &GraphImage::mouseMoved, this,
-            [this](QMouseEvent* e) { m_graphPoints->Image1MouseMove(*e); });
-    connect(plot, &GraphImage::mouseReleased, this,
-            [this](QMouseEvent* e) { m_graphPoints->Image1MouseUp(*e); });
-}
-
-void TForm1::wireSystemColumn() {
-    QWidget* column = control<QWidget>("RzGroupBox2");
-    QWidget* system = control<QWidget>("AdvTabSheet8_Sys");
-    QWidget* lock = control<QWidget>("FirstCheckGrop");
-    const auto inSystemArea = [&](QWidget* w) {
-        return column->isAncestorOf(w) || system->isAncestorOf(w) || lock->isAncestorOf(w);
-    };
-    for (QWidget* w : m_controls.all()) {
-        if (!inSystemArea(w)) {
-            continue;
-        }
-        if (auto* button = qobject_cast<BmpButton*>(w)) {
-            connect(button, &QAbstractButton::clicked, this,
-                    [this, button] { m_systemPoints->ButtonClick(*button); });
-        } else if (auto* box = qobject_cast<SelectBox*>(w)) {
+        case Handler::kModeBox: {
+            auto* box = As<SelectBox>(w);
             connect(box, &QComboBox::activated, this,
-                    [this, box] { m_systemPoints->MusModeBox1Change(*box); });
-        } else if (auto* edit = qobject_cast<EditBox*>(w)) {
-            edit->setKeyFilter(
-                [this, edit](QChar ch) { return m_systemPoints->KeyPress(*edit, ch); });
-        } else if (auto* marker = qobject_cast<PointImage*>(w)) {
-            connect(marker, &PointImage::mousePressed, this, [this, marker](QMouseEvent* e) {
-                m_systemPoints->MusStartImageMouseDown(*marker, *e);
-            });
-            connect(marker, &PointImage::mouseMoved, this, [this, marker](QMouseEvent* e) {
-                m_systemPoints->MusStartImageMouseMove(*marker, *e);
-            });
-            connect(marker, &PointImage::mouseReleased, this, [this, marker](QMouseEvent* e) {
-                m_systemPoints->MusStartImageMouseUp(*marker, *e);
-            });
-        } else if (auto* list = qobject_cast<QTableWidget*>(w)) {
-            connect(list, &QTableWidget::cellClicked, this,
-                    [this](int row, int) { m_systemPoints->ValueListEditor1Click(row); });
+                    [this, box] { m_commands->MusModeBox1Change(*box); });
+            break;
         }
+        case Handler::kModeLabel: {
+            auto* label = As<Label>(w);
+            connect(label, &Label::clicked, this,
+                    [this, label] { m_commands->MusPEQtn1Click(*label); });
+            break;
+        }
+        case Handler::kDynamicType: {
+            auto* button = As<BmpButton>(w);
+            clicked([this, button] { m_commands->DEQTYpeOffBtn1Click(*button); });
+            break;
+        }
+        case Handler::kCrossoverType: {
+            auto* box = As<SelectBox>(w);
+            connect(box, &QComboBox::activated, this,
+                    [this, box] { m_commands->MainHPTypeBoxChange(*box); });
+            break;
+        }
+        case Handler::kPhase: {
+            auto* button = As<BmpButton>(w);
+            clicked([this, button] { m_commands->EchoEffPhaseBtnClick(*button); });
+            break;
+        }
+        case Handler::kMute: {
+            auto* button = As<BmpButton>(w);
+            clicked([this, button] { m_commands->MainLmuteBtnClick(*button); });
+            break;
+        }
+        case Handler::kInputBox: {
+            auto* box = As<SelectBox>(w);
+            connect(box, &QComboBox::activated, this,
+                    [this, box] { m_sink.SetParameter(TagOf(box), box->currentIndex()); });
+            break;
+        }
+
+        case Handler::kTab: {
+            auto* tab = As<ToolButton>(w);
+            pressLook();
+            clicked([this, tab] { FormMusTabBtnClick(*tab); });
+            break;
+        }
+        case Handler::kEffectSource: {
+            auto* button = As<ToolButton>(w);
+            pressLook();
+            clicked([this, button] { EchoAToolButtonClick(*button); });
+            break;
+        }
+        case Handler::kHintSource: {
+            auto* button = As<ToolButton>(w);
+            pressLook();
+            clicked([this, button] { HintMusBtnClick(*button); });
+            break;
+        }
+        case Handler::kStatusLabel:
+            connect(As<Label>(w), &Label::doubleClicked, this, &TForm1::LinkLabelDblClick);
+            break;
+        case Handler::kAccessCode:
+            connect(As<EditBox>(w), &QLineEdit::returnPressed, this, &TForm1::SysLogoEditKeyPress);
+            break;
+        case Handler::kMinimise:
+            clicked([this] { RzBmpButton2Click(); });
+            break;
+        case Handler::kMaximise:
+            clicked([this] { RzBmpButton1Click(); });
+            break;
+        case Handler::kClose:
+            clicked([this] { RzBmpButton3Click(); });
+            break;
+        case Handler::kSystemTabs:
+            connect(As<QTabWidget>(w), &QTabWidget::currentChanged, this,
+                    &TForm1::AdvPageControl1Change);
+            break;
+
+        case Handler::kVolumeBar: {
+            auto* bar = As<QSlider>(w);
+            connect(bar, &QSlider::valueChanged, this,
+                    [this, bar] { m_systemPage->SysMusNormalVolBarChange(*bar); });
+            break;
+        }
+        case Handler::kSwitch: {
+            auto* button = As<BmpButton>(w);
+            clicked([this, button] { m_systemPage->SysMusInputLevelClick(*button); });
+            break;
+        }
+        case Handler::kModeList:
+            connect(As<SelectBox>(w), &QComboBox::activated, this,
+                    [this] { m_systemPage->SysModeBoxChange(); });
+            break;
+
+        // The link wires these when the editor has one.
+        case Handler::kLink:
+        case Handler::kLoadMode:
+        case Handler::kSaveMode:
+        case Handler::kModeButton:
+        case Handler::kMoreModes:
+            w->setEnabled(false);
+            break;
+
+        // Commands the editor does not have: visibly unavailable rather than silent.
+        case Handler::kPair:
+        case Handler::kMusicMode:
+        case Handler::kAutoManual:
+        case Handler::kEqPass:
+        case Handler::kEqReset:
+        case Handler::kSpectrum:
+        case Handler::kLowTrigger:
+        case Handler::kLanguage:
+        case Handler::kPointDrag:
+        case Handler::kVolumeMarker:
+        case Handler::kSystemPassword:
+        case Handler::kSystemPasswordChange:
+        case Handler::kPanelPassword:
+        case Handler::kPanelUnlock:
+        case Handler::kPresetFiles:
+            w->setEnabled(false);
+            w->setCursor(Qt::ArrowCursor);
+            break;
     }
 }
 

@@ -9,50 +9,16 @@
 
 namespace aec {
 
-// ---- GraphImage ----
-
-GraphImage::GraphImage(QWidget* parent) : QWidget(parent) {
-    setAttribute(Qt::WA_OpaquePaintEvent);
-    setMouseTracking(true);
-}
-
-void GraphImage::setPicture(const QImage& picture) {
-    m_picture = picture;
-    update();
-}
-
-void GraphImage::paintEvent(QPaintEvent*) {
-    QPainter p(this);
-    p.fillRect(rect(), QColor::fromRgb(kGraphBackgroundColour));
-    if (!m_picture.isNull()) {
-        p.drawImage(0, 0, m_picture);
-    }
-}
-
-void GraphImage::mouseMoveEvent(QMouseEvent* event) { emit mouseMoved(event); }
-void GraphImage::mouseReleaseEvent(QMouseEvent* event) { emit mouseReleased(event); }
-
 // ---- GraphView ----
 
-GraphView::GraphView(Model& model, ControlFactory& factory)
-    : m_model(model),
-      m_factory(factory),
-      m_graph(model),
-      m_outer(factory.registry().find("AdvPanel1")),
-      m_inner(factory.registry().find("AdvPanel2")),
-      m_image(factory.registry().get<GraphImage>("Image1")),
-      m_caption(factory.registry().get<QLabel>(kCaptionName)) {
-    for (int i = 0; i < kPointCount; ++i) {
-        m_markers[i] = factory.registry().get<PointImage>(QString::fromStdString(MarkerName(i)));
-    }
+GraphView::GraphView(Model& model, ControlFactory& factory, const GraphParts& parts)
+    : m_model(model), m_factory(factory), m_parts(parts), m_graph(model) {
     m_graph.setCaptionSizer([](const std::string& text) {
         const QFontMetrics metrics(CaptionFont());
         return metrics.size(0, QString::fromStdString(CaptionDisplayText(text)));
     });
-    if (m_inner) {
-        m_graph.setPlotOrigin(m_inner->pos());
-        m_graph.resizePlot(m_inner->size());
-    }
+    m_graph.setPlotOrigin(m_parts.inner->pos());
+    m_graph.resizePlot(m_parts.inner->size());
 }
 
 void GraphView::BuildGraphBackground(int mode) {
@@ -60,17 +26,15 @@ void GraphView::BuildGraphBackground(int mode) {
     if (mode == kBackgroundCreate || mode == kBackgroundRebuild) {
         placeAxisLabels(mode == kBackgroundCreate);
     }
-    if (m_image) {
-        m_image->setPicture(m_graph.plot());
-    }
+    m_parts.image->setPicture(m_graph.plot());
 }
 
 void GraphView::placeAxisLabels(bool create) {
     const AxisLabels& labels = m_graph.axisLabels();
     for (size_t i = 0; i < labels.size(); ++i) {
         const AxisLabel& plan = labels[i];
-        if (create && !m_axis[i] && m_outer) {
-            m_axis[i] = m_factory.label(m_outer, QString::fromStdString(plan.name), QRect(),
+        if (create && !m_axis[i]) {
+            m_axis[i] = m_factory.label(m_parts.outer, QString::fromStdString(plan.name), QRect(),
                                         plan.text.c_str());
             m_axis[i]->setFont(AxisLabelFont());
             m_axis[i]->setStyleSheet(QStringLiteral("color: %1; background: transparent;")
@@ -92,9 +56,7 @@ void GraphView::DrawPageResponse(int index, int page) {
         return;
     }
     m_graph.DrawPageResponse(index, page);
-    if (m_image) {
-        m_image->setPicture(m_graph.plot());
-    }
+    m_parts.image->setPicture(m_graph.plot());
     if (!m_graph.dragInProgress()) {
         showMarkers();
     }
@@ -104,10 +66,7 @@ void GraphView::DrawPageResponse(int index, int page) {
 void GraphView::showMarkers() {
     const MarkerPlacements& placements = m_graph.markers();
     for (int i = 0; i < kPointCount; ++i) {
-        PointImage* marker = m_markers[i];
-        if (!marker) {
-            continue;
-        }
+        PointImage* marker = m_parts.markers[i];
         const MarkerPlacement& at = placements[i];
         if (marker->pos() != QPoint(at.left, at.top)) {
             marker->move(at.left, at.top);
@@ -117,29 +76,25 @@ void GraphView::showMarkers() {
 }
 
 void GraphView::showCaption() {
-    if (!m_caption) {
-        return;
-    }
+    QLabel* label = m_parts.caption;
     const CaptionPlacement& caption = m_graph.caption();
     if (!caption.visible) {
-        m_caption->hide();
+        label->hide();
         return;
     }
     const QString text = QString::fromStdString(CaptionDisplayText(caption.text));
-    m_caption->setText(text);
-    const QSize size = QFontMetrics(m_caption->font()).size(0, text);
-    m_caption->setGeometry(caption.left, caption.top, size.width(), size.height());
-    m_caption->show();
-    m_caption->raise();
+    label->setText(text);
+    const QSize size = QFontMetrics(label->font()).size(0, text);
+    label->setGeometry(caption.left, caption.top, size.width(), size.height());
+    label->show();
+    label->raise();
 }
 
 void GraphView::Resize(int currentPoint) {
-    if (!m_inner || !m_image) {
-        return;
-    }
-    m_image->setGeometry(0, 0, m_inner->width(), m_inner->height());
-    m_graph.setPlotOrigin(m_inner->pos());
-    m_graph.resizePlot(m_inner->size());
+    QWidget* inner = m_parts.inner;
+    m_parts.image->setGeometry(0, 0, inner->width(), inner->height());
+    m_graph.setPlotOrigin(inner->pos());
+    m_graph.resizePlot(inner->size());
     BuildGraphBackground(kBackgroundRebuild);
     DrawPageResponse(kAllPoints, page());
     DrawPageResponse(currentPoint, page());

@@ -5,17 +5,17 @@
 #include <cstdlib>
 
 #include "core/display.h"
+#include "core/pages.h"
+#include "core/scale_tables.h"
 
 namespace aec {
 
 namespace {
 
-constexpr int kFrequencyMax = 361;
 constexpr int kGainMax = 180;
 constexpr int kDynamicEqGainMin = 60;
 constexpr int kInputVolumeMax = 40;
 constexpr int kModeMax = 3;
-constexpr int kDynamicEqPage = 1;
 constexpr std::string_view kAccessCode = "CONSOLE5832";
 
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
@@ -79,10 +79,10 @@ double LimitValue(int kind, EditStep step, bool refresh, double x, int page, int
         case kKindMode:
             return std::min(x, double(kModeMax));
         case kKindFrequency:
-            return limit(kFrequencyMax);
+            return limit(kFreqMax);
         case kKindGain: {
             const double v = limit(kGainMax);
-            return page == kDynamicEqPage ? std::max(v, double(kDynamicEqGainMin)) : v;
+            return page == kPageDynamicEq ? std::max(v, double(kDynamicEqGainMin)) : v;
         }
         case kKindQ:
             return refresh ? x : std::clamp(stepped, 0.0, double(qLimit));

@@ -19,6 +19,7 @@ enum DisplayKind : int {
     kKindQ = 4,
     kKindInputVolume = 5,
     kKindLastEditBox = 5,  // kinds up to this one are edit boxes
+    kKindOutputLevel = 9,  // read by the output on show
     kKindHighPassType = 20,
     kKindLowPassType = 21,
     kKindLast = 26,

@@ -2,6 +2,7 @@
 
 #include <QPainter>
 
+#include "core/pages.h"
 #include "core/scale_tables.h"
 #include "ui/rules/edit_rules.h"
 #include "ui/widgets/look.h"
@@ -46,22 +47,53 @@ class BandColumn : public QWidget {
 
 QString Name(const char* pattern, int band) { return QString::fromLatin1(pattern).arg(band); }
 
+// The design Tag and Hint of EQ point label n (1-based) of a row; they feed the click rule.
+std::pair<int, int> PointLabelDesign(int row, int n) {
+    switch (row) {
+        case 0:
+            return {0, n <= 9 ? n : n - 7};
+        case 1:
+            return {2, 5};
+        case 2:
+        case 4:
+        case 5:
+            return {4, 14};
+        case 3:
+            return {6, n <= 5 ? 31 : 5};
+        default:
+            return {0, 5};
+    }
+}
+
 void BuildColumn(ControlFactory& f, QWidget* column, int band, const BandStripSpec& plan,
                  const ColumnLayout& at) {
     const BandNames& n = plan.names;
     const int w = kBandColumnWidth - 4;
+    const int e = MakeAddress(plan.page, BandSlot(FirstEqSlot(plan.page), band - 1, 0));
+
     auto* point = f.rzLabel(column, Name(n.pointLabel, band), QRect(2, at.point, w, 16),
                             QString::number(band));
     point->setOpaque(false, look::kOrange);
     point->setCursor(Qt::PointingHandCursor);
+    const auto [tag, hint] = PointLabelDesign(plan.pointRow, band);
+    SetTag(point, tag);
+    SetHint(point, QString::number(hint));
+    f.serve(point, Handler::kPointLabel);
+    f.list(point, ControlList::kPointLabels, plan.pointRow * kPointLabelColumns + band - 1);
 
-    QStringList modes = plan.dynamicModes ? Items(kDynEqModeItems) : Items(kEqModeItems);
-    if (!plan.dynamicModes && QString(n.modeBox).startsWith("Mus") && band == kTwelfthMusicBand) {
+    QStringList modes = plan.dynamic ? Items(kDynEqModeItems) : Items(kEqModeItems);
+    if (!plan.dynamic && plan.page == kPageMusic && band == kTwelfthMusicBand) {
         modes[0] = "Bypass";
     }
-    f.select(column, Name(n.modeBox, band), QRect(2, at.mode, w, kRowHeight), modes, "1");
-    f.edit(column, Name(n.freqEdit, band), QRect(2, at.freq, w, kRowHeight), kKindFrequency);
-    f.edit(column, Name(n.gainEdit, band), QRect(2, at.gain, w, kRowHeight), kKindGain);
+    auto* mode =
+        f.select(column, Name(n.modeBox, band), QRect(2, at.mode, w, kRowHeight), modes, "1");
+    f.bind(f.serve(mode, Handler::kModeBox), e);
+    auto* freq =
+        f.edit(column, Name(n.freqEdit, band), QRect(2, at.freq, w, kRowHeight), kKindFrequency);
+    f.bind(f.serve(freq, Handler::kValueEdit), e + 1);
+    auto* gain =
+        f.edit(column, Name(n.gainEdit, band), QRect(2, at.gain, w, kRowHeight), kKindGain);
+    f.bind(f.serve(gain, Handler::kValueEdit), e + 2);
 
     static const char* const kLetters[4] = {"BY", "P", "LS", "HS"};
     const int step = std::max(kModeLabelHeight + 2, at.sliderHeight() / 4);
@@ -71,12 +103,19 @@ void BuildColumn(ControlFactory& f, QWidget* column, int band, const BandStripSp
                                        kModeLabelWidth, kModeLabelHeight),
                                  kLetters[j]);
         letter->setCursor(Qt::PointingHandCursor);
+        f.bind(f.serve(letter, Handler::kModeLabel), e, CompanionCell(j));
     }
-    f.slider(column, Name(n.gainBar, band),
-             QRect(kModeLabelWidth + 10, at.sliderTop, 28, at.sliderHeight()), 180, Qt::Vertical);
+    auto* bar = f.slider(column, Name(n.gainBar, band),
+                         QRect(kModeLabelWidth + 10, at.sliderTop, 28, at.sliderHeight()), 180,
+                         Qt::Vertical);
+    f.serve(bar, plan.dynamic ? Handler::kDynamicGainBar : Handler::kBandGainBar);
+    f.bind(bar, e + 2, Cell::kCompanion0);
 
-    f.edit(column, Name(n.qEdit, band), QRect(2, at.q, kQEditWidth, kRowHeight), kKindQ);
-    f.spin(column, Name(n.spin, band), QRect(2 + kQEditWidth + 1, at.q, kSpinWidth, kRowHeight));
+    auto* q = f.edit(column, Name(n.qEdit, band), QRect(2, at.q, kQEditWidth, kRowHeight), kKindQ);
+    f.bind(f.bind(f.serve(q, Handler::kValueEdit), e + 3), e + 4);
+    auto* spin = f.spin(column, Name(n.spin, band),
+                        QRect(2 + kQEditWidth + 1, at.q, kSpinWidth, kRowHeight));
+    f.bind(f.serve(spin, Handler::kSpin), plan.spinOnShelf ? e + 4 : e + 3, Cell::kCompanion0);
 }
 
 void BuildRowLabels(ControlFactory& f, QWidget* parent, int x, int y, const ColumnLayout& at,
@@ -93,15 +132,17 @@ void BuildRowLabels(ControlFactory& f, QWidget* parent, int x, int y, const Colu
 
 }  // namespace
 
-int BuildBandStrip(ControlFactory& f, QWidget* parent, int x, int y, int height,
-                   const BandStripSpec& plan) {
+BuiltStrip BuildBandStrip(ControlFactory& f, QWidget* parent, int x, int y, int height,
+                          const BandStripSpec& plan) {
     const bool scrolls = plan.scrollBox != nullptr;
     const int columnHeight = scrolls ? height - kScrollBarHeight - 2 : height;
     const ColumnLayout at(columnHeight);
     BuildRowLabels(f, parent, x, y, at, plan.rowLabels);
 
+    BuiltStrip built;
     const int stripX = x + kBandRowLabelWidth;
     const int viewWidth = plan.visible * kBandColumnWidth;
+    built.width = kBandRowLabelWidth + viewWidth;
     QWidget* holder = parent;
     int holderX = stripX;
     if (scrolls) {
@@ -116,6 +157,11 @@ int BuildBandStrip(ControlFactory& f, QWidget* parent, int x, int y, int height,
                              plan.scrollMax);
         bar->setProperty("scrollSlider", true);
         bar->setFocusPolicy(Qt::NoFocus);
+        if (plan.keepScrollLook) {
+            bar->setProperty("keepLookDisabled", true);
+        }
+        f.serve(bar, Handler::kScrollBar);
+        built.scroll = {0, bar, box, plan.visible};
     }
     for (int i = 0; i < plan.bands; ++i) {
         auto* column = new BandColumn(holder);
@@ -123,7 +169,7 @@ int BuildBandStrip(ControlFactory& f, QWidget* parent, int x, int y, int height,
                             columnHeight);
         BuildColumn(f, column, plan.firstBand + i, plan, at);
     }
-    return kBandRowLabelWidth + viewWidth;
+    return built;
 }
 
 }  // namespace aec

@@ -4,9 +4,10 @@
 #include "eq/graph_layout.h"
 #include "eq/graph_picture.h"
 #include "eq/response_graph.h"
-#include "ui/graph/graph_view.h"
 #include "ui/sheets/sheets.h"
+#include "ui/widgets/graph_image.h"
 #include "ui/widgets/look.h"
+#include "ui/widgets/point_image.h"
 
 namespace aec {
 
@@ -32,59 +33,84 @@ struct StripButton {
     const char* hint;
     int tag;
     BmpButton::Role role;
+    Handler handler;
+    ControlList list = ControlList::kTabButtons;
+    int index = -1;  // place in the list, or -1 for none
 };
 
 constexpr int kButtonTop = 4;
 constexpr int kButtonHeight = 24;
+constexpr int kEqPassSlot = 8;  // the Music page's; the button follows the page on show
 
-void Buttons(ControlFactory& f, QWidget* parent, std::initializer_list<StripButton> buttons) {
+std::vector<BmpButton*> Buttons(ControlFactory& f, QWidget* parent,
+                                std::initializer_list<StripButton> buttons) {
+    std::vector<BmpButton*> made;
     for (const StripButton& b : buttons) {
         auto* button = f.button(parent, b.name, QRect(b.left, kButtonTop, b.width, kButtonHeight),
                                 b.caption, b.hint);
         button->setRole(b.role);
         SetTag(button, b.tag);
+        f.serve(button, b.handler);
+        if (b.index >= 0) {
+            f.list(button, b.list, b.index);
+        }
+        made.push_back(button);
     }
+    return made;
 }
 
-void BuildCommandStrip(ControlFactory& f, QWidget* panel) {
+void BuildCommandStrip(ControlFactory& f, StripParts& parts, QWidget* panel) {
     using Role = BmpButton::Role;
+    using L = ControlList;
     Buttons(f, panel,
-            {{"PinPPBtn", 48, 58, "频谱", "0", 0, Role::Toggle},
-             {"PinDCFBtn", 110, 58, "低触发", "0", 0, Role::Toggle}});
+            {{"PinPPBtn", 48, 58, "频谱", "0", 0, Role::Toggle, Handler::kSpectrum},
+             {"PinDCFBtn", 110, 58, "低触发", "0", 0, Role::Toggle, Handler::kLowTrigger}});
 
-    auto* copy = f.frame(panel, "CopyGrop", QRect(176, 0, 194, 32));
-    Buttons(f, copy,
-            {{"LeftBtn", 4, 60, "音乐左", "0", 0, Role::Plain},
-             {"SameBtn", 67, 60, "同步", "1", 1, Role::Plain},
-             {"RightBtn", 130, 60, "音乐右", "2", 2, Role::Plain}});
+    parts.copyGroup = f.frame(panel, "CopyGrop", QRect(176, 0, 194, 32));
+    Buttons(
+        f, parts.copyGroup,
+        {{"LeftBtn", 4, 60, "音乐左", "0", 0, Role::Plain, Handler::kPair, L::kPairButtons, 0},
+         {"SameBtn", 67, 60, "同步", "1", 1, Role::Plain, Handler::kPair, L::kPairButtons, 1},
+         {"RightBtn", 130, 60, "音乐右", "2", 2, Role::Plain, Handler::kPair, L::kPairButtons, 2}});
 
-    auto* modes = f.frame(panel, "SingleDiscoGrop", QRect(376, 0, 298, 32));
-    Buttons(f, modes,
-            {{"SingModeBtn", 4, 54, "唱歌", "0", 161, Role::Plain},
-             {"DiscoModeBtn", 60, 54, "热舞", "1", 161, Role::Plain},
-             {"CodeModeBtn", 116, 54, "解码", "2", 161, Role::Plain},
-             {"AutoModeBtn", 180, 54, "自动", "0", 160, Role::Plain},
-             {"ManulModeBtn", 238, 54, "手动", "1", 160, Role::Plain}});
+    parts.modeGroup = f.frame(panel, "SingleDiscoGrop", QRect(376, 0, 298, 32));
+    const auto modes =
+        Buttons(f, parts.modeGroup,
+                {{"SingModeBtn", 4, 54, "唱歌", "0", 161, Role::Plain, Handler::kMusicMode,
+                  L::kMusicModeButtons, 0},
+                 {"DiscoModeBtn", 60, 54, "热舞", "1", 161, Role::Plain, Handler::kMusicMode,
+                  L::kMusicModeButtons, 1},
+                 {"CodeModeBtn", 116, 54, "解码", "2", 161, Role::Plain, Handler::kMusicMode,
+                  L::kMusicModeButtons, 2},
+                 {"AutoModeBtn", 180, 54, "自动", "0", 160, Role::Plain, Handler::kAutoManual},
+                 {"ManulModeBtn", 238, 54, "手动", "1", 160, Role::Plain, Handler::kAutoManual}});
+    parts.automatic = modes[3];
+    parts.manual = modes[4];
 
-    auto* pass = f.frame(panel, "EQPassGrop", QRect(680, 0, 150, 32));
-    Buttons(f, pass,
-            {{"EQResetBtn", 4, 68, "EQ重置", "", 0, Role::Plain},
-             {"MusEQAllpassBtn", 76, 68, "EQ pass", "0", 0, Role::Toggle}});
+    parts.passGroup = f.frame(panel, "EQPassGrop", QRect(680, 0, 150, 32));
+    const auto pass =
+        Buttons(f, parts.passGroup,
+                {{"EQResetBtn", 4, 68, "EQ重置", "", 0, Role::Plain, Handler::kEqReset},
+                 {"MusEQAllpassBtn", 76, 68, "EQ pass", "0", 0, Role::Toggle, Handler::kEqPass}});
+    parts.eqPass = f.bind(pass[1], kEqPassSlot);
 }
 
 }  // namespace
 
-QWidget* BuildGraphPanel(ControlFactory& f, QWidget* parent, const QRect& area) {
+void BuildGraphPanel(ControlFactory& f, WindowParts& parts, QWidget* parent, const QRect& area) {
+    GraphParts& graph = parts.graph;
     auto* outer = f.adopt(new Panel(look::kWhite, parent), "AdvPanel1");
     outer->setGeometry(area);
-    BuildCommandStrip(f, outer);
+    graph.outer = outer;
+    BuildCommandStrip(f, parts.strip, outer);
 
     const QPoint origin = ResponseGraph::kDesignPlotOrigin;
     auto* inner = f.adopt(new Panel(look::kGraphPanel, outer), "AdvPanel2");
     inner->setGeometry(origin.x(), origin.y(), area.width() - kOuterExtraWidth,
                        area.height() - kOuterExtraHeight);
-    auto* image = f.adopt(new GraphImage(inner), "Image1");
-    image->setGeometry(0, 0, inner->width(), inner->height());
+    graph.inner = inner;
+    graph.image = f.adopt(new GraphImage(inner), "Image1");
+    graph.image->setGeometry(0, 0, inner->width(), inner->height());
 
     for (int i = 0; i < kPointCount; ++i) {
         auto* marker = f.adopt(new PointImage(PointImage::Shape::Disc, inner),
@@ -92,6 +118,7 @@ QWidget* BuildGraphPanel(ControlFactory& f, QWidget* parent, const QRect& area) 
         marker->setGeometry(0, 0, kMarkerSize, kMarkerSize);
         SetTag(marker, i);
         marker->hide();
+        graph.markers.push_back(f.serve(marker, Handler::kPointDrag));
     }
     auto* caption = f.label(inner, kCaptionName, QRect(0, 0, 80, 42), kDesignCaptionText);
     caption->setText(QString::fromStdString(CaptionDisplayText(kDesignCaptionText)));
@@ -100,6 +127,7 @@ QWidget* BuildGraphPanel(ControlFactory& f, QWidget* parent, const QRect& area) 
     caption->setStyleSheet(QStringLiteral("color: %1; background: transparent;")
                                .arg(QColor::fromRgb(kCaptionColour).name()));
     caption->hide();
+    graph.caption = caption;
 
     auto* pass = f.label(inner, "EQPassLabel", QRect(inner->width() - 96, 6, 88, 22), "EQ PASS",
                          "EQ PASS", Qt::AlignCenter);
@@ -109,7 +137,7 @@ QWidget* BuildGraphPanel(ControlFactory& f, QWidget* parent, const QRect& area) 
     pass->setFont(big);
     pass->setStyleSheet("color: #e03c14; background: transparent;");
     pass->hide();
-    return outer;
+    graph.passLabel = pass;
 }
 
 }  // namespace aec

@@ -1,9 +1,11 @@
-#include "ui/sheets/right_column.h"
-
+// The system column at the right edge: AdvPageControl1 with its three tabs.
 #include <QHeaderView>
+#include <QTabWidget>
 #include <QTableWidget>
 
-#include "link/volume_rules.h"
+#include "core/addresses.h"
+#include "core/pages.h"
+#include "presets/volume_rules.h"
 #include "ui/sheets/sheets.h"
 #include "ui/widgets/look.h"
 #include "ui/widgets/point_image.h"
@@ -12,14 +14,17 @@ namespace aec {
 
 namespace {
 
-constexpr int kVolumeMax = 84;
 constexpr int kRow = 22;
 
+// The current volume of a source on the first tab, with its two markers; the start and maximum
+// bars of the same source are on the second tab.
 struct VolumeBlock {
+    VolumeSource source;
     const char* label;
     const char* cn;
     const char* en;
     const char* bar;
+    int address;
     const char* pane;
     const char* start;
     int startTag;
@@ -29,34 +34,47 @@ struct VolumeBlock {
 };
 
 constexpr VolumeBlock kVolumes[3] = {
-    {"Label2", "音乐音量", "Music Vol", "SysMusNormalVolBar", "SysMusNormalVolPane",
-     "MusStartImage", 0x1D05, "MusMaxImage", 0x1D06, "musLabel"},
-    {"Label59", "话筒音量", "Mic Vol", "SysMicNormalVolBar", "SysMicNormalVolPane", "MicStartImage",
-     0x1D03, "MicMaxImage", 0x1D04, "micLabel"},
-    {"Label3", "效果音量", "Effect Vol", "SysEffNormalVolBar", "SysEffNormalVolPane",
-     "EffStartImage", 0x1D07, "EffMaxImage", 0x1D08, "EffLabel"},
+    {kMusicVolume, "Label2", "音乐音量", "Music Vol", "SysMusNormalVolBar", kMusicVolumeAddress,
+     "SysMusNormalVolPane", "MusStartImage", kMusicStartVolumeAddress, "MusMaxImage",
+     kMusicMaxVolumeAddress, "musLabel"},
+    {kMicVolume, "Label59", "话筒音量", "Mic Vol", "SysMicNormalVolBar", kMicVolumeAddress,
+     "SysMicNormalVolPane", "MicStartImage", kMicStartVolumeAddress, "MicMaxImage",
+     kMicMaxVolumeAddress, "micLabel"},
+    {kEffectVolume, "Label3", "效果音量", "Effect Vol", "SysEffNormalVolBar", kEffectVolumeAddress,
+     "SysEffNormalVolPane", "EffStartImage", kEffectStartVolumeAddress, "EffMaxImage",
+     kEffectMaxVolumeAddress, "EffLabel"},
 };
 
 struct LimitRow {
+    VolumeSource source;
+    VolumeRole role;
+    int address;
     const char* label;
     const char* cn;
     const char* en;
     const char* bar;
     const char* pane;
-    int role;  // 1 start, 2 maximum
 };
 
 constexpr LimitRow kLimits[6] = {
-    {"Label102", "音乐起始音量", "Initial music volume", "SysMusStartVolBar", "SysMusStartVolPane",
-     1},
-    {"Label108", "音乐最大音量", "Max music volume ", "SysMusMaxVolBar", "SysMusMaxVolPane", 2},
-    {"Label109", "话筒起始音量", "Initial mic volume", "SysMicStartVolBar", "SysMicStartVolPane",
-     1},
-    {"Label110", "话筒最大音量", "Max mic volume ", "SysMicMaxVolBar", "SysMicMaxVolPane", 2},
-    {"Label111", "效果起始音量", "Initial effect volume", "SysEffStartVolBar", "SysEffStartVolPane",
-     1},
-    {"Label112", "效果最大音量", "Max effect volume ", "SysEffMaxVolBar", "SysEffMaxVolPane", 2},
+    {kMusicVolume, VolumeRole::kStart, kMusicStartVolumeAddress, "Label102", "音乐起始音量",
+     "Initial music volume", "SysMusStartVolBar", "SysMusStartVolPane"},
+    {kMusicVolume, VolumeRole::kMaximum, kMusicMaxVolumeAddress, "Label108", "音乐最大音量",
+     "Max music volume ", "SysMusMaxVolBar", "SysMusMaxVolPane"},
+    {kMicVolume, VolumeRole::kStart, kMicStartVolumeAddress, "Label109", "话筒起始音量",
+     "Initial mic volume", "SysMicStartVolBar", "SysMicStartVolPane"},
+    {kMicVolume, VolumeRole::kMaximum, kMicMaxVolumeAddress, "Label110", "话筒最大音量",
+     "Max mic volume ", "SysMicMaxVolBar", "SysMicMaxVolPane"},
+    {kEffectVolume, VolumeRole::kStart, kEffectStartVolumeAddress, "Label111", "效果起始音量",
+     "Initial effect volume", "SysEffStartVolBar", "SysEffStartVolPane"},
+    {kEffectVolume, VolumeRole::kMaximum, kEffectMaxVolumeAddress, "Label112", "效果最大音量",
+     "Max effect volume ", "SysEffMaxVolBar", "SysEffMaxVolPane"},
 };
+
+// Slots of the system pages that hold a value but no control of their own.
+constexpr int kVolumesPlaceholderSlot = 9;
+constexpr int kSystemPlaceholderSlots[] = {0, 1, 4, 5};
+constexpr int kSystemDisplayOnlySlots[] = {12, 13, 14, 15, 16};
 
 QWidget* Sheet(ControlFactory& f, QTabWidget* tabs, const char* name, const char* cn,
                const char* en) {
@@ -68,17 +86,19 @@ QWidget* Sheet(ControlFactory& f, QTabWidget* tabs, const char* name, const char
 }
 
 // A two-button switch: both buttons carry the address, their Hints are the values.
-void Switch(ControlFactory& f, QWidget* parent, int x, int y, int tag, const char* onName,
-            const char* offName) {
+void Switch(ControlFactory& f, SystemParts& parts, QWidget* parent, int x, int y, int tag,
+            const char* onName, const char* offName) {
     auto* on = f.button(parent, onName, QRect(x, y, 56, 24), "启用", "1");
     auto* off = f.button(parent, offName, QRect(x + 62, y, 56, 24), "禁用", "0");
-    SetTag(on, tag);
-    SetTag(off, tag);
+    for (BmpButton* b : {on, off}) {
+        SetTag(b, tag);
+        parts.switches.push_back(f.serve(b, Handler::kSwitch));
+    }
 }
 
 EditBox* Password(ControlFactory& f, QWidget* parent, const char* name, const QRect& r, int length,
-                  bool masked) {
-    auto* box = f.textBox(parent, name, r);
+                  bool masked, Handler handler) {
+    auto* box = f.serve(f.textBox(parent, name, r), handler);
     box->setMaxLength(length);
     box->setProperty("passwordBox", true);
     if (masked) {
@@ -87,23 +107,29 @@ EditBox* Password(ControlFactory& f, QWidget* parent, const char* name, const QR
     return box;
 }
 
-void BuildMainVolumeTab(ControlFactory& f, QWidget* sheet) {
+void BuildMainVolumeTab(ControlFactory& f, SystemParts& parts, QWidget* sheet) {
     int y = 4;
     for (const VolumeBlock& v : kVolumes) {
+        VolumeWidgets& w = parts.volumes[v.source];
         auto* block = BlockFrame(sheet, QRect(4, y, 244, 62));
         block->setAttribute(Qt::WA_TransparentForMouseEvents, false);
         f.label(block, v.label, QRect(8, 3, 100, 18), v.cn, v.en);
-        f.pane(block, v.pane, QRect(190, 3, 46, 18), 0);
-        auto* bar = f.slider(block, v.bar, QRect(52, 22, 168, 20), kVolumeMax);
-        SetHint(bar, "0");
-        auto* value = f.label(block, v.valueLabel, QRect(8, 42, 40, 16), "0", "Music Vol");
-        value->hide();
-        auto* start = f.adopt(new PointImage(PointImage::Shape::StartMarker, block), v.start);
-        start->setGeometry(VolumeMarkerPosition(0), 44, 8, 8);
-        SetTag(start, v.startTag);
-        auto* max = f.adopt(new PointImage(PointImage::Shape::MaxMarker, block), v.max);
-        max->setGeometry(VolumeMarkerPosition(kVolumeMax), 44, 8, 8);
-        SetTag(max, v.maxTag);
+        const auto normal = static_cast<size_t>(VolumeRole::kNormal);
+        w.panes[normal] = f.pane(block, v.pane, QRect(190, 3, 46, 18), 0);
+        f.bind(w.panes[normal], v.address, Cell::kDisplay);
+        w.bars[normal] = f.slider(block, v.bar, QRect(52, 22, 168, 20), kVolumeBarMax);
+        SetHint(w.bars[normal], QString::number(normal));
+        f.bind(f.serve(w.bars[normal], Handler::kVolumeBar), v.address);
+        w.valueLabel = f.label(block, v.valueLabel, QRect(8, 42, 40, 16), "0", "Music Vol");
+        w.valueLabel->hide();
+        w.startMarker = f.adopt(new PointImage(PointImage::Shape::StartMarker, block), v.start);
+        w.startMarker->setGeometry(VolumeMarkerPosition(0), 44, 8, 8);
+        SetTag(w.startMarker, v.startTag);
+        w.maxMarker = f.adopt(new PointImage(PointImage::Shape::MaxMarker, block), v.max);
+        w.maxMarker->setGeometry(VolumeMarkerPosition(kVolumeBarMax), 44, 8, 8);
+        SetTag(w.maxMarker, v.maxTag);
+        f.serve(w.startMarker, Handler::kVolumeMarker);
+        f.serve(w.maxMarker, Handler::kVolumeMarker);
         y += 66;
     }
     f.label(sheet, "Label10", QRect(8, y + 2, 200, 18), "调用出厂模式：",
@@ -113,7 +139,8 @@ void BuildMainVolumeTab(ControlFactory& f, QWidget* sheet) {
             i == 0 ? QString("SysFactoryBtn") : QString("SysFactoryBtn%1").arg(i + 1);
         auto* b = f.button(sheet, name, QRect(8 + i * 40, y + 22, 36, 24),
                            QByteArray::number(i + 1).constData());
-        SetTag(b, 16 + i);
+        SetTag(b, kFirstFactoryMode + i);
+        f.list(f.serve(b, Handler::kModeButton), ControlList::kFactoryButtons, i);
     }
     auto* note =
         f.label(sheet, "Label61", QRect(8, y + 48, 240, 16), "调用出厂模式时候，音量不会变化",
@@ -126,15 +153,19 @@ void BuildMainVolumeTab(ControlFactory& f, QWidget* sheet) {
             f.button(sheet, QString("SysModeBtn%1").arg(i + 1), QRect(8 + i * 40, y + 20, 36, 24),
                      QByteArray::number(i + 1).constData());
         SetTag(b, i);
+        f.list(f.serve(b, Handler::kModeButton), ControlList::kModeButtons, i);
     }
     QStringList more;
     for (int m = 5; m <= 16; ++m) {
         more << QString::number(m);
     }
-    f.select(sheet, "SysModeBox2", QRect(168, y + 21, 78, 22), more);
+    parts.moreModes = f.select(sheet, "SysModeBox2", QRect(168, y + 21, 78, 22), more);
+    f.serve(parts.moreModes, Handler::kMoreModes);
     y += 56;
     f.label(sheet, "Label62", QRect(8, y + 3, 70, 18), "音量跟随", "Main volume");
-    Switch(f, sheet, 122, y, 0x1D09, "SysVolRunBtn2", "SysVolRunBtn1");
+    Switch(f, parts, sheet, 122, y, kVolumeFollowAddress, "SysVolRunBtn2", "SysVolRunBtn1");
+    f.bindPlaceholder(MakeAddress(kPageSystemVolumes, kVolumesPlaceholderSlot), Cell::kControl);
+    f.bindPlaceholder(MakeAddress(kPageSystemVolumes, kVolumesPlaceholderSlot), Cell::kDisplay);
     auto* warning =
         f.label(sheet, "Label63", QRect(8, y + 30, 240, 54),
                 "警告：音量跟随功能，如果控制不好则\n可能导致音量突然增大，对你的系统有\n"
@@ -145,32 +176,42 @@ void BuildMainVolumeTab(ControlFactory& f, QWidget* sheet) {
     warning->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 }
 
-void BuildVolumeSetTab(ControlFactory& f, QWidget* sheet) {
+void BuildVolumeSetTab(ControlFactory& f, SystemParts& parts, QWidget* sheet) {
     int y = 6;
     for (const LimitRow& row : kLimits) {
+        VolumeWidgets& w = parts.volumes[row.source];
+        const auto role = static_cast<size_t>(row.role);
         f.label(sheet, row.label, QRect(8, y, 200, 18), row.cn, row.en);
-        auto* bar = f.slider(sheet, row.bar, QRect(8, y + 18, 184, 20), kVolumeMax);
-        SetHint(bar, QString::number(row.role));
-        f.pane(sheet, row.pane, QRect(198, y + 19, 48, 18), 0);
+        w.bars[role] = f.slider(sheet, row.bar, QRect(8, y + 18, 184, 20), kVolumeBarMax);
+        SetHint(w.bars[role], QString::number(role));
+        f.bind(f.serve(w.bars[role], Handler::kVolumeBar), row.address);
+        w.panes[role] = f.pane(sheet, row.pane, QRect(198, y + 19, 48, 18), 0);
+        f.bind(w.panes[role], row.address, Cell::kDisplay);
         y += 44;
     }
     y += 4;
     f.label(sheet, "Label64", QRect(8, y, 240, 18), "面板键盘自动锁定", "Key panel lock ");
-    Switch(f, sheet, 8, y + 20, 0x1E04, "SysPanelBtn2", "SysPanelBtn1");
+    Switch(f, parts, sheet, 8, y + 20, kPanelLockAddress, "SysPanelBtn2", "SysPanelBtn1");
     y += 56;
     BlockFrame(sheet, QRect(4, y, 244, 92));
     f.label(sheet, "Label66", QRect(10, y + 4, 232, 18), "面板键盘自动锁密码修改",
             "Modify Auto Key Lock Password");
     f.label(sheet, "Label119", QRect(10, y + 28, 52, 22), "旧密码", "Old:");
-    Password(f, sheet, "PassPanelLabel1", QRect(64, y + 28, 104, 22), 4, false);
-    f.button(sheet, "RzBmpButton22", QRect(174, y + 27, 68, 24), "确定");
+    Password(f, sheet, "PassPanelLabel1", QRect(64, y + 28, 104, 22), 4, false,
+             Handler::kPanelPassword);
+    f.serve(f.button(sheet, "RzBmpButton22", QRect(174, y + 27, 68, 24), "确定"),
+            Handler::kPanelPassword);
     f.label(sheet, "Label120", QRect(10, y + 58, 52, 22), "新密码", "New:");
-    Password(f, sheet, "NewPassLabel1", QRect(64, y + 58, 104, 22), 4, true)->setEnabled(false);
-    f.button(sheet, "RzBmpButton23", QRect(174, y + 57, 68, 24), "修改");
+    Password(f, sheet, "NewPassLabel1", QRect(64, y + 58, 104, 22), 4, true,
+             Handler::kPanelPassword)
+        ->setEnabled(false);
+    f.serve(f.button(sheet, "RzBmpButton23", QRect(174, y + 57, 68, 24), "修改"),
+            Handler::kPanelPassword);
 }
 
 void BuildPresetFiles(ControlFactory& f, QWidget* sheet, int y) {
-    f.button(sheet, "RzBmpButton24", QRect(8, y, 238, 22), "单模式参数")->setEnabled(true);
+    f.button(sheet, "RzBmpButton24", QRect(8, y, 238, 22), "单模式参数")
+        ->setRole(BmpButton::Role::Heading);
     auto* list = f.adopt(new QTableWidget(0, 2, sheet), "ValueListEditor1");
     list->setGeometry(8, y + 26, 238, 132);
     list->setHorizontalHeaderLabels({"NO.", "File Name"});
@@ -184,37 +225,55 @@ void BuildPresetFiles(ControlFactory& f, QWidget* sheet, int y) {
     list->setEditTriggers(QAbstractItemView::NoEditTriggers);
     list->setSelectionBehavior(QAbstractItemView::SelectRows);
     list->setSelectionMode(QAbstractItemView::SingleSelection);
+    f.serve(list, Handler::kPresetFiles);
     f.label(sheet, "Label126", QRect(8, y + 164, 64, 22), "模式名称", "Mode Name:");
-    f.textBox(sheet, "FileEdit", QRect(74, y + 164, 172, 22));
-    f.button(sheet, "RzBmpButton119", QRect(8, y + 192, 116, 26), "上传数据到设备");
-    f.button(sheet, "RzBmpButton120", QRect(130, y + 192, 116, 26), "保存数据到电脑");
+    f.serve(f.textBox(sheet, "FileEdit", QRect(74, y + 164, 172, 22)), Handler::kPresetFiles);
+    f.serve(f.button(sheet, "RzBmpButton119", QRect(8, y + 192, 116, 26), "上传数据到设备"),
+            Handler::kPresetFiles);
+    f.serve(f.button(sheet, "RzBmpButton120", QRect(130, y + 192, 116, 26), "保存数据到电脑"),
+            Handler::kPresetFiles);
 }
 
-void BuildSystemTab(ControlFactory& f, QWidget* sheet) {
+void BuildSystemTab(ControlFactory& f, SystemParts& parts, QWidget* sheet) {
     f.label(sheet, "Label65", QRect(8, 4, 200, 18), "保存 / 调用模式", "Load/Save Mode");
     f.label(sheet, "Label128", QRect(8, 26, 40, 22), "模式", "Mode");
     QStringList modes;
-    for (int i = 1; i <= 22; ++i) {
+    for (int i = 1; i <= kModeCount; ++i) {
         modes << QString("%1-").arg(i);
     }
-    f.select(sheet, "SysModeBox", QRect(50, 26, 196, 22), modes);
+    parts.modeBox = f.select(sheet, "SysModeBox", QRect(50, 26, 196, 22), modes);
+    f.bind(f.serve(parts.modeBox, Handler::kModeList), kLoadModeAddress);
+    f.bindPlaceholder(kLoadModeAddress, Cell::kDisplay);
+    for (int slot : kSystemPlaceholderSlots) {
+        f.bindPlaceholder(MakeAddress(kPageSystem, slot), Cell::kControl);
+        f.bindPlaceholder(MakeAddress(kPageSystem, slot), Cell::kDisplay);
+    }
+    for (int slot : kSystemDisplayOnlySlots) {
+        f.bindPlaceholder(MakeAddress(kPageSystem, slot), Cell::kDisplay);
+    }
     f.label(sheet, "Label130", QRect(8, 52, 40, 22), "名称", "Name");
-    f.textBox(sheet, "PresetModeEdit", QRect(50, 52, 196, 22))->setMaxLength(20);
-    f.button(sheet, "SysLoadModeBtn", QRect(8, 80, 116, 26), "调用设备模式");
-    f.button(sheet, "SysSaveModeBtn", QRect(130, 80, 116, 26), "保存设备模式");
+    parts.modeName = f.textBox(sheet, "PresetModeEdit", QRect(50, 52, 196, 22));
+    parts.modeName->setMaxLength(kModeNameLength);
+    f.serve(f.button(sheet, "SysLoadModeBtn", QRect(8, 80, 116, 26), "调用设备模式"),
+            Handler::kLoadMode);
+    f.serve(f.button(sheet, "SysSaveModeBtn", QRect(130, 80, 116, 26), "保存设备模式"),
+            Handler::kSaveMode);
 
     int y = 116;
     f.label(sheet, "Label67", QRect(8, y, 200, 18), "用户/管理员模式", "User/Manager Mode");
-    Password(f, sheet, "SysPassEdit", QRect(8, y + 20, 160, 22), 6, true);
-    f.button(sheet, "RzBmpButton118", QRect(176, y + 19, 70, 24), "确定");
-    auto* rights = f.frame(sheet, "SysUserMangerGrop", QRect(8, y + 48, 238, 32));
-    auto* user = f.button(rights, "SysUserBtn", QRect(6, 5, 22, 22), "", "0");
-    f.label(rights, "Label148", QRect(32, 5, 60, 22), "用户", "User");
-    auto* manager = f.button(rights, "SysManagerBtn", QRect(110, 5, 22, 22), "", "1");
-    f.label(rights, "Label149", QRect(136, 5, 60, 22), "管理员", "admin");
-    SetTag(user, 0x1E08);
-    SetTag(manager, 0x1E08);
-    rights->setEnabled(false);
+    Password(f, sheet, "SysPassEdit", QRect(8, y + 20, 160, 22), 6, true, Handler::kSystemPassword);
+    f.serve(f.button(sheet, "RzBmpButton118", QRect(176, y + 19, 70, 24), "确定"),
+            Handler::kSystemPassword);
+    parts.rights = f.frame(sheet, "SysUserMangerGrop", QRect(8, y + 48, 238, 32));
+    auto* user = f.button(parts.rights, "SysUserBtn", QRect(6, 5, 22, 22), "", "0");
+    f.label(parts.rights, "Label148", QRect(32, 5, 60, 22), "用户", "User");
+    auto* manager = f.button(parts.rights, "SysManagerBtn", QRect(110, 5, 22, 22), "", "1");
+    f.label(parts.rights, "Label149", QRect(136, 5, 60, 22), "管理员", "admin");
+    for (BmpButton* b : {user, manager}) {
+        SetTag(b, kUserLevelAddress);
+        parts.switches.push_back(f.serve(b, Handler::kSwitch));
+    }
+    parts.rights->setEnabled(false);
 
     y += 88;
     f.label(sheet, "Label68", QRect(8, y, 200, 18), "密码修改", "Modify System Password");
@@ -228,7 +287,8 @@ void BuildSystemTab(ControlFactory& f, QWidget* sheet) {
                   {"Label125", "确定", "confirm", "NewSysPassLabel2"}};
     for (int i = 0; i < 3; ++i) {
         f.label(sheet, kRows[i].label, QRect(8, y + 20 + i * 26, 60, 22), kRows[i].cn, kRows[i].en);
-        auto* box = Password(f, sheet, kRows[i].box, QRect(70, y + 20 + i * 26, 176, 22), 6, true);
+        auto* box = Password(f, sheet, kRows[i].box, QRect(70, y + 20 + i * 26, 176, 22), 6, true,
+                             Handler::kSystemPasswordChange);
         box->setEnabled(i == 0);
     }
     BuildPresetFiles(f, sheet, y + 104);
@@ -236,16 +296,20 @@ void BuildSystemTab(ControlFactory& f, QWidget* sheet) {
 
 }  // namespace
 
-QTabWidget* BuildRightColumn(ControlFactory& f, QWidget* parent, const QRect& area) {
+QWidget* BuildRightColumn(ControlFactory& f, WindowParts& parts, QWidget* parent,
+                          const QRect& area) {
     auto* column = f.frame(parent, "RzGroupBox2", area);
     auto* tabs = f.adopt(new QTabWidget(column), "AdvPageControl1");
     tabs->setGeometry(2, 2, area.width() - 4, area.height() - 4);
     tabs->setDocumentMode(false);
     tabs->setUsesScrollButtons(false);
-    BuildMainVolumeTab(f, Sheet(f, tabs, "AdvTabSheet1", "主音量", "Main Volume"));
-    BuildVolumeSetTab(f, Sheet(f, tabs, "AdvTabSheet2", "音量控制", "Volume Set"));
-    BuildSystemTab(f, Sheet(f, tabs, "AdvTabSheet3", "系统设定", "System setting"));
-    return tabs;
+    f.serve(tabs, Handler::kSystemTabs);
+    SystemParts& system = parts.system;
+    system.tabs = tabs;
+    BuildMainVolumeTab(f, system, Sheet(f, tabs, "AdvTabSheet1", "主音量", "Main Volume"));
+    BuildVolumeSetTab(f, system, Sheet(f, tabs, "AdvTabSheet2", "音量控制", "Volume Set"));
+    BuildSystemTab(f, system, Sheet(f, tabs, "AdvTabSheet3", "系统设定", "System setting"));
+    return column;
 }
 
 }  // namespace aec

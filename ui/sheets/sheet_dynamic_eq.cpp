@@ -1,5 +1,6 @@
 // The Dynamic EQ sheet: three dynamic bands, each with its work type, band controls and
 // threshold, attack, release and ratio.
+#include "core/pages.h"
 #include "core/scale_tables.h"
 #include "ui/sheets/band_strip.h"
 #include "ui/sheets/sheet_rows.h"
@@ -44,6 +45,9 @@ constexpr DynamicLabels kLabels[kBandCount] = {
 
 QByteArray N(const char* pattern, int band) { return QString(pattern).arg(band).toLatin1(); }
 
+// Slot of band n's work type; its band controls and limiter follow in the next nine slots.
+int TypeSlot(int band) { return 1 + 10 * (band - 1); }
+
 void BuildTypeButtons(ControlFactory& f, QWidget* sheet, int x, int y, int band) {
     static const struct {
         const char* name;
@@ -51,20 +55,28 @@ void BuildTypeButtons(ControlFactory& f, QWidget* sheet, int x, int y, int band)
     } kTypes[3] = {{"DEQTYpeOffBtn%1", "关闭"},
                    {"DEQTYpeBelowBtn%1", "低启动"},
                    {"DEQTYpeAboveBtn%1", "高启动"}};
+    const int address = MakeAddress(kPageDynamicEq, TypeSlot(band));
     for (int t = 0; t < 3; ++t) {
         auto* button = f.button(sheet, N(kTypes[t].name, band), QRect(x + t * 64, y, 60, 22),
                                 kTypes[t].caption);
         SetTag(button, t);
+        f.bind(f.serve(button, Handler::kDynamicType), address, CompanionCell(t));
     }
+    // The type itself lives in a hidden box the buttons choose an item of.
     auto* box =
         f.select(sheet, N("DEQTypeBox%1", band), QRect(x, y, 60, 20), Items(kDynTypeItems), "1");
     box->hide();
+    f.bind(box, address);
+    for (int s = 0; s <= 5; ++s) {
+        f.bindPlaceholder(address + s, Cell::kDisplay);
+    }
 }
 
 void BuildDynamicBand(ControlFactory& f, QWidget* sheet, int band, const QRect& area) {
     const DynamicLabels& labels = kLabels[band - 1];
     BlockFrame(sheet, area);
     BandStripSpec plan;
+    plan.page = kPageDynamicEq;
     plan.names = {"DEQModeBox%1",
                   "DEQFreEdit%1",
                   "DEQGainEdit%1",
@@ -74,13 +86,14 @@ void BuildDynamicBand(ControlFactory& f, QWidget* sheet, int band, const QRect& 
                   {"DEQBYBtn%1", "DEQPEQBtn%1", "DEQLEQBtn%1", "DEQHEQBtn%1"},
                   "DEQPointLabel%1"};
     plan.rowLabels = labels.rows;
+    plan.pointRow = 8;
     plan.firstBand = band;
-    plan.dynamicModes = true;
+    plan.dynamic = true;
     const int stripWidth =
-        BuildBandStrip(f, sheet, area.x() + 3, area.y() + 4, area.height() - 7, plan);
+        BuildBandStrip(f, sheet, area.x() + 3, area.y() + 4, area.height() - 7, plan).width;
 
     const int x = area.x() + stripWidth + 10;
-    int y = area.y() + 8;
+    const int y = area.y() + 8;
     f.label(sheet, labels.workType, QRect(x, y, 190, 18), "动态均衡工作类型", "DEQ Work Type");
     BuildTypeButtons(f, sheet, x, y + 22, band);
 
@@ -88,25 +101,28 @@ void BuildDynamicBand(ControlFactory& f, QWidget* sheet, int band, const QRect& 
     g.label = 74;
     g.bar = 64;
     g.pane = 46;
+    const int first = TypeSlot(band) + 6;
     const QByteArray bars[4] = {N("DEQRmsLevelBar%1", band), N("DEQRmsAttackBar%1", band),
                                 N("DEQRmsReleaseBar%1", band), N("DEQRmsRatioBar%1", band)};
     const QByteArray panes[4] = {N("DEQRmsLevelPane%1", band), N("DEQRmsAttackPane%1", band),
                                  N("DEQRmsReleasePane%1", band), N("DEQRmsRatioPane%1", band)};
     const SliderRowSpec rows[4] = {
-        {labels.level, "压限启动电平", "Limit Level", bars[0], 60, panes[0], 20},
-        {labels.attack, "压限启动时间", "Attack Time", bars[1], 19, panes[1], 17},
-        {labels.release, "压限释放时间", "Release Time", bars[2], 7, panes[2], 16},
-        {labels.ratio, "压缩比例", "Ratio", bars[3], 40, panes[3], 15},
+        {first, labels.level, "压限启动电平", "Limit Level", bars[0], 60, panes[0], 20},
+        {first + 1, labels.attack, "压限启动时间", "Attack Time", bars[1], 19, panes[1], 17},
+        {first + 2, labels.release, "压限释放时间", "Release Time", bars[2], 7, panes[2], 16},
+        {first + 3, labels.ratio, "压缩比例", "Ratio", bars[3], 40, panes[3], 15},
     };
-    y += 62;
+    RowPlace place{kPageDynamicEq, sheet, x, y + 62, 36, g};
     for (const auto& row : rows) {
-        y = BuildSliderRow(f, sheet, x, y, g, row, 36);
+        BuildSliderRow(f, place, row);
     }
 }
 
 }  // namespace
 
-void BuildDynamicEqSheet(ControlFactory& f, QWidget* sheet) {
+void BuildDynamicEqSheet(ControlFactory& f, WindowParts& /*parts*/, QWidget* sheet) {
+    f.bindPlaceholder(MakeAddress(kPageDynamicEq, 0), Cell::kControl);
+    f.bindPlaceholder(MakeAddress(kPageDynamicEq, 0), Cell::kDisplay);
     for (int band = 1; band <= kBandCount; ++band) {
         BuildDynamicBand(
             f, sheet, band,

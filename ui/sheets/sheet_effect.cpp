@@ -2,6 +2,7 @@
 // its levels, delays, crossover and seven bands.
 #include <QStackedWidget>
 
+#include "core/pages.h"
 #include "ui/sheets/band_strip.h"
 #include "ui/sheets/sheet_rows.h"
 #include "ui/sheets/sheets.h"
@@ -14,27 +15,29 @@ constexpr int kButtonColumn = 70;  // the three effect buttons, stacked at the l
 constexpr int kParamWidth = 208;
 
 constexpr SliderRowSpec kEchoRows[] = {
-    {"Label78", "回声音量", "Echo Effect Vol", "EchoEffLevelBar", 100, "EchoEffLevelPane", 8,
+    {0, "Label78", "回声音量", "Echo Effect Vol", "EchoEffLevelBar", 100, "EchoEffLevelPane", 8,
      "EchoEffPhaseBtn"},
-    {"Label79", "回声直达声", "Echo Direct Vol", "EchoDirectLevelBar", 100, "EchoDirectLevelPane",
-     8, "EchoDirectPhaseBtn"},
-    {"Label80", "回声预延时", "Echo Pre-Delay", "EchoPreDelayBar", 250, "EchoPreDelayPane", 26},
-    {"Label81", "回声延时", "Echo Delay", "EchoTimeBar", 250, "EchoTimePane", 11},
-    {"Label82", "回声重复比率", "Echo Repeat", "EchoRepeatBar", 90, "EchoRepeatPane", 8},
-    {"Label83", "右通道预延时", "Right Pre-delay", "EchoRPreDelayBar", 50, "EchoRPreDelayPane", 8},
-    {"Label84", "右通道延时", "Right delay", "EchoRTimeBar", 100, "EchoRTimePane", 10},
+    {2, "Label79", "回声直达声", "Echo Direct Vol", "EchoDirectLevelBar", 100,
+     "EchoDirectLevelPane", 8, "EchoDirectPhaseBtn"},
+    {4, "Label80", "回声预延时", "Echo Pre-Delay", "EchoPreDelayBar", 250, "EchoPreDelayPane", 26},
+    {5, "Label81", "回声延时", "Echo Delay", "EchoTimeBar", 250, "EchoTimePane", 11},
+    {6, "Label82", "回声重复比率", "Echo Repeat", "EchoRepeatBar", 90, "EchoRepeatPane", 8},
+    {7, "Label83", "右通道预延时", "Right Pre-delay", "EchoRPreDelayBar", 50, "EchoRPreDelayPane",
+     8},
+    {8, "Label84", "右通道延时", "Right delay", "EchoRTimeBar", 100, "EchoRTimePane", 10},
 };
 
 constexpr SliderRowSpec kReverbRows[] = {
-    {"Label85", "混响音量", "Echo Effect Vol", "RvbEffLevelBar", 100, "RvbEffLevelPane", 8,
+    {0, "Label85", "混响音量", "Echo Effect Vol", "RvbEffLevelBar", 100, "RvbEffLevelPane", 8,
      "RvbEffPhaseBtn"},
-    {"Label86", "混响直达声", "Rvb Direct Vol", "RvbDirectLevelBar", 100, "RvbDirectLevelPane", 8,
-     "RvbDirectPhaseBtn"},
-    {"Label87", "混响预延时", "Rvb PreDelay", "RvbPreDelayBar", 100, "RvbPreDelayPane", 11},
-    {"Label88", "混响时间", "Rvb Time", "RvbTimeBar", 80, "RvbTimePane", 12},
+    {2, "Label86", "混响直达声", "Rvb Direct Vol", "RvbDirectLevelBar", 100, "RvbDirectLevelPane",
+     8, "RvbDirectPhaseBtn"},
+    {4, "Label87", "混响预延时", "Rvb PreDelay", "RvbPreDelayBar", 100, "RvbPreDelayPane", 11},
+    {5, "Label88", "混响时间", "Rvb Time", "RvbTimeBar", 80, "RvbTimePane", 12},
 };
 
 struct EffectPage {
+    int page;
     const char* sheetName;
     const char* caption;
     const SliderRowSpec* rows;
@@ -46,8 +49,10 @@ struct EffectPage {
     BandStripSpec bands;
 };
 
-BandStripSpec Bands(BandNames names, BandRowLabels labels) {
+BandStripSpec Bands(int page, int pointRow, BandNames names, BandRowLabels labels) {
     BandStripSpec plan;
+    plan.page = page;
+    plan.pointRow = pointRow;
     plan.names = names;
     plan.rowLabels = labels;
     plan.bands = 7;
@@ -56,16 +61,18 @@ BandStripSpec Bands(BandNames names, BandRowLabels labels) {
 }
 
 const EffectPage kPages[2] = {
-    {"AdvTabSheet4",
+    {kPageEchoA,
+     "AdvTabSheet4",
      "回声A",
      kEchoRows,
      7,
      "AdvGroupBox18",
      "回声高低通",
      "",
-     {"EchoHPTypeBox", "EchoHPFreBar", "EchoHPFrePane", "EchoLPTypeBox", "EchoLPFreBar",
+     {9, "EchoHPTypeBox", "EchoHPFreBar", "EchoHPFrePane", "EchoLPTypeBox", "EchoLPFreBar",
       "EchoLPFrePane", "Label13", "Label48", "Label42", "Label40"},
-     Bands({"EchoModeBox%1",
+     Bands(kPageEchoA, 2,
+           {"EchoModeBox%1",
             "EchoFreEdit%1",
             "EchoGainEdit%1",
             "EchoQEdit%1",
@@ -74,16 +81,18 @@ const EffectPage kPages[2] = {
             {"EchoBYBtn%1", "EchoPEQBtn%1", "EchoLSQBtn%1", "EchoHSQBtn%1"},
             "EffEQPointLabel%1"},
            {"Label30", "Label32", "Label29", "Label38"})},
-    {"AdvTabSheet5",
+    {kPageReverb,
+     "AdvTabSheet5",
      "Rvb",
      kReverbRows,
      4,
      "AdvGroupBox2",
      "混响高低通",
      "Rvb LHP ",
-     {"RvbHPTypeBox", "RvbHPFreBar", "RvbHPFrePane", "RvbLPTypeBox", "RvbLPFreBar", "RvbLPFrePane",
-      "Label5", "Label35", "Label21", "Label31"},
-     Bands({"RvbModeBox%1",
+     {6, "RvbHPTypeBox", "RvbHPFreBar", "RvbHPFrePane", "RvbLPTypeBox", "RvbLPFreBar",
+      "RvbLPFrePane", "Label5", "Label35", "Label21", "Label31"},
+     Bands(kPageReverb, 5,
+           {"RvbModeBox%1",
             "RvbFreEdit%1",
             "RvbGainEdit%1",
             "RvbQEdit%1",
@@ -100,10 +109,10 @@ void BuildEffectPage(ControlFactory& f, QWidget* page, const EffectPage& plan, i
     g.bar = 56;
     g.pane = 42;
     BlockFrame(page, QRect(0, kFrameTop, kParamWidth, kFrameHeight));
-    const int step = plan.rowCount > 4 ? 30 : 44;
-    int y = kFrameTop + (plan.rowCount > 4 ? 10 : 22);
+    const bool many = plan.rowCount > 4;
+    RowPlace rows{plan.page, page, 6, kFrameTop + (many ? 10 : 22), many ? 30 : 44, g};
     for (int i = 0; i < plan.rowCount; ++i) {
-        y = BuildSliderRow(f, page, 6, y, g, plan.rows[i], step);
+        BuildSliderRow(f, rows, plan.rows[i]);
     }
 
     const int crossX = kParamWidth + 4;
@@ -114,7 +123,8 @@ void BuildEffectPage(ControlFactory& f, QWidget* page, const EffectPage& plan, i
     c.label = 32;
     c.bar = 54;
     c.pane = 44;
-    BuildCrossoverRows(f, page, crossX + 6, kFrameTop + kGroupTitle + 24, c, plan.cross, 40);
+    BuildCrossoverRows(f, {plan.page, page, crossX + 6, kFrameTop + kGroupTitle + 24, 40, c},
+                       plan.cross);
 
     const int bandsWidth = kBandRowLabelWidth + 7 * kBandColumnWidth + 6;
     const QRect bands(width - 2 - bandsWidth, kFrameTop, bandsWidth, kFrameHeight);
@@ -124,7 +134,7 @@ void BuildEffectPage(ControlFactory& f, QWidget* page, const EffectPage& plan, i
 
 }  // namespace
 
-void BuildEffectSheet(ControlFactory& f, QWidget* sheet) {
+void BuildEffectSheet(ControlFactory& f, WindowParts& parts, QWidget* sheet) {
     static const struct {
         const char* name;
         const char* cn;
@@ -134,12 +144,15 @@ void BuildEffectSheet(ControlFactory& f, QWidget* sheet) {
                      {"RvbToolButton", "混响", "Reverb"}};
     BlockFrame(sheet, QRect(3, kFrameTop, kButtonColumn - 6, kFrameHeight));
     for (int t = 0; t < 3; ++t) {
-        f.tool(sheet, kButtons[t].name, QRect(6, kFrameTop + 8 + t * 36, kButtonColumn - 12, 30),
-               kButtons[t].cn, kButtons[t].en, t);
+        auto* button = f.tool(sheet, kButtons[t].name,
+                              QRect(6, kFrameTop + 8 + t * 36, kButtonColumn - 12, 30),
+                              kButtons[t].cn, kButtons[t].en, t);
+        f.list(f.serve(button, Handler::kEffectSource), ControlList::kEffectButtons, t);
     }
     const int width = kSheetWidth - kButtonColumn;
     auto* pages = f.adopt(new QStackedWidget(sheet), "EffPageControl");
     pages->setGeometry(kButtonColumn, 0, width, kStripHeight);
+    parts.effectPages = pages;
     for (const EffectPage& plan : kPages) {
         auto* page = f.adopt(new AdvTabSheet, plan.sheetName);
         page->setCaption(QString::fromUtf8(plan.caption));

@@ -4,6 +4,8 @@
 #include <QPainter>
 #include <QPlainTextEdit>
 
+#include "core/addresses.h"
+#include "core/pages.h"
 #include "ui/sheets/band_strip.h"
 #include "ui/sheets/sheets.h"
 
@@ -36,7 +38,7 @@ QWidget* BlockFrame(QWidget* parent, const QRect& r) {
     return frame;
 }
 
-void BuildHintSheet(ControlFactory& f, QWidget* sheet) {
+void BuildHintSheet(ControlFactory& f, WindowParts& /*parts*/, QWidget* sheet) {
     static const struct {
         const char* name;
         const char* cn;
@@ -46,13 +48,16 @@ void BuildHintSheet(ControlFactory& f, QWidget* sheet) {
                      {"HintMicBBtn", "话筒B", "MIC B"}};
     BlockFrame(sheet, QRect(3, kFrameTop, 64, kFrameHeight));
     for (int t = 0; t < 3; ++t) {
-        f.tool(sheet, kButtons[t].name, QRect(6, kFrameTop + 8 + t * 36, 58, 30), kButtons[t].cn,
-               kButtons[t].en, t);
+        auto* button = f.tool(sheet, kButtons[t].name, QRect(6, kFrameTop + 8 + t * 36, 58, 30),
+                              kButtons[t].cn, kButtons[t].en, t);
+        f.list(f.serve(button, Handler::kHintSource), ControlList::kHintButtons, t);
     }
+    f.bindPlaceholder(MakeAddress(kPageHint, 0), Cell::kControl);
     const int width = kBandRowLabelWidth + 5 * kBandColumnWidth + 6;
     const QRect bands(71, kFrameTop, width, kFrameHeight);
     BlockFrame(sheet, bands);
     BandStripSpec plan;
+    plan.page = kPageHint;
     plan.names = {"HintModeBox%1",
                   "HintFreEdit%1",
                   "HintGainEdit%1",
@@ -62,23 +67,28 @@ void BuildHintSheet(ControlFactory& f, QWidget* sheet) {
                   {"HintBYBtn%1", "HintPEQBtn%1", "HintLSQBtn%1", "HintHSQBtn%1"},
                   "HintEQPointLabel%1"};
     plan.rowLabels = {"Label104", "Label105", "Label103", "Label106"};
+    plan.pointRow = 4;
     plan.bands = 5;
     plan.visible = 5;
+    plan.spinOnShelf = true;
     BuildBandStrip(f, sheet, bands.x() + 3, bands.y() + 4, bands.height() - 7, plan);
 }
 
-void BuildSystemSheet(ControlFactory& f, QWidget* sheet) {
+void BuildSystemSheet(ControlFactory& f, WindowParts& parts, QWidget* sheet) {
     f.label(sheet, "Label131", QRect(10, 10, 80, 20), "设备管理码");
-    f.label(sheet, "DeviceIDLabel", QRect(96, 10, 200, 20), "");
+    parts.system.deviceId = f.label(sheet, "DeviceIDLabel", QRect(96, 10, 200, 20), "");
     f.label(sheet, "Label127", QRect(10, 40, 120, 20), "电脑数据备份管理");
-    f.button(sheet, "RzBmpButton25", QRect(136, 38, 90, 24), "整机参数");
+    f.button(sheet, "RzBmpButton25", QRect(136, 38, 90, 24), "整机参数")
+        ->setRole(BmpButton::Role::Heading);
     f.label(sheet, "Label43", QRect(10, 72, 90, 20), "红外遥控管理");
     f.label(sheet, "Label44", QRect(106, 72, 30, 20), "开启");
     auto* on = f.button(sheet, "SysRemoteBtn2", QRect(138, 70, 40, 24), "开启", "1");
     f.label(sheet, "Label47", QRect(186, 72, 30, 20), "关闭");
     auto* off = f.button(sheet, "SysRemoteBtn1", QRect(218, 70, 40, 24), "关闭", "0");
-    SetTag(on, 0x0911);
-    SetTag(off, 0x0911);
+    for (BmpButton* b : {on, off}) {
+        SetTag(b, kRemoteAddress);
+        parts.system.switches.push_back(f.serve(b, Handler::kSwitch));
+    }
     // Serve preset file reading and listing; never shown.
     auto* text = f.adopt(new QPlainTextEdit(sheet), "Memo1");
     text->setGeometry(10, 110, 200, 60);

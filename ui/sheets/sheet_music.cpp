@@ -1,6 +1,9 @@
 // The Music sheet: inputs, pitch, crossover and the fifteen music bands.
+#include "core/addresses.h"
+#include "core/pages.h"
 #include "core/scale_tables.h"
 #include "ui/rules/edit_rules.h"
+#include "ui/rules/tab_selector.h"
 #include "ui/sheets/band_strip.h"
 #include "ui/sheets/sheet_rows.h"
 #include "ui/sheets/sheets.h"
@@ -12,6 +15,7 @@ namespace {
 constexpr int kRowStep = 30;
 constexpr int kRowHeight = 20;
 
+// The three input volumes, slots 0 to 2, each an edit box with spin buttons.
 struct VolumeRow {
     const char* label;
     const char* cn;
@@ -26,6 +30,9 @@ constexpr VolumeRow kVolumes[] = {
     {"Label8", "光纤音量", "OPTI Vol", "MusGain3Edit", "MusGain3UpDown"},
 };
 
+constexpr int kPitchSlot = 3;
+constexpr int kMusicLinkSlot = 9;  // held by the placeholder
+
 void BuildInputs(ControlFactory& f, QWidget* sheet) {
     const QRect area(3, kFrameTop, 146, kFrameHeight);
     BlockFrame(sheet, area);
@@ -35,24 +42,36 @@ void BuildInputs(ControlFactory& f, QWidget* sheet) {
     const int controlWidth = area.width() - 12 - labelWidth - 2;
     int y = area.y() + 10;
     f.label(sheet, "Label11", QRect(x, y, labelWidth, kRowHeight), "输入选择", "Input");
-    f.select(sheet, "SysInputBox", QRect(controlX, y, controlWidth, kRowHeight),
-             Items(kInputSelectItems));
+    auto* input = f.select(sheet, "SysInputBox", QRect(controlX, y, controlWidth, kRowHeight),
+                           Items(kInputSelectItems));
+    f.bind(f.serve(input, Handler::kInputBox), kInputSelectAddress);
     y += kRowStep;
     f.label(sheet, "Label12", QRect(x, y, labelWidth, kRowHeight), "模拟增益", "Analog Gain");
-    f.select(sheet, "SysMusInputLevelBox", QRect(controlX, y, controlWidth, kRowHeight),
-             Items(kMusicInputLevelItems));
+    auto* level =
+        f.select(sheet, "SysMusInputLevelBox", QRect(controlX, y, controlWidth, kRowHeight),
+                 Items(kMusicInputLevelItems));
+    f.bind(f.serve(level, Handler::kInputBox), kMusicInputLevelAddress);
+    f.bindPlaceholder(kMusicInputLevelAddress, Cell::kDisplay);
     y += kRowStep;
-    for (const VolumeRow& row : kVolumes) {
+    for (int slot = 0; slot < 3; ++slot) {
+        const VolumeRow& row = kVolumes[slot];
         f.label(sheet, row.label, QRect(x, y, labelWidth, kRowHeight), row.cn, row.en);
-        f.edit(sheet, row.edit, QRect(controlX, y, controlWidth - 15, kRowHeight),
-               kKindInputVolume);
-        f.spin(sheet, row.spin, QRect(controlX + controlWidth - 14, y, 14, kRowHeight));
+        auto* edit = f.edit(sheet, row.edit, QRect(controlX, y, controlWidth - 15, kRowHeight),
+                            kKindInputVolume);
+        f.bind(f.serve(edit, Handler::kValueEdit), slot);
+        f.bindPlaceholder(slot, Cell::kDisplay);
+        auto* spin =
+            f.spin(sheet, row.spin, QRect(controlX + controlWidth - 14, y, 14, kRowHeight));
+        f.bind(f.serve(spin, Handler::kSpin), slot, Cell::kCompanion0);
         y += kRowStep;
     }
     f.label(sheet, "Label9", QRect(x, y, labelWidth, kRowHeight), "变调", "  Key \ncontrol");
-    f.slider(sheet, "MusPitchBar", QRect(controlX, y, controlWidth - 32, kRowHeight), 14);
-    f.pane(sheet, "MusPitchPane", QRect(controlX + controlWidth - 30, y + 1, 30, kRowHeight - 2),
-           21);
+    auto* pitch =
+        f.slider(sheet, "MusPitchBar", QRect(controlX, y, controlWidth - 32, kRowHeight), 14);
+    f.bind(f.serve(pitch, Handler::kParameterBar), kPitchSlot);
+    auto* pane = f.pane(sheet, "MusPitchPane",
+                        QRect(controlX + controlWidth - 30, y + 1, 30, kRowHeight - 2), 21);
+    f.bind(pane, kPitchSlot, Cell::kDisplay);
 }
 
 void BuildCrossover(ControlFactory& f, QWidget* sheet) {
@@ -62,20 +81,21 @@ void BuildCrossover(ControlFactory& f, QWidget* sheet) {
     g.label = 32;
     g.bar = 54;
     g.pane = 44;
-    BuildCrossoverRows(f, sheet, area.x() + 6, area.y() + 40, g,
-                       {"MusHPTypeBox", "MusHPFREBar", "MusHPFREPane", "MusLPTypeBox",
-                        "MusLPFREBar", "MusLPFREPane", "Label33", "Label36", "Label34", "Label20"},
-                       36);
+    BuildCrossoverRows(f, {kPageMusic, sheet, area.x() + 6, area.y() + 40, 36, g},
+                       {4, "MusHPTypeBox", "MusHPFREBar", "MusHPFREPane", "MusLPTypeBox",
+                        "MusLPFREBar", "MusLPFREPane", "Label33", "Label36", "Label34", "Label20"});
 }
 
 }  // namespace
 
-void BuildMusicSheet(ControlFactory& f, QWidget* sheet) {
+void BuildMusicSheet(ControlFactory& f, WindowParts& parts, QWidget* sheet) {
     BuildInputs(f, sheet);
     BuildCrossover(f, sheet);
+    f.bindPlaceholder(kMusicLinkSlot, Cell::kControl);
     const QRect bands(302, kFrameTop, 629, kFrameHeight);
     BlockFrame(sheet, bands);
     BandStripSpec plan;
+    plan.page = kPageMusic;
     plan.names = {"MusModeBox%1",
                   "MusFreEdit%1",
                   "MusGainEdit%1",
@@ -85,12 +105,16 @@ void BuildMusicSheet(ControlFactory& f, QWidget* sheet) {
                   {"MusBYBtn%1", "MusPEQBtn%1", "MusLSQBtn%1", "MusHSQBtn%1"},
                   "MusEQPointLabel%1"};
     plan.rowLabels = {"Label22", "Label23", "Label14", "Label24"};
+    plan.pointRow = 0;
     plan.bands = 15;
     plan.visible = 9;
     plan.scrollBox = "MusScrollBox";
     plan.scrollBar = "MusPanScrollBar";
     plan.scrollMax = 6;
-    BuildBandStrip(f, sheet, bands.x() + 3, bands.y() + 4, bands.height() - 7, plan);
+    BuiltStrip strip =
+        BuildBandStrip(f, sheet, bands.x() + 3, bands.y() + 4, bands.height() - 7, plan);
+    strip.scroll.sheet = kSheetMusic;
+    parts.scrollStrips.push_back(strip.scroll);
 }
 
 }  // namespace aec

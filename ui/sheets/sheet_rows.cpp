@@ -1,5 +1,6 @@
 #include "ui/sheets/sheet_rows.h"
 
+#include "core/pages.h"
 #include "core/scale_tables.h"
 #include "ui/rules/edit_rules.h"
 
@@ -9,41 +10,54 @@ namespace {
 constexpr int kPhaseWidth = 15;  // the phase buttons are told apart by this width
 }
 
-int BuildSliderRow(ControlFactory& f, QWidget* parent, int x, int y, const RowGeometry& g,
-                   const SliderRowSpec& plan, int step) {
-    f.label(parent, plan.labelName, QRect(x, y, g.label, g.height), plan.cn, plan.en);
-    const int barX = x + g.label + g.gap;
-    f.slider(parent, plan.bar, QRect(barX, y, g.bar, g.height), plan.max);
+SliderRow BuildSliderRow(ControlFactory& f, RowPlace& at, const SliderRowSpec& plan) {
+    const RowGeometry& g = at.g;
+    const int address = MakeAddress(at.page, plan.slot);
+    auto* label =
+        f.label(at.parent, plan.labelName, QRect(at.x, at.y, g.label, g.height), plan.cn, plan.en);
+    const int barX = at.x + g.label + g.gap;
+    auto* bar = f.slider(at.parent, plan.bar, QRect(barX, at.y, g.bar, g.height), plan.max);
+    f.bind(f.serve(bar, Handler::kParameterBar), address);
     const int paneX = barX + g.bar + g.gap;
-    f.pane(parent, plan.pane, QRect(paneX, y + 1, g.pane, g.height - 2), plan.kind);
+    auto* pane =
+        f.pane(at.parent, plan.pane, QRect(paneX, at.y + 1, g.pane, g.height - 2), plan.kind);
+    f.bind(pane, address, Cell::kDisplay);
     if (plan.phase) {
-        auto* phase =
-            f.button(parent, plan.phase,
-                     QRect(paneX + g.pane + g.gap + 1, y + 1, kPhaseWidth, g.height - 2), "", "0");
+        auto* phase = f.button(
+            at.parent, plan.phase,
+            QRect(paneX + g.pane + g.gap + 1, at.y + 1, kPhaseWidth, g.height - 2), "", "0");
         phase->setRole(BmpButton::Role::Phase);
+        f.bind(f.serve(phase, Handler::kPhase), address + 1);
+        f.bindPlaceholder(address + 1, Cell::kDisplay);
     }
-    return y + step;
+    at.y += at.step;
+    return {label, bar, pane};
 }
 
-void BuildCrossoverRows(ControlFactory& f, QWidget* parent, int x, int y, const RowGeometry& g,
-                        const CrossoverSpec& plan, int step) {
+void BuildCrossoverRows(ControlFactory& f, RowPlace at, const CrossoverSpec& plan) {
+    const RowGeometry& g = at.g;
     const QStringList types = Items(kFilterTypeItems);
-    const int boxX = x + g.label + g.gap;
+    const int boxX = at.x + g.label + g.gap;
     const int boxWidth = g.bar + g.gap + g.pane;
-    const auto typeRow = [&](const char* labelName, const char* cn, const char* en, const char* box,
-                             int kind) {
-        f.label(parent, labelName, QRect(x, y, g.label, g.height), cn, en);
-        f.select(parent, box, QRect(boxX, y, boxWidth, g.height), types, QString::number(kind));
-        y += step;
+    const auto typeRow = [&](int slot, const char* labelName, const char* cn, const char* en,
+                             const char* box, int kind) {
+        f.label(at.parent, labelName, QRect(at.x, at.y, g.label, g.height), cn, en);
+        auto* select = f.select(at.parent, box, QRect(boxX, at.y, boxWidth, g.height), types,
+                                QString::number(kind));
+        const int address = MakeAddress(at.page, slot);
+        f.bind(f.serve(select, Handler::kCrossoverType), address);
+        f.bindPlaceholder(address, Cell::kDisplay);
+        at.y += at.step;
     };
-    const auto freqRow = [&](const char* labelName, const char* cn, const char* en, const char* bar,
-                             const char* pane) {
-        y = BuildSliderRow(f, parent, x, y, g, {labelName, cn, en, bar, 361, pane, 6}, step);
+    const auto freqRow = [&](int slot, const char* labelName, const char* cn, const char* en,
+                             const char* bar, const char* pane) {
+        BuildSliderRow(f, at, {slot, labelName, cn, en, bar, 361, pane, 6});
     };
-    typeRow(plan.hpTypeLabel, "高通", "HP", plan.hpType, kKindHighPassType);
-    freqRow(plan.hpFreqLabel, "高通", "HPF", plan.hpBar, plan.hpPane);
-    typeRow(plan.lpTypeLabel, " 低通", "LP", plan.lpType, kKindLowPassType);
-    freqRow(plan.lpFreqLabel, plan.lpFreqCn, "LPF", plan.lpBar, plan.lpPane);
+    const int s = plan.firstSlot;
+    typeRow(s, plan.hpTypeLabel, "高通", "HP", plan.hpType, kKindHighPassType);
+    freqRow(s + 1, plan.hpFreqLabel, "高通", "HPF", plan.hpBar, plan.hpPane);
+    typeRow(s + 2, plan.lpTypeLabel, " 低通", "LP", plan.lpType, kKindLowPassType);
+    freqRow(s + 3, plan.lpFreqLabel, plan.lpFreqCn, "LPF", plan.lpBar, plan.lpPane);
 }
 
 }  // namespace aec

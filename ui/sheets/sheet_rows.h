@@ -1,6 +1,7 @@
 #pragma once
 // Rows of controls that many sheets share: a labelled slider with its value pane, and the
-// high-pass / low-pass crossover block.
+// high-pass / low-pass crossover block. Each row description names its controls and the slot
+// they are bound to; the builders place them.
 
 #include <QWidget>
 
@@ -18,7 +19,10 @@ struct RowGeometry {
     int width() const { return label + bar + pane + 2 * gap; }
 };
 
+// A parameter slider with its pane (both bound to `slot`) and, optionally, a phase toggle bound
+// to the next slot.
 struct SliderRowSpec {
+    int slot;
     const char* labelName;
     const char* cn;
     const char* en;
@@ -29,21 +33,32 @@ struct SliderRowSpec {
     const char* phase = nullptr;  // phase toggle after the pane, 15 px wide
 };
 
-// Label, slider and pane at (x, y); returns the y of the next row.
-int BuildSliderRow(ControlFactory& f, QWidget* parent, int x, int y, const RowGeometry& g,
-                   const SliderRowSpec& plan, int step);
-
-// Label and selection box spanning the slider and pane columns.
-struct SelectRowSpec {
-    const char* labelName;
-    const char* cn;
-    const char* en;
-    const char* box;
+// Where rows go: the base page their slots belong to, the parent, the first row's place and the
+// distance between rows.
+struct RowPlace {
+    int page;
+    QWidget* parent;
+    int x;
+    int y;
+    int step;
+    RowGeometry g;
 };
 
-// Names of a crossover block: type box, frequency slider and pane for each filter, and the
-// four caption labels (high-pass type, high-pass frequency, low-pass type, low-pass frequency).
+// What a slider row made.
+struct SliderRow {
+    Label* label = nullptr;
+    TrackBar* bar = nullptr;
+    ValuePane* pane = nullptr;
+};
+
+// Label, slider and pane of one row at the place's (x, y); moves the place to the next row.
+SliderRow BuildSliderRow(ControlFactory& f, RowPlace& at, const SliderRowSpec& plan);
+
+// Names of a crossover block and the slot of its high-pass type box; the high-pass frequency,
+// low-pass type and low-pass frequency follow in the next three slots. The four caption labels
+// belong to the high-pass type, high-pass frequency, low-pass type and low-pass frequency.
 struct CrossoverSpec {
+    int firstSlot;
     const char* hpType;
     const char* hpBar;
     const char* hpPane;
@@ -57,9 +72,8 @@ struct CrossoverSpec {
     const char* lpFreqCn = " 低通";  // one sheet writes it without the leading blank
 };
 
-// The four crossover rows from (x, y), `step` apart.
-void BuildCrossoverRows(ControlFactory& f, QWidget* parent, int x, int y, const RowGeometry& g,
-                        const CrossoverSpec& plan, int step);
+// The four crossover rows from the place.
+void BuildCrossoverRows(ControlFactory& f, RowPlace at, const CrossoverSpec& plan);
 
 // A group box holding rows: its inner rows start at x + kGroupInset, y + kGroupTitle.
 inline constexpr int kGroupInset = 6;

@@ -1,11 +1,23 @@
 #pragma once
-// Builders of the sheets of the page container FormPageItem, one per file.
+// Builders of the window's regions: the sheets of the page container FormPageItem (one per
+// file), the graph panel and the system column. Each builder reads the descriptions of its
+// controls (names, captions, kinds, slots, handlers) and places the controls.
 
 #include <QWidget>
+#include <array>
+#include <vector>
 
+#include "ui/sheets/band_strip.h"
 #include "ui/widgets/control_factory.h"
 
+class QLabel;
+class QStackedWidget;
+class QTabWidget;
+
 namespace aec {
+
+class GraphImage;
+class PointImage;
 
 // Every sheet keeps its controls in the strip above the graph panel.
 inline constexpr int kSheetWidth = 933;
@@ -15,13 +27,91 @@ inline constexpr int kStripHeight = 229;
 inline constexpr int kFrameTop = 3;
 inline constexpr int kFrameHeight = kStripHeight - 2 * kFrameTop;
 
-void BuildMusicSheet(ControlFactory& f, QWidget* sheet);
-void BuildMicSheet(ControlFactory& f, QWidget* sheet);
-void BuildEffectSheet(ControlFactory& f, QWidget* sheet);
-void BuildOutputSheet(ControlFactory& f, QWidget* sheet);
-void BuildHintSheet(ControlFactory& f, QWidget* sheet);
-void BuildSystemSheet(ControlFactory& f, QWidget* sheet);
-void BuildDynamicEqSheet(ControlFactory& f, QWidget* sheet);
+// One source's volume bars (current, start, maximum), their panes, the two markers under the
+// current bar and the value label shown while a marker moves.
+struct VolumeWidgets {
+    std::array<TrackBar*, 3> bars{};
+    std::array<ValuePane*, 3> panes{};
+    PointImage* startMarker = nullptr;
+    PointImage* maxMarker = nullptr;
+    Label* valueLabel = nullptr;
+};
+
+// Sources of the system volumes, in the order of the main volume tab.
+enum VolumeSource : int { kMusicVolume = 0, kMicVolume = 1, kEffectVolume = 2 };
+
+// The output sheet's widgets whose texts, places and addresses follow the output on show.
+struct OutputParts {
+    AdvGroupBox* limiterGroup = nullptr;
+    AdvGroupBox* crossoverGroup = nullptr;
+    BmpButton* leftMute = nullptr;
+    Label* leftDelayLabel = nullptr;
+    BmpButton* rightMute = nullptr;
+    Label* rightDelayLabel = nullptr;
+    TrackBar* rightDelayBar = nullptr;
+    ValuePane* rightDelayPane = nullptr;
+};
+
+// The command strip along the top of the graph panel.
+struct StripParts {
+    RzGroupBox* copyGroup = nullptr;  // the pair buttons
+    RzGroupBox* modeGroup = nullptr;  // music mode and automatic/manual
+    RzGroupBox* passGroup = nullptr;  // EQ reset and EQ pass
+    BmpButton* eqPass = nullptr;
+    BmpButton* automatic = nullptr;
+    BmpButton* manual = nullptr;
+};
+
+// The graph panel: the two panels, the plot, the band markers, the caption and "EQ PASS".
+struct GraphParts {
+    QWidget* outer = nullptr;
+    QWidget* inner = nullptr;
+    GraphImage* image = nullptr;
+    std::vector<PointImage*> markers;
+    QLabel* caption = nullptr;
+    Label* passLabel = nullptr;
+};
+
+// The system column and the hidden system sheet.
+struct SystemParts {
+    QTabWidget* tabs = nullptr;
+    std::array<VolumeWidgets, 3> volumes{};
+    SelectBox* modeBox = nullptr;
+    SelectBox* moreModes = nullptr;
+    EditBox* modeName = nullptr;
+    std::vector<BmpButton*> switches;  // two-button switches: Tag the address, Hint the value
+    RzGroupBox* rights = nullptr;
+    Label* deviceId = nullptr;
+};
+
+// Parts of the built window that handlers reach directly rather than by name.
+struct WindowParts {
+    std::vector<ScrollStrip> scrollStrips;
+    QStackedWidget* effectPages = nullptr;
+    AdvGroupBox* micLimiterGroup = nullptr;
+    AdvGroupBox* micNoiseGroup = nullptr;
+    OutputParts output;
+    StripParts strip;
+    GraphParts graph;
+    SystemParts system;
+};
+
+void BuildMusicSheet(ControlFactory& f, WindowParts& parts, QWidget* sheet);
+void BuildMicSheet(ControlFactory& f, WindowParts& parts, QWidget* sheet);
+void BuildEffectSheet(ControlFactory& f, WindowParts& parts, QWidget* sheet);
+void BuildOutputSheet(ControlFactory& f, WindowParts& parts, QWidget* sheet);
+void BuildHintSheet(ControlFactory& f, WindowParts& parts, QWidget* sheet);
+void BuildSystemSheet(ControlFactory& f, WindowParts& parts, QWidget* sheet);
+void BuildDynamicEqSheet(ControlFactory& f, WindowParts& parts, QWidget* sheet);
+
+// The graph panel AdvPanel1 at `area` of `parent`: the command strip along its top and
+// AdvPanel2 with the plot, the markers and the caption.
+void BuildGraphPanel(ControlFactory& f, WindowParts& parts, QWidget* parent, const QRect& area);
+
+// The system column RzGroupBox2 with AdvPageControl1 inside `parent` at `area`; returns the group.
+inline constexpr int kRightColumnWidth = 260;
+QWidget* BuildRightColumn(ControlFactory& f, WindowParts& parts, QWidget* parent,
+                          const QRect& area);
 
 // An untitled frame that groups a block of controls.
 QWidget* BlockFrame(QWidget* parent, const QRect& r);

@@ -1,52 +1,52 @@
-// RefreshControls: the stores put back into the controls of one base page or of all of them.
+#include "ui/sync/control_refresh.h"
+
 #include <QComboBox>
 #include <QSlider>
 #include <algorithm>
 
 #include "core/pages.h"
 #include "ui/rules/sync_rules.h"
-#include "ui/sync/control_sync.h"
 
 namespace aec {
 
 namespace {
-constexpr int kAllPagesTarget = 100;
-}
+constexpr int kDelaySlot = 10;
+constexpr int kMuteSlot = 11;
+}  // namespace
 
-void ControlSync::showMuteState(BmpButton* button, int value) {
-    if (!button) {
-        return;
+// The slider takes the value; its change handler shows and stores it. A pane shows its value
+// even when the position did not change (`always` for the output panes, which also depend on
+// the output on show).
+void ControlRefresh::putSlider(QSlider& slider, int value, bool always) {
+    const bool moves = std::clamp(value, slider.minimum(), slider.maximum()) != slider.value();
+    slider.setValue(value);
+    if (!moves || always) {
+        emit slider.valueChanged(slider.value());
     }
-    SetHint(button, value == 0 ? "1" : "0");  // the handler flips it back to the stored state
-    m_hooks.MuteToggle(*button);
 }
 
-void ControlSync::refreshCell(int page, int slot) {
+// A toggle shows the stored state; any value other than 0 counts as on and is stored as 1.
+void ControlRefresh::showToggle(BmpButton& button, int value) {
+    const int state = value == 0 ? 0 : 1;
+    if (button.role() == BmpButton::Role::Phase) {
+        button.setText(QString());
+    }
+    CommandLooks::ShowToggle(button, state);
+    m_model.StoreValue(TagOf(&button), state);
+}
+
+void ControlRefresh::refreshCell(int page, int slot) {
     QWidget* c = m_tables.control(page, slot);
     const int v = m_model.view(page, slot);
     switch (KindOf(c)) {
-        case ControlKind::Slider: {
-            auto* slider = static_cast<QSlider*>(c);
-            const bool moves =
-                std::clamp(v, slider->minimum(), slider->maximum()) != slider->value();
-            slider->setValue(v);
-            // A pane shows its value even when the position did not change; output panes also
-            // depend on the selected output page, so they are always redrawn.
-            if (!moves || page == kPageMain) {
-                emit slider->valueChanged(slider->value());
-            }
+        case ControlKind::Slider:
+            putSlider(*static_cast<QSlider*>(c), v, page == kPageMain);
             break;
-        }
         case ControlKind::BmpButton: {
             auto* button = static_cast<BmpButton*>(c);
-            if (button->role() == BmpButton::Role::Phase) {
-                SetHint(button, v == 0 ? "1" : "0");
-                m_hooks.PhaseToggle(*button);
-            } else {
-                auto* eqPass = m_controls.get<BmpButton>("MusEQAllpassBtn");
-                if (!eqPass || button->text() != eqPass->text()) {
-                    showMuteState(button, v);
-                }
+            // The EQ pass button shows its page's state with the command strip.
+            if (button != m_parts.strip.eqPass) {
+                showToggle(*button, v);
             }
             break;
         }
@@ -55,53 +55,53 @@ void ControlSync::refreshCell(int page, int slot) {
             box->setCurrentIndex(v >= 0 && v < box->count() ? v : -1);
             const ControlKind first = KindOf(m_tables.companion(page, slot, 0));
             if (first == ControlKind::Label || first == ControlKind::BmpButton) {
-                m_hooks.ModeBoxRefreshed(*box);
+                m_commands.ShowBandMode(*box);
             }
             break;
         }
         case ControlKind::EditBox:
-            ApplyControlValue(c, EditStep::kApply, true, v);
+            m_sync.ApplyControlValue(c, EditStep::kApply, true, v);
             break;
         default:
             break;
     }
 }
 
-void ControlSync::refreshRightChannel() {
+// The right delay and mute controls serve the right page of the output on show.
+void ControlRefresh::readdressRightChannel() {
     const std::optional<int> right = RightChannelPage(m_model.selection.curOutputPage);
     if (!right) {
         return;
     }
-    if (auto* bar = m_controls.get<QSlider>("MainRdelayBar")) {
-        const int v = m_model.view(*right, 10);
-        const bool moves = std::clamp(v, bar->minimum(), bar->maximum()) != bar->value();
-        bar->setValue(v);
-        if (!moves) {
-            emit bar->valueChanged(bar->value());
-        }
-    }
-    showMuteState(m_controls.get<BmpButton>("MainRmuteBtn"), m_model.view(*right, 11));
+    const OutputParts& out = m_parts.output;
+    SetTag(out.rightDelayBar, MakeAddress(*right, kDelaySlot));
+    SetTag(out.rightDelayPane, MakeAddress(*right, kDelaySlot));
+    SetTag(out.rightMute, MakeAddress(*right, kMuteSlot));
 }
 
-void ControlSync::RefreshControls(int target) {
+void ControlRefresh::refreshRightChannel() {
+    const std::optional<int> right = RightChannelPage(m_model.selection.curOutputPage);
+    if (!right) {
+        return;
+    }
+    putSlider(*m_parts.output.rightDelayBar, m_model.view(*right, kDelaySlot), false);
+    showToggle(*m_parts.output.rightMute, m_model.view(*right, kMuteSlot));
+}
+
+void ControlRefresh::RefreshControls(int target) {
     {
         const ScopedState::Scope refreshing = m_model.beginRefresh();
         {
             const ScopedState::Scope quiet = m_model.suspendRedraws();
             m_model.SyncView();
-            if (const std::optional<int> right =
-                    RightChannelPage(m_model.selection.curOutputPage)) {
-                SetTag(m_controls.find("MainRdelayBar"), MakeAddress(*right, 10));
-                SetTag(m_controls.find("MainRdelayPane"), MakeAddress(*right, 10));
-                SetTag(m_controls.find("MainRmuteBtn"), MakeAddress(*right, 11));
-            }
+            readdressRightChannel();
             ReadMusicMode(m_model);
 
             // Refreshed frequency boxes and sliders must not take the user's place as the
             // current box.
-            const QPointer<EditBox> current = m_current;
+            EditBox* const current = m_sync.currentEdit();
             for (int b : kBasePages) {
-                if (target != kAllPagesTarget && b != target) {
+                if (target != kAllPages && b != target) {
                     continue;
                 }
                 const int count = PageSlotCount(b);
@@ -110,13 +110,13 @@ void ControlSync::RefreshControls(int target) {
                 }
             }
             refreshRightChannel();
-            m_current = current;
+            m_sync.setCurrentEdit(current);
             ReadPairStates(m_model);
-            m_hooks.RefreshCommands();
+            m_commands.RefreshCommandControls();
+            m_system.RefreshSystemPage();
         }
-        m_hooks.RedrawPage();
+        m_graph.DrawPageResponse(kAllPoints, m_graph.page());
     }
-    m_hooks.PanelLockCheck();
 }
 
 }  // namespace aec

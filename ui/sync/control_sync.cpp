@@ -3,34 +3,13 @@
 #include <algorithm>
 #include <cmath>
 
-#include "core/display.h"
-#include "core/number_format.h"
 #include "core/pages.h"
 #include "ui/rules/sync_rules.h"
-#include "ui/rules/tab_selector.h"
 #include "ui/widgets/look.h"
 
 namespace aec {
 
 namespace {
-
-constexpr int kQMax = 100;
-constexpr int kShelfQMax = 24;
-constexpr int kShelfModes = 2;  // modes from LSEQ up use the shelf Q
-
-// Band strips that scroll: the slider, the box it moves and how many bands show at once.
-struct Strip {
-    int sheet;
-    const char* slider;
-    const char* box;
-    int visible;
-};
-constexpr Strip kStrips[] = {
-    {kSheetMusic, "MusPanScrollBar", "MusScrollBox", 9},
-    {kSheetMic, "MicPanScrollBar", "MicScrollBox", 8},
-    {kSheetOutput, "MainPanScrollBar", "MainScrollBox", 5},
-};
-constexpr int kScrollStep = 65;
 
 bool IsArrow(int key) {
     return key == Qt::Key_Up || key == Qt::Key_Down || key == Qt::Key_Left || key == Qt::Key_Right;
@@ -39,17 +18,17 @@ bool IsArrow(int key) {
 }  // namespace
 
 ControlSync::ControlSync(Model& model, ParameterSink& sink, const ControlTables& tables,
-                         const ControlRegistry& controls, MessageService& messages,
-                         SyncHooks& hooks)
+                         const WindowParts& parts, const QStackedWidget& pages,
+                         MessageService& messages)
     : m_model(model),
       m_sink(sink),
       m_tables(tables),
-      m_controls(controls),
-      m_messages(messages),
-      m_hooks(hooks) {}
+      m_parts(parts),
+      m_pages(pages),
+      m_messages(messages) {}
 
 void ControlSync::Reset() {
-    m_current = m_controls.get<EditBox>("MusFreEdit1");
+    m_current = editAt(MakeAddress(kPageMusic, BandSlot(FirstEqSlot(kPageMusic), 0, 1)));
     m_highlighted = m_tables.example();
     m_savedText.clear();
     m_dirty = false;
@@ -78,76 +57,91 @@ void ControlSync::RecordLastEdit(int address, int value) {
     }
 }
 
+namespace {
+
+// The request ApplyControlValue makes of a bound control, or nothing for other controls.
+std::optional<EditRequest> RequestOf(const QWidget* c) {
+    EditRequest r;
+    switch (KindOf(c)) {
+        case ControlKind::EditBox:
+            r.target = EditTarget::kEditBox;
+            r.kind = HintNumber(c, 0);
+            break;
+        case ControlKind::ValuePane:
+            r.target = EditTarget::kValuePane;
+            r.kind = HintNumber(c, 0);
+            break;
+        case ControlKind::SelectBox:
+            r.target = EditTarget::kSelectBox;
+            if (!HintOf(c).isEmpty()) {
+                r.kind = HintNumber(c, 0);
+            }
+            break;
+        default:
+            return std::nullopt;
+    }
+    r.tag = TagOf(c);
+    return r;
+}
+
+}  // namespace
+
 // ---- ApplyControlValue ----
 
 void ControlSync::ApplyControlValue(QWidget* c, EditStep step, bool refresh, double x) {
-    const ControlKind kind = KindOf(c);
-    int k = 0;
-    if (kind == ControlKind::EditBox || kind == ControlKind::ValuePane) {
-        k = HintNumber(c, 0);
-        if (kind == ControlKind::ValuePane && k <= kKindLastEditBox) {
-            return;
-        }
-    } else if (kind == ControlKind::SelectBox && !HintOf(c).isEmpty()) {
-        k = HintNumber(c, 0);
-    } else {
+    std::optional<EditRequest> request = RequestOf(c);
+    if (!request) {
         return;
     }
-    const int u = m_model.QSlotOf(TagOf(c));
-    const int page = PageOf(u);
-    const int slot = SlotOf(u);
-
-    double X = x;
-    if (kind == ControlKind::EditBox && k == kKindQ && refresh) {
-        X = m_model.view(page, slot);
-        if (X > kQMax) {
-            X = kQMax;
-            m_model.setView(page, slot, kQMax);
-        }
-    } else {
-        const int modeSlot = u - BandOf(u).subSlot;
-        const bool shelf =
-            k == kKindQ && m_model.view(PageOf(modeSlot), SlotOf(modeSlot)) >= kShelfModes;
-        X = LimitValue(k, step, refresh, x, page, shelf ? kShelfQMax : kQMax);
+    request->step = step;
+    request->refresh = refresh;
+    request->x = x;
+    const EditDecision d = DecideEdit(m_model, *request);
+    if (!d.applies) {
+        return;
     }
-
-    if (kind == ControlKind::SelectBox) {
-        if (k == kKindMode) {
-            static_cast<QComboBox*>(c)->setCurrentIndex(int(X));
-        }
-    } else if (kind == ControlKind::EditBox && k >= kKindFrequency && k <= kKindLastEditBox) {
-        auto* box = static_cast<EditBox*>(c);
-        // An unchanged text is left alone, so a click keeps the caret where it was put.
-        const QString text = QString::fromStdString(DisplayText(k, X, page, slot));
-        if (box->text() != text) {
-            box->setText(text);
-        }
-        if (k == kKindFrequency) {
-            if (EditBox* bound = editAt(u)) {
-                m_current = bound;
+    if (d.viewClamp) {
+        m_model.setView(PageOf(d.address), SlotOf(d.address), *d.viewClamp);
+    }
+    if (d.itemIndex) {
+        static_cast<QComboBox*>(c)->setCurrentIndex(*d.itemIndex);
+    }
+    if (d.text) {
+        const QString text = QString::fromStdString(*d.text);
+        if (auto* box = qobject_cast<EditBox*>(c)) {
+            // An unchanged text is left alone, so a click keeps the caret where it was put.
+            if (box->text() != text) {
+                box->setText(text);
             }
+        } else {
+            static_cast<QLabel*>(c)->setText(text);
         }
-        highlightBand(*box, PageKind(u));
-    } else if (kind == ControlKind::ValuePane && k <= kKindLast) {
-        const int context = k == 9 ? m_model.selection.curOutputPage : page;
-        static_cast<QLabel*>(c)->setText(QString::fromStdString(DisplayText(k, X, context, slot)));
     }
-
-    const int J = int(std::trunc(X));
-    const int position = int(RoundHalfEven(X));
-    if (auto* slider = qobject_cast<QSlider*>(m_tables.controlAt(u))) {
-        SetSliderQuietly(*slider, position);
-    } else if (auto* companion = qobject_cast<QSlider*>(m_tables.companionAt(u, 0))) {
-        SetSliderQuietly(*companion, position);
+    if (d.becomesCurrent) {
+        if (EditBox* bound = editAt(d.address)) {
+            m_current = bound;
+        }
     }
-    if (k <= kKindQ) {
-        m_model.StoreValue(u, J);
+    if (d.highlightsBand) {
+        highlightBand(*static_cast<EditBox*>(c), PageKind(d.address));
     }
-    if (!refresh) {
-        m_sink.SetParameter(u, J);
+    if (auto* slider = qobject_cast<QSlider*>(m_tables.controlAt(d.address))) {
+        SetSliderQuietly(*slider, d.sliderPosition);
+    } else if (auto* companion = qobject_cast<QSlider*>(m_tables.companionAt(d.address, 0))) {
+        SetSliderQuietly(*companion, d.sliderPosition);
     }
-    if (KindRecordsLastEdit(k)) {
-        RecordLastEdit(u, J);
+    switch (d.road) {
+        case ValueRoad::kSend:
+            m_sink.SetParameter(d.address, d.stored);
+            break;
+        case ValueRoad::kStore:
+            m_model.StoreValue(d.address, d.stored);
+            break;
+        case ValueRoad::kNone:
+            break;
+    }
+    if (d.recordsLastEdit) {
+        m_lastEdit = {d.address, d.stored};
     }
 }
 
@@ -183,13 +177,10 @@ void ControlSync::highlightBand(EditBox& box, int pageKind) {
 }
 
 void ControlSync::scrollToBand(int band) {
-    const int sheet = m_hooks.ActiveSheet();
-    for (const Strip& strip : kStrips) {
-        if (strip.sheet != sheet) {
-            continue;
-        }
-        if (auto* slider = m_controls.get<QSlider>(strip.slider)) {
-            slider->setValue(ScrollToShowBand(slider->value(), band, strip.visible));
+    const int sheet = m_pages.currentIndex();
+    for (const ScrollStrip& strip : m_parts.scrollStrips) {
+        if (strip.sheet == sheet) {
+            strip.slider->setValue(ScrollToShowBand(strip.slider->value(), band, strip.visible));
         }
     }
 }
@@ -201,22 +192,15 @@ void ControlSync::CommitEdit(EditStep step) {
     if (!e || e == m_tables.example()) {
         return;
     }
-    const std::string t = NumberCharacters(e->text().toStdString());
-    if (t.empty()) {
-        e->setText(m_savedText);
-        return;
-    }
-    const std::optional<double> number = ReadDecimal(t);
-    if (HintOf(e).isEmpty()) {
+    const CommitDecision d = DecideCommit(e->text().toStdString(), HintOf(e).toStdString());
+    if (d.showError) {
         m_messages.Show("error", kApplicationTitle, MessageService::Buttons::Ok);
     }
-    bool kindOk = false;
-    const int k = HintNumber(e, 0, &kindOk);
-    if (!number || !kindOk) {
+    if (!d.apply) {
         e->setText(m_savedText);
         return;
     }
-    ApplyControlValue(e, step, false, ParseEditValue(k, *number));
+    ApplyControlValue(e, step, false, d.x);
     m_savedText = e->text();
 }
 
@@ -299,17 +283,13 @@ void ControlSync::MusFreEdit1Exit(EditBox&) {
 
 // ---- Spin buttons, wheel, sliders, labels ----
 
-void ControlSync::stepSlider(QSlider& slider, int delta) {
-    slider.setValue(slider.value() + delta);
-}
-
 void ControlSync::MusFreUpDownBtn1UpRightClick(QWidget& spin) {
     QWidget* c = m_tables.controlAt(TagOf(&spin));
     if (auto* e = qobject_cast<EditBox*>(c)) {
         moveFocusTo(*e);
         CommitEdit(EditStep::kUp);
     } else if (auto* slider = qobject_cast<QSlider*>(c)) {
-        stepSlider(*slider, +1);
+        slider->setValue(slider->value() + 1);
     }
 }
 
@@ -319,7 +299,7 @@ void ControlSync::MusFreUpDownBtn1DownLeftClick(QWidget& spin) {
         moveFocusTo(*e);
         CommitEdit(EditStep::kDown);
     } else if (auto* slider = qobject_cast<QSlider*>(c)) {
-        stepSlider(*slider, -1);
+        slider->setValue(slider->value() - 1);
     }
 }
 
@@ -353,12 +333,9 @@ void ControlSync::MusEQGainBar1Change(QSlider& slider) {
 }
 
 void ControlSync::MusPanScrollBarChange(QSlider& slider) {
-    for (const Strip& strip : kStrips) {
-        if (slider.objectName() != strip.slider) {
-            continue;
-        }
-        if (auto* box = m_controls.get<ScrollBox>(strip.box)) {
-            box->setScrollX(slider.value() * kScrollStep);
+    for (const ScrollStrip& strip : m_parts.scrollStrips) {
+        if (strip.slider == &slider) {
+            strip.box->setScrollX(slider.value() * kBandColumnWidth);
         }
     }
 }

@@ -1,14 +1,16 @@
 #pragma once
-// Keeps the window's controls and the parameter stores in step: user edits become limited,
-// shown, stored and sent values; stored values are put back into the controls.
+// The edit path from the window's controls to the stores: typed text, arrow keys, the wheel,
+// spin buttons, sliders and point labels become limited, shown, stored and sent values.
 
 #include <QPointer>
+#include <QStackedWidget>
 #include <QString>
 #include <array>
 
 #include "core/model.h"
 #include "core/parameter_sink.h"
-#include "ui/rules/edit_rules.h"
+#include "ui/rules/edit_decision.h"
+#include "ui/sheets/sheets.h"
 #include "ui/sync/control_tables.h"
 #include "ui/widgets/message_service.h"
 
@@ -16,46 +18,20 @@ namespace aec {
 
 inline constexpr char kApplicationTitle[] = "Audio Effect Contrller";
 
-// What the synchronisation needs from the window and from the command handlers.
-class SyncHooks {
-  public:
-    virtual ~SyncHooks() = default;
-    // Index of the sheet of FormPageItem on show.
-    virtual int ActiveSheet() const = 0;
-    // Redraws every response curve of the page on show.
-    virtual void RedrawPage() = 0;
-    // The band mode box handler, run for a box whose item was set by a refresh.
-    virtual void ModeBoxRefreshed(QComboBox& box) = 0;
-    // The phase and mute toggle handlers; both flip the Hint and store the new state.
-    virtual void PhaseToggle(BmpButton& button) = 0;
-    virtual void MuteToggle(BmpButton& button) = 0;
-    // Pair buttons, EQ pass, automatic/manual, music mode and the system page, after a refresh.
-    virtual void RefreshCommands() = 0;
-    // The panel-lock check, the last step of every refresh.
-    virtual void PanelLockCheck() = 0;
-};
-
-// Base address and raw value of the latest edit that moves the graph.
-struct LastEdit {
-    int address = 0;
-    int value = 0;
-    bool operator==(const LastEdit&) const = default;
-};
-
 class ControlSync : public EditBoxHandler {
   public:
+    // `pages` is FormPageItem, whose sheet on show decides which band strip scrolls.
     ControlSync(Model& model, ParameterSink& sink, const ControlTables& tables,
-                const ControlRegistry& controls, MessageService& messages, SyncHooks& hooks);
+                const WindowParts& parts, const QStackedWidget& pages, MessageService& messages);
 
-    // Start state once the tables exist: MusFreEdit1 current, nothing highlighted.
+    // Start state once the tables exist: the Music page's first frequency box current, nothing
+    // highlighted.
     void Reset();
 
     // Limits, shows, stores and (unless `refresh`) sends raw value x for control c.
     void ApplyControlValue(QWidget* c, EditStep step, bool refresh, double x);
     // Applies the text of the current edit box, moved by `step`.
     void CommitEdit(EditStep step);
-    // Puts ViewStore into the controls of one base page, or of every base page for 100.
-    void RefreshControls(int target);
 
     // Edit box events (one handler for every value edit box).
     void MusFreEdit1Click(EditBox& box) override;
@@ -97,19 +73,15 @@ class ControlSync : public EditBoxHandler {
   private:
     void highlightBand(EditBox& box, int pageKind);
     void scrollToBand(int band);
-    void refreshCell(int page, int slot);
-    void refreshRightChannel();
-    void showMuteState(BmpButton* button, int value);
-    void stepSlider(QSlider& slider, int delta);
     EditBox* editAt(int address) const;
     void moveFocusTo(EditBox& box);
 
     Model& m_model;
     ParameterSink& m_sink;
     const ControlTables& m_tables;
-    const ControlRegistry& m_controls;
+    const WindowParts& m_parts;
+    const QStackedWidget& m_pages;
     MessageService& m_messages;
-    SyncHooks& m_hooks;
 
     QPointer<EditBox> m_current;
     QPointer<EditBox> m_highlighted;

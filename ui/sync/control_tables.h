@@ -7,6 +7,7 @@
 #include <array>
 
 #include "core/model.h"
+#include "ui/rules/control_spec.h"
 #include "ui/widgets/buttons.h"
 #include "ui/widgets/control_factory.h"
 
@@ -26,13 +27,12 @@ enum class ControlKind {
 ControlKind KindOf(const QWidget* control);
 
 inline constexpr int kCompanionCount = 4;
-inline constexpr int kPointLabelRows = 9;
-inline constexpr int kPointLabelColumns = 22;
 
 class ControlTables {
   public:
-    // BuildControlTables: fills the tables and lists from the window's controls, assigns Tags and
-    // Hints. Raises the redraws-suspended flag while it runs. Calling it again gives the same.
+    // BuildControlTables: fills the tables and lists from the cells and lists the controls'
+    // descriptions name, assigns Tags and Hints. Suspends redraws while it runs. Calling it again
+    // gives the same.
     void Build(const ControlRegistry& controls, Model& model);
 
     QWidget* control(int page, int slot) const;
@@ -57,27 +57,18 @@ class ControlTables {
     // EQ point label `index` (0-based) of row `row` (page kind; row 5 the reverb labels).
     Label* pointLabel(int row, int index) const;
 
-    // Names the builder looked for and did not find (empty for a complete window).
-    const QStringList& missing() const { return m_missing; }
-
   private:
-    struct Cell {
+    struct CellControls {
         QWidget* control = nullptr;
         QWidget* display = nullptr;
         std::array<QWidget*, kCompanionCount> companions{};
     };
-    QWidget* find(const QString& name);
-    void bind(int page, int slot, const QString& control, const QString& display = {},
-              std::initializer_list<QString> companions = {});
-    void fillBandPages();
-    void fillDynamicEq();
-    void fillOtherRows();
-    void fillLists();
+    void place(QWidget* control, Binding binding);
+    void enlist(QWidget* control, ListSlot slot);
     void assignTags();
-    const Cell* cell(int page, int slot) const;
+    const CellControls* cell(int page, int slot) const;
 
-    const ControlRegistry* m_controls = nullptr;
-    std::array<std::array<Cell, kSlotCount>, kPageCount> m_cells{};
+    std::array<std::array<CellControls, kSlotCount>, kPageCount> m_cells{};
     EditBox* m_example = nullptr;
     std::array<ToolButton*, 10> m_tabButtons{};
     std::array<ToolButton*, 3> m_effectButtons{};
@@ -87,7 +78,6 @@ class ControlTables {
     std::array<BmpButton*, 3> m_pairButtons{};
     std::array<BmpButton*, 3> m_musicModeButtons{};
     std::array<std::array<Label*, kPointLabelColumns>, kPointLabelRows> m_pointLabels{};
-    QStringList m_missing;
 };
 
 }  // namespace aec

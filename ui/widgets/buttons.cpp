@@ -76,6 +76,9 @@ void BmpButton::setLook(Look look) {
 
 void BmpButton::setRole(Role role) {
     m_role = role;
+    const bool heading = role == Role::Heading;
+    setAttribute(Qt::WA_TransparentForMouseEvents, heading);
+    setCursor(heading ? Qt::ArrowCursor : Qt::PointingHandCursor);
     update();
 }
 
@@ -231,7 +234,9 @@ void ToolButton::paintEvent(QPaintEvent*) {
     } else {
         if (underMouse() && isEnabled()) {
             p.setPen(Qt::NoPen);
-            p.setBrush(QColor(243, 152, 0, 28));
+            QColor wash = look::kOrange;
+            wash.setAlpha(28);
+            p.setBrush(wash);
             p.drawRoundedRect(r, 3, 3);
         }
         p.setPen(isEnabled() ? look::kOrange : look::kDisabledText);

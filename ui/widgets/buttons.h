@@ -12,8 +12,9 @@ class BmpButton : public QAbstractButton {
     Q_OBJECT
   public:
     enum class Look { Released, Pressed, StayDown, Disabled };
-    // What the button is for; phase toggles draw a phase sign instead of a caption.
-    enum class Role { Plain, Toggle, Phase, WindowMinimise, WindowMaximise, WindowClose };
+    // What the button is for; phase toggles draw a phase sign instead of a caption, and a
+    // heading only titles the controls below it (it takes no clicks).
+    enum class Role { Plain, Toggle, Phase, Heading, WindowMinimise, WindowMaximise, WindowClose };
 
     explicit BmpButton(QWidget* parent = nullptr);
     void setLook(Look look);

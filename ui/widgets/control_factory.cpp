@@ -23,7 +23,37 @@ void ControlRegistry::add(QWidget* control) {
     if (!name.isEmpty() && !m_byName.contains(name)) {
         m_byName.insert(name, control);
     }
+    m_index.insert(control, m_entries.size());
     m_all.push_back(control);
+    m_entries.push_back({control, Handler::kNone, {}, std::nullopt});
+}
+
+ControlRegistry::Entry* ControlRegistry::entryOf(const QWidget* control) {
+    const auto it = m_index.constFind(control);
+    return it == m_index.constEnd() ? nullptr : &m_entries[*it];
+}
+
+void ControlRegistry::serve(QWidget* control, Handler handler) {
+    if (Entry* e = entryOf(control)) {
+        e->handler = handler;
+    }
+}
+
+void ControlRegistry::bind(QWidget* control, Binding binding) {
+    if (Entry* e = entryOf(control)) {
+        e->bindings.push_back(binding);
+    }
+}
+
+void ControlRegistry::list(QWidget* control, ListSlot slot) {
+    if (Entry* e = entryOf(control)) {
+        e->list = slot;
+    }
+}
+
+Handler ControlRegistry::handlerOf(const QWidget* control) const {
+    const auto it = m_index.constFind(control);
+    return it == m_index.constEnd() ? Handler::kNone : m_entries[*it].handler;
 }
 
 Label* ControlFactory::label(QWidget* parent, const QString& name, const QRect& r, const char* cn,

@@ -37,7 +37,8 @@ class VolumeGroup {
     virtual int Address(VolumeRole role) const = 0;
 };
 
-// The change handling of one bar of a group.
-void VolumeBarChange(VolumeGroup& group, VolumeRole role, const Model& model, ParameterSink& sink);
+// The change handling of one bar of a group. During a refresh the bars show what the stores
+// hold: nothing is limited and the value is only stored, never sent.
+void VolumeBarChange(VolumeGroup& group, VolumeRole role, Model& model, ParameterSink& sink);
 
 }  // namespace aec

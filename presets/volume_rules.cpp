@@ -1,4 +1,4 @@
-#include "link/volume_rules.h"
+#include "presets/volume_rules.h"
 
 #include <cmath>
 
@@ -21,7 +21,7 @@ int VolumeBarPositionOfMarker(int x) {
 
 // Positions are read afresh after every move: a move runs the moved bar's own handling first,
 // which sends that bar's value, so every bar that ends up adjusted reaches the processor.
-void VolumeBarChange(VolumeGroup& group, VolumeRole role, const Model& model, ParameterSink& sink) {
+void VolumeBarChange(VolumeGroup& group, VolumeRole role, Model& model, ParameterSink& sink) {
     const auto pos = [&](VolumeRole r) { return group.Position(r); };
     if (!model.refreshing()) {
         // The normal volume may fall freely but rises by at most one step per change.
@@ -50,7 +50,11 @@ void VolumeBarChange(VolumeGroup& group, VolumeRole role, const Model& model, Pa
     if (role != VolumeRole::kNormal) {
         group.ShowLabelValue(pos(role));
     }
-    sink.SetParameter(group.Address(role), pos(role));
+    if (model.refreshing()) {
+        model.StoreValue(group.Address(role), pos(role));
+    } else {
+        sink.SetParameter(group.Address(role), pos(role));
+    }
 }
 
 }  // namespace aec

@@ -1,15 +1,14 @@
 // The device mode and system commands of the system column, driven through the window's
 // controls: mode list and name box, load and save, quick mode buttons, switches, volume bars.
-#include "ui/commands/system_commands.h"
-
 #include <QComboBox>
 #include <QLineEdit>
 #include <QSlider>
 
 #include "link/frame.h"
-#include "link/volume_rules.h"
+#include "presets/volume_rules.h"
 #include "tests/link/fake_port.h"
 #include "tests/ui/editor_fixture.h"
+#include "ui/commands/mode_commands.h"
 
 namespace aec {
 namespace {
@@ -37,15 +36,10 @@ class SystemCommandsTest : public EditorTest {
         EditorTest::SetUp();
         commands =
             std::make_unique<DeviceCommands>(model, state, sender, sink, events, linkMessages);
-        system =
-            std::make_unique<SystemCommands>(model, sink, window->controls(), state, *commands);
-        window->setSystemPoints(system.get());
-        window->sync().RefreshControls(kAllPages);
+        modeCommands = std::make_unique<ModeCommands>(window->controls(), window->parts().system,
+                                                      window->systemPage(), state, *commands);
+        window->RefreshControls(kAllPages);
         sink.sent.clear();
-    }
-    void TearDown() override {
-        window->setSystemPoints(nullptr);
-        EditorTest::TearDown();
     }
     QComboBox* modes() { return w<QComboBox>("SysModeBox"); }
     // The user picks an item.
@@ -64,14 +58,14 @@ class SystemCommandsTest : public EditorTest {
     LinkEvents events;
     ScriptedLinkMessages linkMessages{messages};
     std::unique_ptr<DeviceCommands> commands;
-    std::unique_ptr<SystemCommands> system;
+    std::unique_ptr<ModeCommands> modeCommands;
 };
 
 TEST_F(SystemCommandsTest, ModeListShowsTheNamesAndTheNameBoxTakesThePickedOne) {
     model.modeNames[9] = "Party";
     model.modeNames[17] = "Club";
     model.setParam(kPageSystem, 2, 9);
-    window->sync().RefreshControls(kAllPages);
+    window->RefreshControls(kAllPages);
     ASSERT_EQ(modes()->count(), kModeCount);
     EXPECT_EQ(modes()->itemText(0), "1-");
     EXPECT_EQ(modes()->itemText(9), "10-Party");
@@ -86,12 +80,13 @@ TEST_F(SystemCommandsTest, ModeListShowsTheNamesAndTheNameBoxTakesThePickedOne) 
 
     // A rebuild after a save keeps the selection and shows the new name.
     model.modeNames[17] = "Disco";
-    system->RebuildModeList();
+    window->systemLooks().RebuildModeList();
     EXPECT_EQ(modes()->itemText(17), "MF2-Disco");
     EXPECT_EQ(modes()->currentIndex(), 17);
 }
 
 TEST_F(SystemCommandsTest, QuickModeButtonsLoadOnlyWhileOnLine) {
+    EXPECT_TRUE(w<BmpButton>("SysModeBtn3")->isEnabled());  // served once the commands are wired
     w<BmpButton>("SysModeBtn3")->click();
     w<BmpButton>("SysFactoryBtn2")->click();
     EXPECT_TRUE(messages.shown().empty());
@@ -152,7 +147,7 @@ TEST_F(SystemCommandsTest, SwitchesShowTheChoiceAndSendIt) {
 
     // A refresh shows the stored states.
     model.setParam(kPageSystem, 4, 1);
-    window->sync().RefreshControls(kAllPages);
+    window->RefreshControls(kAllPages);
     EXPECT_EQ(w<BmpButton>("SysPanelBtn2")->look(), BmpButton::Look::Pressed);
     EXPECT_EQ(w<BmpButton>("SysPanelBtn1")->look(), BmpButton::Look::Released);
 }
@@ -161,7 +156,7 @@ TEST_F(SystemCommandsTest, VolumeBarsRiseOneStepAndKeepBelowTheMaximum) {
     model.setParam(29, 1, 10);  // music normal
     model.setParam(29, 5, 20);  // music start
     model.setParam(29, 6, 40);  // music maximum
-    window->sync().RefreshControls(kAllPages);
+    window->RefreshControls(kAllPages);
     sink.sent.clear();
     auto* normal = w<QSlider>("SysMusNormalVolBar");
     ASSERT_EQ(normal->value(), 10);

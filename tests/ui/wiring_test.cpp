@@ -1,0 +1,53 @@
+// Every control a user can work is served by a handler or visibly disabled.
+#include <QTableWidget>
+
+#include "editor_fixture.h"
+#include "ui/widgets/point_image.h"
+
+namespace aec {
+namespace {
+
+using WiringTest = EditorTest;
+
+bool TakesInput(const QWidget* w) {
+    return qobject_cast<const QAbstractButton*>(w) || qobject_cast<const QComboBox*>(w) ||
+           qobject_cast<const QSlider*>(w) || qobject_cast<const PointImage*>(w) ||
+           qobject_cast<const QTableWidget*>(w) || qobject_cast<const SpinButtons*>(w) ||
+           (qobject_cast<const EditBox*>(w) && w->property("valueBox").toBool());
+}
+
+TEST_F(WiringTest, NothingThatTakesInputIsSilent) {
+    selectTab(kTabMicA);
+    for (const ControlRegistry::Entry& e : window->controls().entries()) {
+        const QWidget* w = e.control;
+        const bool heading = w->testAttribute(Qt::WA_TransparentForMouseEvents);
+        if (!TakesInput(w) || w->isHidden() || heading || !w->isEnabled()) {
+            continue;
+        }
+        EXPECT_NE(e.handler, Handler::kNone) << w->objectName().toStdString();
+    }
+}
+
+TEST_F(WiringTest, CommandsTheEditorLacksAreDisabled) {
+    // The output tabs with manual set-up enable the strip's groups; the buttons stay off.
+    model.setParam(kPageMusic, 160, 1);
+    window->RefreshControls(kAllPages);
+    selectTab(kTabMain);
+    for (const char* name :
+         {"PinPPBtn",         "PinDCFBtn",     "LeftBtn",        "SameBtn",
+          "RightBtn",         "SingModeBtn",   "DiscoModeBtn",   "CodeModeBtn",
+          "AutoModeBtn",      "ManulModeBtn",  "EQResetBtn",     "MusEQAllpassBtn",
+          "RzToolButton11",   "EP1",           "MusStartImage",  "RzBmpButton118",
+          "RzBmpButton22",    "RzBmpButton23", "RzBmpButton119", "RzBmpButton120",
+          "ValueListEditor1", "RzBmpButton4"}) {
+        EXPECT_FALSE(w(name)->isEnabled()) << name;
+    }
+    // Served by the link, so off in a window that has none.
+    for (const char* name : {"LinkBtn", "SysLoadModeBtn", "SysSaveModeBtn", "SysModeBtn1",
+                             "SysFactoryBtn", "SysModeBox2"}) {
+        EXPECT_FALSE(w(name)->isEnabled()) << name;
+    }
+}
+
+}  // namespace
+}  // namespace aec

@@ -1,0 +1,74 @@
+#include "ui/commands/system_page.h"
+
+#include "core/addresses.h"
+#include "presets/mode_list.h"
+#include "presets/volume_rules.h"
+#include "ui/widgets/point_image.h"
+
+namespace aec {
+
+namespace {
+
+// One source's bars, panes, markers and value label as the volume rules see them.
+class WidgetVolumeGroup : public VolumeGroup {
+  public:
+    explicit WidgetVolumeGroup(const VolumeWidgets& w) : m_w(w) {}
+
+    int Position(VolumeRole role) const override { return bar(role)->value(); }
+    void SetPosition(VolumeRole role, int position) override { bar(role)->setValue(position); }
+    int DisplayedValue(VolumeRole role) const override { return HintNumber(pane(role)); }
+    void SetDisplayedValue(VolumeRole role, int value) override {
+        SetHint(pane(role), QString::number(value));
+    }
+    void ShowValue(VolumeRole role, int value) override {
+        pane(role)->setText(QString::number(value));
+    }
+    void PlaceMarkers(int startX, int maximumX) override {
+        m_w.startMarker->move(startX, m_w.startMarker->y());
+        m_w.maxMarker->move(maximumX, m_w.maxMarker->y());
+    }
+    void ShowLabelValue(int value) override { m_w.valueLabel->setText(QString::number(value)); }
+    int Address(VolumeRole role) const override { return TagOf(bar(role)); }
+
+  private:
+    QSlider* bar(VolumeRole role) const { return m_w.bars[static_cast<size_t>(role)]; }
+    QLabel* pane(VolumeRole role) const { return m_w.panes[static_cast<size_t>(role)]; }
+
+    const VolumeWidgets& m_w;
+};
+
+}  // namespace
+
+void SystemPage::SysMusNormalVolBarChange(QSlider& bar) {
+    for (const VolumeWidgets& source : m_parts.volumes) {
+        for (size_t role = 0; role < source.bars.size(); ++role) {
+            if (source.bars[role] == &bar) {
+                WidgetVolumeGroup group(source);
+                VolumeBarChange(group, static_cast<VolumeRole>(role), m_model, m_sink);
+                return;
+            }
+        }
+    }
+}
+
+void SystemPage::SysMusInputLevelClick(BmpButton& button) {
+    const int address = TagOf(&button);
+    const int value = HintNumber(&button);
+    m_looks.ShowSwitch(address, value);
+    if (address == kUserLevelAddress) {
+        // The choice shows on the disabled pair until the system password opens it again.
+        m_parts.rights->setEnabled(false);
+    }
+    m_sink.SetParameter(address, value);
+}
+
+void SystemPage::SysModeBoxChange() {
+    SelectBox* box = m_parts.modeBox;
+    if (box->currentIndex() < 0) {
+        return;
+    }
+    const std::string item = box->currentText().toStdString();
+    m_parts.modeName->setText(QString::fromStdString(ModeNameOfItem(box->currentIndex(), item)));
+}
+
+}  // namespace aec

@@ -1,0 +1,113 @@
+#include "ui/sync/command_looks.h"
+
+#include <algorithm>
+
+#include "core/pages.h"
+#include "ui/rules/tab_selector.h"
+#include "ui/widgets/look.h"
+
+namespace aec {
+
+namespace {
+
+constexpr int kManualSlot = 160;
+
+// Chosen mode label: white ground, grey text; the others grey ground, white text.
+const QColor kChosenLabelText(80, 80, 80);
+const QColor kOtherLabelFill(150, 150, 150);
+
+}  // namespace
+
+void CommandLooks::ShowToggle(BmpButton& button, int state) {
+    SetHint(&button, state == 1 ? "1" : "0");
+    button.setLook(state == 1 ? BmpButton::Look::Pressed : BmpButton::Look::Released);
+}
+
+void CommandLooks::modeLabelLook(int address, int mode) {
+    for (int j = 0; j < kCompanionCount; ++j) {
+        auto* label = qobject_cast<Label*>(m_tables.companionAt(address, j));
+        if (!label) {
+            continue;
+        }
+        if (j == mode) {
+            label->setOpaque(true, look::kWhite, kChosenLabelText, kChosenLabelText);
+        } else {
+            label->setOpaque(true, kOtherLabelFill, look::kWhite);
+        }
+    }
+}
+
+void CommandLooks::dynamicTypeLook(int address, int type) {
+    for (int j = 0; j < kCompanionCount; ++j) {
+        auto* button = qobject_cast<BmpButton*>(m_tables.companionAt(address, j));
+        if (!button) {
+            continue;
+        }
+        button->setLook(TagOf(button) == type ? BmpButton::Look::Pressed
+                                              : BmpButton::Look::Released);
+    }
+}
+
+void CommandLooks::ShowBandMode(QComboBox& box) {
+    const int a = TagOf(&box);
+    const int m = box.currentIndex();
+    QWidget* companion = m_tables.companionAt(a, m);
+    if (KindOf(companion) == ControlKind::BmpButton) {
+        dynamicTypeLook(a, std::min(m, 2));
+    } else if (KindOf(companion) == ControlKind::Label) {
+        modeLabelLook(a, std::min(m, 3));
+    }
+}
+
+void CommandLooks::threeWayLook(const std::array<BmpButton*, 3>& group, int chosen) {
+    for (int i = 0; i < 3; ++i) {
+        if (group[i]) {
+            group[i]->setLook(i == chosen ? BmpButton::Look::Pressed : BmpButton::Look::StayDown);
+        }
+    }
+}
+
+void CommandLooks::showPairState() {
+    const Selection& sel = m_model.selection;
+    const int page = PageOf(sel.currentView);
+    int state = -1;
+    if (page == kPageMusic) {
+        state = sel.musicPairState;
+    }
+    if (page == kPageMicA) {
+        state = sel.micPairState;
+    }
+    if (sel.currentTab == kTabMain) {
+        state = sel.mainPairState;
+    }
+    if (sel.currentTab == kTabSurround) {
+        state = sel.surroundPairState;
+    }
+    if (state >= 0) {
+        threeWayLook(m_tables.pairButtons(), state);
+    }
+}
+
+void CommandLooks::showEqPass() {
+    BmpButton* button = m_parts.strip.eqPass;
+    const int page = PageOf(m_model.selection.currentView);
+    const int address = MakeAddress(page, FirstEqSlot(page) - 1);
+    SetTag(button, address);
+    const bool on = page != kPageDynamicEq && m_model.view(page, SlotOf(address)) != 0;
+    SetHint(button, on ? "1" : "0");
+    button->setLook(on ? BmpButton::Look::Pressed : BmpButton::Look::Released);
+    m_parts.graph.passLabel->setVisible(on);
+}
+
+void CommandLooks::RefreshCommandControls() {
+    m_manualFlag = m_model.view(kPageMusic, kManualSlot) != 0;
+    showPairState();
+    showEqPass();
+    m_parts.strip.automatic->setLook(m_manualFlag ? BmpButton::Look::Disabled
+                                                  : BmpButton::Look::Pressed);
+    m_parts.strip.manual->setLook(m_manualFlag ? BmpButton::Look::Pressed
+                                               : BmpButton::Look::Disabled);
+    threeWayLook(m_tables.musicModeButtons(), m_model.selection.musicMode);
+}
+
+}  // namespace aec

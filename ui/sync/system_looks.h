@@ -1,0 +1,26 @@
+#pragma once
+// How the system column shows what the stores hold: the mode list with the processor's mode
+// names and the current mode, and the two-button switches.
+
+#include "core/model.h"
+#include "ui/sheets/sheets.h"
+
+namespace aec {
+
+class SystemLooks {
+  public:
+    SystemLooks(const Model& model, const SystemParts& parts) : m_model(model), m_parts(parts) {}
+
+    // The mode list from the mode name table, keeping the selected item.
+    void RebuildModeList();
+    // The switch button whose Hint is the value shows pressed, its partner released.
+    void ShowSwitch(int address, int value);
+    // End of every refresh: mode list, current mode, rights, panel lock, volume follow, remote.
+    void RefreshSystemPage();
+
+  private:
+    const Model& m_model;
+    const SystemParts& m_parts;
+};
+
+}  // namespace aec
