@@ -79,7 +79,8 @@ std::string DisplayText(int kind, double r, int page, int slot) {
         case 8:
             return Whole(r, "%");
         case 9: {
-            const bool subMusic = page >= 21 && page <= 23 && (slot == 0 || slot == 1);
+            const bool subMusic =
+                page >= kPageSub && page <= kPageLastOutput && (slot == 0 || slot == 1);
             return Whole(subMusic ? 2 * r : r, "%");
         }
         case 10:

@@ -7,16 +7,24 @@ namespace {
 // Low-pass frequency slots that start at index 360 (20200 Hz).
 void SetLowPassStartValues(Store& store) {
     constexpr int kTop = 360;
-    store[0][7] = kTop;
-    for (int page : {2, 3, 4, 24}) store[page][12] = kTop;
-    store[5][9] = kTop;
-    for (int page = 6; page <= 23; ++page) store[page][19] = kTop;
+    store[kPageMusic][7] = kTop;
+    for (int page : {kPageMicA, kPageMicB, kPageEchoA, kPageEchoB}) store[page][12] = kTop;
+    store[kPageReverb][9] = kTop;
+    for (int page = kPageMain; page <= kPageLastOutput; ++page) store[page][19] = kTop;
 }
+
+constexpr int kMicLinkSlot = 13;  // the pair flag of the microphones, on either page
+constexpr int kDelaySlot = 10;
+constexpr int kMuteSlot = 11;
+constexpr int kLimiterFirstSlot = 12;
+constexpr int kLimiterLastSlot = 15;
 
 // Left page of the music mode's Main or Surround output, else the selected output page.
 int LimiterPage(int curOutputPage, int musicMode) {
-    if (curOutputPage >= 6 && curOutputPage <= 11) return 6 + musicMode;
-    if (curOutputPage >= 12 && curOutputPage <= 17) return 12 + musicMode;
+    if (curOutputPage >= kPageMain && curOutputPage < kPageSurround) return kPageMain + musicMode;
+    if (curOutputPage >= kPageSurround && curOutputPage < kPageCenter) {
+        return kPageSurround + musicMode;
+    }
     return curOutputPage;
 }
 
@@ -52,40 +60,38 @@ int Model::ResolveAddress(int a) const {
     const int page = PageOf(a);
     const int slot = SlotOf(a);
     int target = page;
-    if (page == 2 || page == 3) {
-        target = slot == 13 ? page : sel.curMicPage;
-    } else if (page == 4 || page == 24) {
-        target = sel.curEffectPage == 5 ? page : sel.curEffectPage;
-    } else if (page >= 6 && page <= 23) {
+    if (page == kPageMicA || page == kPageMicB) {
+        target = slot == kMicLinkSlot ? page : sel.curMicPage;
+    } else if (page == kPageEchoA || page == kPageEchoB) {
+        target = sel.curEffectPage == kPageReverb ? page : sel.curEffectPage;
+    } else if (page >= kPageMain && page <= kPageLastOutput) {
         const int mode = sel.musicMode;
-        if (slot >= 12 && slot <= 15) {
+        // The first page of the set of music mode pages the page belongs to.
+        const int set = kPageMain + (page - kPageMain) / kMusicModes * kMusicModes;
+        if (slot >= kLimiterFirstSlot && slot <= kLimiterLastSlot) {
             target = LimiterPage(sel.curOutputPage, mode);
-        } else if (slot == 10 || slot == 11) {
-            if (page == 7 || page == 8) {
-                target = 6 + mode;
-            } else if (page >= 9 && page <= 11) {
-                target = 9 + mode;
-            } else if (page >= 12 && page <= 14) {
-                target = 12 + mode;
-            } else if (page >= 15 && page <= 17) {
-                target = 15 + mode;
+        } else if (slot == kDelaySlot || slot == kMuteSlot) {
+            // Every Main and Surround page but the base page keeps its own set's delay and
+            // mute; the base page, Center and Sub follow the output on show.
+            if (page != kPageMain && set < kPageCenter) {
+                target = set + mode;
             } else {
                 target = LimiterPage(sel.curOutputPage, mode);
             }
         } else {
             target = sel.curOutputPage;
         }
-    } else if (page >= 25 && page <= 27) {
+    } else if (page >= kPageHint && page <= kPageHintMicB) {
         target = sel.curHintPage;
     }
     return MakeAddress(target, slot);
 }
 
 int Model::ChannelSlot(int page, int slot) const {
-    if (page == 0 && selection.musicPairState == kPairRight && slot >= 10 && slot <= 84) {
+    if (page == kPageMusic && selection.musicPairState == kPairRight && slot >= 10 && slot <= 84) {
         return slot + 75;
     }
-    if (page == 1 && selection.deqPairState == kPairRight && slot >= 1 && slot <= 30) {
+    if (page == kPageDynamicEq && selection.deqPairState == kPairRight && slot >= 1 && slot <= 30) {
         return slot + 30;
     }
     return slot;
@@ -118,7 +124,7 @@ void Model::SyncView() {
 }
 
 void Model::resetBandsOfPage(int q, ParameterSink* paced) {
-    const int kind = PageKind(MakeAddress(q, 0));
+    const KindOfPage kind = PageKind(MakeAddress(q, 0));
     for (int b = 0; b < PageBands(q); ++b) {
         for (int s = 0; s < 5; ++s) {
             const int slot = BandSlot(FirstEqSlot(q), b, s);
@@ -134,31 +140,32 @@ int Model::ResetEqBands(int p, ParameterSink* paced) {
     const bool all = p == kAllPages;
     int target = p;
     switch (p) {
-        case 4:
+        case kPageEchoA:
             target = selection.curEffectPage;
             break;
-        case 2:
+        case kPageMicA:
             target = selection.curMicPage;
             break;
-        case 6:
+        case kPageMain:
             target = selection.curOutputPage;
             break;
-        case 25:
+        case kPageHint:
             target = selection.curHintPage;
             break;
         default:
             break;
     }
-    for (int q = 0; q <= 27; ++q) {
+    for (int q = kPageMusic; q <= kPageHintMicB; ++q) {
         if (all || q == target) resetBandsOfPage(q, all ? nullptr : paced);
     }
     if (all) {
         // The right music EQ gets its defaults through the right-side slot mapping.
         selection.musicPairState = kPairRight;
-        for (int b = 0; b < PageBands(0); ++b) {
+        for (int b = 0; b < PageBands(kPageMusic); ++b) {
             for (int s = 0; s < 5; ++s) {
-                const int slot = BandSlot(FirstEqSlot(0), b, s);
-                setParam(0, ChannelSlot(0, slot), BandDefault(0, b, s));
+                const int slot = BandSlot(FirstEqSlot(kPageMusic), b, s);
+                setParam(kPageMusic, ChannelSlot(kPageMusic, slot),
+                         BandDefault(KindOfPage::kMusic, b, s));
             }
         }
         selection.musicPairState = kPairLeft;
@@ -168,17 +175,18 @@ int Model::ResetEqBands(int p, ParameterSink* paced) {
 
 void Model::CopyLeftToRight(int b) {
     const int viewPage = selection.currentView / 256;
+    Store& p = paramStore;
     if (b == kPageMusic) {
-        for (int s = 10; s <= 84; ++s) paramStore[0][s + 75] = paramStore[0][s];
+        for (int s = 10; s <= 84; ++s) p[kPageMusic][s + 75] = p[kPageMusic][s];
     } else if (viewPage == kPageDynamicEq) {
-        for (int s = 1; s <= 30; ++s) paramStore[1][s + 30] = paramStore[1][s];
+        for (int s = 1; s <= 30; ++s) p[kPageDynamicEq][s + 30] = p[kPageDynamicEq][s];
     } else if (viewPage == kPageMicA) {
-        for (int s = 15; s <= 114; ++s) paramStore[3][s] = paramStore[2][s];
+        for (int s = 15; s <= 114; ++s) p[kPageMicB][s] = p[kPageMicA][s];
     } else if (selection.currentTab == kTabMain || selection.currentTab == kTabSurround) {
-        const int left = selection.currentTab == kTabMain ? 6 : 12;
+        const int left = selection.currentTab == kTabMain ? kPageMain : kPageSurround;
         for (int s = 0; s <= 69; ++s) {
-            for (int mode = 0; mode < 3; ++mode) {
-                paramStore[left + 3 + mode][s] = paramStore[left + mode][s];
+            for (int mode = 0; mode < kMusicModes; ++mode) {
+                p[left + kMusicModes + mode][s] = p[left + mode][s];
             }
         }
     }

@@ -13,16 +13,16 @@ struct PageLayout {
 // Indexed by page 0..30.
 constexpr std::array<PageLayout, kPageCount> kLayouts = [] {
     std::array<PageLayout, kPageCount> t{};
-    t[0] = {164, 10, 15};
-    t[1] = {60, kDynamicEqLayout, 3};
-    t[2] = t[3] = {114, 15, 20};
-    t[4] = t[24] = {48, 14, 7};
-    t[5] = {45, 11, 7};
-    for (int p = 6; p <= 23; ++p) t[p] = {70, 21, 10};
-    t[25] = t[26] = t[27] = {26, 1, 5};
-    t[28] = {37, 48, 0};
-    t[29] = {10, 10, 0};
-    t[30] = {21, 32, 0};
+    t[kPageMusic] = {164, 10, 15};
+    t[kPageDynamicEq] = {60, kDynamicEqLayout, 3};
+    t[kPageMicA] = t[kPageMicB] = {114, 15, 20};
+    t[kPageEchoA] = t[kPageEchoB] = {48, 14, 7};
+    t[kPageReverb] = {45, 11, 7};
+    for (int p = kPageMain; p <= kPageLastOutput; ++p) t[p] = {70, 21, 10};
+    t[kPageHint] = t[kPageHintMicA] = t[kPageHintMicB] = {26, 1, 5};
+    t[kPage28] = {37, 48, 0};
+    t[kPageSystemVolumes] = {10, 10, 0};
+    t[kPageSystem] = {21, 32, 0};
     return t;
 }();
 
@@ -53,14 +53,14 @@ int PageSlotCount(int page) { return ValidPage(page) ? kLayouts[page].slotCount 
 int FirstEqSlot(int page) { return ValidPage(page) ? kLayouts[page].firstEqSlot : kSlotCount; }
 int PageBands(int page) { return ValidPage(page) ? kLayouts[page].bands : 0; }
 
-int PageKind(int address) {
+KindOfPage PageKind(int address) {
     const int page = PageOf(address);
-    if (page == 0) return 0;
-    if (page == 1) return 8;
-    if (page == 2 || page == 3) return 1;
-    if (page == 4 || page == 5 || page == 24) return 2;
-    if (page >= 6 && page <= 23) return 3;
-    return 4;
+    if (page == kPageMusic) return KindOfPage::kMusic;
+    if (page == kPageDynamicEq) return KindOfPage::kDynamicEq;
+    if (page == kPageMicA || page == kPageMicB) return KindOfPage::kMic;
+    if (page == kPageEchoA || page == kPageReverb || page == kPageEchoB) return KindOfPage::kEffect;
+    if (page >= kPageMain && page <= kPageLastOutput) return KindOfPage::kOutput;
+    return KindOfPage::kHintOrSystem;
 }
 
 int BandSlot(int firstEqSlot, int band, int subSlot) {
@@ -68,17 +68,17 @@ int BandSlot(int firstEqSlot, int band, int subSlot) {
     return firstEqSlot + 5 * band + subSlot;
 }
 
-int DefaultBandFrequency(int pageKind, int band) {
-    if (pageKind < 0 || pageKind > 8 || band < 0 || band >= 20) return 0;
-    return kDefaultFreqs[pageKind][band];
+int DefaultBandFrequency(KindOfPage kind, int band) {
+    if (band < 0 || band >= 20) return 0;
+    return kDefaultFreqs[KindIndex(kind)][band];
 }
 
-int BandDefault(int pageKind, int band, int subSlot) {
+int BandDefault(KindOfPage kind, int band, int subSlot) {
     switch (subSlot) {
         case 0:
             return kDefaultMode;
         case 1:
-            return DefaultBandFrequency(pageKind, band);
+            return DefaultBandFrequency(kind, band);
         case 2:
             return kDefaultGain;
         case 3:
@@ -92,33 +92,33 @@ BandRef BandOf(int baseAddress) {
     const int page = PageOf(baseAddress);
     const int s = SlotOf(baseAddress);
     switch (page) {
-        case 0:
+        case kPageMusic:
             if (s == 4 || s == 5) return {15, 0};
             if (s == 6 || s == 7) return {16, 0};
             return ByFirstEqSlot(s, 10);
-        case 1:
+        case kPageDynamicEq:
             for (int band = 0; band < 3; ++band) {
                 const int first = 2 + 10 * band;
                 if (s >= first && s <= first + 4) return {band, s - first};
             }
             return {};
-        case 2:
+        case kPageMicA:
             if (s == 9 || s == 10) return {20, 0};
             if (s == 11 || s == 12) return {21, 0};
             return ByFirstEqSlot(s, 15);
-        case 4:
+        case kPageEchoA:
             if (s == 9 || s == 10) return {7, 0};
             if (s == 11 || s == 12) return {8, 0};
             return ByFirstEqSlot(s, 14);
-        case 5:
+        case kPageReverb:
             if (s == 6 || s == 7) return {7, 0};
             if (s == 8 || s == 9) return {8, 0};
             return ByFirstEqSlot(s, 11);
-        case 6:
+        case kPageMain:
             if (s == 16 || s == 17) return {10, 0};
             if (s == 18 || s == 19) return {11, 0};
             return ByFirstEqSlot(s, 21);
-        case 25:
+        case kPageHint:
             if (s == 0) return {};
             return ByFirstEqSlot(s, 1);
         default:
@@ -127,8 +127,8 @@ BandRef BandOf(int baseAddress) {
 }
 
 int OutputPage(int channel, int musicMode, bool right) {
-    static constexpr int kLeft[4] = {6, 12, 18, 21};
-    static constexpr int kRight[4] = {9, 15, 18, 21};
+    static constexpr int kLeft[4] = {kPageMain, kPageSurround, kPageCenter, kPageSub};
+    static constexpr int kRight[4] = {kPageMainRight, kPageSurroundRight, kPageCenter, kPageSub};
     if (channel < 0 || channel > 3) return kPageMain;
     return (right ? kRight[channel] : kLeft[channel]) + musicMode;
 }

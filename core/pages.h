@@ -17,9 +17,12 @@ enum PageId : int {
     kPageEchoA = 4,
     kPageReverb = 5,
     kPageMain = 6,
+    kPageMainRight = 9,
     kPageSurround = 12,
+    kPageSurroundRight = 15,
     kPageCenter = 18,
     kPageSub = 21,
+    kPageLastOutput = 23,
     kPageEchoB = 24,
     kPageHint = 25,
     kPageHintMicA = 26,
@@ -53,8 +56,21 @@ int PageBands(int page);
 // Base pages that page-wide view loops visit, in this order.
 inline constexpr std::array<int, 12> kBasePages = {0, 1, 2, 4, 5, 6, 25, 26, 27, 28, 29, 30};
 
-// Classification of a page: 0 music, 1 mic, 2 effect, 3 output, 4 hint/system, 8 dynamic EQ.
-int PageKind(int address);
+// Output pages come in sets of one page per music mode.
+inline constexpr int kMusicModes = 3;
+
+// Classification of a page; its value is also the row of the page's default band frequencies
+// and of its EQ point labels.
+enum class KindOfPage : int {
+    kMusic = 0,
+    kMic = 1,
+    kEffect = 2,
+    kOutput = 3,
+    kHintOrSystem = 4,
+    kDynamicEq = 8,
+};
+constexpr int KindIndex(KindOfPage kind) { return static_cast<int>(kind); }
+KindOfPage PageKind(int address);
 
 // Slot of (first EQ slot, band, sub-slot), for either band layout.
 int BandSlot(int firstEqSlot, int band, int subSlot);
@@ -66,9 +82,9 @@ inline constexpr int kDefaultQ = 16;
 inline constexpr int kDefaultShelfQ = 10;
 
 // Default frequency index of band b on a page of the given kind.
-int DefaultBandFrequency(int pageKind, int band);
+int DefaultBandFrequency(KindOfPage kind, int band);
 // Default raw value of sub-slot s of band b on a page of the given kind.
-int BandDefault(int pageKind, int band, int subSlot);
+int BandDefault(KindOfPage kind, int band, int subSlot);
 
 // Band number and sub-slot of an address; subSlot == kNotABand when it is no band slot.
 struct BandRef {

@@ -32,7 +32,7 @@ void SetFactoryLevels(Store& m) {
     m[kPageReverb][0] = 50;
     m[kPageReverb][2] = 100;
     m[kPageReverb][5] = 20;  // 1250 ms
-    for (int page = kPageMain; page <= 23; ++page) {
+    for (int page = kPageMain; page <= kPageLastOutput; ++page) {
         m[page][0] = 100;  // music level
         m[page][2] = 100;  // mic level
         m[page][4] = 50;   // echo A

@@ -205,7 +205,7 @@ TEST_F(EditSyncTest, HighlightingFollowsTheEditedBandAndScrollsTheStrip) {
     QTest::mouseClick(edit("MusFreEdit3"), Qt::LeftButton);
     EXPECT_TRUE(w<Label>("MusEQPointLabel3")->isOpaque());
     EXPECT_FALSE(w<Label>("MusEQPointLabel1")->isOpaque());
-    EXPECT_EQ(window->sync().currentBand(0), 2);
+    EXPECT_EQ(window->sync().currentBand(KindOfPage::kMusic), 2);
     window->sync().ClickRule(edit("MusFreEdit13"));
     EXPECT_EQ(w<QSlider>("MusPanScrollBar")->value(), 4);
     EXPECT_TRUE(w<Label>("MusEQPointLabel13")->isOpaque());

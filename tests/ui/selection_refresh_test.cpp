@@ -102,7 +102,7 @@ TEST_F(SelectionTest, HighlightingUsesTheRowOfThePageOnShow) {
     window->sync().ClickRule(edit("MicGainEdit17"));
     EXPECT_TRUE(w<Label>("MicEQPointLabel17")->isOpaque());
     EXPECT_EQ(w<QSlider>("MicPanScrollBar")->value(), 9);
-    EXPECT_EQ(window->sync().currentBand(1), 16);
+    EXPECT_EQ(window->sync().currentBand(KindOfPage::kMic), 16);
 
     selectTab(kTabEffect);
     window->EchoAToolButtonClick(*w<ToolButton>("RvbToolButton"));

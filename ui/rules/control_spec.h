@@ -103,8 +103,10 @@ enum class ControlList : uint8_t {
     kPointLabels,  // index: row (page kind) * kPointLabelColumns + band
 };
 
+// Point labels are in rows by page kind; the reverb's labels have a row of their own.
 inline constexpr int kPointLabelRows = 9;
 inline constexpr int kPointLabelColumns = 22;
+inline constexpr int kReverbPointRow = 5;
 
 struct ListSlot {
     ControlList list = ControlList::kTabButtons;

@@ -19,11 +19,11 @@ int PointLabelAddress(int tag, int bandNumber, int hint) {
 }
 
 std::optional<int> RightChannelPage(int curOutputPage) {
-    if (curOutputPage >= 6 && curOutputPage <= 11) {
-        return 9;
+    if (curOutputPage >= kPageMain && curOutputPage < kPageSurround) {
+        return kPageMainRight;
     }
-    if (curOutputPage >= 12 && curOutputPage <= 17) {
-        return 15;
+    if (curOutputPage >= kPageSurround && curOutputPage < kPageCenter) {
+        return kPageSurroundRight;
     }
     return std::nullopt;
 }
@@ -48,9 +48,10 @@ void ReadPairStates(Model& model) {
     follow(sel.surroundPairState, model.view(kPageMusic, 163));
 }
 
-int HighlightBandCount(int pageKind) {
+int HighlightBandCount(KindOfPage kind) {
     static constexpr int kBands[5] = {15, 20, 7, 10, 5};
-    return (pageKind >= 0 && pageKind < 5) ? kBands[pageKind] : 0;
+    const int k = KindIndex(kind);
+    return k < 5 ? kBands[k] : 0;
 }
 
 std::optional<VolumeKeyStep> VolumeKey(int key) {

@@ -23,7 +23,7 @@ void ReadMusicMode(Model& model);
 void ReadPairStates(Model& model);
 
 // Number of bands the point labels of a page kind highlight (0 for kinds without labels).
-int HighlightBandCount(int pageKind);
+int HighlightBandCount(KindOfPage kind);
 
 // One main volume bar moved by a key while the first system tab shows.
 struct VolumeKeyStep {

@@ -50,15 +50,15 @@ QString Name(const char* pattern, int band) { return QString::fromLatin1(pattern
 // The design Tag and Hint of EQ point label n (1-based) of a row; they feed the click rule.
 std::pair<int, int> PointLabelDesign(int row, int n) {
     switch (row) {
-        case 0:
+        case KindIndex(KindOfPage::kMusic):
             return {0, n <= 9 ? n : n - 7};
-        case 1:
+        case KindIndex(KindOfPage::kMic):
             return {2, 5};
-        case 2:
-        case 4:
-        case 5:
+        case KindIndex(KindOfPage::kEffect):
+        case KindIndex(KindOfPage::kHintOrSystem):
+        case kReverbPointRow:
             return {4, 14};
-        case 3:
+        case KindIndex(KindOfPage::kOutput):
             return {6, n <= 5 ? 31 : 5};
         default:
             return {0, 5};

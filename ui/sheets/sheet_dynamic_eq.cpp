@@ -86,7 +86,7 @@ void BuildDynamicBand(ControlFactory& f, QWidget* sheet, int band, const QRect& 
                   {"DEQBYBtn%1", "DEQPEQBtn%1", "DEQLEQBtn%1", "DEQHEQBtn%1"},
                   "DEQPointLabel%1"};
     plan.rowLabels = labels.rows;
-    plan.pointRow = 8;
+    plan.pointRow = KindIndex(KindOfPage::kDynamicEq);
     plan.firstBand = band;
     plan.dynamic = true;
     const int stripWidth =

@@ -67,7 +67,7 @@ void BuildHintSheet(ControlFactory& f, WindowParts& /*parts*/, QWidget* sheet) {
                   {"HintBYBtn%1", "HintPEQBtn%1", "HintLSQBtn%1", "HintHSQBtn%1"},
                   "HintEQPointLabel%1"};
     plan.rowLabels = {"Label104", "Label105", "Label103", "Label106"};
-    plan.pointRow = 4;
+    plan.pointRow = KindIndex(KindOfPage::kHintOrSystem);
     plan.bands = 5;
     plan.visible = 5;
     plan.spinOnShelf = true;

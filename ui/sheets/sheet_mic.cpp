@@ -91,7 +91,7 @@ void BuildMicSheet(ControlFactory& f, WindowParts& parts, QWidget* sheet) {
                   {"MicBYBtn%1", "MicPEQBtn%1", "MicLSQBtn%1", "MicHSQBtn%1"},
                   "MicEQPointLabel%1"};
     plan.rowLabels = {"Label26", "Label27", "Label25", "Label28"};
-    plan.pointRow = 1;
+    plan.pointRow = KindIndex(KindOfPage::kMic);
     plan.bands = 20;
     plan.visible = 8;
     plan.scrollBox = "MicScrollBox";

@@ -105,7 +105,7 @@ void BuildMusicSheet(ControlFactory& f, WindowParts& parts, QWidget* sheet) {
                   {"MusBYBtn%1", "MusPEQBtn%1", "MusLSQBtn%1", "MusHSQBtn%1"},
                   "MusEQPointLabel%1"};
     plan.rowLabels = {"Label22", "Label23", "Label14", "Label24"};
-    plan.pointRow = 0;
+    plan.pointRow = KindIndex(KindOfPage::kMusic);
     plan.bands = 15;
     plan.visible = 9;
     plan.scrollBox = "MusScrollBox";

@@ -58,7 +58,7 @@ void BuildBands(ControlFactory& f, WindowParts& parts, QWidget* sheet, const QRe
                   {"MainBYBtn%1", "MainPEQBtn%1", "MainLSQBtn%1", "MainHSQBtn%1"},
                   "MainEQPointLabel%1"};
     plan.rowLabels = {"Label51", "Label52", "Label49", "Label53"};
-    plan.pointRow = 3;
+    plan.pointRow = KindIndex(KindOfPage::kOutput);
     plan.bands = 10;
     plan.visible = 5;
     plan.scrollBox = "MainScrollBox";

@@ -36,8 +36,9 @@ void ControlSync::Reset() {
     m_currentBand = {};
 }
 
-int ControlSync::currentBand(int pageKind) const {
-    return (pageKind >= 0 && pageKind < int(m_currentBand.size())) ? m_currentBand[pageKind] : 0;
+int ControlSync::currentBand(KindOfPage kind) const {
+    const auto k = static_cast<size_t>(KindIndex(kind));
+    return k < m_currentBand.size() ? m_currentBand[k] : 0;
 }
 
 EditBox* ControlSync::editAt(int address) const {
@@ -145,17 +146,19 @@ void ControlSync::ApplyControlValue(QWidget* c, EditStep step, bool refresh, dou
     }
 }
 
-void ControlSync::highlightBand(EditBox& box, int pageKind) {
-    if (m_model.redrawsSuspended() || pageKind > 7) {
+void ControlSync::highlightBand(EditBox& box, KindOfPage kind) {
+    if (m_model.redrawsSuspended() || kind == KindOfPage::kDynamicEq) {
         return;
     }
     const BandRef ref = BandOf(TagOf(&box));
     const int band = ref.isBand() ? ref.band : 0;
-    m_currentBand[pageKind] = band;
+    m_currentBand[static_cast<size_t>(KindIndex(kind))] = band;
     if (m_highlighted != m_current) {
         const int row =
-            (pageKind == 2 && m_model.selection.curEffectPage == kPageReverb) ? 5 : pageKind;
-        const int count = HighlightBandCount(pageKind);
+            (kind == KindOfPage::kEffect && m_model.selection.curEffectPage == kPageReverb)
+                ? kReverbPointRow
+                : KindIndex(kind);
+        const int count = HighlightBandCount(kind);
         for (int i = 0; i < count; ++i) {
             if (Label* label = m_tables.pointLabel(row, i)) {
                 label->setOpaque(i == band, look::kOrange, look::kWhite);

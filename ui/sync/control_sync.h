@@ -67,11 +67,11 @@ class ControlSync : public EditBoxHandler {
     bool editDirty() const { return m_dirty; }
     bool sliderMoving() const { return m_sliderMoving; }
     LastEdit lastEdit() const { return m_lastEdit; }
-    // Band last highlighted on a page kind (0..7).
-    int currentBand(int pageKind) const;
+    // Band last highlighted on a kind of page.
+    int currentBand(KindOfPage kind) const;
 
   private:
-    void highlightBand(EditBox& box, int pageKind);
+    void highlightBand(EditBox& box, KindOfPage kind);
     void scrollToBand(int band);
     EditBox* editAt(int address) const;
     void moveFocusTo(EditBox& box);
