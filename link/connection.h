@@ -39,7 +39,7 @@ class Connection : public LinkEvents {
 
     Connection(Model& model, SerialPort& port, LinkPlatform& platform);
 
-    // The window and the status dialog; null puts back the do-nothing defaults.
+    // The window and the status dialog; null leaves the connection without them.
     void setView(ConnectionView* view);
     void setStatusDialog(StatusDialogView* dialog);
 
@@ -107,7 +107,7 @@ class Connection : public LinkEvents {
     Model& m_model;
     SerialPort& m_port;
     LinkPlatform& m_platform;
-    ConnectionView m_noView;
+    HeadlessView m_noView;
     ConnectionView* m_view = &m_noView;
     StatusDialogView* m_dialog = nullptr;
 

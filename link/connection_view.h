@@ -26,29 +26,46 @@ struct StatusDialogState {
 class LinkMessages {
   public:
     virtual ~LinkMessages() = default;
-    virtual void Tell(const std::string& /*text*/, const std::string& /*caption*/) {}
+    virtual void Tell(const std::string& text, const std::string& caption) = 0;
     // True for Yes.
-    virtual bool Ask(const std::string& /*text*/, const std::string& /*caption*/) { return false; }
+    virtual bool Ask(const std::string& text, const std::string& caption) = 0;
 };
 
-// The main window as the connection sees it; every call does nothing until a window is wired.
+// The main window as the connection sees it.
 class ConnectionView : public LinkMessages {
   public:
     // The status label: caption in the active language, the other language kept as its hint.
-    virtual void SetLinkStatus(const std::string& /*caption*/, const std::string& /*hint*/) {}
-    virtual void SetLinkStatusColour(StatusColour /*colour*/) {}
+    virtual void SetLinkStatus(const std::string& caption, const std::string& hint) = 0;
+    virtual void SetLinkStatusColour(StatusColour colour) = 0;
     // Linked look (pressed, "断开"/"Unlink" in orange) or unlinked look.
-    virtual void SetLinkButtonLook(bool /*linked*/) {}
+    virtual void SetLinkButtonLook(bool linked) = 0;
     // The port list mirrors the connection's list and selection (index -1: none).
-    virtual void ShowPortList(const std::vector<std::string>& /*ports*/) {}
-    virtual void ShowSelectedPort(int /*index*/) {}
-    // Puts the stores into the controls of a base page, or of every page for 100.
-    virtual void RefreshControls(int /*target*/) {}
+    virtual void ShowPortList(const std::vector<std::string>& ports) = 0;
+    virtual void ShowSelectedPort(int index) = 0;
+    // Puts the stores into the controls of a base page, or of every page for kAllPages.
+    virtual void RefreshControls(int target) = 0;
     // Runs the tab selector for a tab and returns CurrentView.
-    virtual int RunTabSelector(int /*tab*/) { return 0; }
-    virtual void ShowMainWindow() {}
+    virtual int RunTabSelector(int tab) = 0;
+    virtual void ShowMainWindow() = 0;
     // Rebuilds the mode list from the mode name table, keeping its selection.
-    virtual void RebuildModeList() {}
+    virtual void RebuildModeList() = 0;
+};
+
+// A connection without a window (the link controller on its own): nothing is shown and every
+// question is answered No.
+class HeadlessView : public ConnectionView {
+  public:
+    void Tell(const std::string& /*text*/, const std::string& /*caption*/) override {}
+    bool Ask(const std::string& /*text*/, const std::string& /*caption*/) override { return false; }
+    void SetLinkStatus(const std::string& /*caption*/, const std::string& /*hint*/) override {}
+    void SetLinkStatusColour(StatusColour /*colour*/) override {}
+    void SetLinkButtonLook(bool /*linked*/) override {}
+    void ShowPortList(const std::vector<std::string>& /*ports*/) override {}
+    void ShowSelectedPort(int /*index*/) override {}
+    void RefreshControls(int /*target*/) override {}
+    int RunTabSelector(int /*tab*/) override { return 0; }
+    void ShowMainWindow() override {}
+    void RebuildModeList() override {}
 };
 
 // The status dialog.

@@ -1,6 +1,5 @@
 #pragma once
-// Call points the link raises for the connection logic and the main window; each does nothing
-// until a later layer overrides it.
+// What the scheduler and the device commands tell the connection logic.
 
 #include <string>
 
@@ -20,11 +19,11 @@ class LinkEvents {
   public:
     virtual ~LinkEvents() = default;
     // Handles a change of the link's course (going on line, a reload, a loss ...).
-    virtual void LinkEvent(LinkEventKind /*kind*/) {}
+    virtual void LinkEvent(LinkEventKind kind) = 0;
     // Shows a status text on the main window in both languages.
-    virtual void ShowLinkStatus(const std::string& /*chinese*/, const std::string& /*english*/) {}
+    virtual void ShowLinkStatus(const std::string& chinese, const std::string& english) = 0;
     // The transmit tick was started or stopped; the timer that drives it follows.
-    virtual void HoldTimerChanged(bool /*enabled*/) {}
+    virtual void HoldTimerChanged(bool enabled) = 0;
 };
 
 }  // namespace aec

@@ -57,6 +57,7 @@ struct RecordingView : ConnectionView {
     }
     void SetLinkStatusColour(StatusColour c) override { colour = c; }
     void SetLinkButtonLook(bool l) override { linked = l; }
+    void ShowPortList(const std::vector<std::string>& list) override { ports = list; }
     void ShowSelectedPort(int index) override { selected = index; }
     void RefreshControls(int target) override { refreshes.push_back(target); }
     int RunTabSelector(int tab) override {
@@ -73,6 +74,7 @@ struct RecordingView : ConnectionView {
     std::string hint;
     StatusColour colour = StatusColour::kBlack;
     bool linked = false;
+    std::vector<std::string> ports;
     int selected = -1;
     std::vector<int> refreshes;
     std::vector<int> tabsSelected;

@@ -6,6 +6,7 @@
 #include "link/frame_sender.h"
 #include "link/transmit_scheduler.h"
 #include "tests/link/fake_port.h"
+#include "tests/link/recording_events.h"
 
 namespace aec {
 namespace {
@@ -60,17 +61,6 @@ TEST(PendingQueue, IndexesWrapAndTakingFromEmptyChangesNothing) {
     EXPECT_EQ(q.head(), 0);
 }
 
-struct RecordingEvents : LinkEvents {
-    void LinkEvent(LinkEventKind kind) override { events.push_back(kind); }
-    void ShowLinkStatus(const std::string& zh, const std::string& en) override {
-        status = zh + "|" + en;
-    }
-    void HoldTimerChanged(bool enabled) override { timerRunning = enabled; }
-    std::vector<LinkEventKind> events;
-    std::string status;
-    bool timerRunning = false;
-};
-
 class SchedulerTest : public ::testing::Test {
   protected:
     SchedulerTest() {
@@ -97,7 +87,7 @@ class SchedulerTest : public ::testing::Test {
     LinkState state;
     test::FakePort port;
     FrameSender sender{port};
-    RecordingEvents events;
+    test::RecordingEvents events;
     TransmitScheduler scheduler{model, state, sender, events};
 };
 

@@ -9,6 +9,7 @@
 #include "sim/frame_description.h"
 #include "sim/sim_processor.h"
 #include "sim/sim_serial_port.h"
+#include "tests/link/recording_events.h"
 
 namespace aec {
 namespace {
@@ -203,7 +204,7 @@ TEST_F(SimTest, AClosedPortOrAnotherPortHearsNothing) {
 }
 
 TEST_F(SimTest, AnOnLineLinkStaysUpWhileTheProcessorAnswers) {
-    LinkEvents events;
+    test::RecordingEvents events;
     TransmitScheduler scheduler(model, state, sender, events);
     state.link = LinkStatus::kOnLine;
     state.ready = true;

@@ -7,6 +7,7 @@
 #include "link/frame.h"
 #include "presets/volume_rules.h"
 #include "tests/link/fake_port.h"
+#include "tests/link/recording_events.h"
 #include "tests/ui/editor_fixture.h"
 #include "ui/commands/mode_commands.h"
 
@@ -55,7 +56,7 @@ class SystemCommandsTest : public EditorTest {
     test::FakePort port;
     LinkState state;
     FrameSender sender{port};
-    LinkEvents events;
+    test::RecordingEvents events;
     ScriptedLinkMessages linkMessages{messages};
     std::unique_ptr<DeviceCommands> commands;
     std::unique_ptr<ModeCommands> modeCommands;

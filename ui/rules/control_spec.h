@@ -52,7 +52,7 @@ enum class Handler : uint8_t {
     kModeButton,  // SysModeBtn1Click
     kMoreModes,   // SysModeBox2Change
 
-    // Commands the editor does not have yet; their controls are disabled.
+    // Commands the editor does not have; their controls are disabled.
     kPair,                  // SameBtnClick
     kMusicMode,             // SingModeBtnClick
     kAutoManual,            // AutoModeBtnClick
