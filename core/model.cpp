@@ -8,15 +8,23 @@ namespace {
 void SetLowPassStartValues(Store& store) {
     constexpr int kTop = 360;
     store[0][7] = kTop;
-    for (int page : {2, 3, 4, 24}) store[page][12] = kTop;
+    for (int page : {2, 3, 4, 24}) {
+        store[page][12] = kTop;
+    }
     store[5][9] = kTop;
-    for (int page = 6; page <= 23; ++page) store[page][19] = kTop;
+    for (int page = 6; page <= 23; ++page) {
+        store[page][19] = kTop;
+    }
 }
 
 // Left page of the music mode's Main or Surround output, else the selected output page.
 int LimiterPage(int curOutputPage, int musicMode) {
-    if (curOutputPage >= 6 && curOutputPage <= 11) return 6 + musicMode;
-    if (curOutputPage >= 12 && curOutputPage <= 17) return 12 + musicMode;
+    if (curOutputPage >= 6 && curOutputPage <= 11) {
+        return 6 + musicMode;
+    }
+    if (curOutputPage >= 12 && curOutputPage <= 17) {
+        return 12 + musicMode;
+    }
     return curOutputPage;
 }
 
@@ -29,7 +37,9 @@ int32_t Model::param(int page, int slot) const {
 }
 
 void Model::setParam(int page, int slot, int32_t value) {
-    if (IsValidCell(page, slot)) paramStore[page][slot] = value;
+    if (IsValidCell(page, slot)) {
+        paramStore[page][slot] = value;
+    }
 }
 
 int32_t Model::view(int page, int slot) const {
@@ -37,12 +47,16 @@ int32_t Model::view(int page, int slot) const {
 }
 
 void Model::setView(int page, int slot, int32_t value) {
-    if (IsValidCell(page, slot)) viewStore[page][slot] = value;
+    if (IsValidCell(page, slot)) {
+        viewStore[page][slot] = value;
+    }
 }
 
 int Model::QSlotOf(int a) const {
     const BandRef ref = BandOf(a);
-    if (ref.subSlot != 3 && ref.subSlot != 4) return a;
+    if (ref.subSlot != 3 && ref.subSlot != 4) {
+        return a;
+    }
     const int modeSlot = a - ref.subSlot;
     return view(PageOf(modeSlot), SlotOf(modeSlot)) < 2 ? modeSlot + 3 : modeSlot + 4;
 }
@@ -125,7 +139,9 @@ void Model::resetBandsOfPage(int q, bool send) {
             const int value = BandDefault(kind, b, s);
             setParam(q, ChannelSlot(q, slot), value);
             setView(q, slot, value);
-            if (send) hooks().SetParameterPaced(MakeAddress(q, slot), value);
+            if (send) {
+                hooks().SetParameterPaced(MakeAddress(q, slot), value);
+            }
         }
     }
 }
@@ -150,7 +166,9 @@ void Model::ResetEqBands(int p) {
             break;
     }
     for (int q = 0; q <= 27; ++q) {
-        if (all || q == target) resetBandsOfPage(q, !all);
+        if (all || q == target) {
+            resetBandsOfPage(q, !all);
+        }
     }
     if (all) {
         // The right music EQ gets its defaults through the right-side slot mapping.
@@ -169,11 +187,17 @@ void Model::ResetEqBands(int p) {
 void Model::CopyLeftToRight(int b) {
     const int viewPage = selection.currentView / 256;
     if (b == kPageMusic) {
-        for (int s = 10; s <= 84; ++s) paramStore[0][s + 75] = paramStore[0][s];
+        for (int s = 10; s <= 84; ++s) {
+            paramStore[0][s + 75] = paramStore[0][s];
+        }
     } else if (viewPage == kPageDynamicEq) {
-        for (int s = 1; s <= 30; ++s) paramStore[1][s + 30] = paramStore[1][s];
+        for (int s = 1; s <= 30; ++s) {
+            paramStore[1][s + 30] = paramStore[1][s];
+        }
     } else if (viewPage == kPageMicA) {
-        for (int s = 15; s <= 114; ++s) paramStore[3][s] = paramStore[2][s];
+        for (int s = 15; s <= 114; ++s) {
+            paramStore[3][s] = paramStore[2][s];
+        }
     } else if (selection.currentTab == kTabMain || selection.currentTab == kTabSurround) {
         const int left = selection.currentTab == kTabMain ? 6 : 12;
         for (int s = 0; s <= 69; ++s) {

@@ -18,7 +18,9 @@ constexpr std::array<PageLayout, kPageCount> kLayouts = [] {
     t[2] = t[3] = {114, 15, 20};
     t[4] = t[24] = {48, 14, 7};
     t[5] = {45, 11, 7};
-    for (int p = 6; p <= 23; ++p) t[p] = {70, 21, 10};
+    for (int p = 6; p <= 23; ++p) {
+        t[p] = {70, 21, 10};
+    }
     t[25] = t[26] = t[27] = {26, 1, 5};
     t[28] = {37, 48, 0};
     t[29] = {10, 10, 0};
@@ -43,7 +45,9 @@ bool ValidPage(int page) { return page >= 0 && page < kPageCount; }
 
 // Band and sub-slot by first EQ slot e, or no band below it.
 BandRef ByFirstEqSlot(int slot, int e) {
-    if (slot < e) return {};
+    if (slot < e) {
+        return {};
+    }
     return {(slot - e) / 5, (slot - e) % 5};
 }
 
@@ -55,21 +59,35 @@ int PageBands(int page) { return ValidPage(page) ? kLayouts[page].bands : 0; }
 
 int PageKind(int address) {
     const int page = PageOf(address);
-    if (page == 0) return 0;
-    if (page == 1) return 8;
-    if (page == 2 || page == 3) return 1;
-    if (page == 4 || page == 5 || page == 24) return 2;
-    if (page >= 6 && page <= 23) return 3;
+    if (page == 0) {
+        return 0;
+    }
+    if (page == 1) {
+        return 8;
+    }
+    if (page == 2 || page == 3) {
+        return 1;
+    }
+    if (page == 4 || page == 5 || page == 24) {
+        return 2;
+    }
+    if (page >= 6 && page <= 23) {
+        return 3;
+    }
     return 4;
 }
 
 int BandSlot(int firstEqSlot, int band, int subSlot) {
-    if (firstEqSlot == kDynamicEqLayout) return 2 + 10 * band + subSlot;
+    if (firstEqSlot == kDynamicEqLayout) {
+        return 2 + 10 * band + subSlot;
+    }
     return firstEqSlot + 5 * band + subSlot;
 }
 
 int DefaultBandFrequency(int pageKind, int band) {
-    if (pageKind < 0 || pageKind > 8 || band < 0 || band >= 20) return 0;
+    if (pageKind < 0 || pageKind > 8 || band < 0 || band >= 20) {
+        return 0;
+    }
     return kDefaultFreqs[pageKind][band];
 }
 
@@ -93,33 +111,57 @@ BandRef BandOf(int baseAddress) {
     const int s = SlotOf(baseAddress);
     switch (page) {
         case 0:
-            if (s == 4 || s == 5) return {15, 0};
-            if (s == 6 || s == 7) return {16, 0};
+            if (s == 4 || s == 5) {
+                return {15, 0};
+            }
+            if (s == 6 || s == 7) {
+                return {16, 0};
+            }
             return ByFirstEqSlot(s, 10);
         case 1:
             for (int band = 0; band < 3; ++band) {
                 const int first = 2 + 10 * band;
-                if (s >= first && s <= first + 4) return {band, s - first};
+                if (s >= first && s <= first + 4) {
+                    return {band, s - first};
+                }
             }
             return {};
         case 2:
-            if (s == 9 || s == 10) return {20, 0};
-            if (s == 11 || s == 12) return {21, 0};
+            if (s == 9 || s == 10) {
+                return {20, 0};
+            }
+            if (s == 11 || s == 12) {
+                return {21, 0};
+            }
             return ByFirstEqSlot(s, 15);
         case 4:
-            if (s == 9 || s == 10) return {7, 0};
-            if (s == 11 || s == 12) return {8, 0};
+            if (s == 9 || s == 10) {
+                return {7, 0};
+            }
+            if (s == 11 || s == 12) {
+                return {8, 0};
+            }
             return ByFirstEqSlot(s, 14);
         case 5:
-            if (s == 6 || s == 7) return {7, 0};
-            if (s == 8 || s == 9) return {8, 0};
+            if (s == 6 || s == 7) {
+                return {7, 0};
+            }
+            if (s == 8 || s == 9) {
+                return {8, 0};
+            }
             return ByFirstEqSlot(s, 11);
         case 6:
-            if (s == 16 || s == 17) return {10, 0};
-            if (s == 18 || s == 19) return {11, 0};
+            if (s == 16 || s == 17) {
+                return {10, 0};
+            }
+            if (s == 18 || s == 19) {
+                return {11, 0};
+            }
             return ByFirstEqSlot(s, 21);
         case 25:
-            if (s == 0) return {};
+            if (s == 0) {
+                return {};
+            }
             return ByFirstEqSlot(s, 1);
         default:
             return {};
@@ -129,7 +171,9 @@ BandRef BandOf(int baseAddress) {
 int OutputPage(int channel, int musicMode, bool right) {
     static constexpr int kLeft[4] = {6, 12, 18, 21};
     static constexpr int kRight[4] = {9, 15, 18, 21};
-    if (channel < 0 || channel > 3) return kPageMain;
+    if (channel < 0 || channel > 3) {
+        return kPageMain;
+    }
     return (right ? kRight[channel] : kLeft[channel]) + musicMode;
 }
 

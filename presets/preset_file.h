@@ -21,7 +21,7 @@ inline constexpr int kPresetLines = kPresetRecords + 4;
 // Address of the input selection (page 30, slot 20), stored after the page records.
 inline constexpr int kInputSourceAddress = 0x1E14;
 // Files beyond this size are not read; a saved preset is well under 64 KiB.
-inline constexpr std::uintmax_t kMaxPresetFileBytes = 4 * 1024 * 1024;
+inline constexpr std::uintmax_t kMaxPresetFileBytes = std::uintmax_t{4} * 1024 * 1024;
 
 // One value a file stores: device address (page * 256 + slot) and value.
 struct PresetRecord {
