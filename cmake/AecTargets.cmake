@@ -43,7 +43,8 @@ function(aec_library name)
 endfunction()
 
 # aec_test(NAME SOURCES ... [LIBS ...] [LABELS ...] [QT_GUI] [TIMEOUT s])
-# QT_GUI tests run on the offscreen platform, so they need no display.
+# QT_GUI tests run on the offscreen platform, so they need no display. The target
+# <label>-tests builds the tests of a label, e.g. `cmake --build build --target unit-tests`.
 function(aec_test name)
     if(AEC_FUZZ_ONLY)
         return()  # the fuzz build compiles only the fuzz targets
@@ -58,11 +59,23 @@ function(aec_test name)
     if(ARG_QT_GUI)
         list(APPEND env "QT_QPA_PLATFORM=offscreen")
     endif()
+    if(AEC_SANITIZE)
+        # UBSan stops at its first finding like ASan does; leaks that belong to the system
+        # libraries are listed in lsan.supp.
+        list(APPEND env "UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1"
+            "LSAN_OPTIONS=suppressions=${PROJECT_SOURCE_DIR}/tests/lsan.supp:print_suppressions=0")
+    endif()
     if(NOT ARG_TIMEOUT)
         set(ARG_TIMEOUT 300)
     endif()
     set_tests_properties(${name} PROPERTIES
         LABELS "${ARG_LABELS}" TIMEOUT ${ARG_TIMEOUT} ENVIRONMENT "${env}")
+    foreach(label IN LISTS ARG_LABELS)
+        if(NOT TARGET ${label}-tests)
+            add_custom_target(${label}-tests)
+        endif()
+        add_dependencies(${label}-tests ${name})
+    endforeach()
 endfunction()
 
 # aec_fuzz(NAME SOURCES ... LIBS ... CORPUS dir)
