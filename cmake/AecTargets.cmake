@@ -7,6 +7,9 @@
 # folders a target exposes and those of the libraries it links.
 function(aec_expose target scope)
     set(dir ${CMAKE_BINARY_DIR}/include/${target})
+    # Made afresh, so no link from an earlier configuration outlives a change of folders
+    # (removing a link leaves the folder it points to alone).
+    file(REMOVE_RECURSE ${dir})
     foreach(folder IN LISTS ARGN)
         if(NOT IS_DIRECTORY ${PROJECT_SOURCE_DIR}/${folder})
             message(FATAL_ERROR "${target}: no folder ${folder} to expose")
