@@ -4,7 +4,7 @@
 
 #include <memory>
 
-#include "app/offline_sink.h"
+#include "app/routed_sink.h"
 #include "core/model.h"
 #include "link/device_commands.h"
 #include "link/link_controller.h"

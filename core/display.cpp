@@ -38,7 +38,9 @@ std::string Whole(double v, const char* unit) { return FormatFixed(v, 0) + unit;
 std::string ModeItem(int index, int page, int slot) {
     if (page == kPageDynamicEq) {
         const int offset = (slot - 1) % 10;
-        if (offset == 0) return std::string(kDynTypeItems[std::min(index, 2)]);
+        if (offset == 0) {
+            return std::string(kDynTypeItems[std::min(index, 2)]);
+        }
         return std::string(kDynEqModeItems[index]);
     }
     return std::string(kEqModeItems[index]);
@@ -54,9 +56,15 @@ const char* QText(int index) { return kQTable[std::clamp(index, 0, kQCount - 1)]
 float QValue(int index) { return kQTable[std::clamp(index, 0, kQCount - 1)].value; }
 
 ValueRange DisplayRange(int kind, int page, int slot) {
-    if (kind < 1 || kind >= kKindCount) return {0, 0};
-    if (kind == 3 && page == kPageDynamicEq) return {kDynamicEqMinGain, kKindMax[3]};
-    if (kind == 4 && BandOf(MakeAddress(page, slot)).subSlot == 4) return {0, kShelfQMax};
+    if (kind < 1 || kind >= kKindCount) {
+        return {0, 0};
+    }
+    if (kind == 3 && page == kPageDynamicEq) {
+        return {kDynamicEqMinGain, kKindMax[3]};
+    }
+    if (kind == 4 && BandOf(MakeAddress(page, slot)).subSlot == 4) {
+        return {0, kShelfQMax};
+    }
     return {0, kKindMax[kind]};
 }
 
@@ -73,7 +81,6 @@ std::string DisplayText(int kind, double r, int page, int slot) {
         case 5:
             return FormatFixed(r / 2 - 10, 1) + "dB";
         case 6:
-            return Freq(r);
         case 7:
             return Freq(r);
         case 8:
@@ -127,9 +134,15 @@ double ParseEditValue(int kind, double x) {
         case 2: {
             for (int i = 0; i < kFreqCount; ++i) {
                 const double value = TextNumber(kFreqTable[i].text);
-                if (x > value) continue;
-                if (i == 0) return 0;
-                if (i == kFreqCount - 1) return i;
+                if (x > value) {
+                    continue;
+                }
+                if (i == 0) {
+                    return 0;
+                }
+                if (i == kFreqCount - 1) {
+                    return i;
+                }
                 const double below = TextNumber(kFreqTable[i - 1].text);
                 // The nearer entry; the lower one on a tie.
                 return (value - x >= x - below - 1e-9) ? i - 1 : i;
@@ -140,7 +153,9 @@ double ParseEditValue(int kind, double x) {
             return RoundTypedHalfEven((x + 24) * 5);
         case 4:
             for (int i = 0; i < kQCount; ++i) {
-                if (TextNumber(kQTable[i].text) >= x) return i;
+                if (TextNumber(kQTable[i].text) >= x) {
+                    return i;
+                }
             }
             return kQCount;
         case 5:

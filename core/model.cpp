@@ -8,9 +8,13 @@ namespace {
 void SetLowPassStartValues(Store& store) {
     constexpr int kTop = 360;
     store[kPageMusic][7] = kTop;
-    for (int page : {kPageMicA, kPageMicB, kPageEchoA, kPageEchoB}) store[page][12] = kTop;
+    for (int page : {kPageMicA, kPageMicB, kPageEchoA, kPageEchoB}) {
+        store[page][12] = kTop;
+    }
     store[kPageReverb][9] = kTop;
-    for (int page = kPageMain; page <= kPageLastOutput; ++page) store[page][19] = kTop;
+    for (int page = kPageMain; page <= kPageLastOutput; ++page) {
+        store[page][19] = kTop;
+    }
 }
 
 constexpr int kMicLinkSlot = 13;  // the pair flag of the microphones, on either page
@@ -21,7 +25,9 @@ constexpr int kLimiterLastSlot = 15;
 
 // Left page of the music mode's Main or Surround output, else the selected output page.
 int LimiterPage(int curOutputPage, int musicMode) {
-    if (curOutputPage >= kPageMain && curOutputPage < kPageSurround) return kPageMain + musicMode;
+    if (curOutputPage >= kPageMain && curOutputPage < kPageSurround) {
+        return kPageMain + musicMode;
+    }
     if (curOutputPage >= kPageSurround && curOutputPage < kPageCenter) {
         return kPageSurround + musicMode;
     }
@@ -37,7 +43,9 @@ int32_t Model::param(int page, int slot) const {
 }
 
 void Model::setParam(int page, int slot, int32_t value) {
-    if (IsValidCell(page, slot)) paramStore[page][slot] = value;
+    if (IsValidCell(page, slot)) {
+        paramStore[page][slot] = value;
+    }
 }
 
 int32_t Model::view(int page, int slot) const {
@@ -45,12 +53,16 @@ int32_t Model::view(int page, int slot) const {
 }
 
 void Model::setView(int page, int slot, int32_t value) {
-    if (IsValidCell(page, slot)) viewStore[page][slot] = value;
+    if (IsValidCell(page, slot)) {
+        viewStore[page][slot] = value;
+    }
 }
 
 int Model::QSlotOf(int a) const {
     const BandRef ref = BandOf(a);
-    if (ref.subSlot != 3 && ref.subSlot != 4) return a;
+    if (ref.subSlot != 3 && ref.subSlot != 4) {
+        return a;
+    }
     const int modeSlot = a - ref.subSlot;
     return view(PageOf(modeSlot), SlotOf(modeSlot)) < 2 ? modeSlot + 3 : modeSlot + 4;
 }
@@ -131,7 +143,9 @@ void Model::resetBandsOfPage(int q, ParameterSink* paced) {
             const int value = BandDefault(kind, b, s);
             setParam(q, ChannelSlot(q, slot), value);
             setView(q, slot, value);
-            if (paced) paced->SetParameterPaced(MakeAddress(q, slot), value);
+            if (paced) {
+                paced->SetParameterPaced(MakeAddress(q, slot), value);
+            }
         }
     }
 }
@@ -156,7 +170,9 @@ int Model::ResetEqBands(int p, ParameterSink* paced) {
             break;
     }
     for (int q = kPageMusic; q <= kPageHintMicB; ++q) {
-        if (all || q == target) resetBandsOfPage(q, all ? nullptr : paced);
+        if (all || q == target) {
+            resetBandsOfPage(q, all ? nullptr : paced);
+        }
     }
     if (all) {
         // The right music EQ gets its defaults through the right-side slot mapping.
@@ -177,11 +193,17 @@ void Model::CopyLeftToRight(int b) {
     const int viewPage = selection.currentView / 256;
     Store& p = paramStore;
     if (b == kPageMusic) {
-        for (int s = 10; s <= 84; ++s) p[kPageMusic][s + 75] = p[kPageMusic][s];
+        for (int s = 10; s <= 84; ++s) {
+            p[kPageMusic][s + 75] = p[kPageMusic][s];
+        }
     } else if (viewPage == kPageDynamicEq) {
-        for (int s = 1; s <= 30; ++s) p[kPageDynamicEq][s + 30] = p[kPageDynamicEq][s];
+        for (int s = 1; s <= 30; ++s) {
+            p[kPageDynamicEq][s + 30] = p[kPageDynamicEq][s];
+        }
     } else if (viewPage == kPageMicA) {
-        for (int s = 15; s <= 114; ++s) p[kPageMicB][s] = p[kPageMicA][s];
+        for (int s = 15; s <= 114; ++s) {
+            p[kPageMicB][s] = p[kPageMicA][s];
+        }
     } else if (selection.currentTab == kTabMain || selection.currentTab == kTabSurround) {
         const int left = selection.currentTab == kTabMain ? kPageMain : kPageSurround;
         for (int s = 0; s <= 69; ++s) {

@@ -7,7 +7,9 @@ namespace aec {
 
 std::string FormatFixed(double v, int decimals) {
     double scale = 1.0;
-    for (int i = 0; i < decimals; ++i) scale *= 10.0;
+    for (int i = 0; i < decimals; ++i) {
+        scale *= 10.0;
+    }
     // Values such as r / 5 - 24 are not exact in binary; the relative nudge puts a stored
     // 0.25 that came out as 0.24999999999999997 back on its half before rounding.
     double scaled = v * scale;

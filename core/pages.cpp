@@ -18,7 +18,9 @@ constexpr std::array<PageLayout, kPageCount> kLayouts = [] {
     t[kPageMicA] = t[kPageMicB] = {114, 15, 20};
     t[kPageEchoA] = t[kPageEchoB] = {48, 14, 7};
     t[kPageReverb] = {45, 11, 7};
-    for (int p = kPageMain; p <= kPageLastOutput; ++p) t[p] = {70, 21, 10};
+    for (int p = kPageMain; p <= kPageLastOutput; ++p) {
+        t[p] = {70, 21, 10};
+    }
     t[kPageHint] = t[kPageHintMicA] = t[kPageHintMicB] = {26, 1, 5};
     t[kPage28] = {37, 48, 0};
     t[kPageSystemVolumes] = {10, 10, 0};
@@ -43,7 +45,9 @@ bool ValidPage(int page) { return page >= 0 && page < kPageCount; }
 
 // Band and sub-slot by first EQ slot e, or no band below it.
 BandRef ByFirstEqSlot(int slot, int e) {
-    if (slot < e) return {};
+    if (slot < e) {
+        return {};
+    }
     return {(slot - e) / 5, (slot - e) % 5};
 }
 
@@ -55,21 +59,35 @@ int PageBands(int page) { return ValidPage(page) ? kLayouts[page].bands : 0; }
 
 KindOfPage PageKind(int address) {
     const int page = PageOf(address);
-    if (page == kPageMusic) return KindOfPage::kMusic;
-    if (page == kPageDynamicEq) return KindOfPage::kDynamicEq;
-    if (page == kPageMicA || page == kPageMicB) return KindOfPage::kMic;
-    if (page == kPageEchoA || page == kPageReverb || page == kPageEchoB) return KindOfPage::kEffect;
-    if (page >= kPageMain && page <= kPageLastOutput) return KindOfPage::kOutput;
+    if (page == kPageMusic) {
+        return KindOfPage::kMusic;
+    }
+    if (page == kPageDynamicEq) {
+        return KindOfPage::kDynamicEq;
+    }
+    if (page == kPageMicA || page == kPageMicB) {
+        return KindOfPage::kMic;
+    }
+    if (page == kPageEchoA || page == kPageReverb || page == kPageEchoB) {
+        return KindOfPage::kEffect;
+    }
+    if (page >= kPageMain && page <= kPageLastOutput) {
+        return KindOfPage::kOutput;
+    }
     return KindOfPage::kHintOrSystem;
 }
 
 int BandSlot(int firstEqSlot, int band, int subSlot) {
-    if (firstEqSlot == kDynamicEqLayout) return 2 + 10 * band + subSlot;
+    if (firstEqSlot == kDynamicEqLayout) {
+        return 2 + 10 * band + subSlot;
+    }
     return firstEqSlot + 5 * band + subSlot;
 }
 
 int DefaultBandFrequency(KindOfPage kind, int band) {
-    if (band < 0 || band >= 20) return 0;
+    if (band < 0 || band >= 20) {
+        return 0;
+    }
     return kDefaultFreqs[KindIndex(kind)][band];
 }
 
@@ -93,33 +111,57 @@ BandRef BandOf(int baseAddress) {
     const int s = SlotOf(baseAddress);
     switch (page) {
         case kPageMusic:
-            if (s == 4 || s == 5) return {15, 0};
-            if (s == 6 || s == 7) return {16, 0};
+            if (s == 4 || s == 5) {
+                return {15, 0};
+            }
+            if (s == 6 || s == 7) {
+                return {16, 0};
+            }
             return ByFirstEqSlot(s, 10);
         case kPageDynamicEq:
             for (int band = 0; band < 3; ++band) {
                 const int first = 2 + 10 * band;
-                if (s >= first && s <= first + 4) return {band, s - first};
+                if (s >= first && s <= first + 4) {
+                    return {band, s - first};
+                }
             }
             return {};
         case kPageMicA:
-            if (s == 9 || s == 10) return {20, 0};
-            if (s == 11 || s == 12) return {21, 0};
+            if (s == 9 || s == 10) {
+                return {20, 0};
+            }
+            if (s == 11 || s == 12) {
+                return {21, 0};
+            }
             return ByFirstEqSlot(s, 15);
         case kPageEchoA:
-            if (s == 9 || s == 10) return {7, 0};
-            if (s == 11 || s == 12) return {8, 0};
+            if (s == 9 || s == 10) {
+                return {7, 0};
+            }
+            if (s == 11 || s == 12) {
+                return {8, 0};
+            }
             return ByFirstEqSlot(s, 14);
         case kPageReverb:
-            if (s == 6 || s == 7) return {7, 0};
-            if (s == 8 || s == 9) return {8, 0};
+            if (s == 6 || s == 7) {
+                return {7, 0};
+            }
+            if (s == 8 || s == 9) {
+                return {8, 0};
+            }
             return ByFirstEqSlot(s, 11);
         case kPageMain:
-            if (s == 16 || s == 17) return {10, 0};
-            if (s == 18 || s == 19) return {11, 0};
+            if (s == 16 || s == 17) {
+                return {10, 0};
+            }
+            if (s == 18 || s == 19) {
+                return {11, 0};
+            }
             return ByFirstEqSlot(s, 21);
         case kPageHint:
-            if (s == 0) return {};
+            if (s == 0) {
+                return {};
+            }
             return ByFirstEqSlot(s, 1);
         default:
             return {};
@@ -129,7 +171,9 @@ BandRef BandOf(int baseAddress) {
 int OutputPage(int channel, int musicMode, bool right) {
     static constexpr int kLeft[4] = {kPageMain, kPageSurround, kPageCenter, kPageSub};
     static constexpr int kRight[4] = {kPageMainRight, kPageSurroundRight, kPageCenter, kPageSub};
-    if (channel < 0 || channel > 3) return kPageMain;
+    if (channel < 0 || channel > 3) {
+        return kPageMain;
+    }
     return (right ? kRight[channel] : kLeft[channel]) + musicMode;
 }
 

@@ -16,7 +16,8 @@ void PaintAxisLabels(QPainter& p, const AxisLabels& labels) {
         const Qt::Alignment align =
             Qt::AlignVCenter |
             (l.align == AxisLabel::Align::kRight ? Qt::AlignRight : Qt::AlignHCenter);
-        p.drawText(QRect(l.left, l.top, l.width, l.height), align, QString::fromStdString(l.text));
+        p.drawText(QRect(l.left, l.top, l.width, l.height), static_cast<int>(align.toInt()),
+                   QString::fromStdString(l.text));
     }
 }
 

@@ -52,7 +52,9 @@ class SerialPort {
 
   protected:
     void notifyDataReceived(int count) {
-        if (count > 0 && m_dataReceived) m_dataReceived(count);
+        if (count > 0 && m_dataReceived) {
+            m_dataReceived(count);
+        }
     }
 
   private:

@@ -9,9 +9,15 @@ namespace {
 constexpr char kHexDigits[] = "0123456789ABCDEF";
 
 int HexValue(char c) {
-    if (c >= '0' && c <= '9') return c - '0';
-    if (c >= 'A' && c <= 'F') return c - 'A' + 10;
-    if (c >= 'a' && c <= 'f') return c - 'a' + 10;
+    if (c >= '0' && c <= '9') {
+        return c - '0';
+    }
+    if (c >= 'A' && c <= 'F') {
+        return c - 'A' + 10;
+    }
+    if (c >= 'a' && c <= 'f') {
+        return c - 'a' + 10;
+    }
     return -1;
 }
 
@@ -34,7 +40,9 @@ std::optional<std::string> UnscrambleLine(std::string_view line) {
     for (size_t j = 0; j + 1 < line.size(); j += 2) {
         const int high = HexValue(line[j]);
         const int low = HexValue(line[j + 1]);
-        if (high < 0 || low < 0) return std::nullopt;
+        if (high < 0 || low < 0) {
+            return std::nullopt;
+        }
         const int byte = ((high << 4) | low) ^ kFileKey[(j / 2) % kFileKey.size()];
         out.push_back(static_cast<char>(byte));
     }
@@ -55,7 +63,9 @@ std::vector<std::string_view> SplitLines(std::string_view text) {
         i += (c == '\r' && i + 1 < text.size() && text[i + 1] == '\n') ? 2 : 1;
         start = i;
     }
-    if (start < text.size()) lines.push_back(text.substr(start));
+    if (start < text.size()) {
+        lines.push_back(text.substr(start));
+    }
     return lines;
 }
 
@@ -73,17 +83,27 @@ std::vector<std::string_view> SplitFields(std::string_view plain) {
 
 std::optional<int32_t> ParseDecimal(std::string_view field) {
     const bool negative = !field.empty() && field.front() == '-';
-    if (negative) field.remove_prefix(1);
-    if (field.empty()) return std::nullopt;
+    if (negative) {
+        field.remove_prefix(1);
+    }
+    if (field.empty()) {
+        return std::nullopt;
+    }
     // Accumulate the magnitude in 64 bits and stop as soon as it leaves the 32-bit range.
     constexpr int64_t kLimit = int64_t{std::numeric_limits<int32_t>::max()} + 1;
     int64_t magnitude = 0;
     for (char c : field) {
-        if (c < '0' || c > '9') return std::nullopt;
+        if (c < '0' || c > '9') {
+            return std::nullopt;
+        }
         magnitude = magnitude * 10 + (c - '0');
-        if (magnitude > kLimit) return std::nullopt;
+        if (magnitude > kLimit) {
+            return std::nullopt;
+        }
     }
-    if (!negative && magnitude == kLimit) return std::nullopt;
+    if (!negative && magnitude == kLimit) {
+        return std::nullopt;
+    }
     return static_cast<int32_t>(negative ? -magnitude : magnitude);
 }
 

@@ -30,9 +30,13 @@ struct NumberField {
 };
 
 NumberField FieldNumber(const std::vector<std::string_view>& fields, size_t index) {
-    if (fields.size() <= index) return {PresetError::kShortLine, 0};
+    if (fields.size() <= index) {
+        return {PresetError::kShortLine, 0};
+    }
     const std::optional<int32_t> value = ParseDecimal(fields[index]);
-    if (!value) return {PresetError::kBadNumber, 0};
+    if (!value) {
+        return {PresetError::kBadNumber, 0};
+    }
     return {PresetError::kNone, *value};
 }
 
@@ -47,14 +51,22 @@ bool InsideStores(int address) {
 // Reads and checks one record line masked with its line number n.
 PresetResult ParseRecord(const std::string& plain, int n, PresetRecord& record) {
     const std::vector<std::string_view> fields = SplitFields(plain);
-    if (fields.size() < 2) return {PresetError::kShortLine, n};
+    if (fields.size() < 2) {
+        return {PresetError::kShortLine, n};
+    }
     const NumberField address = FieldNumber(fields, 0);
-    if (address.error != PresetError::kNone) return {address.error, n};
+    if (address.error != PresetError::kNone) {
+        return {address.error, n};
+    }
     const NumberField value = FieldNumber(fields, 1);
-    if (value.error != PresetError::kNone) return {value.error, n};
+    if (value.error != PresetError::kNone) {
+        return {value.error, n};
+    }
     record.address = address.value ^ n;
     record.value = value.value ^ n;
-    if (!InsideStores(record.address)) return {PresetError::kAddressOutside, n};
+    if (!InsideStores(record.address)) {
+        return {PresetError::kAddressOutside, n};
+    }
     return {};
 }
 
@@ -106,23 +118,35 @@ ParsedPreset ParsePreset(std::string_view fileText) {
     plain.reserve(fileLines.size());
     for (size_t n = 0; n < fileLines.size(); ++n) {
         std::optional<std::string> line = UnscrambleLine(fileLines[n]);
-        if (!line) return {Failure(PresetError::kNotHex, n), {}};
+        if (!line) {
+            return {Failure(PresetError::kNotHex, n), {}};
+        }
         plain.push_back(std::move(*line));
     }
-    if (plain.size() < 2) return {Failure(PresetError::kFormat, plain.size()), {}};
+    if (plain.size() < 2) {
+        return {Failure(PresetError::kFormat, plain.size()), {}};
+    }
 
     for (size_t n = 0; n < 2; ++n) {
         const NumberField field = FieldNumber(plain[n], 1);
-        if (field.error != PresetError::kNone) return {Failure(field.error, n), {}};
+        if (field.error != PresetError::kNone) {
+            return {Failure(field.error, n), {}};
+        }
         const int expected = n == 0 ? kFormatByte : kVersionByte;
-        if ((field.value ^ kHeaderMask) != expected) return {Failure(PresetError::kFormat, n), {}};
+        if ((field.value ^ kHeaderMask) != expected) {
+            return {Failure(PresetError::kFormat, n), {}};
+        }
     }
 
     const size_t last = plain.size() - 1;
     const NumberField count = FieldNumber(plain[last - 1], 1);
-    if (count.error != PresetError::kNone) return {Failure(count.error, last - 1), {}};
+    if (count.error != PresetError::kNone) {
+        return {Failure(count.error, last - 1), {}};
+    }
     const NumberField stated = FieldNumber(plain[last], 1);
-    if (stated.error != PresetError::kNone) return {Failure(stated.error, last), {}};
+    if (stated.error != PresetError::kNone) {
+        return {Failure(stated.error, last), {}};
+    }
     if (static_cast<int64_t>(last) != int64_t{count.value} + 1) {
         return {Failure(PresetError::kCorrupted, last - 1), {}};
     }
@@ -134,11 +158,15 @@ ParsedPreset ParsePreset(std::string_view fileText) {
     for (size_t n = 2; n + 2 <= last; ++n) {
         PresetRecord record;
         const PresetResult result = ParseRecord(plain[n], static_cast<int>(n), record);
-        if (!result.ok()) return {result, {}};
+        if (!result.ok()) {
+            return {result, {}};
+        }
         sum += static_cast<uint32_t>(record.value);
         parsed.records.push_back(record);
     }
-    if (PresetChecksum(sum) != stated.value) return {Failure(PresetError::kCorrupted, last), {}};
+    if (PresetChecksum(sum) != stated.value) {
+        return {Failure(PresetError::kCorrupted, last), {}};
+    }
     return parsed;
 }
 
@@ -153,27 +181,41 @@ void ApplyPreset(const std::vector<PresetRecord>& records, Model& model) {
 
 PresetResult LoadPresetText(std::string_view fileText, Model& model) {
     const ParsedPreset parsed = ParsePreset(fileText);
-    if (parsed.result.ok()) ApplyPreset(parsed.records, model);
+    if (parsed.result.ok()) {
+        ApplyPreset(parsed.records, model);
+    }
     return parsed.result;
 }
 
 ParsedPreset ParsePresetFile(const std::filesystem::path& path) {
     const ParsedPreset notFound{{PresetError::kNotFound, -1}, {}};
     std::error_code ec;
-    if (!std::filesystem::is_regular_file(path, ec)) return notFound;
+    if (!std::filesystem::is_regular_file(path, ec)) {
+        return notFound;
+    }
     const std::uintmax_t size = std::filesystem::file_size(path, ec);
-    if (ec) return notFound;
-    if (size > kMaxPresetFileBytes) return {{PresetError::kCorrupted, -1}, {}};
+    if (ec) {
+        return notFound;
+    }
+    if (size > kMaxPresetFileBytes) {
+        return {{PresetError::kCorrupted, -1}, {}};
+    }
     std::ifstream in(path, std::ios::binary);
-    if (!in) return notFound;
+    if (!in) {
+        return notFound;
+    }
     const std::string text((std::istreambuf_iterator<char>(in)), {});
-    if (in.bad()) return notFound;
+    if (in.bad()) {
+        return notFound;
+    }
     return ParsePreset(text);
 }
 
 PresetResult LoadPresetFile(const std::filesystem::path& path, Model& model) {
     const ParsedPreset parsed = ParsePresetFile(path);
-    if (parsed.result.ok()) ApplyPreset(parsed.records, model);
+    if (parsed.result.ok()) {
+        ApplyPreset(parsed.records, model);
+    }
     return parsed.result;
 }
 
@@ -184,18 +226,26 @@ PresetResult SavePresetFile(const std::filesystem::path& path, const Model& mode
 PresetResult WriteFileAtomically(const std::filesystem::path& path, std::string_view contents) {
     const PresetResult failed{PresetError::kWriteFailed, -1};
     std::filesystem::path folder = path.parent_path();
-    if (folder.empty()) folder = ".";
+    if (folder.empty()) {
+        folder = ".";
+    }
     // The temporary name must not match the preset list's mask, so a left-over never shows.
     std::string tempName = (folder / ".preset-save-XXXXXX").string();
     const int fd = mkstemp(tempName.data());
-    if (fd < 0) return failed;
+    if (fd < 0) {
+        return failed;
+    }
 
     bool ok = true;
     for (size_t done = 0; ok && done < contents.size();) {
         const ssize_t n = write(fd, contents.data() + done, contents.size() - done);
-        if (n < 0 && errno == EINTR) continue;
+        if (n < 0 && errno == EINTR) {
+            continue;
+        }
         ok = n > 0;
-        if (ok) done += static_cast<size_t>(n);
+        if (ok) {
+            done += static_cast<size_t>(n);
+        }
     }
     // A replaced preset keeps its permissions; a new one gets the usual rw-r--r--.
     struct stat old {};

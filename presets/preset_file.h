@@ -19,7 +19,7 @@ inline constexpr int kPresetRecords = kPresetPageRecords + 1;
 // Lines of a saved file: two header lines, the records, the count and checksum lines.
 inline constexpr int kPresetLines = kPresetRecords + 4;
 // Files beyond this size are not read; a saved preset is well under 64 KiB.
-inline constexpr std::uintmax_t kMaxPresetFileBytes = 4 * 1024 * 1024;
+inline constexpr std::uintmax_t kMaxPresetFileBytes = std::uintmax_t{4} * 1024 * 1024;
 
 // One value a file stores: device address (page * 256 + slot) and value.
 struct PresetRecord {

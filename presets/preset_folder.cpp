@@ -42,9 +42,13 @@ std::vector<std::string> ListPresetFiles(const std::filesystem::path& directory)
     std::filesystem::directory_iterator it(directory, ec);
     for (; !ec && it != std::filesystem::directory_iterator(); it.increment(ec)) {
         std::error_code typeError;
-        if (!it->is_regular_file(typeError)) continue;
+        if (!it->is_regular_file(typeError)) {
+            continue;
+        }
         std::string name = it->path().filename().string();
-        if (name.find(kPresetExtension) != std::string::npos) names.push_back(std::move(name));
+        if (name.find(kPresetExtension) != std::string::npos) {
+            names.push_back(std::move(name));
+        }
     }
     std::sort(names.begin(), names.end(), CaseInsensitiveLess);
     return names;
@@ -60,7 +64,9 @@ std::string DisplayName(std::string_view fileName) {
 
 std::vector<std::string> PresetDisplayNames(const std::filesystem::path& directory) {
     std::vector<std::string> names = ListPresetFiles(directory);
-    for (std::string& name : names) name = DisplayName(name);
+    for (std::string& name : names) {
+        name = DisplayName(name);
+    }
     return names;
 }
 

@@ -41,13 +41,17 @@ std::string PresetMessage(PresetError error, int languageFlag) {
 }
 
 Question OverwriteQuestion(int languageFlag) {
-    if (languageFlag == 1) return {"文件已存在,覆盖它吗?", "*系统提示*"};
+    if (languageFlag == 1) {
+        return {"文件已存在,覆盖它吗?", "*系统提示*"};
+    }
     return {"File already exists, overwrite it right?", "*Confirm*"};
 }
 
 Question LoadQuestion(const std::string& name, int languageFlag) {
     // The colon is the full-width one in both languages.
-    if (languageFlag == 1) return {"加载模式：" + name + " ?", "Confirm"};
+    if (languageFlag == 1) {
+        return {"加载模式：" + name + " ?", "Confirm"};
+    }
     return {"Load File Data：" + name + " ?", "Confirm"};
 }
 

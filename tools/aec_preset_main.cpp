@@ -22,13 +22,19 @@ constexpr const char* kUsage =
 
 // Qt's notes about the runtime environment of an off-screen run are no news to a user.
 void QuietMessages(QtMsgType type, const QMessageLogContext&, const QString& message) {
-    if (type == QtDebugMsg || type == QtInfoMsg) return;
-    if (message.startsWith(QStringLiteral("QStandardPaths:"))) return;
+    if (type == QtDebugMsg || type == QtInfoMsg) {
+        return;
+    }
+    if (message.startsWith(QStringLiteral("QStandardPaths:"))) {
+        return;
+    }
     std::cerr << message.toStdString() << '\n';
 }
 
 int Usage(const std::string& problem) {
-    if (!problem.empty()) std::cerr << "aec-preset: " << problem << '\n';
+    if (!problem.empty()) {
+        std::cerr << "aec-preset: " << problem << '\n';
+    }
     std::cerr << kUsage;
     return kExitUsage;
 }
@@ -62,17 +68,25 @@ Arguments Split(const std::vector<std::string>& args) {
 // Runs curve or plot once their arguments are known to be sound.
 int RunGraphCommand(const std::string& command, const Arguments& a) {
     const std::optional<int> page = ParsePage(a.positional[2]);
-    if (!page) return Usage("PAGE must be a number from 0 to 30");
+    if (!page) {
+        return Usage("PAGE must be a number from 0 to 30");
+    }
     const std::string problem = PageProblem(*page, a.right);
-    if (!problem.empty()) return Usage(problem);
+    if (!problem.empty()) {
+        return Usage(problem);
+    }
     if (command == "curve") {
-        if (a.size) return Usage("--size belongs to plot");
+        if (a.size) {
+            return Usage("--size belongs to plot");
+        }
         return RunCurve(a.positional[1], *page, a.right, std::cout, std::cerr);
     }
     PlotSize size{883, 268};
     if (a.size) {
         const std::optional<PlotSize> parsed = ParsePlotSize(*a.size);
-        if (!parsed) return Usage("--size must be WxH, from 64x32 to 8192x4096");
+        if (!parsed) {
+            return Usage("--size must be WxH, from 64x32 to 8192x4096");
+        }
         size = *parsed;
     }
     // Drawing text needs a GUI application; without a display it paints off screen.
@@ -92,16 +106,32 @@ int RunGraphCommand(const std::string& command, const Arguments& a) {
 
 int main(int argc, char** argv) {
     const Arguments a = Split(std::vector<std::string>(argv + 1, argv + argc));
-    if (!a.problem.empty()) return Usage(a.problem);
-    if (a.positional.empty()) return Usage("");
+    if (!a.problem.empty()) {
+        return Usage(a.problem);
+    }
+    if (a.positional.empty()) {
+        return Usage("");
+    }
     const std::string& command = a.positional[0];
     const size_t count = a.positional.size();
     const bool simple = command == "init" || command == "show";
-    if (simple && (count != 2 || a.right || a.size)) return Usage("expected: " + command + " FILE");
-    if (command == "init") return RunInit(a.positional[1], std::cerr);
-    if (command == "show") return RunShow(a.positional[1], std::cout, std::cerr);
-    if (command == "curve" && count != 3) return Usage("expected: curve FILE PAGE");
-    if (command == "plot" && count != 4) return Usage("expected: plot FILE PAGE OUT.png");
-    if (command == "curve" || command == "plot") return RunGraphCommand(command, a);
+    if (simple && (count != 2 || a.right || a.size)) {
+        return Usage("expected: " + command + " FILE");
+    }
+    if (command == "init") {
+        return RunInit(a.positional[1], std::cerr);
+    }
+    if (command == "show") {
+        return RunShow(a.positional[1], std::cout, std::cerr);
+    }
+    if (command == "curve" && count != 3) {
+        return Usage("expected: curve FILE PAGE");
+    }
+    if (command == "plot" && count != 4) {
+        return Usage("expected: plot FILE PAGE OUT.png");
+    }
+    if (command == "curve" || command == "plot") {
+        return RunGraphCommand(command, a);
+    }
     return Usage("unknown command '" + command + "'");
 }

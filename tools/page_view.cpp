@@ -5,11 +5,21 @@
 namespace aec::tool {
 
 int GraphBasePage(int p) {
-    if (p == kPageMusic || p == kPageDynamicEq || p == kPageReverb) return p;
-    if (p == kPageMicA || p == kPageMicB) return kPageMicA;
-    if (p == kPageEchoA || p == kPageEchoB) return kPageEchoA;
-    if (p >= kPageMain && p <= 23) return kPageMain;
-    if (p >= kPageHint && p <= kPageHintMicB) return kPageHint;
+    if (p == kPageMusic || p == kPageDynamicEq || p == kPageReverb) {
+        return p;
+    }
+    if (p == kPageMicA || p == kPageMicB) {
+        return kPageMicA;
+    }
+    if (p == kPageEchoA || p == kPageEchoB) {
+        return kPageEchoA;
+    }
+    if (p >= kPageMain && p <= 23) {
+        return kPageMain;
+    }
+    if (p >= kPageHint && p <= kPageHintMicB) {
+        return kPageHint;
+    }
     return -1;
 }
 
@@ -19,7 +29,9 @@ bool HasRightSet(int devicePage) {
 
 int ShowDevicePage(Model& model, int devicePage, bool right) {
     const int base = GraphBasePage(devicePage);
-    if (base < 0) return -1;
+    if (base < 0) {
+        return -1;
+    }
     Selection& sel = model.selection;
     switch (base) {
         case kPageMusic:

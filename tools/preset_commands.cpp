@@ -30,7 +30,9 @@ int RunInit(const std::filesystem::path& file, std::ostream& err) {
 
 int RunShow(const std::filesystem::path& file, std::ostream& out, std::ostream& err) {
     const ParsedPreset parsed = ParsePresetFile(file);
-    if (!parsed.result.ok()) return Report(parsed.result, err);
+    if (!parsed.result.ok()) {
+        return Report(parsed.result, err);
+    }
     for (const PresetRecord& record : parsed.records) {
         out << PageOf(record.address) << ' ' << SlotOf(record.address) << ' ' << record.value
             << '\n';
@@ -39,13 +41,19 @@ int RunShow(const std::filesystem::path& file, std::ostream& out, std::ostream& 
 }
 
 std::optional<int> ParsePage(const std::string& text) {
-    if (text.empty() || text.size() > 2) return std::nullopt;
+    if (text.empty() || text.size() > 2) {
+        return std::nullopt;
+    }
     int page = 0;
     for (char c : text) {
-        if (c < '0' || c > '9') return std::nullopt;
+        if (c < '0' || c > '9') {
+            return std::nullopt;
+        }
         page = page * 10 + (c - '0');
     }
-    if (page >= kPageCount) return std::nullopt;
+    if (page >= kPageCount) {
+        return std::nullopt;
+    }
     return page;
 }
 
@@ -61,7 +69,9 @@ std::string PageProblem(int page, bool right) {
 
 bool LoadForGraph(const std::filesystem::path& file, Model& model, std::ostream& err) {
     const PresetResult result = LoadPresetFile(file, model);
-    if (!result.ok()) Report(result, err);
+    if (!result.ok()) {
+        Report(result, err);
+    }
     return result.ok();
 }
 
@@ -69,7 +79,9 @@ int RunCurve(const std::filesystem::path& file, int page, bool right, std::ostre
              std::ostream& err) {
     Model model;
     model.ResetEqBands(kAllPages);
-    if (!LoadForGraph(file, model, err)) return kExitFailed;
+    if (!LoadForGraph(file, model, err)) {
+        return kExitFailed;
+    }
     const int base = ShowDevicePage(model, page, right);
     CurveSourceTable table{};
     const BandCurve sum = SumCurves(table, ComputePageCurves(model, base, table));

@@ -18,13 +18,19 @@ constexpr PlotSize kMinSize{64, 32};
 constexpr PlotSize kMaxSize{8192, 4096};
 
 std::optional<int> ParseDimension(const std::string& text, int min, int max) {
-    if (text.empty() || text.size() > 5) return std::nullopt;
+    if (text.empty() || text.size() > 5) {
+        return std::nullopt;
+    }
     int value = 0;
     for (char c : text) {
-        if (c < '0' || c > '9') return std::nullopt;
+        if (c < '0' || c > '9') {
+            return std::nullopt;
+        }
         value = value * 10 + (c - '0');
     }
-    if (value < min || value > max) return std::nullopt;
+    if (value < min || value > max) {
+        return std::nullopt;
+    }
     return value;
 }
 
@@ -32,10 +38,14 @@ std::optional<int> ParseDimension(const std::string& text, int min, int max) {
 
 std::optional<PlotSize> ParsePlotSize(const std::string& text) {
     const size_t x = text.find_first_of("xX");
-    if (x == std::string::npos) return std::nullopt;
+    if (x == std::string::npos) {
+        return std::nullopt;
+    }
     const auto width = ParseDimension(text.substr(0, x), kMinSize.width, kMaxSize.width);
     const auto height = ParseDimension(text.substr(x + 1), kMinSize.height, kMaxSize.height);
-    if (!width || !height) return std::nullopt;
+    if (!width || !height) {
+        return std::nullopt;
+    }
     return PlotSize{*width, *height};
 }
 
@@ -43,7 +53,9 @@ int RunPlot(const std::filesystem::path& file, int page, bool right,
             const std::filesystem::path& png, PlotSize size, std::ostream& err) {
     Model model;
     model.ResetEqBands(kAllPages);
-    if (!LoadForGraph(file, model, err)) return kExitFailed;
+    if (!LoadForGraph(file, model, err)) {
+        return kExitFailed;
+    }
     const int base = ShowDevicePage(model, page, right);
 
     ResponseGraph graph(model, QSize(size.width, size.height));

@@ -16,7 +16,9 @@ void EnsureGui() {
     static int argc = 1;
     static char name[] = "bench_eq";
     static char* argv[] = {name, nullptr};
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    }
     static QGuiApplication app(argc, argv);
 }
 

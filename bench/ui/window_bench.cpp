@@ -3,7 +3,7 @@
 
 #include <QApplication>
 
-#include "app/offline_sink.h"
+#include "core/offline_sink.h"
 #include "ui/frame/main_window.h"
 #include "ui/widgets/scripted_messages.h"
 

@@ -89,10 +89,18 @@ TEST(ParseEditValue, Examples) {
 }
 
 TEST(ScaleTables, TextsAndNumbersAgree) {
-    for (const auto& e : kFreqTable) EXPECT_EQ(e.value, std::strtof(e.text, nullptr)) << e.text;
-    for (const auto& e : kQTable) EXPECT_EQ(e.value, std::strtof(e.text, nullptr)) << e.text;
-    for (int i = 1; i < kFreqCount; ++i) EXPECT_LT(kFreqTable[i - 1].value, kFreqTable[i].value);
-    for (int i = 1; i < kQCount; ++i) EXPECT_LT(kQTable[i - 1].value, kQTable[i].value);
+    for (const auto& e : kFreqTable) {
+        EXPECT_EQ(e.value, std::strtof(e.text, nullptr)) << e.text;
+    }
+    for (const auto& e : kQTable) {
+        EXPECT_EQ(e.value, std::strtof(e.text, nullptr)) << e.text;
+    }
+    for (int i = 1; i < kFreqCount; ++i) {
+        EXPECT_LT(kFreqTable[i - 1].value, kFreqTable[i].value);
+    }
+    for (int i = 1; i < kQCount; ++i) {
+        EXPECT_LT(kQTable[i - 1].value, kQTable[i].value);
+    }
     EXPECT_STREQ(QText(24), "1.60");
 }
 

@@ -119,11 +119,15 @@ TEST(ResetEqBands, TargetsFollowTheSelection) {
 
 TEST(CopyLeftToRight, MusicKeepsGlobalSlots) {
     Model m;
-    for (int s = 0; s < kSlotCount; ++s) m.paramStore[0][s] = s + 1000;
+    for (int s = 0; s < kSlotCount; ++s) {
+        m.paramStore[0][s] = s + 1000;
+    }
     m.CopyLeftToRight(0);
     EXPECT_EQ(m.paramStore[0][85], 1010);
     EXPECT_EQ(m.paramStore[0][159], 1084);
-    for (int s = 160; s <= 163; ++s) EXPECT_EQ(m.paramStore[0][s], s + 1000);
+    for (int s = 160; s <= 163; ++s) {
+        EXPECT_EQ(m.paramStore[0][s], s + 1000);
+    }
 }
 
 TEST(CopyLeftToRight, MainCopiesAllModesUpToSlot69) {
@@ -131,7 +135,9 @@ TEST(CopyLeftToRight, MainCopiesAllModesUpToSlot69) {
     m.selection.currentTab = kTabMain;
     m.selection.currentView = 6 * 256;
     for (int p = 6; p <= 8; ++p) {
-        for (int s = 0; s < kSlotCount; ++s) m.paramStore[p][s] = p * 1000 + s;
+        for (int s = 0; s < kSlotCount; ++s) {
+            m.paramStore[p][s] = p * 1000 + s;
+        }
     }
     m.CopyLeftToRight(6);
     for (int mode = 0; mode < 3; ++mode) {
@@ -147,7 +153,9 @@ TEST(CopyLeftToRight, MicCopiesOnlyTheEqualiser) {
     Model m;
     m.selection.currentView = 2 * 256;
     m.selection.currentTab = kTabMicA;
-    for (int s = 0; s < kSlotCount; ++s) m.paramStore[2][s] = 500 + s;
+    for (int s = 0; s < kSlotCount; ++s) {
+        m.paramStore[2][s] = 500 + s;
+    }
     m.CopyLeftToRight(2);
     EXPECT_EQ(m.paramStore[3][14], 0);
     EXPECT_EQ(m.paramStore[3][15], 515);
@@ -173,7 +181,9 @@ TEST(CopyLeftToRight, DynamicEqAndSurround) {
 TEST(SyncView, SurroundRightInMusicModeOne) {
     Model m;
     for (int p = 0; p < kPageCount; ++p) {
-        for (int s = 0; s < kSlotCount; ++s) m.paramStore[p][s] = p * 1000 + s;
+        for (int s = 0; s < kSlotCount; ++s) {
+            m.paramStore[p][s] = p * 1000 + s;
+        }
     }
     m.selection.musicMode = 1;
     m.selection.curOutputPage = 16;
@@ -191,7 +201,9 @@ TEST(SyncView, SurroundRightInMusicModeOne) {
 TEST(SyncView, SelectedSubPagesAndSides) {
     Model m;
     for (int p = 0; p < kPageCount; ++p) {
-        for (int s = 0; s < kSlotCount; ++s) m.paramStore[p][s] = p * 1000 + s;
+        for (int s = 0; s < kSlotCount; ++s) {
+            m.paramStore[p][s] = p * 1000 + s;
+        }
     }
     m.selection.curMicPage = 3;
     m.selection.curEffectPage = 24;

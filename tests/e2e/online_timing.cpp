@@ -81,20 +81,28 @@ class TimedProcessor {
             FD_ZERO(&set);
             FD_SET(m_master, &set);
             timeval wait{0, 10000};
-            if (select(m_master + 1, &set, nullptr, nullptr, &wait) <= 0) continue;
+            if (select(m_master + 1, &set, nullptr, nullptr, &wait) <= 0) {
+                continue;
+            }
             const ssize_t n = read(m_master, buffer, sizeof buffer);
-            if (n <= 0) continue;
+            if (n <= 0) {
+                continue;
+            }
             const auto now = Clock::now();
             Note(std::span<const uint8_t>(buffer, static_cast<size_t>(n)), now);
             const aec::Bytes reply = m_sim.Feed(std::span<const uint8_t>(buffer, size_t(n)));
-            if (!reply.empty()) (void)write(m_master, reply.data(), reply.size());
+            if (!reply.empty()) {
+                (void)write(m_master, reply.data(), reply.size());
+            }
         }
     }
     // Looks for the write frame of the measured address (F5 B1 06 B7 hi lo ...).
     void Note(std::span<const uint8_t> bytes, Clock::time_point now) {
         for (uint8_t b : bytes) {
             m_window.push_back(b);
-            if (m_window.size() > 9) m_window.erase(m_window.begin());
+            if (m_window.size() > 9) {
+                m_window.erase(m_window.begin());
+            }
             if (m_window.size() == 9 && m_window[0] == 0xF5 && m_window[3] == 0xB7 &&
                 m_window[4] * 256 + m_window[5] == m_address) {
                 std::lock_guard lock(m_mutex);
@@ -138,13 +146,17 @@ void SliderToWire(int changes) {
         const int before = processor.seen();
         const auto start = Clock::now();
         slider->setValue(i % 2 == 0 ? 130 : 60);
-        if (!QTest::qWaitFor([&] { return processor.seen() > before; }, 5000)) continue;
+        if (!QTest::qWaitFor([&] { return processor.seen() > before; }, 5000)) {
+            continue;
+        }
         delays.push_back(
             std::chrono::duration<double, std::micro>(processor.lastSeen() - start).count());
         QTest::qWait(30);  // the acknowledgement returns; the next change goes out at once
     }
     std::sort(delays.begin(), delays.end());
-    if (delays.empty()) return;
+    if (delays.empty()) {
+        return;
+    }
     std::printf(
         "slider change to frame on the wire: median %.0f us, 90%% %.0f us, max %.0f us "
         "(%zu changes)\n",

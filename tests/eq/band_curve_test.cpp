@@ -36,15 +36,21 @@ TEST(ResponseGrid, MapsFrequenciesBothWays) {
     EXPECT_EQ(SnapFrequency(1000), 994);
     EXPECT_EQ(CentreIndex(994), 273);
     EXPECT_EQ(CentreIndex(SnapFrequency(20600)), 453);
-    for (int hz : {-5, 0, 1, 5, 10}) EXPECT_EQ(CentreIndex(SnapFrequency(hz)), 0) << hz;
+    for (int hz : {-5, 0, 1, 5, 10}) {
+        EXPECT_EQ(CentreIndex(SnapFrequency(hz)), 0) << hz;
+    }
 }
 
 TEST(BandCurve, FlatTypesAreZeroEverywhere) {
     for (int type : {0, 4, 50, 99, 100, 200}) {
         const BandCurve c = Curve(type, 1000, 1.0f, 9.0f);
-        for (float v : c) ASSERT_EQ(v, 0.0f) << "type " << type;
+        for (float v : c) {
+            ASSERT_EQ(v, 0.0f) << "type " << type;
+        }
     }
-    for (float v : Curve(kBandPeaking, 1000, 2.0f, 0.0f)) ASSERT_EQ(v, 0.0f);
+    for (float v : Curve(kBandPeaking, 1000, 2.0f, 0.0f)) {
+        ASSERT_EQ(v, 0.0f);
+    }
 }
 
 TEST(BandCurve, PeakingBandAt1kHz) {
@@ -118,8 +124,12 @@ TEST(BandCurve, LowPassZeroGuardRepeatsTheLeftNeighbour) {
     EXPECT_EQ(guarded[336], guarded[335]);
     for (int c = 0; c < kXoTypeCount; ++c) {
         for (int hz : {19, 1000, 20600}) {
-            for (float v : Curve(kLowPassBase + c, hz)) ASSERT_TRUE(std::isfinite(v)) << c;
-            for (float v : Curve(kHighPassBase + c, hz)) ASSERT_TRUE(std::isfinite(v)) << c;
+            for (float v : Curve(kLowPassBase + c, hz)) {
+                ASSERT_TRUE(std::isfinite(v)) << c;
+            }
+            for (float v : Curve(kHighPassBase + c, hz)) {
+                ASSERT_TRUE(std::isfinite(v)) << c;
+            }
         }
     }
 }
@@ -149,7 +159,9 @@ TEST(BandCurve, ThirtySixDbLinkwitzRileyIsTwiceOrderThreeAndFirstOrder) {
                       guard, r1);
         SampleSection(FirstOrderSection(side), SampleGrid::kCrossover, guard, r2);
         BandCurve shape;
-        for (int j = 0; j <= kN; ++j) shape[j] = 2 * (r1[j] + r2[j]);
+        for (int j = 0; j <= kN; ++j) {
+            shape[j] = 2 * (r1[j] + r2[j]);
+        }
         BandCurve expected;
         PlaceShape(shape, SnapFrequency(3000), expected);
         const int base = side == FilterSide::kHighPass ? kHighPassBase : kLowPassBase;
@@ -160,7 +172,9 @@ TEST(BandCurve, ThirtySixDbLinkwitzRileyIsTwiceOrderThreeAndFirstOrder) {
 TEST(BandCurve, UnknownCrossoverTypesLeaveTheCurve) {
     for (int c = 13; c <= 19; ++c) {
         for (int base : {kHighPassBase, kLowPassBase}) {
-            for (float v : Curve(base + c, 1000)) ASSERT_EQ(v, -1234.0f) << base + c;
+            for (float v : Curve(base + c, 1000)) {
+                ASSERT_EQ(v, -1234.0f) << base + c;
+            }
         }
     }
     // The code travels as a byte: 256 + 1 is a peaking band.
@@ -169,7 +183,9 @@ TEST(BandCurve, UnknownCrossoverTypesLeaveTheCurve) {
 
 TEST(PlaceShape, RepeatsTheShapeEndsAndNeverUsesTheLastSample) {
     BandCurve shape;
-    for (int j = 0; j <= kN; ++j) shape[j] = float(j);
+    for (int j = 0; j <= kN; ++j) {
+        shape[j] = float(j);
+    }
     BandCurve out;
     PlaceShape(shape, 10, out);  // centre 0
     EXPECT_EQ(out[0], 231.0f);
@@ -190,7 +206,9 @@ TEST(PlaceShape, CentreBeyondTheGridWritesOnlyGridPoints) {
     } g{};
     g.after.fill(7.0f);
     ComputeBandCurve(g.curve, kBandPeaking, 96000, 1.0f, 6.0f);
-    for (float v : g.after) ASSERT_EQ(v, 7.0f);
+    for (float v : g.after) {
+        ASSERT_EQ(v, 7.0f);
+    }
     EXPECT_NEAR(g.curve[462], 0.0f, 0.5f);
 }
 

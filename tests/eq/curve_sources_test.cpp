@@ -33,7 +33,9 @@ TEST(CurveSources, PageTable) {
         CurveSourceTable table{};
         EXPECT_EQ(CurveSourcesOfPage(model, kAllPoints, r.page, table), r.counts) << r.page;
         ASSERT_EQ(HighPassTypeSlot(r.page), r.highPassTypeSlot) << r.page;
-        if (r.highPassTypeSlot < 0) continue;
+        if (r.highPassTypeSlot < 0) {
+            continue;
+        }
         // The crossover frequency pane is recorded at its entry and at the HPF / LPF point.
         for (int e : {r.counts.bands, kHighPassPoint}) {
             EXPECT_EQ(table[e].frequencyControl.address,
@@ -108,7 +110,9 @@ TEST(CurveSources, DefaultPagesSumToAFlatLine) {
     CurveSourceTable table{};
     for (int page : {0, 1, 2, 4, 5, 6, 25}) {
         const PageCurveCounts counts = ComputePageCurves(model, page, table);
-        for (float v : SumCurves(table, counts)) ASSERT_EQ(v, 0.0f) << page;
+        for (float v : SumCurves(table, counts)) {
+            ASSERT_EQ(v, 0.0f) << page;
+        }
     }
 }
 
@@ -163,9 +167,13 @@ TEST(GraphLayout, AxisLabelsAtDesignSize) {
 TEST(GraphLayout, MarkersShownByPage) {
     MarkerPlacements markers{};
     ShowPageMarkers({3, 0}, markers);
-    for (int i = 0; i < kPointCount; ++i) EXPECT_EQ(markers[i].visible, i < 3) << MarkerName(i);
+    for (int i = 0; i < kPointCount; ++i) {
+        EXPECT_EQ(markers[i].visible, i < 3) << MarkerName(i);
+    }
     ShowPageMarkers({15, 2}, markers);
-    for (int i = 0; i < kPointCount; ++i) EXPECT_EQ(markers[i].visible, i < 15 || i >= 20) << i;
+    for (int i = 0; i < kPointCount; ++i) {
+        EXPECT_EQ(markers[i].visible, i < 15 || i >= 20) << i;
+    }
     EXPECT_EQ(MarkerName(0), "EP1");
     EXPECT_EQ(MarkerName(19), "EP20");
     EXPECT_EQ(MarkerName(kHighPassPoint), "HPF");

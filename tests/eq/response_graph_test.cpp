@@ -67,7 +67,9 @@ TEST_F(ResponseGraphTest, FlatPageIsTheLineAtOneThirdOfTheHeight) {
         graph.BuildGraphBackground(kBackgroundRebuild);
         graph.DrawPageResponse(kAllPoints, kPageMusic);
         const int row = (size.height() - 1) / 3;
-        for (const PlotPoint& p : graph.points()) ASSERT_EQ(p.y, row);
+        for (const PlotPoint& p : graph.points()) {
+            ASSERT_EQ(p.y, row);
+        }
         EXPECT_TRUE(IsCurveColour(graph.plot().pixel(size.width() / 2, row)));
         EXPECT_EQ(graph.plot().pixel(size.width() / 2, row + 4), kGraphBackgroundColour);
     }
@@ -76,9 +78,13 @@ TEST_F(ResponseGraphTest, FlatPageIsTheLineAtOneThirdOfTheHeight) {
 
 TEST_F(ResponseGraphTest, MarkersOfPagesWithAndWithoutCrossovers) {
     graph.DrawPageResponse(kAllPoints, kPageDynamicEq);
-    for (int i = 0; i < kPointCount; ++i) EXPECT_EQ(graph.markers()[i].visible, i < 3) << i;
+    for (int i = 0; i < kPointCount; ++i) {
+        EXPECT_EQ(graph.markers()[i].visible, i < 3) << i;
+    }
     graph.DrawPageResponse(kAllPoints, kPageHint);
-    for (int i = 0; i < kPointCount; ++i) EXPECT_EQ(graph.markers()[i].visible, i < 5) << i;
+    for (int i = 0; i < kPointCount; ++i) {
+        EXPECT_EQ(graph.markers()[i].visible, i < 5) << i;
+    }
     graph.DrawPageResponse(kAllPoints, kPageMusic);
     EXPECT_TRUE(graph.markers()[kHighPassPoint].visible);
     EXPECT_TRUE(graph.markers()[kLowPassPoint].visible);
@@ -113,11 +119,15 @@ TEST_F(ResponseGraphTest, BypassedCrossoversShowTheirCaptionsAndDrawFlat) {
     EXPECT_EQ(graph.markers()[kHighPassPoint].top, PixelRound(89.0 - 7));
     graph.DrawPageResponse(16, kPageMusic);
     EXPECT_EQ(graph.caption().text, "LPF:20600.00Hz");
-    for (const PlotPoint& p : graph.points()) ASSERT_EQ(p.y, 89);
+    for (const PlotPoint& p : graph.points()) {
+        ASSERT_EQ(p.y, 89);
+    }
 }
 
 TEST_F(ResponseGraphTest, LevelsBeyondThePlotAreClippedNotClamped) {
-    for (int band = 5; band < 8; ++band) model.setView(0, BandGainSlot(band), 180);
+    for (int band = 5; band < 8; ++band) {
+        model.setView(0, BandGainSlot(band), 180);
+    }
     graph.DrawPageResponse(kAllPoints, kPageMusic);
     const auto top = std::min_element(graph.points().begin(), graph.points().end(),
                                       [](PlotPoint a, PlotPoint b) { return a.y < b.y; });
@@ -149,7 +159,9 @@ TEST_F(ResponseGraphTest, OnlyTheRequestedEntryIsRecomputed) {
     model.setView(0, BandGainSlot(6), 150);
     graph.DrawPageResponse(1, kPageMusic);
     EXPECT_NE(graph.sources()[1].curve[100], 0.0f);
-    for (float v : graph.sources()[6].curve) ASSERT_EQ(v, 0.0f);
+    for (float v : graph.sources()[6].curve) {
+        ASSERT_EQ(v, 0.0f);
+    }
 }
 
 TEST_F(ResponseGraphTest, IgnoredRequests) {
@@ -169,8 +181,8 @@ TEST_F(ResponseGraphTest, IgnoredRequests) {
 }
 
 TEST_F(ResponseGraphTest, UnderlayLiesBetweenGridAndCurve) {
-    const QRgb blue = qRgb(62, 62, 255);
-    graph.setUnderlay([blue](QImage& plot, const PlotGeometry&) { plot.fill(blue); });
+    constexpr QRgb blue = qRgb(62, 62, 255);
+    graph.setUnderlay([](QImage& plot, const PlotGeometry&) { plot.fill(blue); });
     graph.DrawPageResponse(kAllPoints, kPageMusic);
     EXPECT_EQ(graph.plot().pixel(30, 40), blue);
     EXPECT_TRUE(IsCurveColour(graph.plot().pixel(30, 89)));

@@ -26,7 +26,9 @@ struct FakePlatform : LinkPlatform {
     void RunDeferred() {
         auto actions = std::move(deferred);
         deferred.clear();
-        for (auto& action : actions) action();
+        for (auto& action : actions) {
+            action();
+        }
     }
 
     std::map<LinkTimer, bool> running;
@@ -134,7 +136,9 @@ class ConnectionTest : public ::testing::Test {
     // Search, load, on line: the editor as it stands after start-up with the processor found.
     void GoOnLine() {
         connection.LinkBtnClick(LinkSender::kLinkBtn);
-        while (connection.timer1Enabled()) Tick1();
+        while (connection.timer1Enabled()) {
+            Tick1();
+        }
         ASSERT_TRUE(connection.timer2Enabled());
         RunTransfer();
         ASSERT_TRUE(state().onLine());

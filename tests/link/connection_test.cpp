@@ -63,7 +63,9 @@ TEST_F(ConnectionTest, FullLoadMirrorsTheProcessorAndGoesOnLine) {
     sim.state().memory[kPageSystem][8] = 1;
     sim.state().memory[0][161] = 7;  // a music mode out of range is limited to 2
     connection.LinkBtnClick(LinkSender::kLinkBtn);
-    while (connection.timer1Enabled()) Tick1();
+    while (connection.timer1Enabled()) {
+        Tick1();
+    }
     view.currentView = 6 * 256 + 3;
     dialog.states.clear();
     RunTransfer();
@@ -139,17 +141,25 @@ TEST_F(ConnectionTest, UnansweredStepIsSentAgainAndTheLoadFailsAfterTheLastWait)
     // Probe, then the first 10 page requests are answered; the 11th is not.
     sim.faults().stopAfterFrames = 11;
     connection.LinkBtnClick(LinkSender::kLinkBtn);
-    while (connection.timer1Enabled()) Tick1();
-    while (connection.stepIndex() < 10) Tick2();
+    while (connection.timer1Enabled()) {
+        Tick1();
+    }
+    while (connection.stepIndex() < 10) {
+        Tick2();
+    }
     const std::vector<Bytes> sent = TakeWrites();
     ASSERT_EQ(sent.back(), Hex("F5 B1 06 B0 1E 10 0A 00 DD"));
 
-    for (int tick = 1; tick <= 31; ++tick) Tick2();
+    for (int tick = 1; tick <= 31; ++tick) {
+        Tick2();
+    }
     EXPECT_TRUE(TakeWrites().empty());  // later steps wait 1.1 s without a resend
     Tick2();                            // 2.1 s more: the step goes out again
     EXPECT_EQ(TakeWrites(), std::vector<Bytes>{sent.back()});
 
-    for (int tick = 1; tick < 100; ++tick) Tick2();
+    for (int tick = 1; tick < 100; ++tick) {
+        Tick2();
+    }
     EXPECT_TRUE(view.told.empty());
     Tick2();
     EXPECT_EQ(view.told, (std::vector<Message>{{"连接失败!", "提示"}}));
@@ -162,14 +172,20 @@ TEST_F(ConnectionTest, UnansweredStepIsSentAgainAndTheLoadFailsAfterTheLastWait)
 TEST_F(ConnectionTest, FirstPageRequestIsRepeatedWhenOnlyTheProbeIsAnswered) {
     sim.faults().stopAfterFrames = 1;
     connection.LinkBtnClick(LinkSender::kLinkBtn);
-    while (connection.timer1Enabled()) Tick1();
+    while (connection.timer1Enabled()) {
+        Tick1();
+    }
     const Bytes firstPage = Hex("F5 B1 06 B0 1E 10 00 00 D3");
     ASSERT_EQ(TakeWrites().back(), firstPage);
-    for (int tick = 1; tick <= 10; ++tick) Tick2();
+    for (int tick = 1; tick <= 10; ++tick) {
+        Tick2();
+    }
     EXPECT_TRUE(TakeWrites().empty());
     Tick2();  // 1.1 s
     EXPECT_EQ(TakeWrites(), std::vector<Bytes>{firstPage});
-    for (int tick = 1; tick <= 21; ++tick) Tick2();  // 2.1 s
+    for (int tick = 1; tick <= 21; ++tick) {
+        Tick2();  // 2.1 s
+    }
     EXPECT_EQ(TakeWrites(), std::vector<Bytes>{firstPage});
     RunTransfer();
     EXPECT_EQ(view.told, (std::vector<Message>{{"连接失败!", "提示"}}));
@@ -299,7 +315,9 @@ TEST_F(ConnectionTest, InterruptedLoadContinuesTheNamesWhereItStopped) {
     // Probe, 30 pages and 5 names answered; the 6th name request is not.
     sim.faults().stopAfterFrames = 1 + 30 + 5;
     connection.LinkBtnClick(LinkSender::kLinkBtn);
-    while (connection.timer1Enabled()) Tick1();
+    while (connection.timer1Enabled()) {
+        Tick1();
+    }
     RunTransfer();
     ASSERT_FALSE(view.told.empty());
     EXPECT_EQ(state().nameIndex, 6);
@@ -311,7 +329,9 @@ TEST_F(ConnectionTest, InterruptedLoadContinuesTheNamesWhereItStopped) {
     GoOnLine();
     std::vector<Bytes> names;
     for (const Bytes& frame : TakeWrites()) {
-        if (IsNameRequest(frame)) names.push_back(frame);
+        if (IsNameRequest(frame)) {
+            names.push_back(frame);
+        }
     }
     ASSERT_EQ(names.size(), 16u);  // 6 to 21
     EXPECT_EQ(names.front()[6], 6);
@@ -332,7 +352,9 @@ TEST_F(ConnectionTest, SearchDropsAModeCommandLeftFromTheLastLink) {
     ASSERT_EQ(state().pendingAction, PendingAction::kReload);
     connection.LinkBtnClick(LinkSender::kLinkBtn);
     port.setConnected(true);
-    while (connection.timer1Enabled()) Tick1();
+    while (connection.timer1Enabled()) {
+        Tick1();
+    }
     RunTransfer();
     ASSERT_TRUE(state().onLine());
     Hold(10);

@@ -20,7 +20,9 @@ class FakePort : public SerialPort {
     bool isOpen() const override { return m_open; }
     void setPortName(const std::string& name) override { m_name = name; }
     PortError write(std::span<const uint8_t> bytes) override {
-        if (m_failWrites) return PortError::kIo;
+        if (m_failWrites) {
+            return PortError::kIo;
+        }
         written.emplace_back(bytes.begin(), bytes.end());
         return PortError::kNone;
     }
@@ -54,7 +56,9 @@ inline Bytes Hex(const char* text) {
     int digits = 0;
     for (const char* p = text; *p; ++p) {
         const char c = *p;
-        if (c == ' ') continue;
+        if (c == ' ') {
+            continue;
+        }
         value = value * 16 + static_cast<unsigned>(c <= '9' ? c - '0' : (c | 0x20) - 'a' + 10);
         if (++digits == 2) {
             bytes.push_back(static_cast<uint8_t>(value));

@@ -18,7 +18,9 @@ TEST(Scramble, EncodesEachCharacterWithTheRestartingKey) {
 
 TEST(Scramble, OutputIsTwiceAsLongAndUpperCaseHex) {
     std::string all;
-    for (int c = 0; c < 256; ++c) all.push_back(static_cast<char>(c));
+    for (int c = 0; c < 256; ++c) {
+        all.push_back(static_cast<char>(c));
+    }
     const std::string line = ScrambleLine(all);
     EXPECT_EQ(line.size(), 2 * all.size());
     EXPECT_EQ(line.find_first_not_of("0123456789ABCDEF"), std::string::npos);

@@ -54,7 +54,9 @@ struct ModelState {
 Model PatternedModel() {
     Model model;
     for (int p = 0; p < kPageCount; ++p) {
-        for (int s = 0; s < kSlotCount; ++s) model.paramStore[p][s] = (p * 7919 + s * 31) % 65536;
+        for (int s = 0; s < kSlotCount; ++s) {
+            model.paramStore[p][s] = (p * 7919 + s * 31) % 65536;
+        }
     }
     return model;
 }
@@ -64,7 +66,9 @@ int FirstStoredDifference(const Model& a, const Model& b) {
     for (int address : PresetRecordAddresses()) {
         const int p = PageOf(address);
         const int s = SlotOf(address);
-        if (a.paramStore[p][s] != b.paramStore[p][s]) return address;
+        if (a.paramStore[p][s] != b.paramStore[p][s]) {
+            return address;
+        }
     }
     return -1;
 }
@@ -137,7 +141,9 @@ TEST(PresetRoundTrip, StartUpStateComesBackExactly) {
 TEST(PresetRoundTrip, StoresOnlyPresetPagesAndLogsEveryRecord) {
     const Model saved = PatternedModel();
     Model loaded;
-    for (auto& row : loaded.paramStore) row.fill(-1);
+    for (auto& row : loaded.paramStore) {
+        row.fill(-1);
+    }
     loaded.diagnosticLog.append("old line");
     ASSERT_TRUE(LoadPresetText(PresetFileText(saved), loaded).ok());
 
@@ -198,7 +204,9 @@ TEST(PresetLoad, NegativeValuesAndLowerCaseHexAreRead) {
     std::vector<std::string> lines = {"Vq 218", "Lorvi 106", RecordLine(0x0105, -3, 2), "Intoal: 3",
                                       "CCCCK: " + std::to_string(PresetChecksum(uint32_t(-3)))};
     std::string text = FileOf(lines);
-    for (char& c : text) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    for (char& c : text) {
+        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    }
     text.resize(text.size() - 2);  // the last line has no line ending
     Model model;
     ASSERT_TRUE(LoadPresetText(text, model).ok());

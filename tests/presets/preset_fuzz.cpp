@@ -13,14 +13,22 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const aec::Store before = model.paramStore;
     const aec::PresetResult result = aec::LoadPresetText(text, model);
     if (!result.ok()) {
-        if (model.paramStore != before || model.diagnosticLog.lines().size() != 1) std::abort();
+        if (model.paramStore != before || model.diagnosticLog.lines().size() != 1) {
+            std::abort();
+        }
         return 0;
     }
     // An accepted file logs one line per record and saves back to a file that loads the same.
     const aec::ParsedPreset parsed = aec::ParsePreset(text);
-    if (model.diagnosticLog.lines().size() != parsed.records.size()) std::abort();
+    if (model.diagnosticLog.lines().size() != parsed.records.size()) {
+        std::abort();
+    }
     aec::Model again;
-    if (!aec::LoadPresetText(aec::PresetFileText(model), again).ok()) std::abort();
-    if (again.paramStore[30][20] != model.paramStore[30][20]) std::abort();
+    if (!aec::LoadPresetText(aec::PresetFileText(model), again).ok()) {
+        std::abort();
+    }
+    if (again.paramStore[30][20] != model.paramStore[30][20]) {
+        std::abort();
+    }
     return 0;
 }

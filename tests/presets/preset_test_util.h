@@ -11,7 +11,9 @@ namespace aec::testing {
 // Scrambles every plain line and ends each with CR LF.
 inline std::string FileOf(const std::vector<std::string>& plainLines) {
     std::string text;
-    for (const std::string& line : plainLines) text += ScrambleLine(line) + "\r\n";
+    for (const std::string& line : plainLines) {
+        text += ScrambleLine(line) + "\r\n";
+    }
     return text;
 }
 

@@ -31,7 +31,9 @@ std::vector<CurvePoint> ParseCurve(const std::string& text) {
     for (std::string line; std::getline(in, line);) {
         const size_t tab = line.find('\t');
         EXPECT_NE(tab, std::string::npos) << line;
-        if (tab == std::string::npos) continue;
+        if (tab == std::string::npos) {
+            continue;
+        }
         points.push_back(
             {std::strtod(line.c_str(), nullptr), std::strtod(line.c_str() + tab + 1, nullptr)});
     }
@@ -41,7 +43,9 @@ std::vector<CurvePoint> ParseCurve(const std::string& text) {
 CurvePoint Peak(const std::vector<CurvePoint>& points) {
     CurvePoint best{0, -1e9};
     for (const CurvePoint& p : points) {
-        if (p.db > best.db) best = p;
+        if (p.db > best.db) {
+            best = p;
+        }
     }
     return best;
 }
@@ -79,7 +83,9 @@ TEST_F(PresetGraphTool, CurvePrintsTheGridOfTheRequestedPage) {
     ASSERT_EQ(points.size(), 463u);
     EXPECT_NEAR(points.front().hz, 10.0, 0.01);
     EXPECT_NEAR(points.back().hz, 24000.0, 0.01);
-    for (size_t g = 1; g < points.size(); ++g) ASSERT_GT(points[g].hz, points[g - 1].hz);
+    for (size_t g = 1; g < points.size(); ++g) {
+        ASSERT_GT(points[g].hz, points[g - 1].hz);
+    }
     const CurvePoint peak = Peak(points);
     EXPECT_NEAR(peak.db, 12.0, 0.01);
     EXPECT_NEAR(peak.hz, 994.0, 10.0);

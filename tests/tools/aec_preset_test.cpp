@@ -18,7 +18,9 @@ using testing::Slurp;
 std::vector<std::string> Lines(const std::string& text) {
     std::vector<std::string> lines;
     std::istringstream in(text);
-    for (std::string line; std::getline(in, line);) lines.push_back(line);
+    for (std::string line; std::getline(in, line);) {
+        lines.push_back(line);
+    }
     return lines;
 }
 
@@ -63,7 +65,9 @@ TEST_F(PresetTool, ShowRejectsDamagedFilesWithTheEditorsMessage) {
     const std::string text = Slurp(m_dir / "a.Kvpx");
     const std::vector<std::string_view> lines = SplitLines(text);
     for (size_t n = 0; n < lines.size(); ++n) {
-        if (n != 500) cut << lines[n] << "\r\n";
+        if (n != 500) {
+            cut << lines[n] << "\r\n";
+        }
     }
     cut.close();
     std::ofstream(m_dir / "foreign.Kvpx", std::ios::binary) << ScrambleLine("Vq 1") << "\r\n"

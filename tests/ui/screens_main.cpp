@@ -6,7 +6,7 @@
 #include <QFile>
 #include <QTabWidget>
 
-#include "app/offline_sink.h"
+#include "core/offline_sink.h"
 #include "ui/frame/main_window.h"
 #include "ui/rules/edit_rules.h"
 #include "ui/widgets/look.h"

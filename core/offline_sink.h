@@ -1,0 +1,24 @@
+#pragma once
+// The parameter road without a link: an off-line SetParameter only stores the value.
+
+#include "core/model.h"
+#include "core/parameter_sink.h"
+
+namespace aec {
+
+// Only stores: what an off-line SetParameter does (window tests, benchmarks, screenshots).
+class OfflineSink : public ParameterSink {
+  public:
+    explicit OfflineSink(Model& model) : m_model(model) {}
+    void SetParameter(int baseAddress, int value) override {
+        m_model.StoreValue(baseAddress, value);
+    }
+    void SetParameterPaced(int baseAddress, int value) override {
+        m_model.StoreValue(baseAddress, value);
+    }
+
+  private:
+    Model& m_model;
+};
+
+}  // namespace aec
