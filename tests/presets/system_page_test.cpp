@@ -35,7 +35,9 @@ class FakeVolumeGroup : public VolumeGroup {
     int Position(VolumeRole role) const override { return m_bars.at(role).position; }
     void SetPosition(VolumeRole role, int position) override {
         Bar& bar = m_bars[role];
-        if (bar.position == position) return;
+        if (bar.position == position) {
+            return;
+        }
         bar.position = position;
         VolumeBarChange(*this, role, m_model, m_sink);
     }

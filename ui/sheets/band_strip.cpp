@@ -13,7 +13,6 @@ namespace {
 
 constexpr int kScrollBarHeight = 16;
 constexpr int kRowHeight = 20;
-constexpr int kPointLabelHeight = 16;
 constexpr int kModeLabelWidth = 20;
 constexpr int kModeLabelHeight = 16;
 constexpr int kQEditWidth = 46;

@@ -14,7 +14,6 @@ namespace aec {
 
 namespace {
 
-constexpr int kRow = 22;
 
 // The current volume of a source on the first tab, with its two markers; the start and maximum
 // bars of the same source are on the second tab.

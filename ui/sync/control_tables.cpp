@@ -163,10 +163,10 @@ void ControlTables::assignTags() {
                         label->move(kModeLabelLeft, label->y());
                     }
                 }
-            } else if (companionKind == ControlKind::Slider) {
-                // Every band gain slider is built alike, so they already share one look.
-                SetTag(first, a);
-            } else if (companionKind == ControlKind::SpinButtons) {
+            } else if (companionKind == ControlKind::Slider ||
+                       companionKind == ControlKind::SpinButtons) {
+                // Gain sliders and spin buttons; every gain slider is built alike, so they already
+                // share one look.
                 SetTag(first, a);
             }
         }
