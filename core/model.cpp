@@ -36,25 +36,31 @@ int LimiterPage(int curOutputPage, int musicMode) {
 
 }  // namespace
 
-Model::Model() { SetLowPassStartValues(paramStore); }
+Model::Model() { SetLowPassStartValues(m_paramStore); }
 
 int32_t Model::param(int page, int slot) const {
-    return IsValidCell(page, slot) ? paramStore[page][slot] : 0;
+    return IsValidCell(page, slot) ? m_paramStore[page][slot] : 0;
 }
 
 void Model::setParam(int page, int slot, int32_t value) {
     if (IsValidCell(page, slot)) {
-        paramStore[page][slot] = value;
+        m_paramStore[page][slot] = value;
+    }
+}
+
+void Model::fillParamStore(int32_t value) {
+    for (PageRow& row : m_paramStore) {
+        row.fill(value);
     }
 }
 
 int32_t Model::view(int page, int slot) const {
-    return IsValidCell(page, slot) ? viewStore[page][slot] : 0;
+    return IsValidCell(page, slot) ? m_viewStore[page][slot] : 0;
 }
 
 void Model::setView(int page, int slot, int32_t value) {
     if (IsValidCell(page, slot)) {
-        viewStore[page][slot] = value;
+        m_viewStore[page][slot] = value;
     }
 }
 
@@ -124,14 +130,14 @@ void Model::SyncView() {
         const int count = PageSlotCount(b);
         for (int s = 0; s < count; ++s) {
             const int d = ResolveAddress(MakeAddress(b, s));
-            viewStore[b][s] = param(PageOf(d), ChannelSlot(b, s));
+            m_viewStore[b][s] = param(PageOf(d), ChannelSlot(b, s));
         }
     }
     // Right-channel delay and mute of the selected Main and Surround music mode.
     const int mode = selection.musicMode;
     for (int right : {9, 15}) {
-        viewStore[right][10] = param(right + mode, 10);
-        viewStore[right][11] = param(right + mode, 11);
+        m_viewStore[right][10] = param(right + mode, 10);
+        m_viewStore[right][11] = param(right + mode, 11);
     }
 }
 
@@ -191,7 +197,7 @@ int Model::ResetEqBands(int p, ParameterSink* paced) {
 
 void Model::CopyLeftToRight(int b) {
     const int viewPage = selection.currentView / 256;
-    Store& p = paramStore;
+    Store& p = m_paramStore;
     if (b == kPageMusic) {
         for (int s = 10; s <= 84; ++s) {
             p[kPageMusic][s + 75] = p[kPageMusic][s];

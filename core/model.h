@@ -22,10 +22,6 @@ class Model {
   public:
     Model();
 
-    // ParamStore: the processor's values by device address.
-    Store paramStore{};
-    // ViewStore: what the controls show, by base address.
-    Store viewStore{};
     Selection selection;
 
     std::array<std::string, kModeCount> modeNames;
@@ -33,14 +29,21 @@ class Model {
     std::string systemPassword;
     std::string deviceIdentity;
     DiagnosticLog diagnosticLog;
-    // 1 Chinese (every start), 0 English.
-    int languageFlag = 1;
 
-    // Bounds-checked access; reads outside the stores give 0, writes outside are ignored.
+    // ParamStore: the processor's values by device address. ViewStore: what the controls show,
+    // by base address. Reads outside the stores give 0, writes outside are ignored.
+    const Store& paramStore() const { return m_paramStore; }
+    const Store& viewStore() const { return m_viewStore; }
     int32_t param(int page, int slot) const;
     void setParam(int page, int slot, int32_t value);
     int32_t view(int page, int slot) const;
     void setView(int page, int slot, int32_t value);
+    // Every ParamStore value set to one value (tests start from a known store).
+    void fillParamStore(int32_t value);
+
+    // The language flag: 1 Chinese (every start), 0 English.
+    int languageFlag() const { return m_languageFlag; }
+    void setLanguageFlag(int flag) { m_languageFlag = flag; }
 
     // Raised while controls are filled from the stores: values are stored but never sent.
     bool refreshing() const { return m_refreshing.raised(); }
@@ -71,6 +74,9 @@ class Model {
   private:
     void resetBandsOfPage(int page, ParameterSink* paced);
 
+    Store m_paramStore{};
+    int m_languageFlag = 1;
+    Store m_viewStore{};
     ScopedState m_refreshing;
     ScopedState m_redrawsSuspended;
 };

@@ -228,7 +228,7 @@ void Connection::GoOffLine(bool lost) {
     m_view->SetLinkButtonLook(false);
     UpdateDialog(false);
     const BilingualText& text = lost ? link_text::kLostText : link_text::kFailedText;
-    const int language = m_model.languageFlag;
+    const int language = m_model.languageFlag();
     m_view->Tell(text.in(language), link_text::kNoticeCaption.in(language));
 }
 
@@ -237,14 +237,14 @@ void Connection::SaveDone() {
     m_state.link = LinkStatus::kOnLine;
     ShowLinkStatus(link_text::kOnLine.zh, link_text::kOnLine.en);
     SetColour(StatusColour::kDarkBlue);
-    const int language = m_model.languageFlag;
+    const int language = m_model.languageFlag();
     m_view->Tell(link_text::kSavedText.in(language), link_text::kNoticeCaption.in(language));
 }
 
 void Connection::ShowLinkStatus(const std::string& chinese, const std::string& english) {
     m_statusZh = chinese;
     m_statusEn = english;
-    if (m_model.languageFlag == 1) {
+    if (m_model.languageFlag() == 1) {
         m_view->SetLinkStatus(chinese, english);
     } else {
         m_view->SetLinkStatus(english, chinese);
@@ -256,7 +256,7 @@ void Connection::HoldTimerChanged(bool enabled) {
 }
 
 std::string Connection::statusText() const {
-    return m_model.languageFlag == 1 ? m_statusZh : m_statusEn;
+    return m_model.languageFlag() == 1 ? m_statusZh : m_statusEn;
 }
 
 // ---- Timers and the dialog ----

@@ -20,7 +20,7 @@ constexpr BilingualText kSaveRefused{"用户模式无法执行保存操作!",
 
 bool DeviceCommands::LoadMode(int index, std::string_view itemText) {
     const std::string question =
-        kLoadQuestion.in(m_model.languageFlag) + std::string(itemText) + "?";
+        kLoadQuestion.in(m_model.languageFlag()) + std::string(itemText) + "?";
     if (!m_messages.Ask(question, link_text::kConfirmCaption)) {
         return false;
     }
@@ -30,7 +30,7 @@ bool DeviceCommands::LoadMode(int index, std::string_view itemText) {
 
 std::optional<int> DeviceCommands::SaveModeTarget(int selectedIndex) {
     if (m_model.view(kPageSystem, kLevelSlot) != kManager) {
-        m_messages.Tell(kSaveRefused.in(m_model.languageFlag), link_text::kConfirmCaption);
+        m_messages.Tell(kSaveRefused.in(m_model.languageFlag()), link_text::kConfirmCaption);
         return std::nullopt;
     }
     if (selectedIndex >= kFirstFactoryMode || selectedIndex < 0) {
@@ -43,7 +43,7 @@ bool DeviceCommands::SaveMode(int index, std::string_view name) {
     if (index < 0 || index >= kFirstFactoryMode) {
         return false;
     }
-    const std::string question = kSaveQuestion.in(m_model.languageFlag) +
+    const std::string question = kSaveQuestion.in(m_model.languageFlag()) +
                                  std::to_string(index + 1) + "-" + std::string(name) + "?";
     if (!m_messages.Ask(question, link_text::kConfirmCaption)) {
         return false;

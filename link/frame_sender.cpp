@@ -55,7 +55,7 @@ std::vector<Bytes> FrameSender::PageUploadFrames(const Model& model, int page) {
     if (page < 0 || page >= kPageCount) {
         return frames;
     }
-    const PageRow& row = model.paramStore[page];
+    const PageRow& row = model.paramStore()[page];
     auto part = [&](int first, int end) {
         const std::span<const int32_t> values(row.data() + first, static_cast<size_t>(end - first));
         frames.push_back(

@@ -113,7 +113,7 @@ SimState DefaultSimState() {
     Model model;
     model.ResetEqBands(kAllPages);
     SimState state;
-    state.memory = model.paramStore;
+    state.memory = model.paramStore();
     SetFactoryLevels(state.memory);
     for (int i = 0; i < kUserModeCount; ++i) {
         state.modes[i] = ModeFrom(state.memory, "");

@@ -11,7 +11,7 @@ void BM_SyncView(benchmark::State& state) {
     m.selection.curOutputPage = 16;
     for (auto _ : state) {
         m.SyncView();
-        benchmark::DoNotOptimize(m.viewStore[6][21]);
+        benchmark::DoNotOptimize(m.view(6, 21));
     }
 }
 BENCHMARK(BM_SyncView);

@@ -55,7 +55,7 @@ void BM_ReceiverFullLoad(benchmark::State& state) {
         }
         model.diagnosticLog.clear();
     }
-    benchmark::DoNotOptimize(model.paramStore);
+    benchmark::DoNotOptimize(model.paramStore());
     state.SetBytesProcessed(static_cast<int64_t>(state.iterations() * stream.size()));
 }
 BENCHMARK(BM_ReceiverFullLoad)->Arg(1)->Arg(32)->Arg(1024)->Arg(1 << 20);

@@ -60,18 +60,18 @@ TEST(BandOf, CrossoversAndSpecialPages) {
 
 TEST(QSlotOf, FollowsTheBandMode) {
     Model m;
-    m.viewStore[0][10] = 1;  // band 0 PEQ
+    m.setView(0, 10, 1);  // band 0 PEQ
     EXPECT_EQ(m.QSlotOf(13), 13);
     EXPECT_EQ(m.QSlotOf(14), 13);
-    m.viewStore[0][10] = 2;  // low shelf
+    m.setView(0, 10, 2);  // low shelf
     EXPECT_EQ(m.QSlotOf(13), 14);
     EXPECT_EQ(m.QSlotOf(14), 14);
-    m.viewStore[0][10] = 3;
+    m.setView(0, 10, 3);
     EXPECT_EQ(m.QSlotOf(13), 14);
-    m.viewStore[0][10] = 0;
+    m.setView(0, 10, 0);
     EXPECT_EQ(m.QSlotOf(14), 13);
     EXPECT_EQ(m.QSlotOf(12), 12);  // a gain slot is returned unchanged
-    m.viewStore[1][12] = 3;        // Dynamic EQ band 1
+    m.setView(1, 12, 3);           // Dynamic EQ band 1
     EXPECT_EQ(m.QSlotOf(0x010F), 0x0110);
 }
 

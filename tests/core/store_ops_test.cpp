@@ -23,27 +23,27 @@ struct RecordingSink : ParameterSink {
 
 TEST(Model, StartUpContents) {
     Model m;
-    EXPECT_EQ(m.paramStore[0][7], 360);
-    EXPECT_EQ(m.paramStore[3][12], 360);
-    EXPECT_EQ(m.paramStore[24][12], 360);
-    EXPECT_EQ(m.paramStore[5][9], 360);
-    EXPECT_EQ(m.paramStore[23][19], 360);
-    EXPECT_EQ(m.paramStore[0][5], 0);
-    EXPECT_EQ(m.paramStore[25][19], 0);
+    EXPECT_EQ(m.param(0, 7), 360);
+    EXPECT_EQ(m.param(3, 12), 360);
+    EXPECT_EQ(m.param(24, 12), 360);
+    EXPECT_EQ(m.param(5, 9), 360);
+    EXPECT_EQ(m.param(23, 19), 360);
+    EXPECT_EQ(m.param(0, 5), 0);
+    EXPECT_EQ(m.param(25, 19), 0);
     EXPECT_EQ(m.selection.curOutputPage, 6);
-    EXPECT_EQ(m.languageFlag, 1);
+    EXPECT_EQ(m.languageFlag(), 1);
 }
 
 TEST(Model, WritesOutsideTheStoresAreIgnored) {
     Model m;
-    const Store before = m.paramStore;
+    const Store before = m.paramStore();
     m.setParam(31, 0, 5);
     m.setParam(-1, 0, 5);
     m.setParam(0, 165, 5);
     m.setParam(0, -1, 5);
     m.StoreValue(31 * 256 + 3, 9);
     m.StoreValue(0x00FF, 9);
-    EXPECT_EQ(m.paramStore, before);
+    EXPECT_EQ(m.paramStore(), before);
     EXPECT_EQ(m.param(40, 2), 0);
 }
 
@@ -51,12 +51,12 @@ TEST(Model, StoreValueWritesBothStores) {
     Model m;
     m.selection.musicPairState = kPairRight;
     m.StoreValue(12, 150);
-    EXPECT_EQ(m.viewStore[0][12], 150);
-    EXPECT_EQ(m.paramStore[0][87], 150);
-    EXPECT_EQ(m.paramStore[0][12], 0);
+    EXPECT_EQ(m.view(0, 12), 150);
+    EXPECT_EQ(m.param(0, 87), 150);
+    EXPECT_EQ(m.param(0, 12), 0);
     m.selection.curOutputPage = 16;
     m.StoreValue(0x0620, 7);
-    EXPECT_EQ(m.paramStore[16][0x20], 7);
+    EXPECT_EQ(m.param(16, 0x20), 7);
 }
 
 TEST(ResetEqBands, AllPagesSendNothing) {
@@ -66,20 +66,20 @@ TEST(ResetEqBands, AllPagesSendNothing) {
     EXPECT_EQ(m.ResetEqBands(kAllPages, &sink), kAllPages);
     EXPECT_TRUE(sink.paced.empty());
     EXPECT_EQ(m.selection.musicPairState, kPairLeft);
-    EXPECT_EQ(m.paramStore[0][85], 1);
-    EXPECT_EQ(m.paramStore[0][86], 2);
-    EXPECT_EQ(m.paramStore[0][87], 120);
-    EXPECT_EQ(m.paramStore[0][88], 16);
-    EXPECT_EQ(m.paramStore[0][89], 10);
-    EXPECT_EQ(m.paramStore[0][156], 333);  // right band 14 frequency
-    EXPECT_EQ(m.viewStore[0][85], 0);      // the right set is not in the view
-    EXPECT_EQ(m.paramStore[1][3], 20);     // dynamic band 0 frequency at slot 2 + 1
-    EXPECT_EQ(m.paramStore[1][33], 0);     // the right Dynamic EQ set is not reset
-    EXPECT_EQ(m.paramStore[3][15 + 5 * 19 + 1], 360);
-    EXPECT_EQ(m.paramStore[24][14 + 5 * 6 + 1], 300);
-    EXPECT_EQ(m.paramStore[23][21 + 5 * 9 + 1], 272);
-    EXPECT_EQ(m.paramStore[27][21 + 1], 280);
-    EXPECT_EQ(m.paramStore[28][48], 0);
+    EXPECT_EQ(m.param(0, 85), 1);
+    EXPECT_EQ(m.param(0, 86), 2);
+    EXPECT_EQ(m.param(0, 87), 120);
+    EXPECT_EQ(m.param(0, 88), 16);
+    EXPECT_EQ(m.param(0, 89), 10);
+    EXPECT_EQ(m.param(0, 156), 333);  // right band 14 frequency
+    EXPECT_EQ(m.view(0, 85), 0);      // the right set is not in the view
+    EXPECT_EQ(m.param(1, 3), 20);     // dynamic band 0 frequency at slot 2 + 1
+    EXPECT_EQ(m.param(1, 33), 0);     // the right Dynamic EQ set is not reset
+    EXPECT_EQ(m.param(3, 15 + 5 * 19 + 1), 360);
+    EXPECT_EQ(m.param(24, 14 + 5 * 6 + 1), 300);
+    EXPECT_EQ(m.param(23, 21 + 5 * 9 + 1), 272);
+    EXPECT_EQ(m.param(27, 21 + 1), 280);
+    EXPECT_EQ(m.param(28, 48), 0);
 }
 
 TEST(ResetEqBands, SinglePageIsPacedInBandOrder) {
@@ -87,7 +87,7 @@ TEST(ResetEqBands, SinglePageIsPacedInBandOrder) {
     RecordingSink sink;
     sink.model = &m;
     m.selection.curMicPage = 3;
-    const PageRow micA = m.paramStore[2];
+    const PageRow micA = m.paramStore()[2];
     EXPECT_EQ(m.ResetEqBands(2, &sink), 3);
     ASSERT_EQ(sink.paced.size(), 100u);
     EXPECT_EQ(sink.paced.front(), (std::pair<int, int>{0x030F, 1}));
@@ -96,8 +96,8 @@ TEST(ResetEqBands, SinglePageIsPacedInBandOrder) {
     for (size_t i = 1; i < sink.paced.size(); ++i) {
         EXPECT_EQ(sink.paced[i].first, sink.paced[i - 1].first + 1);
     }
-    EXPECT_EQ(m.paramStore[2], micA);
-    EXPECT_EQ(m.paramStore[3][15 + 5 * 13 + 1], 299);
+    EXPECT_EQ(m.paramStore()[2], micA);
+    EXPECT_EQ(m.param(3, 15 + 5 * 13 + 1), 299);
 }
 
 TEST(ResetEqBands, TargetsFollowTheSelection) {
@@ -108,8 +108,8 @@ TEST(ResetEqBands, TargetsFollowTheSelection) {
     m.ResetEqBands(6, &sink);
     ASSERT_EQ(sink.paced.size(), 50u);
     EXPECT_EQ(sink.paced.front().first, 0x1015);
-    EXPECT_EQ(m.paramStore[16][22], 2);
-    EXPECT_EQ(m.paramStore[6][22], 0);
+    EXPECT_EQ(m.param(16, 22), 2);
+    EXPECT_EQ(m.param(6, 22), 0);
     sink.paced.clear();
     m.ResetEqBands(1, &sink);
     ASSERT_EQ(sink.paced.size(), 15u);
@@ -120,13 +120,13 @@ TEST(ResetEqBands, TargetsFollowTheSelection) {
 TEST(CopyLeftToRight, MusicKeepsGlobalSlots) {
     Model m;
     for (int s = 0; s < kSlotCount; ++s) {
-        m.paramStore[0][s] = s + 1000;
+        m.setParam(0, s, s + 1000);
     }
     m.CopyLeftToRight(0);
-    EXPECT_EQ(m.paramStore[0][85], 1010);
-    EXPECT_EQ(m.paramStore[0][159], 1084);
+    EXPECT_EQ(m.param(0, 85), 1010);
+    EXPECT_EQ(m.param(0, 159), 1084);
     for (int s = 160; s <= 163; ++s) {
-        EXPECT_EQ(m.paramStore[0][s], s + 1000);
+        EXPECT_EQ(m.param(0, s), s + 1000);
     }
 }
 
@@ -136,17 +136,17 @@ TEST(CopyLeftToRight, MainCopiesAllModesUpToSlot69) {
     m.selection.currentView = 6 * 256;
     for (int p = 6; p <= 8; ++p) {
         for (int s = 0; s < kSlotCount; ++s) {
-            m.paramStore[p][s] = p * 1000 + s;
+            m.setParam(p, s, p * 1000 + s);
         }
     }
     m.CopyLeftToRight(6);
     for (int mode = 0; mode < 3; ++mode) {
-        EXPECT_EQ(m.paramStore[9 + mode][0], (6 + mode) * 1000);
-        EXPECT_EQ(m.paramStore[9 + mode][69], (6 + mode) * 1000 + 69);
-        EXPECT_EQ(m.paramStore[9 + mode][70], 0);
+        EXPECT_EQ(m.param(9 + mode, 0), (6 + mode) * 1000);
+        EXPECT_EQ(m.param(9 + mode, 69), (6 + mode) * 1000 + 69);
+        EXPECT_EQ(m.param(9 + mode, 70), 0);
     }
-    EXPECT_EQ(m.paramStore[15][0], 0);  // Surround untouched
-    EXPECT_EQ(m.viewStore[9][0], 0);    // the view is rebuilt by the caller's refresh
+    EXPECT_EQ(m.param(15, 0), 0);  // Surround untouched
+    EXPECT_EQ(m.view(9, 0), 0);    // the view is rebuilt by the caller's refresh
 }
 
 TEST(CopyLeftToRight, MicCopiesOnlyTheEqualiser) {
@@ -154,35 +154,35 @@ TEST(CopyLeftToRight, MicCopiesOnlyTheEqualiser) {
     m.selection.currentView = 2 * 256;
     m.selection.currentTab = kTabMicA;
     for (int s = 0; s < kSlotCount; ++s) {
-        m.paramStore[2][s] = 500 + s;
+        m.setParam(2, s, 500 + s);
     }
     m.CopyLeftToRight(2);
-    EXPECT_EQ(m.paramStore[3][14], 0);
-    EXPECT_EQ(m.paramStore[3][15], 515);
-    EXPECT_EQ(m.paramStore[3][114], 614);
-    EXPECT_EQ(m.paramStore[3][115], 0);
+    EXPECT_EQ(m.param(3, 14), 0);
+    EXPECT_EQ(m.param(3, 15), 515);
+    EXPECT_EQ(m.param(3, 114), 614);
+    EXPECT_EQ(m.param(3, 115), 0);
 }
 
 TEST(CopyLeftToRight, DynamicEqAndSurround) {
     Model m;
     m.selection.currentView = 1 * 256;
-    m.paramStore[1][1] = 2;
-    m.paramStore[1][30] = 7;
+    m.setParam(1, 1, 2);
+    m.setParam(1, 30, 7);
     m.CopyLeftToRight(1);
-    EXPECT_EQ(m.paramStore[1][31], 2);
-    EXPECT_EQ(m.paramStore[1][60], 7);
+    EXPECT_EQ(m.param(1, 31), 2);
+    EXPECT_EQ(m.param(1, 60), 7);
     m.selection.currentView = 6 * 256;
     m.selection.currentTab = kTabSurround;
-    m.paramStore[14][5] = 9;
+    m.setParam(14, 5, 9);
     m.CopyLeftToRight(6);
-    EXPECT_EQ(m.paramStore[17][5], 9);
+    EXPECT_EQ(m.param(17, 5), 9);
 }
 
 TEST(SyncView, SurroundRightInMusicModeOne) {
     Model m;
     for (int p = 0; p < kPageCount; ++p) {
         for (int s = 0; s < kSlotCount; ++s) {
-            m.paramStore[p][s] = p * 1000 + s;
+            m.setParam(p, s, p * 1000 + s);
         }
     }
     m.selection.musicMode = 1;
@@ -190,19 +190,19 @@ TEST(SyncView, SurroundRightInMusicModeOne) {
     m.SyncView();
     for (int s = 0; s < PageSlotCount(6); ++s) {
         const int page = (s >= 10 && s <= 15) ? 13 : 16;
-        EXPECT_EQ(m.viewStore[6][s], page * 1000 + s) << s;
+        EXPECT_EQ(m.view(6, s), page * 1000 + s) << s;
     }
-    EXPECT_EQ(m.viewStore[15][10], 16 * 1000 + 10);
-    EXPECT_EQ(m.viewStore[15][11], 16 * 1000 + 11);
-    EXPECT_EQ(m.viewStore[9][10], 10 * 1000 + 10);
-    EXPECT_EQ(m.viewStore[6][70], 0);  // beyond the slot count
+    EXPECT_EQ(m.view(15, 10), 16 * 1000 + 10);
+    EXPECT_EQ(m.view(15, 11), 16 * 1000 + 11);
+    EXPECT_EQ(m.view(9, 10), 10 * 1000 + 10);
+    EXPECT_EQ(m.view(6, 70), 0);  // beyond the slot count
 }
 
 TEST(SyncView, SelectedSubPagesAndSides) {
     Model m;
     for (int p = 0; p < kPageCount; ++p) {
         for (int s = 0; s < kSlotCount; ++s) {
-            m.paramStore[p][s] = p * 1000 + s;
+            m.setParam(p, s, p * 1000 + s);
         }
     }
     m.selection.curMicPage = 3;
@@ -210,13 +210,13 @@ TEST(SyncView, SelectedSubPagesAndSides) {
     m.selection.curHintPage = 26;
     m.selection.musicPairState = kPairRight;
     m.SyncView();
-    EXPECT_EQ(m.viewStore[2][20], 3020);
-    EXPECT_EQ(m.viewStore[2][13], 2013);
-    EXPECT_EQ(m.viewStore[4][5], 24005);
-    EXPECT_EQ(m.viewStore[25][3], 26003);
-    EXPECT_EQ(m.viewStore[0][10], 85);
-    EXPECT_EQ(m.viewStore[0][9], 9);
-    EXPECT_EQ(m.viewStore[30][20], 30020);
+    EXPECT_EQ(m.view(2, 20), 3020);
+    EXPECT_EQ(m.view(2, 13), 2013);
+    EXPECT_EQ(m.view(4, 5), 24005);
+    EXPECT_EQ(m.view(25, 3), 26003);
+    EXPECT_EQ(m.view(0, 10), 85);
+    EXPECT_EQ(m.view(0, 9), 9);
+    EXPECT_EQ(m.view(30, 20), 30020);
 }
 
 }  // namespace

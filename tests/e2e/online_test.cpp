@@ -18,10 +18,10 @@ namespace {
 ::testing::AssertionResult MirrorsMemory(const Model& model, const Store& memory) {
     for (int page = 0; page < kPageSystem; ++page) {
         for (int slot = 0; slot < PageSlotCount(page); ++slot) {
-            if (model.paramStore[page][slot] != memory[page][slot]) {
+            if (model.param(page, slot) != memory[page][slot]) {
                 return ::testing::AssertionFailure()
-                       << "page " << page << " slot " << slot << ": "
-                       << model.paramStore[page][slot] << " != " << memory[page][slot];
+                       << "page " << page << " slot " << slot << ": " << model.param(page, slot)
+                       << " != " << memory[page][slot];
             }
         }
     }
@@ -168,7 +168,7 @@ TEST_F(OnlineTest, SimulatorSilentInTheMiddleOfTheLoad) {
     EXPECT_FALSE(Transfer());
     EXPECT_TRUE(Shown("连接失败!"));
     EXPECT_EQ(statusText(), QString::fromUtf8("设备未连接"));
-    const PageRow firstPage = model().paramStore[0];
+    const PageRow firstPage = model().paramStore()[0];
     EXPECT_EQ(firstPage[0], DefaultSimState().memory[0][0]);
 
     StopSim();
@@ -181,13 +181,13 @@ TEST_F(OnlineTest, SimulatorSilentWhileOnLineIsLostAfterFiveSeconds) {
     ASSERT_TRUE(StartSim());
     StartEditor();
     ASSERT_TRUE(LinkUp());
-    const Store before = model().paramStore;
+    const Store before = model().paramStore();
 
     ASSERT_EQ(::kill(static_cast<pid_t>(sim.processId()), SIGSTOP), 0);
     Hold(50 + 5 * 50);
     EXPECT_TRUE(Shown("已断开连接!"));
     EXPECT_FALSE(state().onLine());
-    EXPECT_EQ(model().paramStore, before);
+    EXPECT_EQ(model().paramStore(), before);
 
     ASSERT_EQ(::kill(static_cast<pid_t>(sim.processId()), SIGCONT), 0);
     QTest::qWait(50);  // what the simulator still had to say
@@ -199,7 +199,7 @@ TEST_F(OnlineTest, PortThatVanishesIsLostAndFoundAgain) {
     ASSERT_TRUE(StartSim());
     StartEditor();
     ASSERT_TRUE(LinkUp());
-    const Store before = model().paramStore;
+    const Store before = model().paramStore();
 
     StopSim();  // the pseudo-terminal goes away like a pulled USB adapter
     QtSerialPort& port = editor->link().ComPort();
@@ -207,7 +207,7 @@ TEST_F(OnlineTest, PortThatVanishesIsLostAndFoundAgain) {
     EXPECT_EQ(port.vanishedCount(), 1);
     Hold(50 + 5 * 50);
     EXPECT_TRUE(Shown("已断开连接!"));
-    EXPECT_EQ(model().paramStore, before);
+    EXPECT_EQ(model().paramStore(), before);
 
     ASSERT_TRUE(StartSim());
     w<BmpButton>("LinkBtn")->click();

@@ -107,7 +107,7 @@ TEST_F(SimPtyTest, ProbeAcknowledgedAndPageZeroArrivesWhole) {
     ASSERT_TRUE(LoadPage(0, 2));
     const SimState expected = DefaultSimState();
     for (int slot = 0; slot < PageSlotCount(0); ++slot) {
-        EXPECT_EQ(m_model.paramStore[0][slot], expected.memory[0][slot]) << slot;
+        EXPECT_EQ(m_model.param(0, slot), expected.memory[0][slot]) << slot;
     }
     for (const std::string& line : m_model.diagnosticLog.lines()) {
         EXPECT_EQ(line.rfind("缓存长度K:C:L=", 0), 0u) << line;  // no checksum complaints
@@ -142,7 +142,7 @@ TEST_F(SimPtyTest, StateAndLogSurviveARestart) {
     ASSERT_FALSE(path.isEmpty());
     ASSERT_TRUE(Connect(path));
     ASSERT_TRUE(LoadPage(2, 1));
-    EXPECT_EQ(m_model.paramStore[2][3], 77);
+    EXPECT_EQ(m_model.param(2, 3), 77);
     m_sender.SendValueRequest(kPanelPasswordAddress);
     ASSERT_TRUE(QTest::qWaitFor([this] { return m_model.panelPassword == "9999"; }, kPatienceMs));
 

@@ -72,7 +72,7 @@ TEST_F(ConnectionTest, FullLoadMirrorsTheProcessorAndGoesOnLine) {
 
     ASSERT_TRUE(state().onLine());
     for (int page = 0; page < kPageSystem; ++page) {
-        EXPECT_TRUE(SamePage(model.paramStore[page], sim.state().memory[page], page));
+        EXPECT_TRUE(SamePage(model.paramStore()[page], sim.state().memory[page], page));
     }
     for (int slot : {2, 3, 4, 8}) {
         EXPECT_EQ(model.param(kPageSystem, slot), sim.value(kPageSystem, slot)) << slot;
@@ -128,7 +128,7 @@ TEST_F(ConnectionTest, SearchFailsAfterEveryPortAndTheEmptySelection) {
     EXPECT_FALSE(dialog.last().visible);
 
     // With no port at all the first tick fails; English boxes name it "Off Line!".
-    model.languageFlag = 0;
+    model.setLanguageFlag(0);
     platform.ports.clear();
     view.told.clear();
     connection.LinkBtnClick(LinkSender::kLinkBtn);
@@ -166,7 +166,7 @@ TEST_F(ConnectionTest, UnansweredStepIsSentAgainAndTheLoadFailsAfterTheLastWait)
     EXPECT_FALSE(connection.timer2Enabled());
     EXPECT_FALSE(state().onLine());
     EXPECT_TRUE(view.refreshes.empty());  // what arrived stays in the store, unshown
-    EXPECT_TRUE(SamePage(model.paramStore[9], sim.state().memory[9], 9));
+    EXPECT_TRUE(SamePage(model.paramStore()[9], sim.state().memory[9], 9));
 }
 
 TEST_F(ConnectionTest, FirstPageRequestIsRepeatedWhenOnlyTheProbeIsAnswered) {
@@ -227,7 +227,7 @@ TEST_F(ConnectionTest, IdleLinkKeepsAliveAndIsLostWhenTheProcessorFallsSilent) {
     EXPECT_EQ(TakeWrites().size(), 1u);
     EXPECT_TRUE(state().onLine());
 
-    const Store before = model.paramStore;
+    const Store before = model.paramStore();
     port.setConnected(false);
     // The keep-alive that follows is the first to go unanswered; five seconds later the
     // link is lost.
@@ -238,7 +238,7 @@ TEST_F(ConnectionTest, IdleLinkKeepsAliveAndIsLostWhenTheProcessorFallsSilent) {
     EXPECT_EQ(view.colour, StatusColour::kRed);
     EXPECT_FALSE(view.linked);
     EXPECT_FALSE(platform.running[LinkTimer::kHoldTimer]);
-    EXPECT_EQ(model.paramStore, before);
+    EXPECT_EQ(model.paramStore(), before);
 
     // The processor is back: a new search links again.
     port.setConnected(true);
@@ -261,7 +261,7 @@ TEST_F(ConnectionTest, ModeLoadReloadsAndHasNoTimeOutBeforeTheFirstPage) {
     EXPECT_FALSE(platform.running[LinkTimer::kHoldTimer]);
     RunTransfer();
     EXPECT_TRUE(state().onLine());
-    EXPECT_EQ(model.paramStore[4][0], 123);
+    EXPECT_EQ(model.param(4, 0), 123);
     EXPECT_EQ(model.param(kPageSystem, 2), 17);
     EXPECT_EQ(view.tabsSelected.back(), kTabEffect);
     EXPECT_EQ(view.refreshes.front(), kAllPages);
@@ -286,7 +286,7 @@ TEST_F(ConnectionTest, UploadSendsEveryPageAndGoesStraightOnAfterAnEarlierAcknow
     ASSERT_EQ(state().replyStatus, ReplyStatus::kAcknowledged);
     for (int page = 0; page < kPageSystem; ++page) {
         for (int slot = 0; slot < PageSlotCount(page); ++slot) {
-            model.paramStore[page][slot] = (page * 7 + slot) % 50;
+            model.setParam(page, slot, (page * 7 + slot) % 50);
         }
     }
     model.setParam(kPageSystem, 20, 2);
@@ -306,7 +306,7 @@ TEST_F(ConnectionTest, UploadSendsEveryPageAndGoesStraightOnAfterAnEarlierAcknow
     RunTransfer();
     ASSERT_TRUE(state().onLine());
     for (int page = 0; page < kPageSystem; ++page) {
-        EXPECT_TRUE(SamePage(model.paramStore[page], sim.state().memory[page], page));
+        EXPECT_TRUE(SamePage(model.paramStore()[page], sim.state().memory[page], page));
     }
     EXPECT_EQ(sim.value(kPageSystem, 20), 2);
 }
@@ -364,14 +364,14 @@ TEST_F(ConnectionTest, SearchDropsAModeCommandLeftFromTheLastLink) {
 
 TEST_F(ConnectionTest, StatusTextsFollowTheLanguageAndSaveDoneReports) {
     GoOnLine();
-    model.languageFlag = 0;
+    model.setLanguageFlag(0);
     connection.LinkEvent(LinkEventKind::kSaveDone);
     EXPECT_EQ(view.modeListRebuilds, 1);
     EXPECT_EQ(view.caption, "Online");
     EXPECT_EQ(view.hint, "设备已连接");
     EXPECT_EQ(connection.statusText(), "Online");
     EXPECT_EQ(view.told, (std::vector<Message>{{"Save Success!", "Confirm"}}));
-    model.languageFlag = 1;
+    model.setLanguageFlag(1);
     connection.LinkEvent(LinkEventKind::kSaveDone);
     EXPECT_EQ(view.told.back(), (Message{"保存成功!", "提示"}));
 }

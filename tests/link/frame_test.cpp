@@ -106,7 +106,7 @@ TEST(FrameSender, PasswordTextFramesCarryTheDigits) {
 TEST(FrameSender, PageZeroUploadsInTwoFrames) {
     Model model;
     for (int s = 0; s < kSlotCount; ++s) {
-        model.paramStore[0][s] = 1000 + s;
+        model.setParam(0, s, 1000 + s);
     }
     const auto frames = FrameSender::PageUploadFrames(model, 0);
     ASSERT_EQ(frames.size(), 2u);

@@ -37,13 +37,13 @@ TEST_F(ReceiverTest, FrameSplitAtEveryPointIsParsedOnce) {
     const auto size = static_cast<long>(frame.size());
     for (long cut1 = 0; cut1 <= size; ++cut1) {
         for (long cut2 = cut1; cut2 <= size; ++cut2) {
-            model.paramStore[1][0x23] = 0;
+            model.setParam(1, 0x23, 0);
             frames.clear();
             Feed(Bytes(frame.begin(), frame.begin() + cut1));
             Feed(Bytes(frame.begin() + cut1, frame.begin() + cut2));
             Feed(Bytes(frame.begin() + cut2, frame.end()));
             ASSERT_EQ(frames.size(), 1u) << cut1 << " " << cut2;
-            EXPECT_EQ(model.paramStore[1][0x23], 0x0456);
+            EXPECT_EQ(model.param(1, 0x23), 0x0456);
             EXPECT_EQ(receiver.state(), RxState::kHunting);
         }
     }
@@ -56,9 +56,9 @@ TEST_F(ReceiverTest, GarbageBeforeAFrameIsSkipped) {
     ASSERT_EQ(frames.size(), 1u);
     // A page-0 reply of 10 bytes at slot 20 sets slots 20 to 24.
     for (int i = 0; i < 5; ++i) {
-        EXPECT_EQ(model.paramStore[0][20 + i], 10 * (i + 1));
+        EXPECT_EQ(model.param(0, 20 + i), 10 * (i + 1));
     }
-    EXPECT_EQ(model.paramStore[0][25], 0);
+    EXPECT_EQ(model.param(0, 25), 0);
     EXPECT_EQ(state.replyStatus, ReplyStatus::kFrameReceived);
 }
 
@@ -76,13 +76,13 @@ TEST_F(ReceiverTest, AStrayStartByteDoesNotSwallowTheFrameAfterIt) {
     // The first F5 makes a header F5 F5 B1 06 that is rejected; its F5 starts the real frame.
     Feed(Hex("F5 F5 B1 06 B7 01 23 56 04 2A"));
     ASSERT_EQ(frames.size(), 1u);
-    EXPECT_EQ(model.paramStore[1][0x23], 0x0456);
+    EXPECT_EQ(model.param(1, 0x23), 0x0456);
     // A stray acknowledgement start before a frame, delivered byte by byte.
     for (uint8_t b : Hex("EE F5 B1 06 B7 01 24 01 00 D2")) {
         Feed({b});
     }
     ASSERT_EQ(frames.size(), 2u);
-    EXPECT_EQ(model.paramStore[1][0x24], 1);
+    EXPECT_EQ(model.param(1, 0x24), 1);
     // A rejected header whose third byte starts an acknowledgement.
     Feed(Hex("F5 00 EE BB"));
     EXPECT_TRUE(state.ready);
@@ -107,7 +107,7 @@ TEST_F(ReceiverTest, BothAcknowledgementsSetTheThreeFlags) {
 
 TEST_F(ReceiverTest, WrongChecksumIsLoggedAndAppliedAllTheSame) {
     Feed(Hex("F5 B1 06 B7 02 05 07 00 00"));
-    EXPECT_EQ(model.paramStore[2][5], 7);
+    EXPECT_EQ(model.param(2, 5), 7);
     ASSERT_EQ(log().size(), 4u);
     EXPECT_EQ(log()[0], "缓存长度K:C:L=5 5 5");
     EXPECT_EQ(log()[1], "2********************");
@@ -167,34 +167,34 @@ TEST_F(ReceiverTest, PasswordsIdentityAndSystemValues) {
     EXPECT_EQ(model.systemPassword, "123456");
     EXPECT_EQ(model.panelPassword, "9876");
     EXPECT_EQ(model.deviceIdentity, "12AB007F");
-    EXPECT_EQ(model.paramStore[30][2], 5);
-    EXPECT_EQ(model.paramStore[30][20], 0x0103);
+    EXPECT_EQ(model.param(30, 2), 5);
+    EXPECT_EQ(model.param(30, 20), 0x0103);
 }
 
 TEST_F(ReceiverTest, ReservedAndUnusedSystemSlotsChangeNothing) {
-    const Store before = model.paramStore;
+    const Store before = model.paramStore();
     for (int slot : {11, 12, 15, 16, 48, 49, 64 + 1, 164, 255}) {
         Feed(Frame(MakeAddress(30, slot), {9, 9}));
     }
     Feed(Frame(0x1E03, {9}));  // one byte is not a value
-    EXPECT_EQ(model.paramStore, before);
+    EXPECT_EQ(model.paramStore(), before);
     EXPECT_EQ(frames.size(), 10u);
 }
 
 TEST_F(ReceiverTest, HostileFramesStayInsideTheStores) {
-    const Store before = model.paramStore;
+    const Store before = model.paramStore();
     Feed(Frame(MakeAddress(31, 0), {1, 0}));
     Feed(Frame(MakeAddress(255, 255), {1, 0, 2, 0}));
-    EXPECT_EQ(model.paramStore, before);
+    EXPECT_EQ(model.paramStore(), before);
     // Values past slot 164 are dropped; those that fit are kept. An odd last byte is ignored.
     Feed(Frame(MakeAddress(5, 162), {1, 0, 2, 0, 3, 0, 4, 0, 5, 0, 6}));
-    EXPECT_EQ(model.paramStore[5][162], 1);
-    EXPECT_EQ(model.paramStore[5][164], 3);
-    EXPECT_EQ(model.paramStore[6][0], before[6][0]);
+    EXPECT_EQ(model.param(5, 162), 1);
+    EXPECT_EQ(model.param(5, 164), 3);
+    EXPECT_EQ(model.param(6, 0), before[6][0]);
     // The largest frame the length byte allows.
     Bytes big(kMaxPayload, 0x11);
     Feed(BuildFrame(kReadCommand, MakeAddress(29, 40), big));
-    EXPECT_EQ(model.paramStore[29][164], 0x1111);
+    EXPECT_EQ(model.param(29, 164), 0x1111);
     EXPECT_EQ(receiver.state(), RxState::kHunting);
 }
 

@@ -105,8 +105,8 @@ TEST_F(SchedulerTest, SendsTheDeviceAddressOfTheSelection) {
     model.selection.musicPairState = kPairRight;
     scheduler.SetParameter(0x000C, 100);
     EXPECT_EQ(Sent(0), HexBytes(BuildValueFrame(kWriteCommand, 0x000C + 75, 100)));
-    EXPECT_EQ(model.viewStore[0][12], 100);
-    EXPECT_EQ(model.paramStore[0][87], 100);
+    EXPECT_EQ(model.view(0, 12), 100);
+    EXPECT_EQ(model.param(0, 87), 100);
 }
 
 TEST_F(SchedulerTest, QueuedWritesCoalesceAndGoOneAfterEachAcknowledgement) {
@@ -133,7 +133,7 @@ TEST_F(SchedulerTest, QueuedWritesCoalesceAndGoOneAfterEachAcknowledgement) {
 TEST_F(SchedulerTest, OffLineStoresButSendsNothing) {
     state.link = LinkStatus::kOffLine;
     scheduler.SetParameter(0x0006, 12);
-    EXPECT_EQ(model.paramStore[0][6], 12);
+    EXPECT_EQ(model.param(0, 6), 12);
     EXPECT_TRUE(port.written.empty());
     EXPECT_TRUE(state.queue.empty());
 }

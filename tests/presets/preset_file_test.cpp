@@ -39,8 +39,8 @@ struct ModelState {
     std::vector<std::string> log;
 
     explicit ModelState(const Model& m)
-        : param(m.paramStore),
-          view(m.viewStore),
+        : param(m.paramStore()),
+          view(m.viewStore()),
           selection(m.selection),
           log(m.diagnosticLog.lines()) {}
     bool operator==(const ModelState& o) const {
@@ -55,7 +55,7 @@ Model PatternedModel() {
     Model model;
     for (int p = 0; p < kPageCount; ++p) {
         for (int s = 0; s < kSlotCount; ++s) {
-            model.paramStore[p][s] = (p * 7919 + s * 31) % 65536;
+            model.setParam(p, s, (p * 7919 + s * 31) % 65536);
         }
     }
     return model;
@@ -66,7 +66,7 @@ int FirstStoredDifference(const Model& a, const Model& b) {
     for (int address : PresetRecordAddresses()) {
         const int p = PageOf(address);
         const int s = SlotOf(address);
-        if (a.paramStore[p][s] != b.paramStore[p][s]) {
+        if (a.param(p, s) != b.param(p, s)) {
             return address;
         }
     }
@@ -111,8 +111,8 @@ TEST(PresetSave, RecordsFollowThePageOrderAndAreMaskedByLineNumber) {
     EXPECT_EQ(std::set<int>(addresses.begin(), addresses.end()).size(), addresses.size());
 
     Model model;
-    model.paramStore[0][0] = 5;
-    model.paramStore[30][20] = 3;
+    model.setParam(0, 0, 5);
+    model.setParam(30, 20, 3);
     const std::vector<std::string> plain = PresetPlainLines(model);
     EXPECT_EQ(plain[2], "2 7");  // address 0 ^ 2, value 5 ^ 2
     EXPECT_EQ(plain[3], "2 3");  // address 1 ^ 3, value 0 ^ 3
@@ -121,29 +121,27 @@ TEST(PresetSave, RecordsFollowThePageOrderAndAreMaskedByLineNumber) {
 
 TEST(PresetSave, ChecksumIsTheNegatedLowByteOfTheValueSum) {
     Model model;
-    model.paramStore = {};
-    model.paramStore[5][3] = 300;
-    model.paramStore[30][20] = 2;
-    model.paramStore[26][3] = 1000;  // not stored, so not summed
+    model.fillParamStore(0);
+    model.setParam(5, 3, 300);
+    model.setParam(30, 20, 2);
+    model.setParam(26, 3, 1000);  // not stored, so not summed
     EXPECT_EQ(PresetPlainLines(model).back(), "CCCCK: 210");
 }
 
 TEST(PresetRoundTrip, StartUpStateComesBackExactly) {
     const Model saved = StartUpModel();
     Model loaded;
-    loaded.paramStore = {};
+    loaded.fillParamStore(0);
     ASSERT_TRUE(LoadPresetText(PresetFileText(saved), loaded).ok());
     EXPECT_EQ(FirstStoredDifference(loaded, saved), -1);
-    EXPECT_EQ(loaded.paramStore[0][87], 120);
-    EXPECT_EQ(loaded.paramStore[25][0], 0);
+    EXPECT_EQ(loaded.param(0, 87), 120);
+    EXPECT_EQ(loaded.param(25, 0), 0);
 }
 
 TEST(PresetRoundTrip, StoresOnlyPresetPagesAndLogsEveryRecord) {
     const Model saved = PatternedModel();
     Model loaded;
-    for (auto& row : loaded.paramStore) {
-        row.fill(-1);
-    }
+    loaded.fillParamStore(-1);
     loaded.diagnosticLog.append("old line");
     ASSERT_TRUE(LoadPresetText(PresetFileText(saved), loaded).ok());
 
@@ -151,25 +149,25 @@ TEST(PresetRoundTrip, StoresOnlyPresetPagesAndLogsEveryRecord) {
     const std::set<int> stored(addresses.begin(), addresses.end());
     for (int p = 0; p < kPageCount; ++p) {
         for (int s = 0; s < kSlotCount; ++s) {
-            const int expected = stored.count(MakeAddress(p, s)) ? saved.paramStore[p][s] : -1;
-            ASSERT_EQ(loaded.paramStore[p][s], expected) << p << ":" << s;
+            const int expected = stored.count(MakeAddress(p, s)) ? saved.param(p, s) : -1;
+            ASSERT_EQ(loaded.param(p, s), expected) << p << ":" << s;
         }
     }
     const auto& log = loaded.diagnosticLog.lines();
     ASSERT_EQ(log.size(), 1879u);
     EXPECT_EQ(log[0], "0 0");
-    EXPECT_EQ(log[1878], "7700 " + std::to_string(saved.paramStore[30][20]));
+    EXPECT_EQ(log[1878], "7700 " + std::to_string(saved.param(30, 20)));
     // ViewStore waits for the next refresh.
-    EXPECT_EQ(loaded.viewStore, Model().viewStore);
+    EXPECT_EQ(loaded.viewStore(), Model().viewStore());
 }
 
 TEST(PresetLoad, MinimalFileAppliesNoRecord) {
     Model model = PatternedModel();
-    const Store before = model.paramStore;
+    const Store before = model.paramStore();
     model.diagnosticLog.append("earlier");
     const PresetResult result = LoadPresetText(FileOf(MinimalLines()), model);
     EXPECT_TRUE(result.ok());
-    EXPECT_EQ(model.paramStore, before);
+    EXPECT_EQ(model.paramStore(), before);
     EXPECT_TRUE(model.diagnosticLog.lines().empty());
 }
 
@@ -183,8 +181,8 @@ TEST(PresetLoad, ReorderedLinesLoadWhenRemaskedWithTheirNewNumbers) {
                                       "CCCCK: " + std::to_string(PresetChecksum(53))};
     Model model;
     ASSERT_TRUE(LoadPresetText(FileOf(lines), model).ok());
-    EXPECT_EQ(model.paramStore[2][3], 44);
-    EXPECT_EQ(model.paramStore[0][1], 9);
+    EXPECT_EQ(model.param(2, 3), 44);
+    EXPECT_EQ(model.param(0, 1), 9);
     EXPECT_EQ(model.diagnosticLog.lines(), (std::vector<std::string>{"515 44", "1 9"}));
 }
 
@@ -196,8 +194,8 @@ TEST(PresetLoad, MovedLineWithoutRemaskingChangesAddressAndValue) {
         moved,    "Intoal: 4", "CCCCK: " + std::to_string(PresetChecksum(1))};
     Model model;
     ASSERT_TRUE(LoadPresetText(FileOf(lines), model).ok());
-    EXPECT_EQ(model.paramStore[0][0x11], 1);  // 18 ^ 3 = 17, 2 ^ 3 = 1
-    EXPECT_EQ(model.paramStore[0][0x10], 0);
+    EXPECT_EQ(model.param(0, 0x11), 1);  // 18 ^ 3 = 17, 2 ^ 3 = 1
+    EXPECT_EQ(model.param(0, 0x10), 0);
 }
 
 TEST(PresetLoad, NegativeValuesAndLowerCaseHexAreRead) {
@@ -210,7 +208,7 @@ TEST(PresetLoad, NegativeValuesAndLowerCaseHexAreRead) {
     text.resize(text.size() - 2);  // the last line has no line ending
     Model model;
     ASSERT_TRUE(LoadPresetText(text, model).ok());
-    EXPECT_EQ(model.paramStore[1][5], -3);
+    EXPECT_EQ(model.param(1, 5), -3);
 }
 
 struct Rejection {
@@ -316,7 +314,7 @@ TEST_F(PresetFiles, SaveThenLoadFromDisk) {
               std::filesystem::perms(0644));
     Model loaded;
     ASSERT_TRUE(LoadPresetFile(path, loaded).ok());
-    EXPECT_EQ(loaded.paramStore[24][48], saved.paramStore[24][48]);
+    EXPECT_EQ(loaded.param(24, 48), saved.param(24, 48));
     // Nothing but the preset is left in the folder.
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(m_dir), {}), 1);
 }

@@ -10,10 +10,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const std::string_view text(reinterpret_cast<const char*>(data), size);
     aec::Model model;
     model.diagnosticLog.append("before");
-    const aec::Store before = model.paramStore;
+    const aec::Store before = model.paramStore();
     const aec::PresetResult result = aec::LoadPresetText(text, model);
     if (!result.ok()) {
-        if (model.paramStore != before || model.diagnosticLog.lines().size() != 1) {
+        if (model.paramStore() != before || model.diagnosticLog.lines().size() != 1) {
             std::abort();
         }
         return 0;
@@ -27,7 +27,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     if (!aec::LoadPresetText(aec::PresetFileText(model), again).ok()) {
         std::abort();
     }
-    if (again.paramStore[30][20] != model.paramStore[30][20]) {
+    if (again.param(30, 20) != model.param(30, 20)) {
         std::abort();
     }
     return 0;

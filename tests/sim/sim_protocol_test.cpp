@@ -28,7 +28,7 @@ class SimTest : public ::testing::Test {
     }
     void ExpectPageMatches(int page) {
         for (int s = 0; s < PageSlotCount(page); ++s) {
-            ASSERT_EQ(model.paramStore[page][s], sim.value(page, s)) << page << ":" << s;
+            ASSERT_EQ(model.param(page, s), sim.value(page, s)) << page << ":" << s;
         }
     }
 
@@ -59,8 +59,8 @@ TEST_F(SimTest, PageZeroComesInTwoFramesAndEveryPageArrivesWhole) {
     ASSERT_EQ(frames.size(), 2u);
     EXPECT_EQ(frames[0].address, 0x0000);
     EXPECT_EQ(frames[1].address, 0x0070);
-    EXPECT_EQ(model.paramStore[0][7], 360);   // low-pass at 20200 Hz
-    EXPECT_EQ(model.paramStore[0][12], 120);  // band gain 0.0 dB
+    EXPECT_EQ(model.param(0, 7), 360);   // low-pass at 20200 Hz
+    EXPECT_EQ(model.param(0, 12), 120);  // band gain 0.0 dB
     for (int page = 1; page < 30; ++page) {
         LoadPage(page, page % 3 == 0 ? 1 : 0);
     }
@@ -83,7 +83,7 @@ TEST_F(SimTest, SystemValuesNamesAndPasswordsAnswerTheirRequests) {
     }
     // Names land where the last request points, so each reply is delivered before the next.
     port.Pump();
-    EXPECT_EQ(model.paramStore[30][8], 1);
+    EXPECT_EQ(model.param(30, 8), 1);
     EXPECT_EQ(model.systemPassword, "123456");
     EXPECT_EQ(model.panelPassword, "1234");
     for (int i = 0; i < kModeCount; ++i) {
@@ -137,7 +137,7 @@ TEST_F(SimTest, SaveAndLoadModes) {
 TEST_F(SimTest, PageUploadsFillTheProcessorsMemory) {
     for (int page = 0; page < 30; ++page) {
         for (int s = 0; s < kSlotCount; ++s) {
-            model.paramStore[page][s] = (page * 7 + s) % 300;
+            model.setParam(page, s, (page * 7 + s) % 300);
         }
     }
     int acks = 0;
@@ -217,7 +217,7 @@ TEST_F(SimTest, AnOnLineLinkStaysUpWhileTheProcessorAnswers) {
         port.Pump();
     }
     EXPECT_TRUE(state.holdTimerEnabled);
-    EXPECT_EQ(sim.value(0, 12), model.paramStore[0][12]);
+    EXPECT_EQ(sim.value(0, 12), model.param(0, 12));
 }
 
 TEST(SimState, SurvivesItsTextForm) {

@@ -60,14 +60,14 @@ class PresetGraphTool : public ::testing::Test {
         Model model;
         model.ResetEqBands(kAllPages);
         // +12 dB at 1 kHz on band 3 of Main left, music mode 1 (page 7).
-        model.paramStore[7][21 + 15 + 1] = k1000Hz;
-        model.paramStore[7][21 + 15 + 2] = kPlus12dB;
+        model.setParam(7, 21 + 15 + 1, k1000Hz);
+        model.setParam(7, 21 + 15 + 2, kPlus12dB);
         // +12 dB on the right music set's band 0 and on Echo B's band 6.
-        model.paramStore[0][85 + 2] = kPlus12dB;
-        model.paramStore[24][14 + 30 + 2] = kPlus12dB;
+        model.setParam(0, 85 + 2, kPlus12dB);
+        model.setParam(24, 14 + 30 + 2, kPlus12dB);
         // A 12 dB Butterworth high-pass on Mic B.
-        model.paramStore[3][9] = 3;
-        model.paramStore[3][10] = k1000Hz;
+        model.setParam(3, 9, 3);
+        model.setParam(3, 10, k1000Hz);
         ASSERT_TRUE(SavePresetFile(m_dir / "set.Kvpx", model).ok());
     }
     void TearDown() override { std::filesystem::remove_all(m_dir); }

@@ -89,7 +89,7 @@ TEST_F(EditSyncTest, AnEditBoxWithoutDisplayKindReportsAnError) {
 }
 
 TEST_F(EditSyncTest, ClickingAnEditBoxSendsNothing) {
-    model.paramStore[0][22] = 150;
+    model.setParam(0, 22, 150);
     window->RefreshControls(0);
     QTest::mouseClick(edit("MusGainEdit3"), Qt::LeftButton);
     EXPECT_TRUE(sink.sent.empty());
@@ -129,7 +129,7 @@ TEST_F(EditSyncTest, ArrowsInAQBoxStepTheBoxItself) {
 TEST_F(EditSyncTest, ShelfQStopsAt160AndPeakingQAt128) {
     chooseMode("MusModeBox1", 2);  // LSEQ: the Q box edits the shelf slot
     EXPECT_EQ(edit("MusQEdit1")->text(), "0.71");
-    model.paramStore[0][14] = 24;
+    model.setParam(0, 14, 24);
     window->RefreshControls(0);
     auto* spin = w<SpinButtons>("MusQUpDownBtn1");
     spin->upButton()->click();
@@ -138,7 +138,7 @@ TEST_F(EditSyncTest, ShelfQStopsAt160AndPeakingQAt128) {
     EXPECT_EQ(edit("MusQEdit1")->text(), "1.60");
 
     chooseMode("MusModeBox1", 1);
-    model.paramStore[0][13] = 99;
+    model.setParam(0, 13, 99);
     window->RefreshControls(0);
     spin->upButton()->click();
     spin->upButton()->click();
@@ -231,9 +231,9 @@ TEST_F(EditSyncTest, PointLabelClickFollowsTheLabelsTagAndHint) {
 }
 
 TEST_F(EditSyncTest, RefreshStoresLimitedValuesWithoutSending) {
-    model.paramStore[0][11] = 400;
-    model.paramStore[0][13] = 150;
-    model.paramStore[1][4] = 10;
+    model.setParam(0, 11, 400);
+    model.setParam(0, 13, 150);
+    model.setParam(1, 4, 10);
     window->RefreshControls(100);
     EXPECT_EQ(model.param(0, 11), 361);
     EXPECT_EQ(model.view(0, 13), 100);
@@ -246,7 +246,7 @@ TEST_F(EditSyncTest, RefreshStoresLimitedValuesWithoutSending) {
 }
 
 TEST_F(EditSyncTest, RefreshOnDynamicEqLeavesOtherGainsAlone) {
-    model.paramStore[0][12] = 10;
+    model.setParam(0, 12, 10);
     selectTab(kTabDynamicEq);
     window->RefreshControls(100);
     EXPECT_EQ(model.param(0, 12), 10);
@@ -254,9 +254,9 @@ TEST_F(EditSyncTest, RefreshOnDynamicEqLeavesOtherGainsAlone) {
 }
 
 TEST_F(EditSyncTest, RefreshShowsTogglesAndRightChannel) {
-    model.paramStore[4][1] = 1;
-    model.paramStore[9][10] = 125;
-    model.paramStore[9][11] = 1;
+    model.setParam(4, 1, 1);
+    model.setParam(9, 10, 125);
+    model.setParam(9, 11, 1);
     selectTab(kTabEffect);
     EXPECT_EQ(HintOf(w<BmpButton>("EchoEffPhaseBtn")), "1");
     EXPECT_EQ(w<BmpButton>("EchoEffPhaseBtn")->look(), BmpButton::Look::Pressed);
@@ -269,8 +269,8 @@ TEST_F(EditSyncTest, RefreshShowsTogglesAndRightChannel) {
 }
 
 TEST_F(EditSyncTest, OutputPanesFollowTheSelectedChannel) {
-    model.paramStore[6][0] = 100;
-    model.paramStore[21][0] = 100;
+    model.setParam(6, 0, 100);
+    model.setParam(21, 0, 100);
     selectTab(kTabMain);
     EXPECT_EQ(w<QLabel>("MainMusLevelPane")->text(), "100%");
     selectTab(kTabSub);  // same position, but the Sub music level shows doubled

@@ -108,7 +108,7 @@ TEST_F(NavigationTest, MicAThenMicBChangesTheGroupTitles) {
 
 TEST_F(NavigationTest, LinkedMicBEditsPageTwo) {
     model.selection.micPairState = kPairLinked;
-    model.paramStore[2][13] = 1;
+    model.setParam(2, 13, 1);
     selectTab(kTabMicB);
     EXPECT_EQ(model.selection.curMicPage, 2);
     typeInto("MicGainEdit1", "3");

@@ -20,8 +20,8 @@ TEST_F(SelectionTest, RightMusicSideEditsTheRightBandSet) {
 }
 
 TEST_F(SelectionTest, MusicModeChoosesTheOutputPages) {
-    model.paramStore[0][161] = 1;
-    model.paramStore[7][21 + 2] = 150;  // Main, music mode 1, band 1 gain
+    model.setParam(0, 161, 1);
+    model.setParam(7, 21 + 2, 150);  // Main, music mode 1, band 1 gain
     window->RefreshControls(100);
     selectTab(kTabMain);
     EXPECT_EQ(model.selection.curOutputPage, 7);
@@ -47,12 +47,12 @@ TEST_F(SelectionTest, SurroundRightDelayIsAddressedOnPage15) {
 }
 
 TEST_F(SelectionTest, StoredLinkFlagsShowOnThePairButtons) {
-    model.paramStore[0][8] = 1;
+    model.setParam(0, 8, 1);
     window->RefreshControls(0);
     EXPECT_EQ(model.selection.musicPairState, kPairLinked);
     EXPECT_EQ(w<BmpButton>("SameBtn")->look(), BmpButton::Look::Pressed);
     EXPECT_EQ(w<BmpButton>("LeftBtn")->look(), BmpButton::Look::StayDown);
-    model.paramStore[0][8] = 0;
+    model.setParam(0, 8, 0);
     window->RefreshControls(0);
     EXPECT_EQ(model.selection.musicPairState, kPairLeft);
     EXPECT_EQ(w<BmpButton>("LeftBtn")->look(), BmpButton::Look::Pressed);
@@ -62,7 +62,7 @@ TEST_F(SelectionTest, ManualSetUpUnlocksTheOutputCommandGroups) {
     selectTab(kTabMain);
     EXPECT_FALSE(w("CopyGrop")->isEnabled());
     EXPECT_EQ(w<BmpButton>("AutoModeBtn")->look(), BmpButton::Look::Pressed);
-    model.paramStore[0][160] = 1;
+    model.setParam(0, 160, 1);
     window->RefreshControls(100);
     selectTab(kTabMain);
     EXPECT_TRUE(window->commandLooks().manualFlag());
@@ -73,7 +73,7 @@ TEST_F(SelectionTest, ManualSetUpUnlocksTheOutputCommandGroups) {
 }
 
 TEST_F(SelectionTest, EqPassFollowsThePageOnShow) {
-    model.paramStore[2][14] = 1;
+    model.setParam(2, 14, 1);
     selectTab(kTabMicA);
     auto* pass = w<BmpButton>("MusEQAllpassBtn");
     EXPECT_EQ(TagOf(pass), 0x020E);
@@ -85,8 +85,8 @@ TEST_F(SelectionTest, EqPassFollowsThePageOnShow) {
 }
 
 TEST_F(SelectionTest, ModeBoxesShowStoredModesWithoutSending) {
-    model.paramStore[0][10 + 5 * 6] = 3;
-    model.paramStore[0][10 + 5 * 6 + 4] = 20;
+    model.setParam(0, 10 + 5 * 6, 3);
+    model.setParam(0, 10 + 5 * 6 + 4, 20);
     window->RefreshControls(0);
     EXPECT_EQ(w<QComboBox>("MusModeBox7")->currentText(), "HSEQ");
     EXPECT_EQ(w<Label>("MusHSQBtn7")->fill(), QColor(Qt::white));

@@ -104,7 +104,7 @@ TEST_F(SystemCommandsTest, QuickModeButtonsLoadOnlyWhileOnLine) {
 
     // The list of user modes 5 to 16 loads without looking at the link.
     state.link = LinkStatus::kOffLine;
-    model.languageFlag = 0;
+    model.setLanguageFlag(0);
     choose(w<QComboBox>("SysModeBox2"), 3);
     EXPECT_EQ(modes()->currentIndex(), 7);
     EXPECT_EQ(lastMessage(), "Load Mode to8-?");

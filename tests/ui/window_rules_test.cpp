@@ -120,16 +120,16 @@ TEST(SyncRules, RightChannelPages) {
 
 TEST(SyncRules, SelectionFlagsFromTheStores) {
     Model m;
-    m.paramStore[0][161] = 2;
+    m.setParam(0, 161, 2);
     ReadMusicMode(m);
     EXPECT_EQ(m.selection.musicMode, 2);
-    m.paramStore[0][161] = 7;
+    m.setParam(0, 161, 7);
     ReadMusicMode(m);
     EXPECT_EQ(m.selection.musicMode, 0);
 
     m.selection.micPairState = kPairRight;
     m.selection.mainPairState = kPairLinked;
-    m.viewStore[0][8] = 1;
+    m.setView(0, 8, 1);
     ReadPairStates(m);
     EXPECT_EQ(m.selection.musicPairState, kPairLinked);
     EXPECT_EQ(m.selection.micPairState, kPairRight);  // no flag: a side stays chosen

@@ -63,7 +63,7 @@ void WindowLink::SetLinkStatusColour(StatusColour colour) {
 void WindowLink::SetLinkButtonLook(bool linked) {
     BmpButton* button = m_window.frame().linkButton;
     const BilingualText& caption = linked ? link_text::kLinkedCaption : link_text::kUnlinkedCaption;
-    button->setText(QString::fromUtf8(caption.in(m_window.model().languageFlag)));
+    button->setText(QString::fromUtf8(caption.in(m_window.model().languageFlag())));
     button->setLook(linked ? BmpButton::Look::Released : BmpButton::Look::Disabled);
     button->setCaptionColour(linked ? look::kOrange : QColor(Qt::black));
     QFont font = button->font();

@@ -55,7 +55,7 @@ int TForm1::RunTabSelector(int tab) {
 }
 
 void TForm1::applyTabLayout(const TabLayout& layout) {
-    const int language = m_model.languageFlag;
+    const int language = m_model.languageFlag();
     const auto texts = [&](QWidget* w, const TextPair& pair) {
         SetBilingual(w, Utf8(pair.cn), Utf8(pair.en), language);
     };

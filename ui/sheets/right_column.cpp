@@ -14,7 +14,6 @@ namespace aec {
 
 namespace {
 
-
 // The current volume of a source on the first tab, with its two markers; the start and maximum
 // bars of the same source are on the second tab.
 struct VolumeBlock {
