@@ -4,7 +4,7 @@
 #include "core/model.h"
 #include "core/pages.h"
 
-namespace aec {
+namespace aec::test {
 namespace {
 
 TEST(PageTables, BandSlotBothLayouts) {
@@ -120,4 +120,4 @@ TEST(ChannelSlot, RightSetsOnly) {
 }
 
 }  // namespace
-}  // namespace aec
+}  // namespace aec::test

@@ -6,7 +6,7 @@
 #include "core/number_format.h"
 #include "core/scale_tables.h"
 
-namespace aec {
+namespace aec::test {
 namespace {
 
 struct TextCase {
@@ -105,4 +105,4 @@ TEST(ScaleTables, TextsAndNumbersAgree) {
 }
 
 }  // namespace
-}  // namespace aec
+}  // namespace aec::test

@@ -8,7 +8,7 @@
 
 #include "core/model.h"
 
-namespace aec {
+namespace aec::test {
 namespace {
 
 struct RecordingSink : ParameterSink {
@@ -220,9 +220,9 @@ TEST(SyncView, SelectedSubPagesAndSides) {
 }
 
 }  // namespace
-}  // namespace aec
+}  // namespace aec::test
 
-namespace aec {
+namespace aec::test {
 namespace {
 
 TEST(Model, CopiesStartOutsideTheSourcesScopes) {
@@ -244,4 +244,4 @@ TEST(Model, NestedScopesKeepTheOuterStateRaised) {
 }
 
 }  // namespace
-}  // namespace aec
+}  // namespace aec::test

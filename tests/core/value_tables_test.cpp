@@ -8,7 +8,7 @@
 
 #include "core/scale_tables.h"
 
-namespace aec {
+namespace aec::test {
 namespace {
 
 using Texts = std::vector<std::string_view>;
@@ -133,4 +133,4 @@ TEST(ValueTables, RatioReleaseAttackAndItemLists) {
 }
 
 }  // namespace
-}  // namespace aec
+}  // namespace aec::test

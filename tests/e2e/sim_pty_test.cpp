@@ -15,7 +15,7 @@
 #include "link/receiver.h"
 #include "sim/sim_state.h"
 
-namespace aec {
+namespace aec::test {
 namespace {
 
 // Generous: the machine may be busy building; nothing here measures speed.
@@ -168,4 +168,4 @@ TEST_F(SimPtyTest, DroppedAcknowledgementsLeaveTheEditorWaiting) {
 }
 
 }  // namespace
-}  // namespace aec
+}  // namespace aec::test

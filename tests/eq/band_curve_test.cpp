@@ -5,7 +5,7 @@
 
 #include <cmath>
 
-namespace aec {
+namespace aec::test {
 namespace {
 
 constexpr float kDb = 0.01f;
@@ -213,4 +213,4 @@ TEST(PlaceShape, CentreBeyondTheGridWritesOnlyGridPoints) {
 }
 
 }  // namespace
-}  // namespace aec
+}  // namespace aec::test

@@ -8,7 +8,7 @@
 #include "core/model.h"
 #include "eq/graph_layout.h"
 
-namespace aec {
+namespace aec::test {
 namespace {
 
 // A model whose bands hold their defaults, as after start-up.
@@ -215,4 +215,4 @@ TEST(GraphLayout, CurvePointsAreNotClamped) {
 }
 
 }  // namespace
-}  // namespace aec
+}  // namespace aec::test

@@ -9,7 +9,7 @@
 #include "eq/graph_picture.h"
 #include "eq/response_curve.h"
 
-namespace aec {
+namespace aec::test {
 namespace {
 
 // One QGuiApplication for the whole binary; fonts and painting need it.
@@ -216,4 +216,4 @@ TEST(CardinalSpline, PassesThroughItsPointsWithScaledTangents) {
 }
 
 }  // namespace
-}  // namespace aec
+}  // namespace aec::test

@@ -8,7 +8,7 @@
 #include "link/port_names.h"
 #include "tests/link/fake_port.h"
 
-namespace aec {
+namespace aec::test {
 namespace {
 
 using test::FakePort;
@@ -183,4 +183,4 @@ TEST(PortNames, SortedAsText) {
 }
 
 }  // namespace
-}  // namespace aec
+}  // namespace aec::test

@@ -10,7 +10,7 @@
 #include "link/link_controller.h"
 #include "link/status_dialog.h"
 
-namespace aec {
+namespace aec::test {
 namespace {
 
 class LinkUiTest : public ::testing::Test {
@@ -83,4 +83,4 @@ TEST_F(LinkUiTest, LinkTimersFollowTheConnection) {
 }
 
 }  // namespace
-}  // namespace aec
+}  // namespace aec::test

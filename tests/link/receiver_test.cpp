@@ -8,7 +8,7 @@
 #include "link/frame.h"
 #include "tests/link/fake_port.h"
 
-namespace aec {
+namespace aec::test {
 namespace {
 
 using test::Hex;
@@ -225,4 +225,4 @@ TEST_F(ReceiverTest, ReadsEverythingTheDataEventAnnounces) {
 }
 
 }  // namespace
-}  // namespace aec
+}  // namespace aec::test

@@ -8,10 +8,8 @@
 #include "tests/link/fake_port.h"
 #include "tests/link/recording_events.h"
 
-namespace aec {
+namespace aec::test {
 namespace {
-
-using test::Hex;
 
 TEST(PendingQueue, FirstEntrySitsAtIndexOneAndSameAddressCoalesces) {
     PendingQueue q;
@@ -85,9 +83,9 @@ class SchedulerTest : public ::testing::Test {
 
     Model model;
     LinkState state;
-    test::FakePort port;
+    FakePort port;
     FrameSender sender{port};
-    test::RecordingEvents events;
+    RecordingEvents events;
     TransmitScheduler scheduler{model, state, sender, events};
 };
 
@@ -278,4 +276,4 @@ TEST_F(SchedulerTest, AModeCommandWithoutAcknowledgementIsLostAfter51Seconds) {
 }
 
 }  // namespace
-}  // namespace aec
+}  // namespace aec::test

@@ -5,7 +5,7 @@
 
 #include <string>
 
-namespace aec {
+namespace aec::test {
 namespace {
 
 TEST(Scramble, EncodesEachCharacterWithTheRestartingKey) {
@@ -77,4 +77,4 @@ TEST(Checksum, IsTheLowByteOfTheNegatedSum) {
 }
 
 }  // namespace
-}  // namespace aec
+}  // namespace aec::test

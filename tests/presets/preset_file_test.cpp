@@ -18,7 +18,7 @@
 
 #include "preset_test_util.h"
 
-namespace aec {
+namespace aec::test {
 namespace {
 
 using testing::FileOf;
@@ -364,4 +364,4 @@ TEST_F(PresetFiles, SaveReplacesAnExistingFileAndKeepsItsPermissions) {
 }
 
 }  // namespace
-}  // namespace aec
+}  // namespace aec::test

@@ -9,7 +9,7 @@
 
 #include "presets/preset_texts.h"
 
-namespace aec {
+namespace aec::test {
 namespace {
 
 TEST(DisplayName, DropsAFourCharacterExtension) {
@@ -81,4 +81,4 @@ TEST_F(PresetFolder, ListsMatchingFilesSortedIgnoringCase) {
 }
 
 }  // namespace
-}  // namespace aec
+}  // namespace aec::test

@@ -11,7 +11,7 @@
 #include "sim/sim_serial_port.h"
 #include "tests/link/recording_events.h"
 
-namespace aec {
+namespace aec::test {
 namespace {
 
 class SimTest : public ::testing::Test {
@@ -204,7 +204,7 @@ TEST_F(SimTest, AClosedPortOrAnotherPortHearsNothing) {
 }
 
 TEST_F(SimTest, AnOnLineLinkStaysUpWhileTheProcessorAnswers) {
-    test::RecordingEvents events;
+    RecordingEvents events;
     TransmitScheduler scheduler(model, state, sender, events);
     state.link = LinkStatus::kOnLine;
     state.ready = true;
@@ -250,4 +250,4 @@ TEST(FrameDescription, ReadsLikeTheProtocol) {
 }
 
 }  // namespace
-}  // namespace aec
+}  // namespace aec::test

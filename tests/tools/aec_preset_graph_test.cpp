@@ -12,7 +12,7 @@
 #include "presets/preset_file.h"
 #include "run_tool.h"
 
-namespace aec {
+namespace aec::test {
 namespace {
 
 using testing::RunTool;
@@ -159,4 +159,4 @@ TEST_F(PresetGraphTool, PlotRejectsBadSizesAndUnwritableFiles) {
 }
 
 }  // namespace
-}  // namespace aec
+}  // namespace aec::test

@@ -9,7 +9,7 @@
 #include "presets/preset_file.h"
 #include "run_tool.h"
 
-namespace aec {
+namespace aec::test {
 namespace {
 
 using testing::RunTool;
@@ -100,4 +100,4 @@ TEST_F(PresetTool, InitIntoAMissingFolderFailsAndUsageErrorsExitTwo) {
 }
 
 }  // namespace
-}  // namespace aec
+}  // namespace aec::test

@@ -9,7 +9,7 @@
 
 #include "editor_fixture.h"
 
-namespace aec {
+namespace aec::test {
 namespace {
 
 // ---- The only code that reaches into the window. ----------------------------------------------
@@ -560,4 +560,4 @@ TEST(ControlCells, PointLabelGridWithDesignTagsAndHints) {
 }
 
 }  // namespace
-}  // namespace aec
+}  // namespace aec::test

@@ -2,7 +2,7 @@
 // cell in control_cells_test.cpp).
 #include "editor_fixture.h"
 
-namespace aec {
+namespace aec::test {
 namespace {
 
 // Tables built on a window that was never shown, so no refresh has re-addressed anything.
@@ -49,4 +49,4 @@ TEST_F(ControlTableTest, BuildingAgainGivesTheSameTagsAndHints) {
 }
 
 }  // namespace
-}  // namespace aec
+}  // namespace aec::test

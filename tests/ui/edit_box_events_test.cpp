@@ -1,7 +1,7 @@
 // Key and focus events of the value edit boxes.
 #include "editor_fixture.h"
 
-namespace aec {
+namespace aec::test {
 namespace {
 
 using Sent = std::vector<std::pair<int, int>>;
@@ -91,4 +91,4 @@ TEST_F(EditBoxEventsTest, OtherKeysStillEdit) {
 }
 
 }  // namespace
-}  // namespace aec
+}  // namespace aec::test

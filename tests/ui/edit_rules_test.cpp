@@ -3,7 +3,7 @@
 
 #include <gtest/gtest.h>
 
-namespace aec {
+namespace aec::test {
 namespace {
 
 TEST(EditText, KeepsOnlyNumberCharacters) {
@@ -92,4 +92,4 @@ TEST(EditRules, AccessCodeIsExact) {
 }
 
 }  // namespace
-}  // namespace aec
+}  // namespace aec::test

@@ -6,7 +6,7 @@
 
 #include "editor_fixture.h"
 
-namespace aec {
+namespace aec::test {
 namespace {
 
 using Sent = std::vector<std::pair<int, int>>;
@@ -296,4 +296,4 @@ TEST_F(EditSyncTest, DynamicTypeButtonsChooseTheType) {
 }
 
 }  // namespace
-}  // namespace aec
+}  // namespace aec::test

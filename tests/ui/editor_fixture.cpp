@@ -2,7 +2,7 @@
 
 #include <QStackedWidget>
 
-namespace aec {
+namespace aec::test {
 
 QApplication& TestApplication() {
     static int argc = 1;
@@ -41,4 +41,4 @@ int EditorTest::sheet() const {
     return window->control<QStackedWidget>("FormPageItem")->currentIndex();
 }
 
-}  // namespace aec
+}  // namespace aec::test

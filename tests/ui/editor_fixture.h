@@ -14,7 +14,7 @@
 #include "ui/frame/main_window.h"
 #include "ui/widgets/scripted_messages.h"
 
-namespace aec {
+namespace aec::test {
 
 // The one QApplication of the test program.
 QApplication& TestApplication();
@@ -58,4 +58,4 @@ class EditorTest : public ::testing::Test {
     std::unique_ptr<TForm1> window;
 };
 
-}  // namespace aec
+}  // namespace aec::test

@@ -3,7 +3,7 @@
 #include "editor_fixture.h"
 #include "eq/graph_layout.h"
 
-namespace aec {
+namespace aec::test {
 namespace {
 
 using GraphTest = EditorTest;
@@ -84,4 +84,4 @@ TEST_F(GraphTest, ResizeRebuildsThePlotAndKeepsTheCurrentPointCaption) {
 }
 
 }  // namespace
-}  // namespace aec
+}  // namespace aec::test

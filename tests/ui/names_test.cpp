@@ -8,7 +8,7 @@
 
 #include "editor_fixture.h"
 
-namespace aec {
+namespace aec::test {
 namespace {
 
 // The sources that build and drive the main window; the link's folder holds the other two
@@ -70,4 +70,4 @@ TEST(ControlNames, EachIsWrittenOnceOutsideTheTests) {
 }
 
 }  // namespace
-}  // namespace aec
+}  // namespace aec::test

@@ -7,7 +7,7 @@
 #include "editor_fixture.h"
 #include "presets/volume_rules.h"
 
-namespace aec {
+namespace aec::test {
 namespace {
 
 using NavigationTest = EditorTest;
@@ -251,4 +251,4 @@ TEST_F(NavigationTest, MaximiseKeepsTheTaskBarFreeAndRestoreComesBack) {
 }
 
 }  // namespace
-}  // namespace aec
+}  // namespace aec::test

@@ -4,7 +4,7 @@
 
 #include "editor_fixture.h"
 
-namespace aec {
+namespace aec::test {
 namespace {
 
 using Sent = std::vector<std::pair<int, int>>;
@@ -156,4 +156,4 @@ TEST_F(SelectionTest, GraphTimerRedrawsTheEditedBandsPoint) {
 }
 
 }  // namespace
-}  // namespace aec
+}  // namespace aec::test

@@ -11,7 +11,7 @@
 #include "tests/ui/editor_fixture.h"
 #include "ui/commands/mode_commands.h"
 
-namespace aec {
+namespace aec::test {
 namespace {
 
 // Message boxes of the device commands answered by the scripted service.
@@ -53,10 +53,10 @@ class SystemCommandsTest : public EditorTest {
     }
     using Sent = std::vector<std::pair<int, int>>;
 
-    test::FakePort port;
+    FakePort port;
     LinkState state;
     FrameSender sender{port};
-    test::RecordingEvents events;
+    RecordingEvents events;
     ScriptedLinkMessages linkMessages{messages};
     std::unique_ptr<DeviceCommands> commands;
     std::unique_ptr<ModeCommands> modeCommands;
@@ -124,7 +124,7 @@ TEST_F(SystemCommandsTest, SaveGoesToAUserModeUnderTheTypedName) {
     EXPECT_EQ(lastMessage(), QString::fromUtf8("保存当前模式为 1-Club?"));
     ASSERT_EQ(port.written.size(), 1u);
     EXPECT_EQ(Bytes(port.written[0].begin(), port.written[0].begin() + 12),
-              test::Hex("F5 B1 1A B7 1E 01 00 00 43 6C 75 62"));
+              Hex("F5 B1 1A B7 1E 01 00 00 43 6C 75 62"));
     EXPECT_EQ(model.modeNames[0], "Club");
     EXPECT_EQ(state.pendingAction, PendingAction::kSaveDone);
 }
@@ -181,4 +181,4 @@ TEST_F(SystemCommandsTest, VolumeBarsRiseOneStepAndKeepBelowTheMaximum) {
 }
 
 }  // namespace
-}  // namespace aec
+}  // namespace aec::test

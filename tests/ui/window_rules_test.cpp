@@ -5,7 +5,7 @@
 #include "ui/rules/sync_rules.h"
 #include "ui/rules/tab_selector.h"
 
-namespace aec {
+namespace aec::test {
 namespace {
 
 TEST(TabSelector, ViewAndSheetOfEveryTab) {
@@ -147,4 +147,4 @@ TEST(SyncRules, VolumeKeys) {
 }
 
 }  // namespace
-}  // namespace aec
+}  // namespace aec::test

@@ -4,7 +4,7 @@
 #include "editor_fixture.h"
 #include "ui/widgets/point_image.h"
 
-namespace aec {
+namespace aec::test {
 namespace {
 
 using WiringTest = EditorTest;
@@ -50,4 +50,4 @@ TEST_F(WiringTest, CommandsTheEditorLacksAreDisabled) {
 }
 
 }  // namespace
-}  // namespace aec
+}  // namespace aec::test
