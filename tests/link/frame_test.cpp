@@ -11,9 +11,6 @@
 namespace aec::test {
 namespace {
 
-using test::FakePort;
-using test::Hex;
-
 struct FrameExample {
     const char* meaning;
     uint8_t command;

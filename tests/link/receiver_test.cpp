@@ -11,8 +11,6 @@
 namespace aec::test {
 namespace {
 
-using test::Hex;
-
 class ReceiverTest : public ::testing::Test {
   protected:
     ReceiverTest() {
@@ -215,7 +213,7 @@ TEST_F(ReceiverTest, ResetDropsAHalfReceivedUnit) {
 }
 
 TEST_F(ReceiverTest, ReadsEverythingTheDataEventAnnounces) {
-    test::FakePort port;
+    FakePort port;
     port.setDataReceived([&](int) { receiver.ReadFrom(port); });
     port.Arrive(Hex("EE AA F5 B1 06 B7 01"));
     port.Arrive(Hex("23 56 04 2A"));
