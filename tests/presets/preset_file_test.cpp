@@ -21,9 +21,6 @@
 namespace aec::test {
 namespace {
 
-using testing::FileOf;
-using testing::MinimalLines;
-using testing::RecordLine;
 
 Model StartUpModel() {
     Model model;

@@ -6,7 +6,7 @@
 
 #include "presets/preset_codec.h"
 
-namespace aec::testing {
+namespace aec::test {
 
 // Scrambles every plain line and ends each with CR LF.
 inline std::string FileOf(const std::vector<std::string>& plainLines) {
@@ -27,4 +27,4 @@ inline std::string RecordLine(int address, int value, int n) {
     return std::to_string(address ^ n) + " " + std::to_string(value ^ n);
 }
 
-}  // namespace aec::testing
+}  // namespace aec::test

@@ -15,7 +15,6 @@
 namespace aec::test {
 namespace {
 
-using testing::RunTool;
 
 constexpr int k1000Hz = 204;  // frequency index of 1000 Hz
 constexpr int kPlus12dB = 180;
@@ -71,13 +70,13 @@ class PresetGraphTool : public ::testing::Test {
         ASSERT_TRUE(SavePresetFile(m_dir / "set.Kvpx", model).ok());
     }
     void TearDown() override { std::filesystem::remove_all(m_dir); }
-    testing::ToolRun Run(const std::string& args) const { return RunTool(args, m_dir); }
+    ToolRun Run(const std::string& args) const { return RunTool(args, m_dir); }
     std::string Preset() const { return "'" + (m_dir / "set.Kvpx").string() + "' "; }
     std::filesystem::path m_dir;
 };
 
 TEST_F(PresetGraphTool, CurvePrintsTheGridOfTheRequestedPage) {
-    const testing::ToolRun run = Run("curve " + Preset() + "7");
+    const ToolRun run = Run("curve " + Preset() + "7");
     ASSERT_EQ(run.exitCode, 0) << run.err;
     const std::vector<CurvePoint> points = ParseCurve(run.out);
     ASSERT_EQ(points.size(), 463u);
@@ -117,12 +116,12 @@ TEST_F(PresetGraphTool, RightTakesTheRightMusicSet) {
 
 TEST_F(PresetGraphTool, PagesWithoutAGraphAndBadArgumentsAreUsageErrors) {
     for (const std::string args : {"29", "28", "31", "x", "-1", "6 --right", "0 --size 10x10"}) {
-        const testing::ToolRun run = Run("curve " + Preset() + args);
+        const ToolRun run = Run("curve " + Preset() + args);
         EXPECT_EQ(run.exitCode, 2) << args;
         EXPECT_EQ(run.out, "") << args;
         EXPECT_NE(run.err, "") << args;
     }
-    const testing::ToolRun missing = Run("curve '" + (m_dir / "none.Kvpx").string() + "' 0");
+    const ToolRun missing = Run("curve '" + (m_dir / "none.Kvpx").string() + "' 0");
     EXPECT_EQ(missing.exitCode, 1);
     EXPECT_EQ(missing.err, "File not find!\n");
 }
@@ -153,7 +152,7 @@ TEST_F(PresetGraphTool, PlotRejectsBadSizesAndUnwritableFiles) {
         EXPECT_EQ(Run("plot " + Preset() + "6 " + out + " --size " + size).exitCode, 2) << size;
     }
     EXPECT_FALSE(std::filesystem::exists(m_dir / "x.png"));
-    const testing::ToolRun run =
+    const ToolRun run =
         Run("plot " + Preset() + "6 '" + (m_dir / "no" / "x.png").string() + "'");
     EXPECT_EQ(run.exitCode, 1);
 }

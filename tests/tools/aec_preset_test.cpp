@@ -12,8 +12,6 @@
 namespace aec::test {
 namespace {
 
-using testing::RunTool;
-using testing::Slurp;
 
 std::vector<std::string> Lines(const std::string& text) {
     std::vector<std::string> lines;
@@ -34,7 +32,7 @@ class PresetTool : public ::testing::Test {
     }
     void TearDown() override { std::filesystem::remove_all(m_dir); }
     std::string Path(const std::string& name) const { return "'" + (m_dir / name).string() + "'"; }
-    testing::ToolRun Run(const std::string& args) const { return RunTool(args, m_dir); }
+    ToolRun Run(const std::string& args) const { return RunTool(args, m_dir); }
     std::filesystem::path m_dir;
 };
 
@@ -44,7 +42,7 @@ TEST_F(PresetTool, InitWritesTheStartUpStateThatShowLists) {
     startUp.ResetEqBands(kAllPages);
     EXPECT_EQ(Slurp(m_dir / "start.Kvpx"), PresetFileText(startUp));
 
-    const testing::ToolRun show = Run("show " + Path("start.Kvpx"));
+    const ToolRun show = Run("show " + Path("start.Kvpx"));
     EXPECT_EQ(show.exitCode, 0);
     EXPECT_EQ(show.err, "");
     const std::vector<std::string> lines = Lines(show.out);
@@ -82,7 +80,7 @@ TEST_F(PresetTool, ShowRejectsDamagedFilesWithTheEditorsMessage) {
         {"missing.Kvpx", "File not find!\n"},
     };
     for (const auto& c : cases) {
-        const testing::ToolRun run = Run("show " + Path(c.file));
+        const ToolRun run = Run("show " + Path(c.file));
         EXPECT_EQ(run.exitCode, 1) << c.file;
         EXPECT_EQ(run.err, c.message) << c.file;
         EXPECT_EQ(run.out, "") << c.file;
@@ -90,7 +88,7 @@ TEST_F(PresetTool, ShowRejectsDamagedFilesWithTheEditorsMessage) {
 }
 
 TEST_F(PresetTool, InitIntoAMissingFolderFailsAndUsageErrorsExitTwo) {
-    const testing::ToolRun init = Run("init " + Path("none/x.Kvpx"));
+    const ToolRun init = Run("init " + Path("none/x.Kvpx"));
     EXPECT_EQ(init.exitCode, 1);
     EXPECT_EQ(init.err, "Cannot write the file!\n");
     EXPECT_EQ(Run("").exitCode, 2);

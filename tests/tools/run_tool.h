@@ -10,7 +10,7 @@
 #include <iterator>
 #include <string>
 
-namespace aec::testing {
+namespace aec::test {
 
 struct ToolRun {
     int exitCode = -1;
@@ -37,4 +37,4 @@ inline ToolRun RunTool(const std::string& args, const std::filesystem::path& scr
     return run;
 }
 
-}  // namespace aec::testing
+}  // namespace aec::test
