@@ -12,7 +12,7 @@ int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(aec::kApplicationTitle);
     QApplication::setApplicationDisplayName(aec::kApplicationTitle);
-    QApplication::setFont(aec::look::WindowFont());
+    QApplication::setFont(aec::look::windowFont());
 
     aec::QtMessageService messages;
     aec::EditorApp editor(messages);

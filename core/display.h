@@ -12,18 +12,18 @@ struct ValueRange {
 
 // Range to which a raw value of display kind `kind` is limited, for the value at (page, slot).
 // Kind 3 is 60..180 on the Dynamic EQ page; kind 4 is 0..24 for a shelf Q slot.
-ValueRange DisplayRange(int kind, int page, int slot);
+ValueRange displayRange(int kind, int page, int slot);
 
 // Text of raw value r (already limited by the caller) for display kind 1..26.
 // The page and slot matter for kinds 3 and 9 only. Unknown kinds give an empty text.
-std::string DisplayText(int kind, double r, int page, int slot);
+std::string displayText(int kind, double r, int page, int slot);
 
 // Raw value of a number typed into an edit box of display kind 2..5; other kinds return x.
 double ParseEditValue(int kind, double x);
 
 // Table texts and numbers by index; indexes outside a table are clamped to it.
-const char* FrequencyText(int index);
-float FrequencyValue(int index);
+const char* frequencyText(int index);
+float frequencyValue(int index);
 const char* QText(int index);
 float QValue(int index);
 

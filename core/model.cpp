@@ -5,7 +5,7 @@ namespace aec {
 namespace {
 
 // Low-pass frequency slots that start at index 360 (20200 Hz).
-void SetLowPassStartValues(Store& store) {
+void setLowPassStartValues(Store& store) {
     constexpr int kTop = 360;
     store[kPageMusic][7] = kTop;
     for (int page : {kPageMicA, kPageMicB, kPageEchoA, kPageEchoB}) {
@@ -24,7 +24,7 @@ constexpr int kLimiterFirstSlot = 12;
 constexpr int kLimiterLastSlot = 15;
 
 // Left page of the music mode's Main or Surround output, else the selected output page.
-int LimiterPage(int curOutputPage, int musicMode) {
+int limiterPage(int curOutputPage, int musicMode) {
     if (curOutputPage >= kPageMain && curOutputPage < kPageSurround) {
         return kPageMain + musicMode;
     }
@@ -36,14 +36,14 @@ int LimiterPage(int curOutputPage, int musicMode) {
 
 }  // namespace
 
-Model::Model() { SetLowPassStartValues(m_paramStore); }
+Model::Model() { setLowPassStartValues(m_paramStore); }
 
 int32_t Model::param(int page, int slot) const {
-    return IsValidCell(page, slot) ? m_paramStore[page][slot] : 0;
+    return isValidCell(page, slot) ? m_paramStore[page][slot] : 0;
 }
 
 void Model::setParam(int page, int slot, int32_t value) {
-    if (IsValidCell(page, slot)) {
+    if (isValidCell(page, slot)) {
         m_paramStore[page][slot] = value;
     }
 }
@@ -55,11 +55,11 @@ void Model::fillParamStore(int32_t value) {
 }
 
 int32_t Model::view(int page, int slot) const {
-    return IsValidCell(page, slot) ? m_viewStore[page][slot] : 0;
+    return isValidCell(page, slot) ? m_viewStore[page][slot] : 0;
 }
 
 void Model::setView(int page, int slot, int32_t value) {
-    if (IsValidCell(page, slot)) {
+    if (isValidCell(page, slot)) {
         m_viewStore[page][slot] = value;
     }
 }
@@ -70,13 +70,13 @@ int Model::QSlotOf(int a) const {
         return a;
     }
     const int modeSlot = a - ref.subSlot;
-    return view(PageOf(modeSlot), SlotOf(modeSlot)) < 2 ? modeSlot + 3 : modeSlot + 4;
+    return view(pageOf(modeSlot), slotOf(modeSlot)) < 2 ? modeSlot + 3 : modeSlot + 4;
 }
 
 int Model::ResolveAddress(int a) const {
     const Selection& sel = selection;
-    const int page = PageOf(a);
-    const int slot = SlotOf(a);
+    const int page = pageOf(a);
+    const int slot = slotOf(a);
     int target = page;
     if (page == kPageMicA || page == kPageMicB) {
         target = slot == kMicLinkSlot ? page : sel.curMicPage;
@@ -87,14 +87,14 @@ int Model::ResolveAddress(int a) const {
         // The first page of the set of music mode pages the page belongs to.
         const int set = kPageMain + (page - kPageMain) / kMusicModes * kMusicModes;
         if (slot >= kLimiterFirstSlot && slot <= kLimiterLastSlot) {
-            target = LimiterPage(sel.curOutputPage, mode);
+            target = limiterPage(sel.curOutputPage, mode);
         } else if (slot == kDelaySlot || slot == kMuteSlot) {
             // Every Main and Surround page but the base page keeps its own set's delay and
             // mute; the base page, Center and Sub follow the output on show.
             if (page != kPageMain && set < kPageCenter) {
                 target = set + mode;
             } else {
-                target = LimiterPage(sel.curOutputPage, mode);
+                target = limiterPage(sel.curOutputPage, mode);
             }
         } else {
             target = sel.curOutputPage;
@@ -102,7 +102,7 @@ int Model::ResolveAddress(int a) const {
     } else if (page >= kPageHint && page <= kPageHintMicB) {
         target = sel.curHintPage;
     }
-    return MakeAddress(target, slot);
+    return makeAddress(target, slot);
 }
 
 int Model::ChannelSlot(int page, int slot) const {
@@ -115,22 +115,22 @@ int Model::ChannelSlot(int page, int slot) const {
     return slot;
 }
 
-int Model::DeviceAddress(int a) const {
-    return MakeAddress(PageOf(ResolveAddress(a)), ChannelSlot(PageOf(a), SlotOf(a)));
+int Model::deviceAddress(int a) const {
+    return makeAddress(pageOf(ResolveAddress(a)), ChannelSlot(pageOf(a), slotOf(a)));
 }
 
 void Model::StoreValue(int a, int value) {
-    setView(PageOf(a), SlotOf(a), value);
-    const int d = DeviceAddress(a);
-    setParam(PageOf(d), SlotOf(d), value);
+    setView(pageOf(a), slotOf(a), value);
+    const int d = deviceAddress(a);
+    setParam(pageOf(d), slotOf(d), value);
 }
 
 void Model::SyncView() {
     for (int b : kBasePages) {
-        const int count = PageSlotCount(b);
+        const int count = pageSlotCount(b);
         for (int s = 0; s < count; ++s) {
-            const int d = ResolveAddress(MakeAddress(b, s));
-            m_viewStore[b][s] = param(PageOf(d), ChannelSlot(b, s));
+            const int d = ResolveAddress(makeAddress(b, s));
+            m_viewStore[b][s] = param(pageOf(d), ChannelSlot(b, s));
         }
     }
     // Right-channel delay and mute of the selected Main and Surround music mode.
@@ -142,15 +142,15 @@ void Model::SyncView() {
 }
 
 void Model::resetBandsOfPage(int q, ParameterSink* paced) {
-    const KindOfPage kind = PageKind(MakeAddress(q, 0));
-    for (int b = 0; b < PageBands(q); ++b) {
+    const KindOfPage kind = PageKind(makeAddress(q, 0));
+    for (int b = 0; b < pageBands(q); ++b) {
         for (int s = 0; s < 5; ++s) {
-            const int slot = BandSlot(FirstEqSlot(q), b, s);
-            const int value = BandDefault(kind, b, s);
+            const int slot = BandSlot(firstEqSlot(q), b, s);
+            const int value = bandDefault(kind, b, s);
             setParam(q, ChannelSlot(q, slot), value);
             setView(q, slot, value);
             if (paced) {
-                paced->SetParameterPaced(MakeAddress(q, slot), value);
+                paced->SetParameterPaced(makeAddress(q, slot), value);
             }
         }
     }
@@ -183,11 +183,11 @@ int Model::ResetEqBands(int p, ParameterSink* paced) {
     if (all) {
         // The right music EQ gets its defaults through the right-side slot mapping.
         selection.musicPairState = kPairRight;
-        for (int b = 0; b < PageBands(kPageMusic); ++b) {
+        for (int b = 0; b < pageBands(kPageMusic); ++b) {
             for (int s = 0; s < 5; ++s) {
-                const int slot = BandSlot(FirstEqSlot(kPageMusic), b, s);
+                const int slot = BandSlot(firstEqSlot(kPageMusic), b, s);
                 setParam(kPageMusic, ChannelSlot(kPageMusic, slot),
-                         BandDefault(KindOfPage::kMusic, b, s));
+                         bandDefault(KindOfPage::kMusic, b, s));
             }
         }
         selection.musicPairState = kPairLeft;

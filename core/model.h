@@ -59,7 +59,7 @@ class Model {
     // Slot on the right music or Dynamic EQ set when that side is selected.
     int ChannelSlot(int page, int slot) const;
     // Device address of a base address: ResolveAddress's page, ChannelSlot's slot.
-    int DeviceAddress(int baseAddress) const;
+    int deviceAddress(int baseAddress) const;
 
     // Writes ViewStore at the base address and ParamStore at the device address.
     void StoreValue(int baseAddress, int value);

@@ -5,7 +5,7 @@
 
 namespace aec {
 
-std::string FormatFixed(double v, int decimals) {
+std::string formatFixed(double v, int decimals) {
     double scale = 1.0;
     for (int i = 0; i < decimals; ++i) {
         scale *= 10.0;
@@ -28,6 +28,6 @@ std::string FormatFixed(double v, int decimals) {
     return buf;
 }
 
-double RoundHalfEven(double v) { return std::nearbyint(v); }
+double roundHalfEven(double v) { return std::nearbyint(v); }
 
 }  // namespace aec

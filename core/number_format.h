@@ -7,9 +7,9 @@ namespace aec {
 
 // v rounded to `decimals` places, halves away from zero; "." always, minus for negatives,
 // no plus sign, no thousands separator, never "-0".
-std::string FormatFixed(double v, int decimals);
+std::string formatFixed(double v, int decimals);
 
 // Rounds to the nearest integer with halves going to the even integer.
-double RoundHalfEven(double v);
+double roundHalfEven(double v);
 
 }  // namespace aec

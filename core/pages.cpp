@@ -41,10 +41,10 @@ constexpr int kDefaultFreqs[9][20] = {
     {20, 129, 280},
 };
 
-bool ValidPage(int page) { return page >= 0 && page < kPageCount; }
+bool validPage(int page) { return page >= 0 && page < kPageCount; }
 
 // Band and sub-slot by first EQ slot e, or no band below it.
-BandRef ByFirstEqSlot(int slot, int e) {
+BandRef byFirstEqSlot(int slot, int e) {
     if (slot < e) {
         return {};
     }
@@ -53,12 +53,12 @@ BandRef ByFirstEqSlot(int slot, int e) {
 
 }  // namespace
 
-int PageSlotCount(int page) { return ValidPage(page) ? kLayouts[page].slotCount : 0; }
-int FirstEqSlot(int page) { return ValidPage(page) ? kLayouts[page].firstEqSlot : kSlotCount; }
-int PageBands(int page) { return ValidPage(page) ? kLayouts[page].bands : 0; }
+int pageSlotCount(int page) { return validPage(page) ? kLayouts[page].slotCount : 0; }
+int firstEqSlot(int page) { return validPage(page) ? kLayouts[page].firstEqSlot : kSlotCount; }
+int pageBands(int page) { return validPage(page) ? kLayouts[page].bands : 0; }
 
 KindOfPage PageKind(int address) {
-    const int page = PageOf(address);
+    const int page = pageOf(address);
     if (page == kPageMusic) {
         return KindOfPage::kMusic;
     }
@@ -84,19 +84,19 @@ int BandSlot(int firstEqSlot, int band, int subSlot) {
     return firstEqSlot + 5 * band + subSlot;
 }
 
-int DefaultBandFrequency(KindOfPage kind, int band) {
+int defaultBandFrequency(KindOfPage kind, int band) {
     if (band < 0 || band >= 20) {
         return 0;
     }
-    return kDefaultFreqs[KindIndex(kind)][band];
+    return kDefaultFreqs[kindIndex(kind)][band];
 }
 
-int BandDefault(KindOfPage kind, int band, int subSlot) {
+int bandDefault(KindOfPage kind, int band, int subSlot) {
     switch (subSlot) {
         case 0:
             return kDefaultMode;
         case 1:
-            return DefaultBandFrequency(kind, band);
+            return defaultBandFrequency(kind, band);
         case 2:
             return kDefaultGain;
         case 3:
@@ -107,8 +107,8 @@ int BandDefault(KindOfPage kind, int band, int subSlot) {
 }
 
 BandRef BandOf(int baseAddress) {
-    const int page = PageOf(baseAddress);
-    const int s = SlotOf(baseAddress);
+    const int page = pageOf(baseAddress);
+    const int s = slotOf(baseAddress);
     switch (page) {
         case kPageMusic:
             if (s == 4 || s == 5) {
@@ -117,7 +117,7 @@ BandRef BandOf(int baseAddress) {
             if (s == 6 || s == 7) {
                 return {16, 0};
             }
-            return ByFirstEqSlot(s, 10);
+            return byFirstEqSlot(s, 10);
         case kPageDynamicEq:
             for (int band = 0; band < 3; ++band) {
                 const int first = 2 + 10 * band;
@@ -133,7 +133,7 @@ BandRef BandOf(int baseAddress) {
             if (s == 11 || s == 12) {
                 return {21, 0};
             }
-            return ByFirstEqSlot(s, 15);
+            return byFirstEqSlot(s, 15);
         case kPageEchoA:
             if (s == 9 || s == 10) {
                 return {7, 0};
@@ -141,7 +141,7 @@ BandRef BandOf(int baseAddress) {
             if (s == 11 || s == 12) {
                 return {8, 0};
             }
-            return ByFirstEqSlot(s, 14);
+            return byFirstEqSlot(s, 14);
         case kPageReverb:
             if (s == 6 || s == 7) {
                 return {7, 0};
@@ -149,7 +149,7 @@ BandRef BandOf(int baseAddress) {
             if (s == 8 || s == 9) {
                 return {8, 0};
             }
-            return ByFirstEqSlot(s, 11);
+            return byFirstEqSlot(s, 11);
         case kPageMain:
             if (s == 16 || s == 17) {
                 return {10, 0};
@@ -157,18 +157,18 @@ BandRef BandOf(int baseAddress) {
             if (s == 18 || s == 19) {
                 return {11, 0};
             }
-            return ByFirstEqSlot(s, 21);
+            return byFirstEqSlot(s, 21);
         case kPageHint:
             if (s == 0) {
                 return {};
             }
-            return ByFirstEqSlot(s, 1);
+            return byFirstEqSlot(s, 1);
         default:
             return {};
     }
 }
 
-int OutputPage(int channel, int musicMode, bool right) {
+int outputPage(int channel, int musicMode, bool right) {
     static constexpr int kLeft[4] = {kPageMain, kPageSurround, kPageCenter, kPageSub};
     static constexpr int kRight[4] = {kPageMainRight, kPageSurroundRight, kPageCenter, kPageSub};
     if (channel < 0 || channel > 3) {

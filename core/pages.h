@@ -39,19 +39,19 @@ inline constexpr int kNotABand = 255;
 // ResetEqBands target meaning every page.
 inline constexpr int kAllPages = 100;
 
-constexpr int MakeAddress(int page, int slot) { return page * 256 + slot; }
-constexpr int PageOf(int address) { return address / 256; }
-constexpr int SlotOf(int address) { return address % 256; }
-constexpr bool IsValidCell(int page, int slot) {
+constexpr int makeAddress(int page, int slot) { return page * 256 + slot; }
+constexpr int pageOf(int address) { return address / 256; }
+constexpr int slotOf(int address) { return address % 256; }
+constexpr bool isValidCell(int page, int slot) {
     return page >= 0 && page < kPageCount && slot >= 0 && slot < kSlotCount;
 }
 
 // Slots that page-wide loops visit (0 .. count - 1).
-int PageSlotCount(int page);
+int pageSlotCount(int page);
 // Slot of band 0's mode slot, or kDynamicEqLayout.
-int FirstEqSlot(int page);
+int firstEqSlot(int page);
 // Number of equaliser bands on the page.
-int PageBands(int page);
+int pageBands(int page);
 
 // Base pages that page-wide view loops visit, in this order.
 inline constexpr std::array<int, 12> kBasePages = {0, 1, 2, 4, 5, 6, 25, 26, 27, 28, 29, 30};
@@ -69,7 +69,7 @@ enum class KindOfPage : int {
     kHintOrSystem = 4,
     kDynamicEq = 8,
 };
-constexpr int KindIndex(KindOfPage kind) { return static_cast<int>(kind); }
+constexpr int kindIndex(KindOfPage kind) { return static_cast<int>(kind); }
 KindOfPage PageKind(int address);
 
 // Slot of (first EQ slot, band, sub-slot), for either band layout.
@@ -82,9 +82,9 @@ inline constexpr int kDefaultQ = 16;
 inline constexpr int kDefaultShelfQ = 10;
 
 // Default frequency index of band b on a page of the given kind.
-int DefaultBandFrequency(KindOfPage kind, int band);
+int defaultBandFrequency(KindOfPage kind, int band);
 // Default raw value of sub-slot s of band b on a page of the given kind.
-int BandDefault(KindOfPage kind, int band, int subSlot);
+int bandDefault(KindOfPage kind, int band, int subSlot);
 
 // Band number and sub-slot of an address; subSlot == kNotABand when it is no band slot.
 struct BandRef {
@@ -96,6 +96,6 @@ struct BandRef {
 BandRef BandOf(int baseAddress);
 
 // Output page of output channel c (0 Main, 1 Surround, 2 Center, 3 Sub), music mode v, right side.
-int OutputPage(int channel, int musicMode, bool right);
+int outputPage(int channel, int musicMode, bool right);
 
 }  // namespace aec

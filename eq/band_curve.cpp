@@ -20,7 +20,7 @@ struct Design {
     float c = static_cast<float>(std::cos(double(w0)));
 };
 
-const Design& DesignPoint() {
+const Design& designPoint() {
     static const Design d;
     return d;
 }
@@ -28,22 +28,22 @@ const Design& DesignPoint() {
 // p = (2 sin(w/2))^2 for every point of the three grids, computed once.
 using PTable = std::array<float, ResponseGrid::kPoints>;
 
-float PTerm(double u) {
+float pTerm(double u) {
     const double half = u * std::numbers::pi / kN / 2.0;
     const double twoSin = 2.0 * std::sin(half);
     return static_cast<float>(twoSin * twoSin);
 }
 
-PTable PlainGrid() {
+PTable plainGrid() {
     PTable t{};
     for (int j = 0; j <= kN; ++j) {
-        t[j] = PTerm(j);
+        t[j] = pTerm(j);
     }
     return t;
 }
 
 // Maps the points margin..N-margin onto 0..pi; the rest stays one step inside either end.
-PTable StretchedGrid(int margin, bool inclusiveLowerTest) {
+PTable stretchedGrid(int margin, bool inclusiveLowerTest) {
     PTable t{};
     const double h = kN / 2.0;
     for (int j = 0; j <= kN; ++j) {
@@ -54,18 +54,18 @@ PTable StretchedGrid(int margin, bool inclusiveLowerTest) {
         } else {
             u = j <= kN - margin ? h + h * (j - h) / (h - margin) : kN - 1.0;
         }
-        t[j] = PTerm(u);
+        t[j] = pTerm(u);
     }
     return t;
 }
 
 struct Grids {
-    PTable plain = PlainGrid();
-    PTable shelf = StretchedGrid(kShelfMargin, true);
-    PTable crossover = StretchedGrid(kCrossoverMargin, false);
+    PTable plain = plainGrid();
+    PTable shelf = stretchedGrid(kShelfMargin, true);
+    PTable crossover = stretchedGrid(kCrossoverMargin, false);
 };
 
-const PTable& GridTable(SampleGrid grid) {
+const PTable& gridTable(SampleGrid grid) {
     static const Grids g;
     switch (grid) {
         case SampleGrid::kShelf:
@@ -78,7 +78,7 @@ const PTable& GridTable(SampleGrid grid) {
     return g.plain;
 }
 
-float Amplitude(float gainDb) { return static_cast<float>(std::pow(10.0, gainDb / 40.0)); }
+float amplitude(float gainDb) { return static_cast<float>(std::pow(10.0, gainDb / 40.0)); }
 
 // The sections of one crossover type and how their curves combine: w1 * r1 + w2 * r2.
 enum class Section { kNone, kBypass, kFirst, kBessel, kButterworth, kBw4k0, kBw4k1, kBw3k0 };
@@ -106,52 +106,52 @@ constexpr std::array<Recipe, kXoTypeCount> kRecipes = {{
     {Section::kBw3k0, Section::kFirst, 2, 2},
 }};
 
-Biquad CrossoverSection(Section kind, FilterSide side) {
+Biquad crossoverSection(Section kind, FilterSide side) {
     switch (kind) {
         case Section::kFirst:
-            return FirstOrderSection(side);
+            return firstOrderSection(side);
         case Section::kBessel:
-            return SecondOrderSection(side, BesselQ());
+            return secondOrderSection(side, besselQ());
         case Section::kButterworth:
-            return SecondOrderSection(side, ButterworthQ());
+            return secondOrderSection(side, butterworthQ());
         case Section::kBw4k0:
-            return SecondOrderSection(side, ButterworthSectionQ(4, 0));
+            return secondOrderSection(side, butterworthSectionQ(4, 0));
         case Section::kBw4k1:
-            return SecondOrderSection(side, ButterworthSectionQ(4, 1));
+            return secondOrderSection(side, butterworthSectionQ(4, 1));
         case Section::kBw3k0:
-            return SecondOrderSection(side, ButterworthSectionQ(3, 0));
+            return secondOrderSection(side, butterworthSectionQ(3, 0));
         case Section::kNone:
         case Section::kBypass:
             break;
     }
-    return BypassSection();
+    return bypassSection();
 }
 
-void SampleCrossover(Section kind, FilterSide side, BandCurve& shape) {
-    SampleSection(CrossoverSection(kind, side), SampleGrid::kCrossover,
+void sampleCrossover(Section kind, FilterSide side, BandCurve& shape) {
+    sampleSection(crossoverSection(kind, side), SampleGrid::kCrossover,
                   side == FilterSide::kLowPass, shape);
 }
 
-void ComputeCrossover(BandCurve& out, FilterSide side, int c, int snappedHz) {
+void computeCrossover(BandCurve& out, FilterSide side, int c, int snappedHz) {
     const Recipe& recipe = kRecipes[c];
     BandCurve r1;
-    SampleCrossover(recipe.first, side, r1);
+    sampleCrossover(recipe.first, side, r1);
     if (recipe.second != Section::kNone) {
         BandCurve r2;
-        SampleCrossover(recipe.second, side, r2);
+        sampleCrossover(recipe.second, side, r2);
         // 2 * (r1 + r2) equals 2 * r1 + 2 * r2 exactly in binary floating point.
         for (int j = 0; j <= kN; ++j) {
             r1[j] = recipe.w1 * r1[j] + recipe.w2 * r2[j];
         }
     }
-    PlaceShape(r1, snappedHz, out);
+    placeShape(r1, snappedHz, out);
 }
 
 }  // namespace
 
-Biquad PeakingSection(float q, float gainDb) {
-    const Design& d = DesignPoint();
-    const float a = Amplitude(gainDb);
+Biquad peakingSection(float q, float gainDb) {
+    const Design& d = designPoint();
+    const float a = amplitude(gainDb);
     const float qPrime = static_cast<float>((q + 0.01) / 0.35714285714285714);
     const float alpha = static_cast<float>(d.s / (2.0 * qPrime));
     const float twoC = static_cast<float>(-2.0 * d.c);
@@ -163,11 +163,11 @@ Biquad PeakingSection(float q, float gainDb) {
             static_cast<float>(1.0 - double(alpha) / a)};
 }
 
-Biquad ShelfSection(bool high, float q, float gainDb) {
-    const Design& d = DesignPoint();
+Biquad shelfSection(bool high, float q, float gainDb) {
+    const Design& d = designPoint();
     const double c = d.c;
     const float slope = static_cast<float>(std::min(q, 4.0f) + 0.001);
-    const float a = Amplitude(gainDb);
+    const float a = amplitude(gainDb);
     const double ad = a;
     const float alpha = static_cast<float>(
         d.s / 2.0 * std::sqrt(std::fabs((ad + 1.0 / ad) * (1.0 / slope - 1.0) + 2.0)));
@@ -186,10 +186,10 @@ Biquad ShelfSection(bool high, float q, float gainDb) {
             f(2.0 * (minus - plus * c)),    f(plus - minus * c - r)};
 }
 
-Biquad BypassSection() { return {1, 0, 0, 1, 0, 0}; }
+Biquad bypassSection() { return {1, 0, 0, 1, 0, 0}; }
 
-Biquad FirstOrderSection(FilterSide side) {
-    const Design& d = DesignPoint();
+Biquad firstOrderSection(FilterSide side) {
+    const Design& d = designPoint();
     const double s = d.s;
     const double c = d.c;
     const auto a0 = static_cast<float>(1.0 + s + c);
@@ -201,8 +201,8 @@ Biquad FirstOrderSection(FilterSide side) {
     return {d.s, d.s, 0, a0, a1, 0};
 }
 
-Biquad SecondOrderSection(FilterSide side, float q) {
-    const Design& d = DesignPoint();
+Biquad secondOrderSection(FilterSide side, float q) {
+    const Design& d = designPoint();
     const double c = d.c;
     const double alpha = static_cast<float>(d.s / (2.0 * q));
     const auto a0 = static_cast<float>(1.0 + alpha);
@@ -216,14 +216,14 @@ Biquad SecondOrderSection(FilterSide side, float q) {
     return {b0, static_cast<float>(1.0 - c), b0, a0, a1, a2};
 }
 
-float BesselQ() { return static_cast<float>(1.0 / std::sqrt(3.0)); }
-float ButterworthQ() { return static_cast<float>(1.0 / std::sqrt(2.0)); }
+float besselQ() { return static_cast<float>(1.0 / std::sqrt(3.0)); }
+float butterworthQ() { return static_cast<float>(1.0 / std::sqrt(2.0)); }
 
-float ButterworthSectionQ(int order, int k) {
+float butterworthSectionQ(int order, int k) {
     return static_cast<float>(1.0 / (2.0 * std::sin(std::numbers::pi * (k + 0.5) / order)));
 }
 
-float RemapQ(float q) {
+float remapQ(float q) {
     if (q == 102.0f) {
         return 98.0f;
     }
@@ -242,8 +242,8 @@ float RemapQ(float q) {
     return q;
 }
 
-void SampleSection(const Biquad& bq, SampleGrid grid, bool zeroGuard, BandCurve& shape) {
-    const PTable& p = GridTable(grid);
+void sampleSection(const Biquad& bq, SampleGrid grid, bool zeroGuard, BandCurve& shape) {
+    const PTable& p = gridTable(grid);
     const auto sb =
         static_cast<float>((double(bq.b0) + bq.b1 + bq.b2) * (double(bq.b0) + bq.b1 + bq.b2));
     const auto pb = static_cast<float>((double(bq.b0) + bq.b2) * bq.b1 + 4.0 * bq.b0 * bq.b2);
@@ -266,9 +266,9 @@ void SampleSection(const Biquad& bq, SampleGrid grid, bool zeroGuard, BandCurve&
     }
 }
 
-void PlaceShape(const BandCurve& shape, int snappedHz, BandCurve& out) {
+void placeShape(const BandCurve& shape, int snappedHz, BandCurve& out) {
     constexpr int m = ResponseGrid::kShapeCentre;
-    const int e = CentreIndex(snappedHz);
+    const int e = centreIndex(snappedHz);
     // Above 24 kHz the centre lies beyond the grid; only points on the grid are written.
     for (int i = std::min(e, kN); i >= 0; --i) {
         const int k = m - (e - i);
@@ -282,17 +282,17 @@ void PlaceShape(const BandCurve& shape, int snappedHz, BandCurve& out) {
 
 void ComputeBandCurve(BandCurve& out, int type, int frequencyHz, float q, float gainDb) {
     const int code = type & 0xFF;  // the type travels as an unsigned byte
-    int snapped = SnapFrequency(frequencyHz);
-    q = RemapQ(q);
+    int snapped = snapFrequency(frequencyHz);
+    q = remapQ(q);
     BandCurve shape;
     if (code < kHighPassBase) {
         switch (code) {
             case kBandPeaking:
-                SampleSection(PeakingSection(q, gainDb), SampleGrid::kPlain, false, shape);
+                sampleSection(peakingSection(q, gainDb), SampleGrid::kPlain, false, shape);
                 break;
             case kBandLowShelf:
             case kBandHighShelf:
-                SampleSection(ShelfSection(code == kBandHighShelf, q, gainDb), SampleGrid::kShelf,
+                sampleSection(shelfSection(code == kBandHighShelf, q, gainDb), SampleGrid::kShelf,
                               false, shape);
                 break;
             default:
@@ -300,7 +300,7 @@ void ComputeBandCurve(BandCurve& out, int type, int frequencyHz, float q, float 
                 out.fill(0.0f);
                 return;
         }
-        PlaceShape(shape, snapped, out);
+        placeShape(shape, snapped, out);
         return;
     }
     const int c = code % 20;
@@ -308,7 +308,7 @@ void ComputeBandCurve(BandCurve& out, int type, int frequencyHz, float q, float 
         return;
     }
     const FilterSide side = code < kLowPassBase ? FilterSide::kHighPass : FilterSide::kLowPass;
-    ComputeCrossover(out, side, c, snapped);
+    computeCrossover(out, side, c, snapped);
 }
 
 }  // namespace aec

@@ -54,28 +54,28 @@ enum class SampleGrid {
 enum class FilterSide { kHighPass, kLowPass };
 
 // Peaking band; q is the table Q after the large-Q remap.
-Biquad PeakingSection(float q, float gainDb);
+Biquad peakingSection(float q, float gainDb);
 // Low or high shelf; q is the shelf's own Q (values above 4 count as 4).
-Biquad ShelfSection(bool high, float q, float gainDb);
-Biquad BypassSection();
-Biquad FirstOrderSection(FilterSide side);
-Biquad SecondOrderSection(FilterSide side, float q);
+Biquad shelfSection(bool high, float q, float gainDb);
+Biquad bypassSection();
+Biquad firstOrderSection(FilterSide side);
+Biquad secondOrderSection(FilterSide side, float q);
 
 // Quality factors of the crossover sections.
-float BesselQ();
-float ButterworthQ();
+float besselQ();
+float butterworthQ();
 // Section k of a Butterworth filter of order n: 1 / (2 sin(pi (k + 0.5) / n)).
-float ButterworthSectionQ(int order, int k);
+float butterworthSectionQ(int order, int k);
 
 // The large table Q values are drawn narrower: 102, 108, 114, 121, 128 -> 98, 100, 101, 102, 103.
-float RemapQ(float q);
+float remapQ(float q);
 
 // Samples the section's magnitude in dB on a grid. With zeroGuard, a point whose numerator or
 // denominator is exactly 0 repeats the previous point (low-pass sections at Nyquist).
-void SampleSection(const Biquad& section, SampleGrid grid, bool zeroGuard, BandCurve& shape);
+void sampleSection(const Biquad& section, SampleGrid grid, bool zeroGuard, BandCurve& shape);
 
 // Slides a sampled shape so its centre sits on the grid point of snappedHz.
-void PlaceShape(const BandCurve& shape, int snappedHz, BandCurve& out);
+void placeShape(const BandCurve& shape, int snappedHz, BandCurve& out);
 
 // Fills `out` for one band or crossover (type code, frequency in whole Hz, table Q, gain in dB).
 // A crossover code whose type is above 12 leaves `out` untouched. Allocates nothing.

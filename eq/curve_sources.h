@@ -48,7 +48,7 @@ struct PageCurveCounts {
 
 // Slot of the page's high-pass type box (the low-pass box follows two slots later), or -1
 // for a page without crossovers on the graph.
-int HighPassTypeSlot(int page);
+int highPassTypeSlot(int page);
 
 // Fills the table from ViewStore: every band for kAllPoints, else only band `index`; the
 // crossover entries are always filled. Curves are left as they are.
@@ -57,15 +57,15 @@ PageCurveCounts CurveSourcesOfPage(const Model& model, int index, int page,
 
 // What an entry of a page is: an equaliser band, the high-pass or the low-pass filter.
 enum class PointKind { kBand, kHighPass, kLowPass };
-PointKind KindOfEntry(int entry, const PageCurveCounts& counts);
+PointKind kindOfEntry(int entry, const PageCurveCounts& counts);
 // Marker that shows an entry: the band's own, or HPF / LPF for the crossovers.
-int MarkerOfEntry(int entry, const PageCurveCounts& counts);
+int markerOfEntry(int entry, const PageCurveCounts& counts);
 
 // Recomputes the curve of one entry from its source (frequency rounded to whole Hz).
-void ComputeEntryCurve(CurveSource& source);
+void computeEntryCurve(CurveSource& source);
 // Fills every entry of a page and computes all of its curves.
-PageCurveCounts ComputePageCurves(const Model& model, int page, CurveSourceTable& table);
+PageCurveCounts computePageCurves(const Model& model, int page, CurveSourceTable& table);
 // Point-by-point sum of the curves of entries 0..counts.last(), in dB.
-BandCurve SumCurves(const CurveSourceTable& table, const PageCurveCounts& counts);
+BandCurve sumCurves(const CurveSourceTable& table, const PageCurveCounts& counts);
 
 }  // namespace aec

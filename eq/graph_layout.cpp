@@ -4,7 +4,7 @@
 
 namespace aec {
 
-std::string MarkerName(int marker) {
+std::string markerName(int marker) {
     if (marker == kHighPassPoint) {
         return "HPF";
     }
@@ -14,11 +14,11 @@ std::string MarkerName(int marker) {
     return "EP" + std::to_string(marker + 1);
 }
 
-MarkerPlacement MarkerAt(const PlotGeometry& g, double hz, double db) {
-    return {true, PixelRound(g.x(hz) - kMarkerHalf), PixelRound(g.y(db) - kMarkerHalf)};
+MarkerPlacement markerAt(const PlotGeometry& g, double hz, double db) {
+    return {true, pixelRound(g.x(hz) - kMarkerHalf), pixelRound(g.y(db) - kMarkerHalf)};
 }
 
-void ShowPageMarkers(const PageCurveCounts& counts, MarkerPlacements& markers) {
+void showPageMarkers(const PageCurveCounts& counts, MarkerPlacements& markers) {
     for (int i = 0; i < kPointCount; ++i) {
         markers[i].visible = i < counts.bands;
     }
@@ -26,8 +26,8 @@ void ShowPageMarkers(const PageCurveCounts& counts, MarkerPlacements& markers) {
     markers[kLowPassPoint].visible = counts.crossovers >= 2;
 }
 
-std::string CaptionText(PointKind kind, const CurveSource& source) {
-    const std::string hz = FormatFixed(source.frequency, 2) + "Hz";
+std::string captionText(PointKind kind, const CurveSource& source) {
+    const std::string hz = formatFixed(source.frequency, 2) + "Hz";
     switch (kind) {
         case PointKind::kHighPass:
             return "HPF:" + hz;
@@ -36,10 +36,10 @@ std::string CaptionText(PointKind kind, const CurveSource& source) {
         case PointKind::kBand:
             break;
     }
-    return FormatFixed(source.gain, 1) + "dB\rQ:" + FormatFixed(source.q, 2) + "\r" + hz;
+    return formatFixed(source.gain, 1) + "dB\rQ:" + formatFixed(source.q, 2) + "\r" + hz;
 }
 
-std::string CaptionDisplayText(const std::string& text) {
+std::string captionDisplayText(const std::string& text) {
     std::string out = text;
     for (char& c : out) {
         if (c == '\r') {
@@ -49,16 +49,16 @@ std::string CaptionDisplayText(const std::string& text) {
     return out;
 }
 
-void PlaceCaption(const MarkerPlacement& marker, int captionWidth, int captionHeight, float gain,
+void placeCaption(const MarkerPlacement& marker, int captionWidth, int captionHeight, float gain,
                   CaptionPlacement& caption) {
     caption.left = marker.left + kMarkerSize / 2 - captionWidth / 2;
     caption.top = gain >= 0 ? marker.top + kMarkerSize : marker.top - captionHeight - 1;
 }
 
-void CurvePoints(const PlotGeometry& g, const BandCurve& sum, PointsPolyline& points) {
+void curvePoints(const PlotGeometry& g, const BandCurve& sum, PointsPolyline& points) {
     const double step = g.pixelsPerStep();
     for (int i = 0; i < ResponseGrid::kPoints; ++i) {
-        points[i] = {PixelRound(i * step), PixelRound(g.y(sum[i]))};
+        points[i] = {pixelRound(i * step), pixelRound(g.y(sum[i]))};
     }
 }
 

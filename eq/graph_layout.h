@@ -22,13 +22,13 @@ struct MarkerPlacement {
 using MarkerPlacements = std::array<MarkerPlacement, kPointCount>;
 
 // objectName of marker i: EP1..EP20, HPF, LPF.
-std::string MarkerName(int marker);
+std::string markerName(int marker);
 
 // Top-left corner of a marker centred on (x(hz), y(db)).
-MarkerPlacement MarkerAt(const PlotGeometry& g, double hz, double db);
+MarkerPlacement markerAt(const PlotGeometry& g, double hz, double db);
 
 // Shows markers 0..bands-1, HPF and LPF when the page has crossovers, and hides the rest.
-void ShowPageMarkers(const PageCurveCounts& counts, MarkerPlacements& markers);
+void showPageMarkers(const PageCurveCounts& counts, MarkerPlacements& markers);
 
 // objectName of the caption beside the selected point.
 inline constexpr const char* kCaptionName = "EQlabel";
@@ -42,13 +42,13 @@ struct CaptionPlacement {
 };
 
 // Caption text of an entry: gain, Q and frequency of a band, or the crossover frequency.
-std::string CaptionText(PointKind kind, const CurveSource& source);
+std::string captionText(PointKind kind, const CurveSource& source);
 // The caption's text with line feeds, as a text widget or painter lays it out.
-std::string CaptionDisplayText(const std::string& text);
+std::string captionDisplayText(const std::string& text);
 
 // Centres the caption horizontally on its marker; below the marker for a gain of 0 dB or more,
 // above it otherwise.
-void PlaceCaption(const MarkerPlacement& marker, int captionWidth, int captionHeight, float gain,
+void placeCaption(const MarkerPlacement& marker, int captionWidth, int captionHeight, float gain,
                   CaptionPlacement& caption);
 
 // Screen points of the summed curve, one per grid point.
@@ -60,6 +60,6 @@ struct PlotPoint {
 using PointsPolyline = std::array<PlotPoint, ResponseGrid::kPoints>;
 
 // (round(g P), round(y(sum))) for every grid point; levels beyond the plot stay beyond it.
-void CurvePoints(const PlotGeometry& g, const BandCurve& sum, PointsPolyline& points);
+void curvePoints(const PlotGeometry& g, const BandCurve& sum, PointsPolyline& points);
 
 }  // namespace aec

@@ -9,8 +9,8 @@ namespace aec {
 
 namespace {
 
-void PaintAxisLabels(QPainter& p, const AxisLabels& labels) {
-    p.setFont(AxisLabelFont());
+void paintAxisLabels(QPainter& p, const AxisLabels& labels) {
+    p.setFont(axisLabelFont());
     p.setPen(QColor::fromRgb(kAxisLabelColour));
     for (const AxisLabel& l : labels) {
         const Qt::Alignment align =
@@ -21,14 +21,14 @@ void PaintAxisLabels(QPainter& p, const AxisLabels& labels) {
     }
 }
 
-void PaintCaption(QPainter& p, const ResponseGraph& graph) {
+void paintCaption(QPainter& p, const ResponseGraph& graph) {
     const CaptionPlacement& c = graph.caption();
     if (!c.visible) {
         return;
     }
     const QPoint origin = graph.plotOrigin();
-    const QString text = QString::fromStdString(CaptionDisplayText(c.text));
-    p.setFont(CaptionFont());
+    const QString text = QString::fromStdString(captionDisplayText(c.text));
+    p.setFont(captionFont());
     p.setPen(QColor::fromRgb(kCaptionColour));
     const QRect box =
         p.fontMetrics().boundingRect(QRect(0, 0, 10000, 10000), Qt::AlignHCenter, text);
@@ -38,7 +38,7 @@ void PaintCaption(QPainter& p, const ResponseGraph& graph) {
 
 }  // namespace
 
-QImage MarkerImage() {
+QImage markerImage() {
     QImage image(kMarkerSize, kMarkerSize, QImage::Format_ARGB32_Premultiplied);
     image.fill(Qt::transparent);
     QPainter p(&image);
@@ -54,7 +54,7 @@ QImage MarkerImage() {
     return image;
 }
 
-QImage PaintGraphPicture(const ResponseGraph& graph) {
+QImage paintGraphPicture(const ResponseGraph& graph) {
     const QImage& plot = graph.plot();
     const QPoint origin = graph.plotOrigin();
     QImage picture(plot.width() + kOuterExtraWidth, plot.height() + kOuterExtraHeight,
@@ -62,18 +62,18 @@ QImage PaintGraphPicture(const ResponseGraph& graph) {
     picture.fill(Qt::white);
     QPainter p(&picture);
     p.drawImage(origin, plot);
-    PaintAxisLabels(p, graph.axisLabels());
+    paintAxisLabels(p, graph.axisLabels());
 
     // Markers sit on the plot's panel and are clipped by it.
     p.save();
     p.setClipRect(QRect(origin, plot.size()));
-    const QImage marker = MarkerImage();
+    const QImage marker = markerImage();
     for (const MarkerPlacement& m : graph.markers()) {
         if (m.visible) {
             p.drawImage(origin + QPoint(m.left, m.top), marker);
         }
     }
-    PaintCaption(p, graph);
+    paintCaption(p, graph);
     p.restore();
     return picture;
 }

@@ -15,9 +15,9 @@ inline constexpr int kOuterExtraWidth = 55;
 inline constexpr int kOuterExtraHeight = 54;
 
 // A 14 x 14 marker disc with its highlight, on a transparent ground.
-QImage MarkerImage();
+QImage markerImage();
 
 // Paints the graph's current state; the plot sits at the graph's plot origin.
-QImage PaintGraphPicture(const ResponseGraph& graph);
+QImage paintGraphPicture(const ResponseGraph& graph);
 
 }  // namespace aec

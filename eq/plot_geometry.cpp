@@ -48,7 +48,7 @@ double PlotGeometry::y(double db) const { return (kLevelTop - db) / kLevelSpan *
 
 double PlotGeometry::v(double row) const { return kLevelTop - row / (m_height - 1) * kLevelSpan; }
 
-int PixelRound(double v) {
+int pixelRound(double v) {
     if (std::isnan(v)) {
         return 0;
     }
@@ -61,7 +61,7 @@ int PixelRound(double v) {
     return static_cast<int>(std::nearbyint(v));
 }
 
-AxisLabels PlaceAxisLabels(const PlotGeometry& g, int plotLeft, int plotTop) {
+AxisLabels placeAxisLabels(const PlotGeometry& g, int plotLeft, int plotTop) {
     AxisLabels labels;
     for (int i = 0; i < kLevelLabelCount; ++i) {
         const int level = kLabelLevels[i];
@@ -69,7 +69,7 @@ AxisLabels PlaceAxisLabels(const PlotGeometry& g, int plotLeft, int plotTop) {
         l.name = "EQLabelY" + std::to_string(i);
         l.text = std::to_string(level) + "dB";
         l.left = plotLeft - 34;
-        l.top = plotTop + PixelRound(g.y(level)) - 6;
+        l.top = plotTop + pixelRound(g.y(level)) - 6;
         l.width = 32;
         l.height = 13;
         l.align = AxisLabel::Align::kRight;
@@ -78,7 +78,7 @@ AxisLabels PlaceAxisLabels(const PlotGeometry& g, int plotLeft, int plotTop) {
         AxisLabel& l = labels[kLevelLabelCount + i];
         l.name = "EQLabelX" + std::to_string(11 + i);
         l.text = kFreqLabels[i].text;
-        l.left = plotLeft + PixelRound(g.x(kFreqLabels[i].hz)) - 18;
+        l.left = plotLeft + pixelRound(g.x(kFreqLabels[i].hz)) - 18;
         l.top = plotTop + g.height();
         l.width = 36;
         l.height = 13;

@@ -39,7 +39,7 @@ class PlotGeometry {
 
 // Nearest pixel, halves to even; saturates far outside any plot and maps NaN to 0, so a wild
 // curve value can never overflow the conversion.
-int PixelRound(double v);
+int pixelRound(double v);
 
 // An axis label on the outer panel: its objectName, text and box.
 struct AxisLabel {
@@ -59,6 +59,6 @@ using AxisLabels = std::array<AxisLabel, kLevelLabelCount + kFreqLabelCount>;
 
 // The level labels (-24..12 dB) and frequency labels (20 Hz..20 kHz), placed for a plot whose
 // top-left corner sits at (plotLeft, plotTop) on the outer panel.
-AxisLabels PlaceAxisLabels(const PlotGeometry& g, int plotLeft, int plotTop);
+AxisLabels placeAxisLabels(const PlotGeometry& g, int plotLeft, int plotTop);
 
 }  // namespace aec

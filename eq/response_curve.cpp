@@ -8,28 +8,28 @@ namespace aec {
 
 namespace {
 
-QPointF At(const PlotPoint& p) { return QPointF(p.x, p.y); }
+QPointF at(const PlotPoint& p) { return QPointF(p.x, p.y); }
 
 }  // namespace
 
-QPainterPath CardinalSpline(const PlotPoint* points, int count, double tension) {
+QPainterPath cardinalSpline(const PlotPoint* points, int count, double tension) {
     QPainterPath path;
     if (count <= 0) {
         return path;
     }
-    path.moveTo(At(points[0]));
+    path.moveTo(at(points[0]));
     const double k = tension / 3.0;
     for (int i = 0; i + 1 < count; ++i) {
-        const QPointF before = At(points[i > 0 ? i - 1 : 0]);
-        const QPointF from = At(points[i]);
-        const QPointF to = At(points[i + 1]);
-        const QPointF after = At(points[i + 2 < count ? i + 2 : count - 1]);
+        const QPointF before = at(points[i > 0 ? i - 1 : 0]);
+        const QPointF from = at(points[i]);
+        const QPointF to = at(points[i + 1]);
+        const QPointF after = at(points[i + 2 < count ? i + 2 : count - 1]);
         path.cubicTo(from + k * (to - before), to - k * (after - from), to);
     }
     return path;
 }
 
-void DrawResponseCurve(QImage& plot, const PointsPolyline& points) {
+void drawResponseCurve(QImage& plot, const PointsPolyline& points) {
     QPainter painter(&plot);
     painter.setRenderHint(QPainter::Antialiasing, true);
     // Integer points name pixel centres, so a flat curve fills its own row.
@@ -39,7 +39,7 @@ void DrawResponseCurve(QImage& plot, const PointsPolyline& points) {
     pen.setJoinStyle(Qt::RoundJoin);
     painter.setPen(pen);
     painter.setBrush(Qt::NoBrush);
-    painter.drawPath(CardinalSpline(points.data(), kDrawnCurvePoints, kCurveTension));
+    painter.drawPath(cardinalSpline(points.data(), kDrawnCurvePoints, kCurveTension));
 }
 
 }  // namespace aec

@@ -19,10 +19,10 @@ inline constexpr int kDrawnCurvePoints = ResponseGrid::kPoints - 1;
 // Cardinal spline through points[0..count-1] as cubic Beziers: between P(i) and P(i+1) the
 // control points are P(i) + t/3 (P(i+1) - P(i-1)) and P(i+1) - t/3 (P(i+2) - P(i)), with the
 // end points standing in for their missing neighbours. This is how GDI+ draws DrawCurve.
-QPainterPath CardinalSpline(const PlotPoint* points, int count, double tension);
+QPainterPath cardinalSpline(const PlotPoint* points, int count, double tension);
 
 // Strokes the curve of the first 462 points onto the plot, anti-aliased, 1.8 px, curve colour.
 // Points outside the plot are drawn where they fall and clipped by the image.
-void DrawResponseCurve(QImage& plot, const PointsPolyline& points);
+void drawResponseCurve(QImage& plot, const PointsPolyline& points);
 
 }  // namespace aec

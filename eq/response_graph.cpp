@@ -19,11 +19,11 @@ constexpr std::array<double, 25> kMinorColumns = {
     20,  30,  40,  50,   60,   70,   80,   90,   200,  300,  400,  500,  600,
     700, 800, 900, 2000, 3000, 4000, 5000, 6000, 7000, 8000, 9000, 20000};
 
-QSize Bounded(QSize s) {
+QSize bounded(QSize s) {
     return {std::max(s.width(), kMinPlotSide), std::max(s.height(), kMinPlotSide)};
 }
 
-QImage BlankPlot(QSize size) {
+QImage blankPlot(QSize size) {
     QImage image(size, QImage::Format_RGB32);
     image.fill(kGraphBackgroundColour);
     return image;
@@ -31,26 +31,26 @@ QImage BlankPlot(QSize size) {
 
 // Lines of even thickness straddle their coordinate: a 2-pixel line also covers the pixel
 // before it, as the editor's pen has always drawn them.
-int StartOf(int at, int thickness) { return at - thickness / 2; }
+int startOf(int at, int thickness) { return at - thickness / 2; }
 
-void Column(QPainter& p, int x, int thickness, int height, QRgb colour) {
-    p.fillRect(QRect(StartOf(x, thickness), 0, thickness, height), QColor::fromRgb(colour));
+void column(QPainter& p, int x, int thickness, int height, QRgb colour) {
+    p.fillRect(QRect(startOf(x, thickness), 0, thickness, height), QColor::fromRgb(colour));
 }
 
 void Row(QPainter& p, int y, int width, int thickness, QRgb colour) {
-    p.fillRect(QRect(0, StartOf(y, thickness), width, thickness), QColor::fromRgb(colour));
+    p.fillRect(QRect(0, startOf(y, thickness), width, thickness), QColor::fromRgb(colour));
 }
 
 }  // namespace
 
-QFont CaptionFont() {
+QFont captionFont() {
     QFont font(QStringLiteral("Arial Narrow"));
     font.setPixelSize(13);
     font.setBold(true);
     return font;
 }
 
-QFont AxisLabelFont() {
+QFont axisLabelFont() {
     QFont font(QStringLiteral("Arial"));
     font.setPixelSize(11);
     return font;
@@ -58,12 +58,12 @@ QFont AxisLabelFont() {
 
 ResponseGraph::ResponseGraph(const Model& model, QSize plotSize)
     : m_model(model),
-      m_plot(BlankPlot(Bounded(plotSize))),
+      m_plot(blankPlot(bounded(plotSize))),
       m_geometry(m_plot.width(), m_plot.height()) {
     m_caption.text = kDesignCaptionText;
 }
 
-void ResponseGraph::resizePlot(QSize size) { m_plot = BlankPlot(Bounded(size)); }
+void ResponseGraph::resizePlot(QSize size) { m_plot = blankPlot(bounded(size)); }
 
 void ResponseGraph::BuildGraphBackground(int mode) {
     if (mode == kBackgroundCreate || mode == kBackgroundRebuild) {
@@ -71,7 +71,7 @@ void ResponseGraph::BuildGraphBackground(int mode) {
         m_plot.fill(kGraphBackgroundColour);
         paintGrid();
         m_background = m_plot.copy();
-        m_labels = PlaceAxisLabels(m_geometry, m_origin.x(), m_origin.y());
+        m_labels = placeAxisLabels(m_geometry, m_origin.x(), m_origin.y());
         if (mode == kBackgroundCreate) {
             m_labelsCreated = true;
         }
@@ -86,18 +86,18 @@ void ResponseGraph::paintGrid() {
     QPainter p(&m_plot);
     for (int level = kLevelBottom; level <= kLevelTop; level += 3) {
         const bool strong = level == kLevelBottom || level == 0 || level == kLevelTop;
-        Row(p, PixelRound(g.y(level)), w, 1, strong ? kStrongGridColour : kMinorGridColour);
+        Row(p, pixelRound(g.y(level)), w, 1, strong ? kStrongGridColour : kMinorGridColour);
     }
-    Column(p, 0, 2, h, kStrongGridColour);
+    column(p, 0, 2, h, kStrongGridColour);
     for (double hz : kStrongColumns) {
-        Column(p, PixelRound(g.x(hz)), 2, h, kStrongGridColour);
+        column(p, pixelRound(g.x(hz)), 2, h, kStrongGridColour);
     }
     for (double hz : kMinorColumns) {
-        Column(p, PixelRound(g.x(hz)), 1, h, kMinorGridColour);
+        column(p, pixelRound(g.x(hz)), 1, h, kMinorGridColour);
     }
-    Column(p, PixelRound(ResponseGrid::kIntervals * g.pixelsPerStep() - 1), 1, h, kMinorGridColour);
-    Row(p, PixelRound(g.y(kLevelTop)) + 1, w, 2, kStrongGridColour);
-    Row(p, PixelRound(g.y(kLevelBottom)), w, 2, kStrongGridColour);
+    column(p, pixelRound(ResponseGrid::kIntervals * g.pixelsPerStep() - 1), 1, h, kMinorGridColour);
+    Row(p, pixelRound(g.y(kLevelTop)) + 1, w, 2, kStrongGridColour);
+    Row(p, pixelRound(g.y(kLevelBottom)), w, 2, kStrongGridColour);
 }
 
 void ResponseGraph::restoreBackground() {
@@ -119,7 +119,7 @@ void ResponseGraph::DrawPageResponse(int index, int page) {
 
     m_counts = CurveSourcesOfPage(m_model, index, page, m_sources);
     if (index == kAllPoints) {
-        ShowPageMarkers(m_counts, m_markers);
+        showPageMarkers(m_counts, m_markers);
     }
     const int last = m_counts.last();
     BuildGraphBackground(kBackgroundRestore);
@@ -129,13 +129,13 @@ void ResponseGraph::DrawPageResponse(int index, int page) {
             continue;
         }
         CurveSource& source = m_sources[e];
-        ComputeEntryCurve(source);
+        computeEntryCurve(source);
         if (m_dragging) {
             continue;
         }
-        const int marker = MarkerOfEntry(e, m_counts);
+        const int marker = markerOfEntry(e, m_counts);
         const bool visible = m_markers[marker].visible;
-        m_markers[marker] = MarkerAt(m_geometry, source.frequency, source.gain);
+        m_markers[marker] = markerAt(m_geometry, source.frequency, source.gain);
         m_markers[marker].visible = visible;
     }
 
@@ -148,16 +148,16 @@ void ResponseGraph::DrawPageResponse(int index, int page) {
     if (m_underlay) {
         m_underlay(m_plot, m_geometry);
     }
-    CurvePoints(m_geometry, SumCurves(m_sources, m_counts), m_points);
-    DrawCurve();
+    curvePoints(m_geometry, sumCurves(m_sources, m_counts), m_points);
+    drawCurve();
 }
 
 void ResponseGraph::updateCaption(int entry) {
     const CurveSource& source = m_sources[entry];
-    m_caption.text = CaptionText(KindOfEntry(entry, m_counts), source);
+    m_caption.text = captionText(kindOfEntry(entry, m_counts), source);
     m_caption.visible = true;
     const QSize size = captionSize(m_caption.text);
-    PlaceCaption(m_markers[MarkerOfEntry(entry, m_counts)], size.width(), size.height(),
+    placeCaption(m_markers[markerOfEntry(entry, m_counts)], size.width(), size.height(),
                  source.gain, m_caption);
 }
 
@@ -165,8 +165,8 @@ QSize ResponseGraph::captionSize(const std::string& text) const {
     if (m_captionSizer) {
         return m_captionSizer(text);
     }
-    const QFontMetrics metrics(CaptionFont());
-    const QString lines = QString::fromStdString(CaptionDisplayText(text));
+    const QFontMetrics metrics(captionFont());
+    const QString lines = QString::fromStdString(captionDisplayText(text));
     return metrics.boundingRect(QRect(0, 0, 10000, 10000), Qt::AlignHCenter, lines).size();
 }
 
@@ -178,6 +178,6 @@ void ResponseGraph::moveMarker(int marker, int left, int top) {
     m_markers[marker].top = top;
 }
 
-void ResponseGraph::DrawCurve() { DrawResponseCurve(m_plot, m_points); }
+void ResponseGraph::drawCurve() { drawResponseCurve(m_plot, m_points); }
 
 }  // namespace aec

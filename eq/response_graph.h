@@ -29,9 +29,9 @@ inline constexpr QRgb kCaptionColour = qRgb(243, 152, 0);
 inline constexpr const char* kDesignCaptionText = "+12dB\rQ:128.00\r12000.00Hz";
 
 // "Arial Narrow" bold, 13 pixels high, the caption's font.
-QFont CaptionFont();
+QFont captionFont();
 // The axis labels' font.
-QFont AxisLabelFont();
+QFont axisLabelFont();
 
 // Modes of BuildGraphBackground.
 enum BackgroundMode : int {
@@ -65,7 +65,7 @@ class ResponseGraph {
     // pages 28 and up, and while the model suspends redraws.
     void DrawPageResponse(int index, int page);
     // Strokes the curve from the stored points again (after a spectrum frame).
-    void DrawCurve();
+    void drawCurve();
 
     // While a marker is dragged, redraws leave every marker where the mouse put it.
     void setDragInProgress(bool dragging) { m_dragging = dragging; }

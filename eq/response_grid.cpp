@@ -18,13 +18,13 @@ double FreqToGridIndex(double hz) { return (std::log10(std::max(hz, 1.0)) - 1.0)
 
 double GridIndexToFreq(double index) { return std::pow(10.0, index * kD / kN + 1.0); }
 
-int SnapFrequency(int hz) {
+int snapFrequency(int hz) {
     // nearbyint rounds halves to even, like every rounding of the graph maths.
     const double point = std::nearbyint(FreqToGridIndex(hz));
     return static_cast<int>(std::nearbyint(std::min(GridIndexToFreq(point), kMaxHz)));
 }
 
-int CentreIndex(int snappedHz) {
+int centreIndex(int snappedHz) {
     if (snappedHz <= 10) {
         return 0;
     }

@@ -23,8 +23,8 @@ double FreqToGridIndex(double hz);
 // Frequency in Hz of a real grid index.
 double GridIndexToFreq(double index);
 // Whole Hz on the grid point nearest to hz; every curve is centred on such a frequency.
-int SnapFrequency(int hz);
+int snapFrequency(int hz);
 // Grid index E on which a shape for the snapped frequency is centred (10 Hz and below give 0).
-int CentreIndex(int snappedHz);
+int centreIndex(int snappedHz);
 
 }  // namespace aec

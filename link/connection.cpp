@@ -26,54 +26,54 @@ void Connection::setStatusDialog(StatusDialogView* dialog) { m_dialog = dialog; 
 
 void Connection::LinkBtnClick(LinkSender sender) {
     if (sender == LinkSender::kLinkBtn && !m_state.onLine()) {
-        StartSearch();
+        startSearch();
     } else {
-        Unlink();
+        unlink();
     }
 }
 
-void Connection::StartSearch() {
+void Connection::startSearch() {
     m_state.deviceAnswered = false;
     m_scanIndex = 0;
     m_state.lockMarker = 0;
-    m_receiver.Reset();
+    m_receiver.reset();
     // A mode command left waiting by an earlier link must not complete on the new one.
     m_state.pendingAction = PendingAction::kNone;
 
     // Ports come and go (USB adapters); the list is taken afresh for every search.
-    FillPortList();
+    fillPortList();
 
-    SetTimer(LinkTimer::kTimer1, true);
-    m_view->SetLinkButtonLook(true);
-    SetTimer(LinkTimer::kTimer2, false);
-    m_scheduler.StopHoldTimer();
+    setTimer(LinkTimer::kTimer1, true);
+    m_view->setLinkButtonLook(true);
+    setTimer(LinkTimer::kTimer2, false);
+    m_scheduler.stopHoldTimer();
 
-    m_state.queue.Discard();
+    m_state.queue.discard();
     m_state.writeUnacknowledged = false;  // a write of the old link is never repeated
     ShowLinkStatus(link_text::kSearch.zh, link_text::kSearch.en);
 
     m_stepIndex = 0;
     m_stepCount = kLoadSteps;
-    UpdateDialog(true);
+    updateDialog(true);
 }
 
-void Connection::Unlink() {
+void Connection::unlink() {
     m_state.link = LinkStatus::kOffLine;
-    m_view->SetLinkButtonLook(false);
-    SetTimer(LinkTimer::kTimer1, false);
-    SetTimer(LinkTimer::kTimer2, false);
-    m_scheduler.StopHoldTimer();
+    m_view->setLinkButtonLook(false);
+    setTimer(LinkTimer::kTimer1, false);
+    setTimer(LinkTimer::kTimer2, false);
+    m_scheduler.stopHoldTimer();
 
     m_sender.SendLinkCode(kDisconnectCode);
 
     ShowLinkStatus(link_text::kOffLine.zh, link_text::kOffLine.en);
     m_stepCount = kUploadSteps;
-    UpdateDialog(false);
+    updateDialog(false);
 }
 
-void Connection::ComPortRxChar() { m_receiver.ReadFrom(m_port); }
+void Connection::ComPortRxChar() { m_receiver.readFrom(m_port); }
 
-void Connection::CloseRequest() {
+void Connection::closeRequest() {
     if (m_state.onLine()) {
         m_sender.SendLinkCode(kDisconnectCode);
     }
@@ -81,22 +81,22 @@ void Connection::CloseRequest() {
 
 // ---- The search ----
 
-void Connection::FillPortList() {
-    m_ports = m_platform.ListPorts();
-    m_view->ShowPortList(m_ports);
-    SelectPort(0);
+void Connection::fillPortList() {
+    m_ports = m_platform.listPorts();
+    m_view->showPortList(m_ports);
+    selectPort(0);
 }
 
-void Connection::SelectPort(int index) {
+void Connection::selectPort(int index) {
     m_selectedPort = index >= 0 && index < static_cast<int>(m_ports.size()) ? index : -1;
-    m_view->ShowSelectedPort(m_selectedPort);
+    m_view->showSelectedPort(m_selectedPort);
 }
 
 void Connection::Timer1Timer() {
     if (!m_timer1) {
         return;
     }
-    UpdateDialog(true);
+    updateDialog(true);
     if (m_state.deviceAnswered) {
         LinkEvent(LinkEventKind::kLinking);
         return;
@@ -106,14 +106,14 @@ void Connection::Timer1Timer() {
         LinkEvent(LinkEventKind::kLinkFailed);
         return;
     }
-    TryNextPort();
+    tryNextPort();
     ++m_scanIndex;
 }
 
 // Probes the port at the scan index; a port that will not open is simply passed over.
-void Connection::TryNextPort() {
+void Connection::tryNextPort() {
     m_port.close();
-    SelectPort(m_scanIndex);
+    selectPort(m_scanIndex);
     const std::string name = m_selectedPort >= 0 ? m_ports[m_selectedPort] : std::string();
     m_port.setPortName(name);
     m_dialogState.portName = name;
@@ -121,7 +121,7 @@ void Connection::TryNextPort() {
     if (m_port.open() == PortError::kNone) {
         m_sender.SendLinkCode(kProbeCode);
     }
-    UpdateDialog(true);
+    updateDialog(true);
 }
 
 // ---- Link events ----
@@ -129,27 +129,27 @@ void Connection::TryNextPort() {
 void Connection::LinkEvent(LinkEventKind kind) {
     switch (kind) {
         case LinkEventKind::kLinking:
-            StartTransferFromProcessor(false);
+            startTransferFromProcessor(false);
             break;
         case LinkEventKind::kReload:
-            StartTransferFromProcessor(true);
+            startTransferFromProcessor(true);
             break;
         case LinkEventKind::kUpload:
             if (m_state.onLine()) {
-                StartUpload();
+                startUpload();
             }
             break;
         case LinkEventKind::kOnLine:
-            GoOnLine();
+            goOnLine();
             break;
         case LinkEventKind::kLinkLost:
-            GoOffLine(true);
+            goOffLine(true);
             break;
         case LinkEventKind::kLinkFailed:
-            GoOffLine(false);
+            goOffLine(false);
             break;
         case LinkEventKind::kSaveDone:
-            SaveDone();
+            saveDone();
             break;
     }
 }
@@ -159,10 +159,10 @@ void Connection::LinkEvent(LinkEventKind kind) {
 // probe but sends no page is asked again and finally given up. A reload keeps the reply status
 // of the load command's acknowledgement, which does not count as a reply during a load: nothing
 // is retried there until the first page arrives.
-void Connection::StartTransferFromProcessor(bool reload) {
-    SetTimer(LinkTimer::kTimer1, false);
-    SetTimer(LinkTimer::kTimer2, true);
-    m_scheduler.StopHoldTimer();
+void Connection::startTransferFromProcessor(bool reload) {
+    setTimer(LinkTimer::kTimer1, false);
+    setTimer(LinkTimer::kTimer2, true);
+    m_scheduler.stopHoldTimer();
     m_stepIndex = 0;
     m_stepCount = kLoadSteps;
     m_direction = TransferDirection::kFromProcessor;
@@ -176,17 +176,17 @@ void Connection::StartTransferFromProcessor(bool reload) {
     if (reload) {
         ShowLinkStatus(link_text::kLoading.zh, link_text::kLoading.en);
     } else {
-        SetColour(StatusColour::kBlack);
+        setColour(StatusColour::kBlack);
         ShowLinkStatus(link_text::kLinking.zh, link_text::kLinking.en);
     }
 }
 
 // The reply status is left as earlier traffic set it, so an acknowledgement still standing
 // lets the first tick go straight on to the second page.
-void Connection::StartUpload() {
-    SetTimer(LinkTimer::kTimer1, false);
-    SetTimer(LinkTimer::kTimer2, true);
-    m_scheduler.StopHoldTimer();
+void Connection::startUpload() {
+    setTimer(LinkTimer::kTimer1, false);
+    setTimer(LinkTimer::kTimer2, true);
+    m_scheduler.stopHoldTimer();
     m_stepIndex = 0;
     m_stepCount = kUploadSteps;
     m_direction = TransferDirection::kToProcessor;
@@ -196,7 +196,7 @@ void Connection::StartUpload() {
     TransferStep(0, m_direction);
 }
 
-void Connection::GoOnLine() {
+void Connection::goOnLine() {
     const int mode = m_model.param(kPageMusic, kMusicModeSlot);
     m_model.selection.musicMode = std::clamp(mode, 0, kMaxMusicMode);
     if (m_state.lockMarker == 0) {
@@ -204,55 +204,55 @@ void Connection::GoOnLine() {
     }
 
     m_view->RefreshControls(kAllPages);
-    const int currentView = m_view->RunTabSelector(m_model.selection.currentTab);
-    m_view->RefreshControls(PageOf(currentView));
+    const int currentView = m_view->runTabSelector(m_model.selection.currentTab);
+    m_view->RefreshControls(pageOf(currentView));
 
     m_state.link = LinkStatus::kOnLine;
-    SetColour(StatusColour::kDarkBlue);
-    m_view->SetLinkButtonLook(true);
+    setColour(StatusColour::kDarkBlue);
+    m_view->setLinkButtonLook(true);
     ShowLinkStatus(link_text::kOnLine.zh, link_text::kOnLine.en);
 
-    UpdateDialog(false);
-    m_view->ShowMainWindow();
-    m_scheduler.StartHoldTimer();
+    updateDialog(false);
+    m_view->showMainWindow();
+    m_scheduler.startHoldTimer();
 }
 
 // Link lost (no acknowledgement on line) or link failed (search or transfer without answer).
 // The stores keep whatever arrived.
-void Connection::GoOffLine(bool lost) {
-    SetTimer(LinkTimer::kTimer2, false);
-    SetTimer(LinkTimer::kTimer1, false);
+void Connection::goOffLine(bool lost) {
+    setTimer(LinkTimer::kTimer2, false);
+    setTimer(LinkTimer::kTimer1, false);
     m_state.link = LinkStatus::kOffLine;
     ShowLinkStatus(link_text::kOffLine.zh, link_text::kOffLine.en);
-    SetColour(StatusColour::kRed);
-    m_view->SetLinkButtonLook(false);
-    UpdateDialog(false);
+    setColour(StatusColour::kRed);
+    m_view->setLinkButtonLook(false);
+    updateDialog(false);
     const BilingualText& text = lost ? link_text::kLostText : link_text::kFailedText;
     const int language = m_model.languageFlag();
-    m_view->Tell(text.in(language), link_text::kNoticeCaption.in(language));
+    m_view->tell(text.in(language), link_text::kNoticeCaption.in(language));
 }
 
-void Connection::SaveDone() {
-    m_view->RebuildModeList();
+void Connection::saveDone() {
+    m_view->rebuildModeList();
     m_state.link = LinkStatus::kOnLine;
     ShowLinkStatus(link_text::kOnLine.zh, link_text::kOnLine.en);
-    SetColour(StatusColour::kDarkBlue);
+    setColour(StatusColour::kDarkBlue);
     const int language = m_model.languageFlag();
-    m_view->Tell(link_text::kSavedText.in(language), link_text::kNoticeCaption.in(language));
+    m_view->tell(link_text::kSavedText.in(language), link_text::kNoticeCaption.in(language));
 }
 
 void Connection::ShowLinkStatus(const std::string& chinese, const std::string& english) {
     m_statusZh = chinese;
     m_statusEn = english;
     if (m_model.languageFlag() == 1) {
-        m_view->SetLinkStatus(chinese, english);
+        m_view->setLinkStatus(chinese, english);
     } else {
-        m_view->SetLinkStatus(english, chinese);
+        m_view->setLinkStatus(english, chinese);
     }
 }
 
-void Connection::HoldTimerChanged(bool enabled) {
-    m_platform.SetTimer(LinkTimer::kHoldTimer, enabled);
+void Connection::holdTimerChanged(bool enabled) {
+    m_platform.setTimer(LinkTimer::kHoldTimer, enabled);
 }
 
 std::string Connection::statusText() const {
@@ -261,28 +261,28 @@ std::string Connection::statusText() const {
 
 // ---- Timers and the dialog ----
 
-void Connection::SetTimer(LinkTimer timer, bool enabled) {
+void Connection::setTimer(LinkTimer timer, bool enabled) {
     bool& flag = timer == LinkTimer::kTimer1 ? m_timer1 : m_timer2;
     if (flag == enabled) {
         return;
     }
     flag = enabled;
-    m_platform.SetTimer(timer, enabled);
+    m_platform.setTimer(timer, enabled);
 }
 
-int Connection::Percent() const {
+int Connection::percent() const {
     if (m_stepCount <= 0) {
         return 0;
     }
     return static_cast<int>(std::lround(100.0 * m_stepIndex / m_stepCount));
 }
 
-void Connection::UpdateDialog(bool visible) {
+void Connection::updateDialog(bool visible) {
     m_dialogState.text = statusText();
-    m_dialogState.percent = Percent();
+    m_dialogState.percent = percent();
     m_dialogState.visible = visible;
     if (m_dialog) {
-        m_dialog->ShowStatus(m_dialogState);
+        m_dialog->showStatus(m_dialogState);
     }
 }
 

@@ -56,14 +56,14 @@ class Connection : public LinkEvents {
     // Bytes arrived on the port: the receiver takes them all.
     void ComPortRxChar();
     // The main window is closing: the processor is told goodbye when on line.
-    void CloseRequest();
+    void closeRequest();
     // Lists the ports present again and selects the first.
-    void FillPortList();
+    void fillPortList();
 
     // LinkEvents
     void LinkEvent(LinkEventKind kind) override;
     void ShowLinkStatus(const std::string& chinese, const std::string& english) override;
-    void HoldTimerChanged(bool enabled) override;
+    void holdTimerChanged(bool enabled) override;
 
     LinkState& state() { return m_state; }
     const LinkState& state() const { return m_state; }
@@ -86,23 +86,23 @@ class Connection : public LinkEvents {
     int selectedPort() const { return m_selectedPort; }
 
   private:
-    void StartSearch();
-    void Unlink();
-    void TryNextPort();
-    void StartTransferFromProcessor(bool reload);
-    void StartUpload();
-    void GoOnLine();
-    void GoOffLine(bool lost);
-    void SaveDone();
-    void NextStep();
-    void SendPageUpload(int page);
+    void startSearch();
+    void unlink();
+    void tryNextPort();
+    void startTransferFromProcessor(bool reload);
+    void startUpload();
+    void goOnLine();
+    void goOffLine(bool lost);
+    void saveDone();
+    void nextStep();
+    void sendPageUpload(int page);
 
-    void SetTimer(LinkTimer timer, bool enabled);
-    void SelectPort(int index);
-    void SetColour(StatusColour colour) { m_view->SetLinkStatusColour(colour); }
+    void setTimer(LinkTimer timer, bool enabled);
+    void selectPort(int index);
+    void setColour(StatusColour colour) { m_view->setLinkStatusColour(colour); }
     // Copies the status text and the transfer's percentage to the dialog and shows or hides it.
-    void UpdateDialog(bool visible);
-    int Percent() const;
+    void updateDialog(bool visible);
+    int percent() const;
 
     Model& m_model;
     SerialPort& m_port;

@@ -29,7 +29,7 @@ void Connection::TransferStep(int step, TransferDirection direction) {
         if (step < 0 || step > kLastPageStep) {
             return;
         }
-        SendPageUpload(step);
+        sendPageUpload(step);
         if (step == kLastPageStep) {
             m_sender.SendValueFrame(kWriteCommand, kInputSelectAddress,
                                     m_model.param(kPageSystem, kInputSelectSlot));
@@ -37,18 +37,18 @@ void Connection::TransferStep(int step, TransferDirection direction) {
         return;
     }
     if (step >= 0 && step <= kLastPageStep) {
-        m_sender.SendPageRequest(step);
+        m_sender.sendPageRequest(step);
     } else if (step == kNameStep) {
-        (void)m_sender.SendNameRequest(m_namePayload, m_state);
+        (void)m_sender.sendNameRequest(m_namePayload, m_state);
     } else if (step >= kFirstSystemStep && step < kLoadSteps) {
-        (void)m_sender.SendValueRequest(kSystemReads[step - kFirstSystemStep]);
+        (void)m_sender.sendValueRequest(kSystemReads[step - kFirstSystemStep]);
     }
 }
 
 // Page 0 goes in two frames; the processor wants a short pause between them, which the timer
 // gives without holding up the window.
-void Connection::SendPageUpload(int page) {
-    const std::vector<Bytes> frames = FrameSender::PageUploadFrames(m_model, page);
+void Connection::sendPageUpload(int page) {
+    const std::vector<Bytes> frames = FrameSender::pageUploadFrames(m_model, page);
     if (frames.empty() || !m_port.isOpen()) {
         return;
     }
@@ -57,7 +57,7 @@ void Connection::SendPageUpload(int page) {
         return;
     }
     const uint64_t transfer = m_transferNumber;
-    m_platform.After(kPageZeroGapMs, [this, transfer, rest = frames.back()] {
+    m_platform.after(kPageZeroGapMs, [this, transfer, rest = frames.back()] {
         if (transfer == m_transferNumber && m_timer2 && m_port.isOpen()) {
             (void)m_port.write(rest);
         }
@@ -71,7 +71,7 @@ void Connection::Timer2Timer() {
     if (m_tickCounter < kGiveUpTicks) {
         ++m_tickCounter;
     }
-    UpdateDialog(true);
+    updateDialog(true);
 
     const ReplyStatus reply = m_state.replyStatus;
     // During a load only whole frames answer a step; during an upload acknowledgements do.
@@ -81,11 +81,11 @@ void Connection::Timer2Timer() {
     if (answered) {
         if (m_stepIndex >= m_stepCount) {
             m_state.replyStatus = ReplyStatus::kNone;
-            SetTimer(LinkTimer::kTimer2, false);
+            setTimer(LinkTimer::kTimer2, false);
             LinkEvent(LinkEventKind::kOnLine);
             return;
         }
-        NextStep();
+        nextStep();
         // A load has no request after its last step: the reply that brought the index to the
         // end completes it at the next tick instead of waiting for an answer that never comes.
         if (m_stepIndex < m_stepCount || m_direction == TransferDirection::kToProcessor) {
@@ -110,7 +110,7 @@ void Connection::Timer2Timer() {
 
 // The step that follows an answered one. The mode names are asked one per reply at step 30;
 // the name index carries on from where the previous load left it and wraps after the last.
-void Connection::NextStep() {
+void Connection::nextStep() {
     const bool loading = m_direction == TransferDirection::kFromProcessor;
     if (loading && m_stepIndex == kNameStep) {
         m_namePayload = m_state.nameIndex;

@@ -26,53 +26,53 @@ struct StatusDialogState {
 class LinkMessages {
   public:
     virtual ~LinkMessages() = default;
-    virtual void Tell(const std::string& text, const std::string& caption) = 0;
+    virtual void tell(const std::string& text, const std::string& caption) = 0;
     // True for Yes.
-    virtual bool Ask(const std::string& text, const std::string& caption) = 0;
+    virtual bool ask(const std::string& text, const std::string& caption) = 0;
 };
 
 // The main window as the connection sees it.
 class ConnectionView : public LinkMessages {
   public:
     // The status label: caption in the active language, the other language kept as its hint.
-    virtual void SetLinkStatus(const std::string& caption, const std::string& hint) = 0;
-    virtual void SetLinkStatusColour(StatusColour colour) = 0;
+    virtual void setLinkStatus(const std::string& caption, const std::string& hint) = 0;
+    virtual void setLinkStatusColour(StatusColour colour) = 0;
     // Linked look (pressed, "断开"/"Unlink" in orange) or unlinked look.
-    virtual void SetLinkButtonLook(bool linked) = 0;
+    virtual void setLinkButtonLook(bool linked) = 0;
     // The port list mirrors the connection's list and selection (index -1: none).
-    virtual void ShowPortList(const std::vector<std::string>& ports) = 0;
-    virtual void ShowSelectedPort(int index) = 0;
+    virtual void showPortList(const std::vector<std::string>& ports) = 0;
+    virtual void showSelectedPort(int index) = 0;
     // Puts the stores into the controls of a base page, or of every page for kAllPages.
     virtual void RefreshControls(int target) = 0;
     // Runs the tab selector for a tab and returns CurrentView.
-    virtual int RunTabSelector(int tab) = 0;
-    virtual void ShowMainWindow() = 0;
+    virtual int runTabSelector(int tab) = 0;
+    virtual void showMainWindow() = 0;
     // Rebuilds the mode list from the mode name table, keeping its selection.
-    virtual void RebuildModeList() = 0;
+    virtual void rebuildModeList() = 0;
 };
 
 // A connection without a window (the link controller on its own): nothing is shown and every
 // question is answered No.
 class HeadlessView : public ConnectionView {
   public:
-    void Tell(const std::string& /*text*/, const std::string& /*caption*/) override {}
-    bool Ask(const std::string& /*text*/, const std::string& /*caption*/) override { return false; }
-    void SetLinkStatus(const std::string& /*caption*/, const std::string& /*hint*/) override {}
-    void SetLinkStatusColour(StatusColour /*colour*/) override {}
-    void SetLinkButtonLook(bool /*linked*/) override {}
-    void ShowPortList(const std::vector<std::string>& /*ports*/) override {}
-    void ShowSelectedPort(int /*index*/) override {}
+    void tell(const std::string& /*text*/, const std::string& /*caption*/) override {}
+    bool ask(const std::string& /*text*/, const std::string& /*caption*/) override { return false; }
+    void setLinkStatus(const std::string& /*caption*/, const std::string& /*hint*/) override {}
+    void setLinkStatusColour(StatusColour /*colour*/) override {}
+    void setLinkButtonLook(bool /*linked*/) override {}
+    void showPortList(const std::vector<std::string>& /*ports*/) override {}
+    void showSelectedPort(int /*index*/) override {}
     void RefreshControls(int /*target*/) override {}
-    int RunTabSelector(int /*tab*/) override { return 0; }
-    void ShowMainWindow() override {}
-    void RebuildModeList() override {}
+    int runTabSelector(int /*tab*/) override { return 0; }
+    void showMainWindow() override {}
+    void rebuildModeList() override {}
 };
 
 // The status dialog.
 class StatusDialogView {
   public:
     virtual ~StatusDialogView() = default;
-    virtual void ShowStatus(const StatusDialogState& state) = 0;
+    virtual void showStatus(const StatusDialogState& state) = 0;
 };
 
 // Timers and system services of the link controller.
@@ -80,11 +80,11 @@ class LinkPlatform {
   public:
     virtual ~LinkPlatform() = default;
     // Starts or stops one of the link timers.
-    virtual void SetTimer(LinkTimer timer, bool enabled) = 0;
+    virtual void setTimer(LinkTimer timer, bool enabled) = 0;
     // The serial ports present, sorted as text.
-    virtual std::vector<std::string> ListPorts() = 0;
+    virtual std::vector<std::string> listPorts() = 0;
     // Runs `action` after `ms` milliseconds, on the same thread.
-    virtual void After(int ms, std::function<void()> action) = 0;
+    virtual void after(int ms, std::function<void()> action) = 0;
 };
 
 }  // namespace aec

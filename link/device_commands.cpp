@@ -18,19 +18,19 @@ constexpr BilingualText kSaveRefused{"用户模式无法执行保存操作!",
 
 }  // namespace
 
-bool DeviceCommands::LoadMode(int index, std::string_view itemText) {
+bool DeviceCommands::loadMode(int index, std::string_view itemText) {
     const std::string question =
         kLoadQuestion.in(m_model.languageFlag()) + std::string(itemText) + "?";
-    if (!m_messages.Ask(question, link_text::kConfirmCaption)) {
+    if (!m_messages.ask(question, link_text::kConfirmCaption)) {
         return false;
     }
     m_sink.SetParameter(kLoadModeAddress, index);
     return true;
 }
 
-std::optional<int> DeviceCommands::SaveModeTarget(int selectedIndex) {
+std::optional<int> DeviceCommands::saveModeTarget(int selectedIndex) {
     if (m_model.view(kPageSystem, kLevelSlot) != kManager) {
-        m_messages.Tell(kSaveRefused.in(m_model.languageFlag()), link_text::kConfirmCaption);
+        m_messages.tell(kSaveRefused.in(m_model.languageFlag()), link_text::kConfirmCaption);
         return std::nullopt;
     }
     if (selectedIndex >= kFirstFactoryMode || selectedIndex < 0) {
@@ -39,17 +39,17 @@ std::optional<int> DeviceCommands::SaveModeTarget(int selectedIndex) {
     return selectedIndex;
 }
 
-bool DeviceCommands::SaveMode(int index, std::string_view name) {
+bool DeviceCommands::saveMode(int index, std::string_view name) {
     if (index < 0 || index >= kFirstFactoryMode) {
         return false;
     }
     const std::string question = kSaveQuestion.in(m_model.languageFlag()) +
                                  std::to_string(index + 1) + "-" + std::string(name) + "?";
-    if (!m_messages.Ask(question, link_text::kConfirmCaption)) {
+    if (!m_messages.ask(question, link_text::kConfirmCaption)) {
         return false;
     }
     m_model.modeNames[static_cast<size_t>(index)] = std::string(name);
-    const Bytes record = SaveModeText(index, name);
+    const Bytes record = saveModeText(index, name);
     (void)m_sender.SendTextFrame(
         kSaveModeAddress,
         std::string_view(reinterpret_cast<const char*>(record.data()), record.size()));
@@ -63,12 +63,12 @@ bool DeviceCommands::SaveMode(int index, std::string_view name) {
     return true;
 }
 
-void DeviceCommands::SendSystemPassword(std::string_view password) {
+void DeviceCommands::sendSystemPassword(std::string_view password) {
     m_model.systemPassword = std::string(password);
     (void)m_sender.SendTextFrame(kSystemPasswordAddress, password);
 }
 
-void DeviceCommands::SendPanelPassword(std::string_view password) {
+void DeviceCommands::sendPanelPassword(std::string_view password) {
     m_model.panelPassword = std::string(password);
     (void)m_sender.SendTextFrame(kPanelPasswordAddress, password);
 }

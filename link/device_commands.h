@@ -28,18 +28,18 @@ class DeviceCommands {
 
     // Asks to load the mode of list item `index`; on Yes the processor is told to load it and
     // the editor reads everything back once it has. True when the command was given.
-    bool LoadMode(int index, std::string_view itemText);
+    bool loadMode(int index, std::string_view itemText);
     // The mode a save goes to: factory modes are never overwritten, user mode 1 is taken
     // instead. Nothing (and the refusal message) when the user is not a manager.
-    std::optional<int> SaveModeTarget(int selectedIndex);
+    std::optional<int> saveModeTarget(int selectedIndex);
     // Asks to save the current settings as user mode `index` under `name`; on Yes the record
     // goes out and the link waits for the processor's acknowledgement.
-    bool SaveMode(int index, std::string_view name);
+    bool saveMode(int index, std::string_view name);
     // A two-button switch or an input box: the value goes to the processor.
-    void SetSystemValue(int address, int value) { m_sink.SetParameter(address, value); }
+    void setSystemValue(int address, int value) { m_sink.SetParameter(address, value); }
     // New passwords accepted by the system page; they go out at once, on line or not.
-    void SendSystemPassword(std::string_view password);
-    void SendPanelPassword(std::string_view password);
+    void sendSystemPassword(std::string_view password);
+    void sendPanelPassword(std::string_view password);
 
   private:
     Model& m_model;

@@ -54,7 +54,7 @@ struct PageParts {
     const SlotRange* begin() const { return parts.data(); }
     const SlotRange* end() const { return parts.data() + count; }
 };
-PageParts PageFrameParts(int page);
+PageParts pageFrameParts(int page);
 
 using Bytes = std::vector<uint8_t>;
 
@@ -64,28 +64,28 @@ struct ByteSplit {
     uint8_t low;
     uint8_t high;
 };
-constexpr ByteSplit SplitWord(int value) {
+constexpr ByteSplit splitWord(int value) {
     return {static_cast<uint8_t>(value % 256), static_cast<uint8_t>(value / 256)};
 }
 
 // Sum modulo 256 of the start byte and of the bytes from the command to the last payload byte.
 // `frame` is a whole frame; its last byte is the checksum and is not part of the sum.
-uint8_t FrameChecksum(std::span<const uint8_t> frame);
+uint8_t frameChecksum(std::span<const uint8_t> frame);
 
 // A frame with L = payload size + 4; the payload must not exceed kMaxPayload bytes.
-Bytes BuildFrame(uint8_t command, int address, std::span<const uint8_t> payload);
+Bytes buildFrame(uint8_t command, int address, std::span<const uint8_t> payload);
 // The 9-byte frame carrying one 16-bit value, low byte first.
-Bytes BuildValueFrame(uint8_t command, int address, int value);
+Bytes buildValueFrame(uint8_t command, int address, int value);
 // The 22-byte save-mode payload: the first two text bytes as they are, then bytes 3 to 22
 // of the text, spaces beyond its end; a longer text is cut.
-std::array<uint8_t, kSaveModeRecordSize> SaveModeRecord(std::string_view text);
+std::array<uint8_t, kSaveModeRecordSize> saveModeRecord(std::string_view text);
 // The save-mode text for a mode index and a name: index byte, 0x00, name.
-Bytes SaveModeText(int modeIndex, std::string_view name);
+Bytes saveModeText(int modeIndex, std::string_view name);
 
 // Payload of a page upload: page number, byte offset (slot x 2), then the values low byte first.
-Bytes PageUploadPayload(int page, int firstSlot, std::span<const int32_t> values);
+Bytes pageUploadPayload(int page, int firstSlot, std::span<const int32_t> values);
 
 // Two upper-case hex digits per byte, separated by single spaces.
-std::string HexBytes(std::span<const uint8_t> bytes);
+std::string hexBytes(std::span<const uint8_t> bytes);
 
 }  // namespace aec

@@ -7,7 +7,7 @@
 
 namespace aec {
 
-PortError FrameSender::WriteIfOpen(std::span<const uint8_t> bytes) {
+PortError FrameSender::writeIfOpen(std::span<const uint8_t> bytes) {
     if (!m_port.isOpen()) {
         return PortError::kNotOpen;
     }
@@ -15,12 +15,12 @@ PortError FrameSender::WriteIfOpen(std::span<const uint8_t> bytes) {
 }
 
 void FrameSender::SendValueFrame(uint8_t command, int address, int value) {
-    const Bytes frame = BuildValueFrame(command, address, value);
-    (void)WriteIfOpen(frame);
+    const Bytes frame = buildValueFrame(command, address, value);
+    (void)writeIfOpen(frame);
 }
 
 PortError FrameSender::SendFrame(uint8_t command, int address, std::span<const uint8_t> payload) {
-    return WriteIfOpen(BuildFrame(command, address, payload));
+    return writeIfOpen(buildFrame(command, address, payload));
 }
 
 void FrameSender::SendLinkCode(int code) {
@@ -29,28 +29,28 @@ void FrameSender::SendLinkCode(int code) {
 
 PortError FrameSender::SendTextFrame(int address, std::string_view text) {
     if (address == kSaveModeAddress) {
-        const auto record = SaveModeRecord(text);
+        const auto record = saveModeRecord(text);
         return SendFrame(kWriteCommand, address, record);
     }
     const auto* bytes = reinterpret_cast<const uint8_t*>(text.data());
     return SendFrame(kWriteCommand, address, std::span<const uint8_t>(bytes, text.size()));
 }
 
-void FrameSender::SendPageRequest(int page) {
+void FrameSender::sendPageRequest(int page) {
     SendValueFrame(kReadCommand, kPageRequestAddress, page);
 }
 
-PortError FrameSender::SendNameRequest(int modeIndex, LinkState& state) {
+PortError FrameSender::sendNameRequest(int modeIndex, LinkState& state) {
     state.nameAskedLast = modeIndex;
     const std::array<uint8_t, 2> payload = {static_cast<uint8_t>(modeIndex), 0x00};
     return SendFrame(kReadCommand, kModeNameAddress, payload);
 }
 
-PortError FrameSender::SendValueRequest(int address) {
+PortError FrameSender::sendValueRequest(int address) {
     return SendFrame(kReadCommand, address, {});
 }
 
-std::vector<Bytes> FrameSender::PageUploadFrames(const Model& model, int page) {
+std::vector<Bytes> FrameSender::pageUploadFrames(const Model& model, int page) {
     std::vector<Bytes> frames;
     if (page < 0 || page >= kPageCount) {
         return frames;
@@ -59,22 +59,22 @@ std::vector<Bytes> FrameSender::PageUploadFrames(const Model& model, int page) {
     auto part = [&](int first, int end) {
         const std::span<const int32_t> values(row.data() + first, static_cast<size_t>(end - first));
         frames.push_back(
-            BuildFrame(kWriteCommand, kPageUploadAddress, PageUploadPayload(page, first, values)));
+            buildFrame(kWriteCommand, kPageUploadAddress, pageUploadPayload(page, first, values)));
     };
-    for (const SlotRange range : PageFrameParts(page)) {
+    for (const SlotRange range : pageFrameParts(page)) {
         part(range.first, range.end);
     }
     return frames;
 }
 
-PortError FrameSender::SendPageUpload(const Model& model, int page,
+PortError FrameSender::sendPageUpload(const Model& model, int page,
                                       const std::function<void()>& gap) {
-    const std::vector<Bytes> frames = PageUploadFrames(model, page);
+    const std::vector<Bytes> frames = pageUploadFrames(model, page);
     for (size_t i = 0; i < frames.size(); ++i) {
         if (i > 0 && gap) {
             gap();
         }
-        if (const PortError e = WriteIfOpen(frames[i]); e != PortError::kNone) {
+        if (const PortError e = writeIfOpen(frames[i]); e != PortError::kNone) {
             return e;
         }
     }

@@ -28,18 +28,18 @@ class FrameSender {
 
     // Read requests of a full load: one page, one mode name (remembered for the reply), or one
     // value of page 30 (a frame without payload).
-    void SendPageRequest(int page);
-    PortError SendNameRequest(int modeIndex, LinkState& state);
-    PortError SendValueRequest(int address);
+    void sendPageRequest(int page);
+    PortError sendNameRequest(int modeIndex, LinkState& state);
+    PortError sendValueRequest(int address);
 
     // The page upload frames of a page from ParamStore: one frame, or two for page 0.
-    static std::vector<Bytes> PageUploadFrames(const Model& model, int page);
+    static std::vector<Bytes> pageUploadFrames(const Model& model, int page);
     // Sends them; `gap` runs between the two frames of page 0 (the processor wants a short
     // pause there, kPageZeroGapMs).
-    PortError SendPageUpload(const Model& model, int page, const std::function<void()>& gap = {});
+    PortError sendPageUpload(const Model& model, int page, const std::function<void()>& gap = {});
 
   private:
-    PortError WriteIfOpen(std::span<const uint8_t> bytes);
+    PortError writeIfOpen(std::span<const uint8_t> bytes);
 
     SerialPort& m_port;
 };

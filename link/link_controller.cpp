@@ -35,9 +35,9 @@ void TForm3::setManualTicks(bool manual) {
     }
     if (!manual) {
         const LinkState& state = m_connection.state();
-        SetTimer(LinkTimer::kTimer1, m_connection.timer1Enabled());
-        SetTimer(LinkTimer::kTimer2, m_connection.timer2Enabled());
-        SetTimer(LinkTimer::kHoldTimer, state.holdTimerEnabled);
+        setTimer(LinkTimer::kTimer1, m_connection.timer1Enabled());
+        setTimer(LinkTimer::kTimer2, m_connection.timer2Enabled());
+        setTimer(LinkTimer::kHoldTimer, state.holdTimerEnabled);
     }
 }
 
@@ -65,7 +65,7 @@ QTimer& TForm3::timer(LinkTimer which) {
     return m_holdTimer;
 }
 
-void TForm3::SetTimer(LinkTimer which, bool enabled) {
+void TForm3::setTimer(LinkTimer which, bool enabled) {
     QTimer& t = timer(which);
     if (!enabled || m_manual) {
         t.stop();
@@ -74,15 +74,15 @@ void TForm3::SetTimer(LinkTimer which, bool enabled) {
     }
 }
 
-std::vector<std::string> TForm3::ListPorts() {
+std::vector<std::string> TForm3::listPorts() {
     std::vector<std::string> names;
-    for (const QString& name : m_portSource ? m_portSource() : EnumeratePorts()) {
+    for (const QString& name : m_portSource ? m_portSource() : enumeratePorts()) {
         names.push_back(name.toStdString());
     }
     return names;
 }
 
-void TForm3::After(int ms, std::function<void()> action) {
+void TForm3::after(int ms, std::function<void()> action) {
     QTimer::singleShot(ms, Qt::PreciseTimer, this, std::move(action));
 }
 

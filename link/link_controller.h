@@ -46,9 +46,9 @@ class TForm3 : public QObject, private LinkPlatform {
 
   private:
     // LinkPlatform
-    void SetTimer(LinkTimer timer, bool enabled) override;
-    std::vector<std::string> ListPorts() override;
-    void After(int ms, std::function<void()> action) override;
+    void setTimer(LinkTimer timer, bool enabled) override;
+    std::vector<std::string> listPorts() override;
+    void after(int ms, std::function<void()> action) override;
 
     QTimer& timer(LinkTimer which);
 

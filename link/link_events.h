@@ -23,7 +23,7 @@ class LinkEvents {
     // Shows a status text on the main window in both languages.
     virtual void ShowLinkStatus(const std::string& chinese, const std::string& english) = 0;
     // The transmit tick was started or stopped; the timer that drives it follows.
-    virtual void HoldTimerChanged(bool enabled) = 0;
+    virtual void holdTimerChanged(bool enabled) = 0;
 };
 
 }  // namespace aec

@@ -22,46 +22,46 @@ enum SystemSlot : int {
     kSlotIdentity = 64,
 };
 
-int WordAt(std::span<const uint8_t> payload, size_t index) {
+int wordAt(std::span<const uint8_t> payload, size_t index) {
     return payload[index] | (payload[index + 1] << 8);
 }
 
-void LogChecksumMismatch(DiagnosticLog& log, std::span<const uint8_t> frame, uint8_t computed) {
+void logChecksumMismatch(DiagnosticLog& log, std::span<const uint8_t> frame, uint8_t computed) {
     log.append(std::to_string(frame[4]) + "********************");
     log.append("校验数据匹配不一致:" + std::to_string(computed) + "得到的验证数据：" +
                std::to_string(frame.back()));
-    log.append("接收到的错误数据：" + HexBytes(frame));
+    log.append("接收到的错误数据：" + hexBytes(frame));
 }
 
 // Values of pages 0 to 29 from the slot upward; a trailing odd byte and any value beyond
 // the last slot of the page are dropped.
-void StoreValues(Model& model, int page, int slot, std::span<const uint8_t> payload) {
+void storeValues(Model& model, int page, int slot, std::span<const uint8_t> payload) {
     const size_t count = payload.size() / 2;
     for (size_t i = 0; i < count && slot + static_cast<int>(i) < kSlotCount; ++i) {
-        model.setParam(page, slot + static_cast<int>(i), WordAt(payload, 2 * i));
+        model.setParam(page, slot + static_cast<int>(i), wordAt(payload, 2 * i));
     }
 }
 
-std::string PayloadText(std::span<const uint8_t> payload) {
+std::string payloadText(std::span<const uint8_t> payload) {
     return std::string(payload.begin(), payload.end());
 }
 
-void ApplySystemFrame(Model& model, const LinkState& state, int slot,
+void applySystemFrame(Model& model, const LinkState& state, int slot,
                       std::span<const uint8_t> payload) {
     switch (slot) {
         case kSlotModeName:
             if (state.nameAskedLast >= 0 && state.nameAskedLast < kModeCount) {
-                model.modeNames[static_cast<size_t>(state.nameAskedLast)] = DecodeModeName(payload);
+                model.modeNames[static_cast<size_t>(state.nameAskedLast)] = decodeModeName(payload);
             }
             return;
         case kSlotPanelPassword:
-            model.panelPassword = PayloadText(payload);
+            model.panelPassword = payloadText(payload);
             return;
         case kSlotSystemPassword:
-            model.systemPassword = PayloadText(payload);
+            model.systemPassword = payloadText(payload);
             return;
         case kSlotIdentity:
-            model.deviceIdentity = DecodeIdentity(payload);
+            model.deviceIdentity = decodeIdentity(payload);
             return;
         case kSlotAcceptedA:
         case kSlotAcceptedB:
@@ -71,7 +71,7 @@ void ApplySystemFrame(Model& model, const LinkState& state, int slot,
             return;
         default:
             if (slot < kSlotLinkControl && payload.size() >= 2) {
-                model.setParam(kPageSystem, slot, WordAt(payload, 0));
+                model.setParam(kPageSystem, slot, wordAt(payload, 0));
             }
             return;
     }
@@ -79,7 +79,7 @@ void ApplySystemFrame(Model& model, const LinkState& state, int slot,
 
 }  // namespace
 
-std::string DecodeModeName(std::span<const uint8_t> payload) {
+std::string decodeModeName(std::span<const uint8_t> payload) {
     std::string name;
     const size_t n = std::min<size_t>(payload.size(), kModeNameLength);
     for (size_t i = 0; i < n; ++i) {
@@ -89,9 +89,9 @@ std::string DecodeModeName(std::span<const uint8_t> payload) {
     return name;
 }
 
-std::string DecodeIdentity(std::span<const uint8_t> payload) {
+std::string decodeIdentity(std::span<const uint8_t> payload) {
     // A short payload shows what it has rather than reading past it.
-    std::string text = HexBytes(payload.first(std::min<size_t>(payload.size(), 4)));
+    std::string text = hexBytes(payload.first(std::min<size_t>(payload.size(), 4)));
     std::erase(text, ' ');
     return text;
 }
@@ -103,20 +103,20 @@ ParsedFrame ParseFrame(std::span<const uint8_t> frame, Model& model, const LinkS
     }
     result.complete = true;
 
-    const uint8_t computed = FrameChecksum(frame);
+    const uint8_t computed = frameChecksum(frame);
     result.checksumOk = computed == frame.back();
     if (!result.checksumOk) {
-        LogChecksumMismatch(model.diagnosticLog, frame, computed);
+        logChecksumMismatch(model.diagnosticLog, frame, computed);
     }
 
     const int page = frame[4];
     const int slot = frame[5];
-    result.address = MakeAddress(page, slot);
+    result.address = makeAddress(page, slot);
     const std::span<const uint8_t> payload = frame.subspan(6, frame.size() - 7);
     if (page < kPageSystem) {
-        StoreValues(model, page, slot, payload);
+        storeValues(model, page, slot, payload);
     } else if (page == kPageSystem) {
-        ApplySystemFrame(model, state, slot, payload);
+        applySystemFrame(model, state, slot, payload);
     }
     // Pages above 30 do not exist; such a frame changes nothing.
     return result;

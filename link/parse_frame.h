@@ -24,8 +24,8 @@ struct ParsedFrame {
 ParsedFrame ParseFrame(std::span<const uint8_t> frame, Model& model, const LinkState& state);
 
 // A received mode name: at most 20 bytes, 0x1E to 0x7F kept, every other byte shown as '?'.
-std::string DecodeModeName(std::span<const uint8_t> payload);
+std::string decodeModeName(std::span<const uint8_t> payload);
 // Device identity: each of the first four bytes as two upper-case hex digits, no separators.
-std::string DecodeIdentity(std::span<const uint8_t> payload);
+std::string decodeIdentity(std::span<const uint8_t> payload);
 
 }  // namespace aec

@@ -18,13 +18,13 @@ class PendingQueue {
     static constexpr int kCapacity = 500;
 
     // Queues a write, or updates the newest entry when it has the same address.
-    void Put(int address, int value);
+    void put(int address, int value);
     // Advances the tail to the oldest entry and makes it the current entry; false when empty.
-    bool Take();
+    bool take();
     // head = tail = 0: the queue is empty and the next entry goes to index 1.
-    void Clear();
+    void clear();
     // tail = head: drops every waiting entry, keeping the indexes where they are.
-    void Discard();
+    void discard();
 
     bool empty() const { return m_head == m_tail; }
     int size() const { return (m_head - m_tail + kCapacity) % kCapacity; }
@@ -35,7 +35,7 @@ class PendingQueue {
     const PendingWrite& at(int index) const { return m_entries[index]; }
 
   private:
-    static int Next(int index) { return index == kCapacity - 1 ? 0 : index + 1; }
+    static int next(int index) { return index == kCapacity - 1 ? 0 : index + 1; }
 
     std::array<PendingWrite, kCapacity> m_entries{};
     int m_head = 0;

@@ -8,14 +8,14 @@
 
 namespace aec {
 
-QString VirtualPortDirectory() {
+QString virtualPortDirectory() {
     return QDir(QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation))
         .filePath(QString::fromLatin1(kVirtualPortFolder));
 }
 
-QStringList EnumeratePorts() { return EnumeratePorts(VirtualPortDirectory()); }
+QStringList enumeratePorts() { return enumeratePorts(virtualPortDirectory()); }
 
-QStringList EnumeratePorts(const QString& virtualPortDirectory) {
+QStringList enumeratePorts(const QString& virtualPortDirectory) {
     std::vector<std::string> names;
     for (const QSerialPortInfo& info : QSerialPortInfo::availablePorts()) {
         names.push_back(info.portName().toStdString());
@@ -30,7 +30,7 @@ QStringList EnumeratePorts(const QString& virtualPortDirectory) {
         }
     }
     QStringList list;
-    for (const std::string& name : SortPortNames(std::move(names))) {
+    for (const std::string& name : sortPortNames(std::move(names))) {
         list.push_back(QString::fromStdString(name));
     }
     return list;

@@ -8,10 +8,10 @@
 namespace aec {
 
 // <runtime directory>/aec-ports, where aec-sim links its pseudo-terminal.
-QString VirtualPortDirectory();
+QString virtualPortDirectory();
 // System port names plus the full path of every entry of the virtual port directory,
 // sorted as text.
-QStringList EnumeratePorts();
-QStringList EnumeratePorts(const QString& virtualPortDirectory);
+QStringList enumeratePorts();
+QStringList enumeratePorts(const QString& virtualPortDirectory);
 
 }  // namespace aec

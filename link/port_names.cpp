@@ -4,7 +4,7 @@
 
 namespace aec {
 
-std::vector<std::string> SortPortNames(std::vector<std::string> names) {
+std::vector<std::string> sortPortNames(std::vector<std::string> names) {
     std::sort(names.begin(), names.end());
     names.erase(std::unique(names.begin(), names.end()), names.end());
     return names;

@@ -10,6 +10,6 @@ namespace aec {
 inline constexpr const char* kVirtualPortFolder = "aec-ports";
 
 // Names sorted as text in ascending order (COM10 before COM2), duplicates removed.
-std::vector<std::string> SortPortNames(std::vector<std::string> names);
+std::vector<std::string> sortPortNames(std::vector<std::string> names);
 
 }  // namespace aec

@@ -6,7 +6,7 @@ namespace aec {
 
 namespace {
 
-PortError OpenError(QSerialPort::SerialPortError error) {
+PortError openError(QSerialPort::SerialPortError error) {
     switch (error) {
         case QSerialPort::DeviceNotFoundError:
             return PortError::kNotFound;
@@ -31,7 +31,7 @@ class BlockingScope {
 
 // A device that went away reports a resource error; a pseudo-terminal whose other end closed
 // reports failing reads. Either repeats for as long as the port stays open.
-bool IsDeviceGone(QSerialPort::SerialPortError error) {
+bool isDeviceGone(QSerialPort::SerialPortError error) {
     return error == QSerialPort::ResourceError || error == QSerialPort::ReadError;
 }
 
@@ -39,23 +39,23 @@ bool IsDeviceGone(QSerialPort::SerialPortError error) {
 
 QtSerialPort::QtSerialPort() {
     m_port.setPortName(QString::fromLatin1(kInitialPortName));
-    QObject::connect(&m_port, &QSerialPort::readyRead, &m_port, [this] { OnReadyRead(); });
+    QObject::connect(&m_port, &QSerialPort::readyRead, &m_port, [this] { onReadyRead(); });
     // A device that disappears (a USB adapter pulled out, a simulator that ends) keeps raising
     // the same error for as long as the port stays open; it is closed once, after the event
     // that reported it, and the link's supervision notices the silence.
     QObject::connect(&m_port, &QSerialPort::errorOccurred, &m_port,
                      [this](QSerialPort::SerialPortError error) {
-                         if (IsDeviceGone(error) && !m_closePending) {
+                         if (isDeviceGone(error) && !m_closePending) {
                              m_closePending = true;
                              QMetaObject::invokeMethod(
-                                 &m_port, [this] { CloseVanished(); }, Qt::QueuedConnection);
+                                 &m_port, [this] { closeVanished(); }, Qt::QueuedConnection);
                          }
                      });
 }
 
-void QtSerialPort::CloseVanished() {
+void QtSerialPort::closeVanished() {
     m_closePending = false;
-    if (IsDeviceGone(m_port.error())) {
+    if (isDeviceGone(m_port.error())) {
         ++m_vanished;
         close();
     }
@@ -77,7 +77,7 @@ PortError QtSerialPort::open() {
     m_port.setFlowControl(QSerialPort::NoFlowControl);
     m_port.setReadBufferSize(kDriverBufferSize);
     if (!m_port.open(QIODevice::ReadWrite)) {
-        const PortError error = OpenError(m_port.error());
+        const PortError error = openError(m_port.error());
         m_port.clearError();
         return error;
     }
@@ -112,7 +112,7 @@ PortError QtSerialPort::write(std::span<const uint8_t> bytes) {
         if (m_port.write(reinterpret_cast<const char*>(bytes.data()), size) != size) {
             result = PortError::kIo;
         }
-        const QDeadlineTimer deadline(IoTimeoutMs(static_cast<int>(size)));
+        const QDeadlineTimer deadline(ioTimeoutMs(static_cast<int>(size)));
         while (result == PortError::kNone && m_port.bytesToWrite() > 0) {
             if (!m_port.waitForBytesWritten(static_cast<int>(deadline.remainingTime())) &&
                 m_port.bytesToWrite() > 0) {
@@ -120,7 +120,7 @@ PortError QtSerialPort::write(std::span<const uint8_t> bytes) {
             }
         }
     }
-    DeliverDeferred();
+    deliverDeferred();
     return result;
 }
 
@@ -135,16 +135,16 @@ int QtSerialPort::read(std::span<uint8_t> dest) {
     if (m_port.bytesAvailable() == 0) {
         {
             BlockingScope scope(m_blocking);
-            m_port.waitForReadyRead(IoTimeoutMs(static_cast<int>(dest.size())));
+            m_port.waitForReadyRead(ioTimeoutMs(static_cast<int>(dest.size())));
         }
-        DeliverDeferred();
+        deliverDeferred();
     }
     const qint64 n =
         m_port.read(reinterpret_cast<char*>(dest.data()), static_cast<qint64>(dest.size()));
     return n > 0 ? static_cast<int>(n) : 0;
 }
 
-void QtSerialPort::OnReadyRead() {
+void QtSerialPort::onReadyRead() {
     if (m_blocking) {
         m_deferred = true;
         return;
@@ -156,13 +156,13 @@ void QtSerialPort::OnReadyRead() {
 
 namespace aec {
 
-void QtSerialPort::DeliverDeferred() {
+void QtSerialPort::deliverDeferred() {
     if (!m_deferred) {
         return;
     }
     m_deferred = false;
     QMetaObject::invokeMethod(
-        &m_port, [this] { OnReadyRead(); }, Qt::QueuedConnection);
+        &m_port, [this] { onReadyRead(); }, Qt::QueuedConnection);
 }
 
 }  // namespace aec

@@ -26,9 +26,9 @@ class QtSerialPort : public SerialPort {
     int vanishedCount() const { return m_vanished; }
 
   private:
-    void OnReadyRead();
-    void DeliverDeferred();
-    void CloseVanished();
+    void onReadyRead();
+    void deliverDeferred();
+    void closeVanished();
 
     QSerialPort m_port;
     // Raised while write or read wait inside QSerialPort, which may emit readyRead; the

@@ -24,11 +24,11 @@ class Receiver {
     Receiver(Model& model, LinkState& state) : m_model(model), m_state(state) {}
 
     // Consumes one notification's worth of bytes.
-    void Feed(std::span<const uint8_t> bytes);
+    void feed(std::span<const uint8_t> bytes);
     // Reads everything the port has waiting and feeds it; returns the number of bytes read.
-    int ReadFrom(SerialPort& port);
+    int readFrom(SerialPort& port);
     // Back to Hunting with an empty buffer (a new search begins).
-    void Reset();
+    void reset();
 
     RxState state() const { return m_rxState; }
     // Bytes of the unit collected so far.
@@ -37,12 +37,12 @@ class Receiver {
 
   private:
     // Each returns how many bytes of `in` it consumed.
-    size_t Hunt(std::span<const uint8_t> in);
-    size_t CollectHeader(std::span<const uint8_t> in);
-    size_t CollectBody(std::span<const uint8_t> in);
-    void AcceptHeader();
-    void RejectHeader();
-    void Acknowledge();
+    size_t hunt(std::span<const uint8_t> in);
+    size_t collectHeader(std::span<const uint8_t> in);
+    size_t collectBody(std::span<const uint8_t> in);
+    void acceptHeader();
+    void rejectHeader();
+    void acknowledge();
 
     Model& m_model;
     LinkState& m_state;

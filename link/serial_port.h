@@ -22,7 +22,7 @@ enum class PortError {
 inline constexpr int kBaudRate = 115200;
 inline constexpr int kDriverBufferSize = 1024;
 // Time-outs: 100 ms per byte plus 1000 ms, for reads and for writes.
-constexpr int IoTimeoutMs(int bytes) { return 100 * bytes + 1000; }
+constexpr int ioTimeoutMs(int bytes) { return 100 * bytes + 1000; }
 // Name of the port before the first search.
 inline constexpr const char* kInitialPortName = "COM1";
 

@@ -19,7 +19,7 @@ constexpr const char* kBarStyle =
     " text-align: center; }"
     "QProgressBar::chunk { background-color: #F39800; width: 7px; margin: 1px; }";
 
-QLabel* MakeLabel(QWidget* parent, const char* name, const QString& text, const QRect& area) {
+QLabel* makeLabel(QWidget* parent, const char* name, const QString& text, const QRect& area) {
     auto* label = new QLabel(text, parent);
     label->setObjectName(QString::fromLatin1(name));
     label->setGeometry(area);
@@ -41,8 +41,8 @@ TForm2::TForm2(QWidget* parent)
 
     const StatusDialogState initial;
     m_linkLabel =
-        MakeLabel(this, "LinkLabel", QString::fromStdString(initial.text), QRect(12, 6, 170, 18));
-    m_comLabel = MakeLabel(this, "ComLabel", QString::fromStdString(initial.portName),
+        makeLabel(this, "LinkLabel", QString::fromStdString(initial.text), QRect(12, 6, 170, 18));
+    m_comLabel = makeLabel(this, "ComLabel", QString::fromStdString(initial.portName),
                            QRect(186, 6, 108, 18));
     m_comLabel->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     m_progress = new QProgressBar(this);
@@ -51,11 +51,11 @@ TForm2::TForm2(QWidget* parent)
     m_progress->setRange(0, 100);
     m_progress->setValue(0);
     m_progress->setStyleSheet(QString::fromLatin1(kBarStyle));
-    m_warnLabel = MakeLabel(this, "WarnLabel", QString::fromUtf8(link_text::kDialogWarning.zh),
+    m_warnLabel = makeLabel(this, "WarnLabel", QString::fromUtf8(link_text::kDialogWarning.zh),
                             QRect(12, 56, 282, 20));
 }
 
-void TForm2::ShowStatus(const StatusDialogState& state) {
+void TForm2::showStatus(const StatusDialogState& state) {
     m_linkLabel->setText(QString::fromStdString(state.text));
     // A device path (a simulator's link, /dev/ttyUSB0) is shown by its last part.
     const QString port = QString::fromStdString(state.portName);
@@ -69,7 +69,7 @@ void TForm2::ShowStatus(const StatusDialogState& state) {
     }
 }
 
-void TForm2::ApplyLanguage(int languageFlag) {
+void TForm2::applyLanguage(int languageFlag) {
     setWindowTitle(QString::fromUtf8(link_text::kDialogCaption.in(languageFlag)));
     m_warnLabel->setText(QString::fromUtf8(link_text::kDialogWarning.in(languageFlag)));
 }

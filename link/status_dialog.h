@@ -20,9 +20,9 @@ class TForm2 : public QDialog, public StatusDialogView {
     explicit TForm2(QWidget* parent = nullptr);
 
     // Copies the state into the labels and the bar, then shows or hides the dialog.
-    void ShowStatus(const StatusDialogState& state) override;
+    void showStatus(const StatusDialogState& state) override;
     // Caption and warning in the language of the flag (1 Chinese, 0 English).
-    void ApplyLanguage(int languageFlag);
+    void applyLanguage(int languageFlag);
 
   protected:
     void showEvent(QShowEvent* event) override;

@@ -7,8 +7,8 @@ namespace aec {
 
 void TransmitScheduler::SetParameter(int baseAddress, int value) {
     m_model.StoreValue(baseAddress, value);
-    const int device = m_model.DeviceAddress(baseAddress);
-    if (!IsValidCell(PageOf(device), SlotOf(device))) {
+    const int device = m_model.deviceAddress(baseAddress);
+    if (!isValidCell(pageOf(device), slotOf(device))) {
         return;
     }
     if (!m_state.onLine()) {
@@ -17,9 +17,9 @@ void TransmitScheduler::SetParameter(int baseAddress, int value) {
 
     m_state.idleCounter = 0;
     if (m_state.ready && m_state.queue.empty()) {
-        SendNow(device, value);
+        sendNow(device, value);
     } else {
-        m_state.queue.Put(device, value);
+        m_state.queue.put(device, value);
     }
 }
 
@@ -28,7 +28,7 @@ void TransmitScheduler::SetParameterPaced(int baseAddress, int value) {
     m_state.ready = false;
 }
 
-void TransmitScheduler::SendNow(int address, int value) {
+void TransmitScheduler::sendNow(int address, int value) {
     m_state.replyStatus = ReplyStatus::kNone;
     if (address == kLoadModeAddress) {
         // The processor loads the mode; its acknowledgement starts a full load.
@@ -41,9 +41,9 @@ void TransmitScheduler::SendNow(int address, int value) {
     } else {
         m_state.pendingAction = PendingAction::kNone;
     }
-    m_state.queue.Clear();
-    m_state.queue.Put(address, value);
-    m_state.queue.Take();
+    m_state.queue.clear();
+    m_state.queue.put(address, value);
+    m_state.queue.take();
     m_sender.SendValueFrame(kWriteCommand, address, value);
     m_state.writeUnacknowledged = true;
     // An ordinary write keeps the ready flag, so a dragged control streams while acknowledged.
@@ -63,7 +63,7 @@ void TransmitScheduler::HoldTimerTimer() {
         ++m_state.idleCounter;
     }
 
-    CompleteModeCommand();
+    completeModeCommand();
     if (!m_state.holdTimerEnabled) {
         return;  // the event stopped the timer (reload, loss)
     }
@@ -72,18 +72,18 @@ void TransmitScheduler::HoldTimerTimer() {
         m_state.ready = false;
         m_state.missCounter = 0;
         m_state.idleCounter = 0;
-        m_state.queue.Take();
+        m_state.queue.take();
         const PendingWrite& entry = m_state.queue.current();
         m_sender.SendValueFrame(kWriteCommand, entry.address, entry.value);
         m_state.writeUnacknowledged = true;
     }
 
     if (m_state.onLine() && m_state.idleCounter == kIdleSecond) {
-        KeepAliveAndRetry();
+        keepAliveAndRetry();
     }
 }
 
-void TransmitScheduler::CompleteModeCommand() {
+void TransmitScheduler::completeModeCommand() {
     if (m_state.pendingAction == PendingAction::kNone) {
         return;
     }
@@ -96,12 +96,12 @@ void TransmitScheduler::CompleteModeCommand() {
     } else if (m_state.idleCounter == kIdleSecond) {
         m_state.idleCounter = 0;
         if (++m_state.missCounter > kMaxCommandMisses) {
-            RaiseLinkLost();
+            raiseLinkLost();
         }
     }
 }
 
-void TransmitScheduler::KeepAliveAndRetry() {
+void TransmitScheduler::keepAliveAndRetry() {
     m_state.idleCounter = 0;
     ++m_state.missCounter;
     if (m_state.ready) {
@@ -120,22 +120,22 @@ void TransmitScheduler::KeepAliveAndRetry() {
         }
     }
     if (m_state.missCounter > kMaxMisses) {
-        RaiseLinkLost();
+        raiseLinkLost();
     }
 }
 
-void TransmitScheduler::RaiseLinkLost() {
+void TransmitScheduler::raiseLinkLost() {
     m_state.missCounter = 0;
-    StopHoldTimer();
+    stopHoldTimer();
     m_events.LinkEvent(LinkEventKind::kLinkLost);
 }
 
-void TransmitScheduler::SetHoldTimer(bool enabled) {
+void TransmitScheduler::setHoldTimer(bool enabled) {
     if (m_state.holdTimerEnabled == enabled) {
         return;
     }
     m_state.holdTimerEnabled = enabled;
-    m_events.HoldTimerChanged(enabled);
+    m_events.holdTimerChanged(enabled);
 }
 
 }  // namespace aec

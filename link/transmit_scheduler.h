@@ -30,15 +30,15 @@ class TransmitScheduler : public ParameterSink {
 
     // One 20 ms tick of the transmit timer; does nothing while the timer is stopped.
     void HoldTimerTimer();
-    void StartHoldTimer() { SetHoldTimer(true); }
-    void StopHoldTimer() { SetHoldTimer(false); }
+    void startHoldTimer() { setHoldTimer(true); }
+    void stopHoldTimer() { setHoldTimer(false); }
 
   private:
-    void SendNow(int address, int value);
-    void CompleteModeCommand();
-    void KeepAliveAndRetry();
-    void RaiseLinkLost();
-    void SetHoldTimer(bool enabled);
+    void sendNow(int address, int value);
+    void completeModeCommand();
+    void keepAliveAndRetry();
+    void raiseLinkLost();
+    void setHoldTimer(bool enabled);
 
     Model& m_model;
     LinkState& m_state;

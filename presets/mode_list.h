@@ -7,8 +7,8 @@
 namespace aec {
 
 // Mode list item i: "<i+1>-name" for user modes, "MF<i-15>-name" for factory modes.
-std::string ModeItemText(int index, std::string_view name);
+std::string modeItemText(int index, std::string_view name);
 // The name part of a mode list item: the text after its numbered prefix.
-std::string ModeNameOfItem(int index, std::string_view itemText);
+std::string modeNameOfItem(int index, std::string_view itemText);
 
 }  // namespace aec

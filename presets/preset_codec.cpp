@@ -8,7 +8,7 @@ namespace {
 
 constexpr char kHexDigits[] = "0123456789ABCDEF";
 
-int HexValue(char c) {
+int hexValue(char c) {
     if (c >= '0' && c <= '9') {
         return c - '0';
     }
@@ -23,7 +23,7 @@ int HexValue(char c) {
 
 }  // namespace
 
-std::string ScrambleLine(std::string_view plain) {
+std::string scrambleLine(std::string_view plain) {
     std::string out;
     out.reserve(plain.size() * 2);
     for (size_t i = 0; i < plain.size(); ++i) {
@@ -34,12 +34,12 @@ std::string ScrambleLine(std::string_view plain) {
     return out;
 }
 
-std::optional<std::string> UnscrambleLine(std::string_view line) {
+std::optional<std::string> unscrambleLine(std::string_view line) {
     std::string out;
     out.reserve(line.size() / 2);
     for (size_t j = 0; j + 1 < line.size(); j += 2) {
-        const int high = HexValue(line[j]);
-        const int low = HexValue(line[j + 1]);
+        const int high = hexValue(line[j]);
+        const int low = hexValue(line[j + 1]);
         if (high < 0 || low < 0) {
             return std::nullopt;
         }
@@ -49,7 +49,7 @@ std::optional<std::string> UnscrambleLine(std::string_view line) {
     return out;
 }
 
-std::vector<std::string_view> SplitLines(std::string_view text) {
+std::vector<std::string_view> splitLines(std::string_view text) {
     std::vector<std::string_view> lines;
     size_t start = 0;
     size_t i = 0;
@@ -69,7 +69,7 @@ std::vector<std::string_view> SplitLines(std::string_view text) {
     return lines;
 }
 
-std::vector<std::string_view> SplitFields(std::string_view plain) {
+std::vector<std::string_view> splitFields(std::string_view plain) {
     std::vector<std::string_view> fields;
     size_t start = 0;
     for (size_t space = plain.find(' '); space != std::string_view::npos;
@@ -81,7 +81,7 @@ std::vector<std::string_view> SplitFields(std::string_view plain) {
     return fields;
 }
 
-std::optional<int32_t> ParseDecimal(std::string_view field) {
+std::optional<int32_t> parseDecimal(std::string_view field) {
     const bool negative = !field.empty() && field.front() == '-';
     if (negative) {
         field.remove_prefix(1);
@@ -107,6 +107,6 @@ std::optional<int32_t> ParseDecimal(std::string_view field) {
     return static_cast<int32_t>(negative ? -magnitude : magnitude);
 }
 
-int PresetChecksum(uint32_t sum) { return static_cast<int>(((sum ^ 0xFFFFu) + 1u) & 0xFFu); }
+int presetChecksum(uint32_t sum) { return static_cast<int>(((sum ^ 0xFFFFu) + 1u) & 0xFFu); }
 
 }  // namespace aec

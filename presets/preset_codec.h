@@ -18,19 +18,19 @@ inline constexpr int kFormatByte = 0xB1;
 inline constexpr int kVersionByte = 0x01;
 
 // Each character as two upper-case hex digits of (character XOR key byte).
-std::string ScrambleLine(std::string_view plain);
+std::string scrambleLine(std::string_view plain);
 // Inverse of ScrambleLine; hex digits of either case, an odd last character is ignored.
 // Empty when a pair is not two hex digits.
-std::optional<std::string> UnscrambleLine(std::string_view line);
+std::optional<std::string> unscrambleLine(std::string_view line);
 
 // Splits text into lines ended by CR LF, LF or a lone CR; a last line needs no ending.
-std::vector<std::string_view> SplitLines(std::string_view text);
+std::vector<std::string_view> splitLines(std::string_view text);
 // Splits at every single space, so two spaces give an empty field between them.
-std::vector<std::string_view> SplitFields(std::string_view plain);
+std::vector<std::string_view> splitFields(std::string_view plain);
 // Decimal number with an optional minus sign that fits 32 bits; empty otherwise.
-std::optional<int32_t> ParseDecimal(std::string_view field);
+std::optional<int32_t> parseDecimal(std::string_view field);
 
 // Low byte of ((S XOR 0xFFFF) + 1) for the record sum S; only S mod 2^32 matters.
-int PresetChecksum(uint32_t sum);
+int presetChecksum(uint32_t sum);
 
 }  // namespace aec

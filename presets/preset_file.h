@@ -29,12 +29,12 @@ struct PresetRecord {
 };
 
 // Addresses of the records, in file order.
-std::vector<int> PresetRecordAddresses();
+std::vector<int> presetRecordAddresses();
 
 // The unscrambled lines of a preset holding the Model's ParamStore.
-std::vector<std::string> PresetPlainLines(const Model& model);
+std::vector<std::string> presetPlainLines(const Model& model);
 // The file contents: every plain line scrambled and ended by CR LF.
-std::string PresetFileText(const Model& model);
+std::string presetFileText(const Model& model);
 
 // Result of checking a whole file: the records to apply, or what is wrong.
 struct ParsedPreset {
@@ -42,24 +42,24 @@ struct ParsedPreset {
     std::vector<PresetRecord> records;
 };
 // Checks header, count, every record line and the checksum; touches nothing.
-ParsedPreset ParsePreset(std::string_view fileText);
+ParsedPreset parsePreset(std::string_view fileText);
 
 // Stores checked records in the ParamStore and lists them, "address value", in the emptied
 // diagnostic log. ViewStore is left for the next refresh.
-void ApplyPreset(const std::vector<PresetRecord>& records, Model& model);
+void applyPreset(const std::vector<PresetRecord>& records, Model& model);
 
 // Reads a file and checks it like ParsePreset; kNotFound when it cannot be read.
-ParsedPreset ParsePresetFile(const std::filesystem::path& path);
+ParsedPreset parsePresetFile(const std::filesystem::path& path);
 
 // Parses and, when the whole text is sound, applies it; on any error the Model is unchanged.
-PresetResult LoadPresetText(std::string_view fileText, Model& model);
+PresetResult loadPresetText(std::string_view fileText, Model& model);
 // Reads the file and loads it like LoadPresetText; kNotFound when it cannot be read.
-PresetResult LoadPresetFile(const std::filesystem::path& path, Model& model);
+PresetResult loadPresetFile(const std::filesystem::path& path, Model& model);
 
 // Writes the preset through a temporary file in the same folder renamed over `path`, so a
 // failure leaves any existing file as it was.
-PresetResult SavePresetFile(const std::filesystem::path& path, const Model& model);
+PresetResult savePresetFile(const std::filesystem::path& path, const Model& model);
 // The same for any contents; used by SavePresetFile.
-PresetResult WriteFileAtomically(const std::filesystem::path& path, std::string_view contents);
+PresetResult writeFileAtomically(const std::filesystem::path& path, std::string_view contents);
 
 }  // namespace aec

@@ -8,7 +8,7 @@ namespace aec {
 namespace {
 
 // Orders names ignoring ASCII case; names equal but for case keep a fixed order.
-bool CaseInsensitiveLess(const std::string& a, const std::string& b) {
+bool caseInsensitiveLess(const std::string& a, const std::string& b) {
     const auto lower = [](unsigned char c) { return std::tolower(c); };
     const bool less = std::lexicographical_compare(
         a.begin(), a.end(), b.begin(), b.end(),
@@ -21,22 +21,22 @@ bool CaseInsensitiveLess(const std::string& a, const std::string& b) {
 
 }  // namespace
 
-std::filesystem::path PresetDirectory(const std::filesystem::path& programFolder) {
+std::filesystem::path presetDirectory(const std::filesystem::path& programFolder) {
     return programFolder / "Mode" / "KMode";
 }
 
-void MakePresetDirectory(const std::filesystem::path& programFolder) {
+void makePresetDirectory(const std::filesystem::path& programFolder) {
     std::error_code ignored;
     std::filesystem::create_directory(programFolder / "Mode", ignored);
-    std::filesystem::create_directory(PresetDirectory(programFolder), ignored);
+    std::filesystem::create_directory(presetDirectory(programFolder), ignored);
 }
 
-std::filesystem::path PresetFilePath(const std::filesystem::path& directory,
+std::filesystem::path presetFilePath(const std::filesystem::path& directory,
                                      const std::string& name) {
     return directory / (name + std::string(kPresetExtension));
 }
 
-std::vector<std::string> ListPresetFiles(const std::filesystem::path& directory) {
+std::vector<std::string> listPresetFiles(const std::filesystem::path& directory) {
     std::vector<std::string> names;
     std::error_code ec;
     std::filesystem::directory_iterator it(directory, ec);
@@ -50,11 +50,11 @@ std::vector<std::string> ListPresetFiles(const std::filesystem::path& directory)
             names.push_back(std::move(name));
         }
     }
-    std::sort(names.begin(), names.end(), CaseInsensitiveLess);
+    std::sort(names.begin(), names.end(), caseInsensitiveLess);
     return names;
 }
 
-std::string DisplayName(std::string_view fileName) {
+std::string displayName(std::string_view fileName) {
     constexpr size_t kCut = 5;  // the dot and four characters
     if (fileName.size() >= kCut && fileName[fileName.size() - kCut] == '.') {
         fileName.remove_suffix(kCut);
@@ -62,15 +62,15 @@ std::string DisplayName(std::string_view fileName) {
     return std::string(fileName);
 }
 
-std::vector<std::string> PresetDisplayNames(const std::filesystem::path& directory) {
-    std::vector<std::string> names = ListPresetFiles(directory);
+std::vector<std::string> presetDisplayNames(const std::filesystem::path& directory) {
+    std::vector<std::string> names = listPresetFiles(directory);
     for (std::string& name : names) {
-        name = DisplayName(name);
+        name = displayName(name);
     }
     return names;
 }
 
-bool IsListedName(const std::vector<std::string>& displayNames, std::string_view name) {
+bool isListedName(const std::vector<std::string>& displayNames, std::string_view name) {
     return std::find(displayNames.begin(), displayNames.end(), name) != displayNames.end();
 }
 

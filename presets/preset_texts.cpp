@@ -9,7 +9,7 @@ struct TextPair {
     const char* english;
 };
 
-TextPair ErrorTexts(PresetError error) {
+TextPair errorTexts(PresetError error) {
     switch (error) {
         case PresetError::kNone:
             return {"", ""};
@@ -35,19 +35,19 @@ TextPair ErrorTexts(PresetError error) {
 
 }  // namespace
 
-std::string PresetMessage(PresetError error, int languageFlag) {
-    const TextPair texts = ErrorTexts(error);
+std::string presetMessage(PresetError error, int languageFlag) {
+    const TextPair texts = errorTexts(error);
     return languageFlag == 1 ? texts.chinese : texts.english;
 }
 
-Question OverwriteQuestion(int languageFlag) {
+Question overwriteQuestion(int languageFlag) {
     if (languageFlag == 1) {
         return {"文件已存在,覆盖它吗?", "*系统提示*"};
     }
     return {"File already exists, overwrite it right?", "*Confirm*"};
 }
 
-Question LoadQuestion(const std::string& name, int languageFlag) {
+Question loadQuestion(const std::string& name, int languageFlag) {
     // The colon is the full-width one in both languages.
     if (languageFlag == 1) {
         return {"加载模式：" + name + " ?", "Confirm"};

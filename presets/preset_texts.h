@@ -25,7 +25,7 @@ struct PresetResult {
 };
 
 // Message text of an error in the window's language (languageFlag 1 Chinese, 0 English).
-std::string PresetMessage(PresetError error, int languageFlag);
+std::string presetMessage(PresetError error, int languageFlag);
 
 // A text with the caption of the box it is asked in.
 struct Question {
@@ -34,8 +34,8 @@ struct Question {
 };
 
 // Asked before a save replaces a listed preset.
-Question OverwriteQuestion(int languageFlag);
+Question overwriteQuestion(int languageFlag);
 // Asked before loading the preset named in the name box.
-Question LoadQuestion(const std::string& name, int languageFlag);
+Question loadQuestion(const std::string& name, int languageFlag);
 
 }  // namespace aec

@@ -11,29 +11,29 @@ constexpr double kMarkerScale = 1.89;
 constexpr int kMarkerOrigin = 53;
 }  // namespace
 
-int VolumeMarkerPosition(int position) {
+int volumeMarkerPosition(int position) {
     return static_cast<int>(std::lround(position * kMarkerScale + kMarkerOrigin));
 }
 
-int VolumeBarPositionOfMarker(int x) {
-    return static_cast<int>(RoundHalfEven((x - kMarkerOrigin) / kMarkerScale));
+int volumeBarPositionOfMarker(int x) {
+    return static_cast<int>(roundHalfEven((x - kMarkerOrigin) / kMarkerScale));
 }
 
 // Positions are read afresh after every move: a move runs the moved bar's own handling first,
 // which sends that bar's value, so every bar that ends up adjusted reaches the processor.
-void VolumeBarChange(VolumeGroup& group, VolumeRole role, Model& model, ParameterSink& sink) {
-    const auto pos = [&](VolumeRole r) { return group.Position(r); };
+void volumeBarChange(VolumeGroup& group, VolumeRole role, Model& model, ParameterSink& sink) {
+    const auto pos = [&](VolumeRole r) { return group.position(r); };
     if (!model.refreshing()) {
         // The normal volume may fall freely but rises by at most one step per change.
         if (role == VolumeRole::kNormal) {
-            const int shown = group.DisplayedValue(VolumeRole::kNormal);
+            const int shown = group.displayedValue(VolumeRole::kNormal);
             if (pos(VolumeRole::kNormal) > shown) {
-                group.SetPosition(VolumeRole::kNormal, shown + 1);
+                group.setPosition(VolumeRole::kNormal, shown + 1);
             }
         }
         const auto limit = [&](VolumeRole r) {
             if (pos(r) > pos(VolumeRole::kMaximum)) {
-                group.SetPosition(r, pos(VolumeRole::kMaximum));
+                group.setPosition(r, pos(VolumeRole::kMaximum));
             }
         };
         if (role == VolumeRole::kNormal || role == VolumeRole::kStart) {
@@ -43,17 +43,17 @@ void VolumeBarChange(VolumeGroup& group, VolumeRole role, Model& model, Paramete
             limit(VolumeRole::kNormal);
         }
     }
-    group.ShowValue(role, pos(role));
-    group.SetDisplayedValue(role, pos(role));
-    group.PlaceMarkers(VolumeMarkerPosition(pos(VolumeRole::kStart)),
-                       VolumeMarkerPosition(pos(VolumeRole::kMaximum)));
+    group.showValue(role, pos(role));
+    group.setDisplayedValue(role, pos(role));
+    group.placeMarkers(volumeMarkerPosition(pos(VolumeRole::kStart)),
+                       volumeMarkerPosition(pos(VolumeRole::kMaximum)));
     if (role != VolumeRole::kNormal) {
-        group.ShowLabelValue(pos(role));
+        group.showLabelValue(pos(role));
     }
     if (model.refreshing()) {
-        model.StoreValue(group.Address(role), pos(role));
+        model.StoreValue(group.address(role), pos(role));
     } else {
-        sink.SetParameter(group.Address(role), pos(role));
+        sink.SetParameter(group.address(role), pos(role));
     }
 }
 

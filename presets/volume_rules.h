@@ -14,31 +14,31 @@ enum class VolumeRole : int { kNormal = 0, kStart = 1, kMaximum = 2 };
 inline constexpr int kVolumeBarMax = 84;
 
 // Left pixel of a marker for a bar position: position * 1.89 + 53, rounded.
-int VolumeMarkerPosition(int position);
+int volumeMarkerPosition(int position);
 // The bar position a marker at x stands for, rounded with halves to even.
-int VolumeBarPositionOfMarker(int x);
+int volumeBarPositionOfMarker(int x);
 
 // One source's three bars with their value displays, markers and value label.
 class VolumeGroup {
   public:
     virtual ~VolumeGroup() = default;
-    virtual int Position(VolumeRole role) const = 0;
+    virtual int position(VolumeRole role) const = 0;
     // Moves a bar; a change of position raises that bar's change handling at once.
-    virtual void SetPosition(VolumeRole role, int position) = 0;
+    virtual void setPosition(VolumeRole role, int position) = 0;
     // The value the bar's display showed last (its Hint as a number).
-    virtual int DisplayedValue(VolumeRole role) const = 0;
-    virtual void SetDisplayedValue(VolumeRole role, int value) = 0;
+    virtual int displayedValue(VolumeRole role) const = 0;
+    virtual void setDisplayedValue(VolumeRole role, int value) = 0;
     // Shows a position in the bar's display.
-    virtual void ShowValue(VolumeRole role, int value) = 0;
-    virtual void PlaceMarkers(int startX, int maximumX) = 0;
+    virtual void showValue(VolumeRole role, int value) = 0;
+    virtual void placeMarkers(int startX, int maximumX) = 0;
     // The value label shown while a marker is dragged.
-    virtual void ShowLabelValue(int value) = 0;
+    virtual void showLabelValue(int value) = 0;
     // The bar's parameter address (its Tag).
-    virtual int Address(VolumeRole role) const = 0;
+    virtual int address(VolumeRole role) const = 0;
 };
 
 // The change handling of one bar of a group. During a refresh the bars show what the stores
 // hold: nothing is limited and the value is only stored, never sent.
-void VolumeBarChange(VolumeGroup& group, VolumeRole role, Model& model, ParameterSink& sink);
+void volumeBarChange(VolumeGroup& group, VolumeRole role, Model& model, ParameterSink& sink);
 
 }  // namespace aec

@@ -39,7 +39,7 @@ struct Options {
     int delayMs = 0;
 };
 
-std::optional<Options> ParseOptions(const QCoreApplication& app) {
+std::optional<Options> parseOptions(const QCoreApplication& app) {
     QCommandLineParser parser;
     parser.setApplicationDescription(
         "Simulated audio effect processor on a pseudo-terminal, for the editor and its tests.");
@@ -85,25 +85,25 @@ std::optional<Options> ParseOptions(const QCoreApplication& app) {
 
 // A missing file starts a fresh box; an unreadable one stops the simulator, so that a good
 // state is never overwritten by defaults.
-std::optional<aec::SimState> LoadState(const std::string& file) {
+std::optional<aec::SimState> loadState(const std::string& file) {
     if (file.empty() || !std::filesystem::exists(file)) {
-        return aec::DefaultSimState();
+        return aec::defaultSimState();
     }
     std::ifstream in(file);
     std::stringstream text;
     text << in.rdbuf();
-    auto state = aec::ParseState(text.str());
+    auto state = aec::parseState(text.str());
     if (!state) {
         std::cerr << "aec-sim: " << file << " is not a simulator state file\n";
     }
     return state;
 }
 
-bool SaveState(const std::string& file, const aec::SimState& state) {
+bool saveState(const std::string& file, const aec::SimState& state) {
     const std::string temp = file + ".tmp";
     {
         std::ofstream out(temp, std::ios::trunc);
-        out << aec::SerializeState(state);
+        out << aec::serializeState(state);
         if (!out.flush()) {
             return false;
         }
@@ -124,11 +124,11 @@ class Server {
     Server(aec::PtyLink& link, aec::SimProcessor& sim, const Options& options, int signalFd)
         : m_link(link), m_sim(sim), m_options(options), m_signalFd(signalFd) {}
 
-    void Run() {
+    void runWith() {
         while (!m_stop) {
             std::array<pollfd, 2> fds = {pollfd{m_link.masterFd(), POLLIN, 0},
                                          pollfd{m_signalFd, POLLIN, 0}};
-            const int ready = poll(fds.data(), fds.size(), NextTimeoutMs());
+            const int ready = poll(fds.data(), fds.size(), nextTimeoutMs());
             if (ready < 0 && errno != EINTR) {
                 break;
             }
@@ -136,20 +136,20 @@ class Server {
                 m_stop = true;
             }
             if (fds[0].revents & POLLIN) {
-                ReadLine();
+                readLine();
             }
-            SendDue();
-            SaveIfQuiet();
+            sendDue();
+            saveIfQuiet();
         }
         if (!m_options.stateFile.empty()) {
-            SaveState(m_options.stateFile, m_sim.state());
+            saveState(m_options.stateFile, m_sim.state());
         }
     }
 
   private:
     static constexpr auto kSaveQuiet = std::chrono::milliseconds(500);
 
-    int NextTimeoutMs() const {
+    int nextTimeoutMs() const {
         auto wait = std::chrono::milliseconds(1000);
         const auto now = Clock::now();
         if (!m_pending.empty()) {
@@ -159,13 +159,13 @@ class Server {
         return static_cast<int>(std::max<long long>(wait.count(), 0) + 1);
     }
 
-    void ReadLine() {
+    void readLine() {
         std::array<uint8_t, 4096> buffer;
         const ssize_t n = read(m_link.masterFd(), buffer.data(), buffer.size());
         if (n <= 0) {
             return;
         }
-        Bytes reply = m_sim.Feed(std::span<const uint8_t>(buffer.data(), static_cast<size_t>(n)));
+        Bytes reply = m_sim.feed(std::span<const uint8_t>(buffer.data(), static_cast<size_t>(n)));
         if (m_sim.changeCount() != m_savedChanges) {
             m_lastChange = Clock::now();
         }
@@ -177,7 +177,7 @@ class Server {
     }
 
     // Bytes that do not fit the line (nobody reading it) are lost, as on a real wire.
-    void SendDue() {
+    void sendDue() {
         const auto now = Clock::now();
         while (!m_pending.empty() && m_pending.front().due <= now) {
             const Bytes& bytes = m_pending.front().bytes;
@@ -194,14 +194,14 @@ class Server {
         }
     }
 
-    void SaveIfQuiet() {
+    void saveIfQuiet() {
         if (m_options.stateFile.empty() || m_sim.changeCount() == m_savedChanges) {
             return;
         }
         if (Clock::now() - m_lastChange < kSaveQuiet) {
             return;
         }
-        if (SaveState(m_options.stateFile, m_sim.state())) {
+        if (saveState(m_options.stateFile, m_sim.state())) {
             m_savedChanges = m_sim.changeCount();
         }
     }
@@ -221,11 +221,11 @@ class Server {
 int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName("aec-sim");
-    const std::optional<Options> options = ParseOptions(app);
+    const std::optional<Options> options = parseOptions(app);
     if (!options) {
         return 2;
     }
-    std::optional<aec::SimState> state = LoadState(options->stateFile);
+    std::optional<aec::SimState> state = loadState(options->stateFile);
     if (!state) {
         return 2;
     }
@@ -239,7 +239,7 @@ int main(int argc, char** argv) {
     const int signalFd = signalfd(-1, &stopSignals, SFD_CLOEXEC);
 
     std::string error;
-    const auto link = aec::PtyLink::Open(options->portDir, options->name, error);
+    const auto link = aec::PtyLink::open(options->portDir, options->name, error);
     if (!link) {
         std::cerr << "aec-sim: " << error << '\n';
         return 1;
@@ -251,12 +251,12 @@ int main(int argc, char** argv) {
     if (!options->logFile.empty()) {
         log.open(options->logFile, std::ios::app);
         sim.setLogger([&log](std::string_view direction, std::span<const uint8_t> unit) {
-            log << aec::LogLine(direction, unit) << std::endl;
+            log << aec::logLine(direction, unit) << std::endl;
         });
     }
 
     std::cout << "aec-sim ready " << link->linkPath() << ' ' << link->slavePath() << std::endl;
-    Server(*link, sim, *options, signalFd).Run();
+    Server(*link, sim, *options, signalFd).runWith();
     close(signalFd);
     std::cout << "aec-sim stopped" << std::endl;
     return 0;

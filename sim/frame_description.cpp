@@ -10,17 +10,17 @@ namespace aec {
 
 namespace {
 
-std::string Hex16(int value) {
+std::string hex16(int value) {
     char text[8];
     std::snprintf(text, sizeof text, "0x%04X", value & 0xFFFF);
     return text;
 }
 
-std::string Quoted(std::span<const uint8_t> text) {
-    return "'" + DecodeModeName(text.first(std::min<size_t>(text.size(), kModeNameLength))) + "'";
+std::string quoted(std::span<const uint8_t> text) {
+    return "'" + decodeModeName(text.first(std::min<size_t>(text.size(), kModeNameLength))) + "'";
 }
 
-std::string DescribeLinkCode(int code) {
+std::string describeLinkCode(int code) {
     switch (code) {
         case kProbeCode:
             return "probe";
@@ -33,17 +33,17 @@ std::string DescribeLinkCode(int code) {
     }
 }
 
-std::string DescribeFrame(std::span<const uint8_t> f) {
+std::string describeFrame(std::span<const uint8_t> f) {
     const bool write = f[3] == kWriteCommand;
-    const int address = MakeAddress(f[4], f[5]);
+    const int address = makeAddress(f[4], f[5]);
     const std::span<const uint8_t> payload = f.subspan(6, f.size() - 7);
     const int word = payload.size() >= 2 ? payload[0] | (payload[1] << 8) : -1;
     std::string text = write ? "write " : "read ";
-    if (FrameChecksum(f) != f.back()) {
+    if (frameChecksum(f) != f.back()) {
         text = "(bad checksum) " + text;
     }
     if (address == kLinkControlAddress && word >= 0) {
-        return text + DescribeLinkCode(word);
+        return text + describeLinkCode(word);
     }
     if (address == kPageRequestAddress && word >= 0) {
         return text + "page " + std::to_string(word);
@@ -52,10 +52,10 @@ std::string DescribeFrame(std::span<const uint8_t> f) {
         if (!write && payload.size() == 2 && payload[1] == 0) {
             return text + "mode name " + std::to_string(payload[0]) + " (request)";
         }
-        return text + "mode name " + Quoted(payload);
+        return text + "mode name " + quoted(payload);
     }
     if (address == kSaveModeAddress && write && payload.size() >= 2) {
-        return text + "save mode " + std::to_string(payload[0]) + " " + Quoted(payload.subspan(2));
+        return text + "save mode " + std::to_string(payload[0]) + " " + quoted(payload.subspan(2));
     }
     if (address == kLoadModeAddress && write && word >= 0) {
         return text + "load mode " + std::to_string(word);
@@ -67,12 +67,12 @@ std::string DescribeFrame(std::span<const uint8_t> f) {
     }
     if (address == kPanelPasswordAddress || address == kSystemPasswordAddress) {
         const char* which = address == kPanelPasswordAddress ? "panel" : "system";
-        return text + which + " password " + (payload.empty() ? "(request)" : Quoted(payload));
+        return text + which + " password " + (payload.empty() ? "(request)" : quoted(payload));
     }
     if (address == kIdentityAddress) {
-        return text + "identity " + (payload.empty() ? "(request)" : DecodeIdentity(payload));
+        return text + "identity " + (payload.empty() ? "(request)" : decodeIdentity(payload));
     }
-    text += Hex16(address);
+    text += hex16(address);
     if (payload.empty()) {
         return text + " (request)";
     }
@@ -84,20 +84,20 @@ std::string DescribeFrame(std::span<const uint8_t> f) {
 
 }  // namespace
 
-std::string DescribeUnit(std::span<const uint8_t> unit) {
+std::string describeUnit(std::span<const uint8_t> unit) {
     if (unit.size() == 2 && unit[0] == kAckStartByte) {
-        return "ack " + HexBytes(unit.subspan(1));
+        return "ack " + hexBytes(unit.subspan(1));
     }
     if (unit.size() < 7 || unit[0] != kStartByte) {
         return "unknown";
     }
-    return DescribeFrame(unit);
+    return describeFrame(unit);
 }
 
-std::string LogLine(std::string_view direction, std::span<const uint8_t> unit) {
+std::string logLine(std::string_view direction, std::span<const uint8_t> unit) {
     std::string line(direction);
     line.resize(4, ' ');
-    return line + HexBytes(unit) + "  " + DescribeUnit(unit);
+    return line + hexBytes(unit) + "  " + describeUnit(unit);
 }
 
 }  // namespace aec

@@ -8,8 +8,8 @@
 namespace aec {
 
 // "ack BB", "write 0x0123 = 1110", "read page 3", "probe", "mode name 5 'Club'", ...
-std::string DescribeUnit(std::span<const uint8_t> unit);
+std::string describeUnit(std::span<const uint8_t> unit);
 // Hex bytes followed by the description: "EE BB  ack BB".
-std::string LogLine(std::string_view direction, std::span<const uint8_t> unit);
+std::string logLine(std::string_view direction, std::span<const uint8_t> unit);
 
 }  // namespace aec

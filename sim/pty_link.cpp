@@ -15,11 +15,11 @@ namespace aec {
 
 namespace {
 
-std::string SystemError(const std::string& what) { return what + ": " + std::strerror(errno); }
+std::string systemError(const std::string& what) { return what + ": " + std::strerror(errno); }
 
 }  // namespace
 
-std::unique_ptr<PtyLink> PtyLink::Open(const std::string& directory, const std::string& name,
+std::unique_ptr<PtyLink> PtyLink::open(const std::string& directory, const std::string& name,
                                        std::string& error) {
     if (name.empty() || name.find('/') != std::string::npos) {
         error = "invalid port name: " + name;
@@ -32,7 +32,7 @@ std::unique_ptr<PtyLink> PtyLink::Open(const std::string& directory, const std::
     cfsetispeed(&raw, B115200);
     cfsetospeed(&raw, B115200);
     if (openpty(&link->m_master, &link->m_slave, slaveName.data(), &raw, nullptr) != 0) {
-        error = SystemError("openpty");
+        error = systemError("openpty");
         return nullptr;
     }
     link->m_slavePath = slaveName.data();
@@ -55,7 +55,7 @@ std::unique_ptr<PtyLink> PtyLink::Open(const std::string& directory, const std::
     }
     unlink(path.c_str());  // a stale link left by a simulator that was killed
     if (symlink(link->m_slavePath.c_str(), path.c_str()) != 0) {
-        error = SystemError("cannot publish " + path);
+        error = systemError("cannot publish " + path);
         return nullptr;
     }
     link->m_linkPath = path;

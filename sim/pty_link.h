@@ -11,7 +11,7 @@ class PtyLink {
   public:
     // Opens the pseudo-terminal and creates `directory`/`name` pointing at its slave side.
     // Returns nullptr with `error` filled when that fails (or the name is taken by a live link).
-    static std::unique_ptr<PtyLink> Open(const std::string& directory, const std::string& name,
+    static std::unique_ptr<PtyLink> open(const std::string& directory, const std::string& name,
                                          std::string& error);
     // Closes both sides and removes the link.
     ~PtyLink();

@@ -10,15 +10,15 @@ namespace {
 
 constexpr int kHeaderSize = 4;
 
-int WordAt(std::span<const uint8_t> payload, size_t index) {
+int wordAt(std::span<const uint8_t> payload, size_t index) {
     return payload[index] | (payload[index + 1] << 8);
 }
 
-std::span<const uint8_t> TextBytes(const std::string& text) {
+std::span<const uint8_t> textBytes(const std::string& text) {
     return {reinterpret_cast<const uint8_t*>(text.data()), text.size()};
 }
 
-bool PlausibleHeader(std::span<const uint8_t> rx) {
+bool plausibleHeader(std::span<const uint8_t> rx) {
     return rx[1] == kSecondByte && rx[2] >= kMinLength &&
            (rx[3] == kWriteCommand || rx[3] == kReadCommand);
 }
@@ -28,18 +28,18 @@ bool PlausibleHeader(std::span<const uint8_t> rx) {
 SimProcessor::SimProcessor(SimState state) : m_state(std::move(state)) {}
 
 int SimProcessor::value(int page, int slot) const {
-    return IsValidCell(page, slot) ? m_state.memory[page][slot] : 0;
+    return isValidCell(page, slot) ? m_state.memory[page][slot] : 0;
 }
 
-Bytes SimProcessor::Feed(std::span<const uint8_t> bytes) {
+Bytes SimProcessor::feed(std::span<const uint8_t> bytes) {
     m_rx.insert(m_rx.end(), bytes.begin(), bytes.end());
     Bytes out;
-    TakeFrames(out);
+    takeFrames(out);
     return out;
 }
 
 // Frames are found by their start and header; anything else on the line is skipped.
-void SimProcessor::TakeFrames(Bytes& out) {
+void SimProcessor::takeFrames(Bytes& out) {
     size_t pos = 0;
     while (true) {
         const auto start =
@@ -49,7 +49,7 @@ void SimProcessor::TakeFrames(Bytes& out) {
             break;
         }
         const std::span<const uint8_t> rest(m_rx.data() + pos, m_rx.size() - pos);
-        if (!PlausibleHeader(rest)) {
+        if (!plausibleHeader(rest)) {
             ++pos;
             continue;
         }
@@ -57,41 +57,41 @@ void SimProcessor::TakeFrames(Bytes& out) {
         if (rest.size() < size) {
             break;
         }
-        HandleFrame(rest.first(size), out);
+        handleFrame(rest.first(size), out);
         pos += size;
     }
     m_rx.erase(m_rx.begin(), m_rx.begin() + static_cast<ptrdiff_t>(pos));
 }
 
-void SimProcessor::HandleFrame(std::span<const uint8_t> frame, Bytes& out) {
+void SimProcessor::handleFrame(std::span<const uint8_t> frame, Bytes& out) {
     if (m_logger) {
         m_logger("in", frame);
     }
     ++m_framesReceived;
-    if (FrameChecksum(frame) != frame.back()) {
+    if (frameChecksum(frame) != frame.back()) {
         ++m_badChecksums;
         return;
     }
     if (m_faults.stopAfterFrames >= 0 && m_framesReceived > m_faults.stopAfterFrames) {
         return;
     }
-    const int address = MakeAddress(frame[4], frame[5]);
+    const int address = makeAddress(frame[4], frame[5]);
     const std::span<const uint8_t> payload = frame.subspan(6, frame.size() - 7);
     if (frame[3] == kWriteCommand) {
-        HandleWrite(address, payload, out);
+        handleWrite(address, payload, out);
     } else {
-        HandleRead(address, payload, out);
+        handleRead(address, payload, out);
     }
 }
 
-void SimProcessor::HandleWrite(int address, std::span<const uint8_t> payload, Bytes& out) {
-    const int page = PageOf(address);
-    const int slot = SlotOf(address);
+void SimProcessor::handleWrite(int address, std::span<const uint8_t> payload, Bytes& out) {
+    const int page = pageOf(address);
+    const int slot = slotOf(address);
     switch (address) {
         case kLinkControlAddress: {
             // Probe, keep-alive and disconnect are all acknowledged; the probe also gets the
             // identity.
-            SendAck(out);
+            sendAck(out);
             if (!payload.empty() && payload[0] == kProbeCode) {
                 SendFrame(kWriteCommand, kIdentityAddress, m_identity, out);
             }
@@ -99,11 +99,11 @@ void SimProcessor::HandleWrite(int address, std::span<const uint8_t> payload, By
         }
         case kLoadModeAddress:
             if (payload.size() >= 2) {
-                LoadMode(WordAt(payload, 0));
+                loadMode(wordAt(payload, 0));
             }
             break;
         case kSaveModeAddress:
-            SaveMode(payload);
+            saveMode(payload);
             break;
         case kPanelPasswordAddress:
             m_state.panelPassword.assign(payload.begin(), payload.end());
@@ -115,42 +115,42 @@ void SimProcessor::HandleWrite(int address, std::span<const uint8_t> payload, By
             break;
         case kPageUploadAddress:
             if (payload.size() >= 2 && payload[0] < kPageSystem) {
-                StoreValues(payload[0], payload[1] / 2, payload.subspan(2));
+                storeValues(payload[0], payload[1] / 2, payload.subspan(2));
             }
             break;
         default:
-            StoreValues(page, slot, payload);
+            storeValues(page, slot, payload);
             break;
     }
-    SendAck(out);
+    sendAck(out);
 }
 
-void SimProcessor::HandleRead(int address, std::span<const uint8_t> payload, Bytes& out) {
-    const int page = PageOf(address);
-    const int slot = SlotOf(address);
+void SimProcessor::handleRead(int address, std::span<const uint8_t> payload, Bytes& out) {
+    const int page = pageOf(address);
+    const int slot = slotOf(address);
     switch (address) {
         case kPageRequestAddress:
             if (payload.size() >= 2) {
-                SendPage(WordAt(payload, 0), out);
+                sendPage(wordAt(payload, 0), out);
             }
             return;
         case kModeNameAddress:
             if (!payload.empty() && payload[0] < kModeCount) {
-                SendFrame(kReadCommand, address, TextBytes(m_state.modes[payload[0]].name), out);
+                SendFrame(kReadCommand, address, textBytes(m_state.modes[payload[0]].name), out);
             }
             return;
         case kPanelPasswordAddress:
-            SendFrame(kReadCommand, address, TextBytes(m_state.panelPassword), out);
+            SendFrame(kReadCommand, address, textBytes(m_state.panelPassword), out);
             return;
         case kSystemPasswordAddress:
-            SendFrame(kReadCommand, address, TextBytes(m_state.systemPassword), out);
+            SendFrame(kReadCommand, address, textBytes(m_state.systemPassword), out);
             return;
         case kIdentityAddress:
             SendFrame(kReadCommand, address, m_identity, out);
             return;
         default:
-            if (IsValidCell(page, slot)) {
-                const ByteSplit v = SplitWord(value(page, slot));
+            if (isValidCell(page, slot)) {
+                const ByteSplit v = splitWord(value(page, slot));
                 const std::array<uint8_t, 2> word = {v.low, v.high};
                 SendFrame(kReadCommand, address, word, out);
             }
@@ -158,30 +158,30 @@ void SimProcessor::HandleRead(int address, std::span<const uint8_t> payload, Byt
     }
 }
 
-void SimProcessor::StoreValues(int page, int slot, std::span<const uint8_t> payload) {
+void SimProcessor::storeValues(int page, int slot, std::span<const uint8_t> payload) {
     for (size_t i = 0; i + 1 < payload.size(); i += 2) {
         const int s = slot + static_cast<int>(i / 2);
-        if (!IsValidCell(page, s)) {
+        if (!isValidCell(page, s)) {
             break;
         }
-        m_state.memory[page][s] = WordAt(payload, i);
+        m_state.memory[page][s] = wordAt(payload, i);
     }
     ++m_changes;
 }
 
-void SimProcessor::LoadMode(int index) {
+void SimProcessor::loadMode(int index) {
     if (index < 0 || index >= kModeCount) {
         return;
     }
     for (int page = 0; page < kModePages; ++page) {
         m_state.memory[page] = m_state.modes[index].pages[page];
     }
-    m_state.memory[kPageSystem][SlotOf(kLoadModeAddress)] = index;
+    m_state.memory[kPageSystem][slotOf(kLoadModeAddress)] = index;
     ++m_changes;
 }
 
 // Record: mode index, 0x00, the name padded with spaces to 20 bytes. Factory modes are kept.
-void SimProcessor::SaveMode(std::span<const uint8_t> record) {
+void SimProcessor::saveMode(std::span<const uint8_t> record) {
     if (record.size() < 2 || record[0] >= kUserModeCount) {
         return;
     }
@@ -196,7 +196,7 @@ void SimProcessor::SaveMode(std::span<const uint8_t> record) {
 }
 
 // A page's values from slot 0; page 0 needs two frames (slots 0-111, then 112-163).
-void SimProcessor::SendPage(int page, Bytes& out) {
+void SimProcessor::sendPage(int page, Bytes& out) {
     if (page < 0 || page >= kPageSystem) {
         return;
     }
@@ -204,35 +204,35 @@ void SimProcessor::SendPage(int page, Bytes& out) {
         Bytes payload;
         payload.reserve(2 * static_cast<size_t>(end - first));
         for (int s = first; s < end; ++s) {
-            const ByteSplit v = SplitWord(m_state.memory[page][s]);
+            const ByteSplit v = splitWord(m_state.memory[page][s]);
             payload.push_back(v.low);
             payload.push_back(v.high);
         }
-        SendFrame(kReadCommand, MakeAddress(page, first), payload, out);
+        SendFrame(kReadCommand, makeAddress(page, first), payload, out);
     };
-    for (const SlotRange range : PageFrameParts(page)) {
+    for (const SlotRange range : pageFrameParts(page)) {
         part(range.first, range.end);
     }
 }
 
 void SimProcessor::SendFrame(uint8_t command, int address, std::span<const uint8_t> payload,
                              Bytes& out) {
-    Bytes frame = BuildFrame(command, address, payload);
+    Bytes frame = buildFrame(command, address, payload);
     if (m_faults.corruptChecksums) {
         frame.back() ^= 0x5A;
     }
-    Emit(frame, out);
+    emitUnit(frame, out);
 }
 
-void SimProcessor::SendAck(Bytes& out) {
+void SimProcessor::sendAck(Bytes& out) {
     if (m_faults.dropAcks) {
         return;
     }
     const std::array<uint8_t, 2> ack = {kAckStartByte, kAckByteBB};
-    Emit(ack, out);
+    emitUnit(ack, out);
 }
 
-void SimProcessor::Emit(std::span<const uint8_t> unit, Bytes& out) {
+void SimProcessor::emitUnit(std::span<const uint8_t> unit, Bytes& out) {
     if (m_logger) {
         m_logger("out", unit);
     }

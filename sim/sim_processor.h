@@ -28,10 +28,10 @@ class SimProcessor {
     // Receives each whole unit seen ("in") or sent ("out").
     using Logger = std::function<void(std::string_view direction, std::span<const uint8_t> unit)>;
 
-    explicit SimProcessor(SimState state = DefaultSimState());
+    explicit SimProcessor(SimState state = defaultSimState());
 
     // Consumes bytes from the editor, in any chunking; returns the bytes to send back.
-    Bytes Feed(std::span<const uint8_t> bytes);
+    Bytes feed(std::span<const uint8_t> bytes);
 
     SimState& state() { return m_state; }
     const SimState& state() const { return m_state; }
@@ -47,17 +47,17 @@ class SimProcessor {
     uint64_t changeCount() const { return m_changes; }
 
   private:
-    void TakeFrames(Bytes& out);
-    void HandleFrame(std::span<const uint8_t> frame, Bytes& out);
-    void HandleWrite(int address, std::span<const uint8_t> payload, Bytes& out);
-    void HandleRead(int address, std::span<const uint8_t> payload, Bytes& out);
-    void StoreValues(int page, int slot, std::span<const uint8_t> payload);
-    void LoadMode(int index);
-    void SaveMode(std::span<const uint8_t> record);
-    void SendPage(int page, Bytes& out);
+    void takeFrames(Bytes& out);
+    void handleFrame(std::span<const uint8_t> frame, Bytes& out);
+    void handleWrite(int address, std::span<const uint8_t> payload, Bytes& out);
+    void handleRead(int address, std::span<const uint8_t> payload, Bytes& out);
+    void storeValues(int page, int slot, std::span<const uint8_t> payload);
+    void loadMode(int index);
+    void saveMode(std::span<const uint8_t> record);
+    void sendPage(int page, Bytes& out);
     void SendFrame(uint8_t command, int address, std::span<const uint8_t> payload, Bytes& out);
-    void SendAck(Bytes& out);
-    void Emit(std::span<const uint8_t> unit, Bytes& out);
+    void sendAck(Bytes& out);
+    void emitUnit(std::span<const uint8_t> unit, Bytes& out);
 
     SimState m_state;
     SimFaults m_faults;

@@ -35,7 +35,7 @@ PortError SimSerialPort::write(std::span<const uint8_t> bytes) {
     m_writes.emplace_back(bytes.begin(), bytes.end());
     const bool attached = m_connected && (m_deviceName.empty() || m_deviceName == m_name);
     if (attached) {
-        Inject(m_processor.Feed(bytes));
+        inject(m_processor.feed(bytes));
     }
     return PortError::kNone;
 }
@@ -47,11 +47,11 @@ int SimSerialPort::read(std::span<uint8_t> dest) {
     return static_cast<int>(n);
 }
 
-void SimSerialPort::Inject(std::span<const uint8_t> bytes) {
+void SimSerialPort::inject(std::span<const uint8_t> bytes) {
     m_line.insert(m_line.end(), bytes.begin(), bytes.end());
 }
 
-int SimSerialPort::Pump(size_t chunk) {
+int SimSerialPort::pump(size_t chunk) {
     int delivered = 0;
     while (m_open && !m_line.empty()) {
         const size_t n = chunk == 0 ? m_line.size() : std::min(chunk, m_line.size());

@@ -25,9 +25,9 @@ class SimSerialPort : public SerialPort {
 
     // Delivers the replies produced so far: in one notification, or in pieces of at most
     // `chunk` bytes with a notification each. Returns the number of bytes delivered.
-    int Pump(size_t chunk = 0);
+    int pump(size_t chunk = 0);
     // Puts bytes on the line from the processor's side (noise, hand-made frames).
-    void Inject(std::span<const uint8_t> bytes);
+    void inject(std::span<const uint8_t> bytes);
 
     // Only this name opens (empty: any non-empty name); models the box on one port of many.
     void setDeviceName(std::string name) { m_deviceName = std::move(name); }

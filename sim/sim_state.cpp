@@ -14,7 +14,7 @@ constexpr std::array<const char*, 6> kFactoryNames = {"Karaoke", "Club",   "Cine
                                                       "Concert", "Speech", "Flat"};
 
 // Levels a box leaves the factory with (raw values of the editor's scales).
-void SetFactoryLevels(Store& m) {
+void setFactoryLevels(Store& m) {
     for (int slot : {0, 1, 2}) {
         m[kPageMusic][slot] = 20;  // input volumes 0.0 dB
     }
@@ -46,7 +46,7 @@ void SetFactoryLevels(Store& m) {
     }
 }
 
-SimMode ModeFrom(const Store& memory, std::string name) {
+SimMode modeFrom(const Store& memory, std::string name) {
     SimMode mode;
     mode.name = std::move(name);
     for (int page = 0; page < kModePages; ++page) {
@@ -56,7 +56,7 @@ SimMode ModeFrom(const Store& memory, std::string name) {
 }
 
 // Hex keeps names with spaces or odd bytes on one token.
-std::string ToHex(std::string_view text) {
+std::string toHex(std::string_view text) {
     static constexpr char kDigits[] = "0123456789abcdef";
     std::string hex = text.empty() ? "-" : "";
     for (unsigned char c : text) {
@@ -66,7 +66,7 @@ std::string ToHex(std::string_view text) {
     return hex;
 }
 
-std::optional<std::string> FromHex(const std::string& hex) {
+std::optional<std::string> fromHex(const std::string& hex) {
     if (hex == "-") {
         return std::string();
     }
@@ -85,14 +85,14 @@ std::optional<std::string> FromHex(const std::string& hex) {
     return text;
 }
 
-void WriteRow(std::ostream& out, const PageRow& row) {
+void writeRow(std::ostream& out, const PageRow& row) {
     for (int32_t v : row) {
         out << ' ' << v;
     }
     out << '\n';
 }
 
-bool ReadRow(std::istream& in, PageRow& row) {
+bool readRow(std::istream& in, PageRow& row) {
     for (int32_t& v : row) {
         if (!(in >> v) || v < 0 || v > 0xFFFF) {
             return false;
@@ -109,47 +109,47 @@ bool Expect(std::istream& in, const std::string& word, int index) {
 
 }  // namespace
 
-SimState DefaultSimState() {
+SimState defaultSimState() {
     Model model;
     model.ResetEqBands(kAllPages);
     SimState state;
     state.memory = model.paramStore();
-    SetFactoryLevels(state.memory);
+    setFactoryLevels(state.memory);
     for (int i = 0; i < kUserModeCount; ++i) {
-        state.modes[i] = ModeFrom(state.memory, "");
+        state.modes[i] = modeFrom(state.memory, "");
     }
     for (int k = 0; k < kModeCount - kUserModeCount; ++k) {
         Store memory = state.memory;
         // Each factory mode lifts one music band by 3 dB on both sides and picks a music mode.
-        const int gainSlot = BandSlot(FirstEqSlot(kPageMusic), 2 * k + 1, 2);
+        const int gainSlot = BandSlot(firstEqSlot(kPageMusic), 2 * k + 1, 2);
         memory[kPageMusic][gainSlot] = kDefaultGain + 15;
         memory[kPageMusic][gainSlot + 75] = kDefaultGain + 15;
         memory[kPageMusic][161] = k % 3;
-        state.modes[kUserModeCount + k] = ModeFrom(memory, kFactoryNames[k]);
+        state.modes[kUserModeCount + k] = modeFrom(memory, kFactoryNames[k]);
     }
     return state;
 }
 
-std::string SerializeState(const SimState& state) {
+std::string serializeState(const SimState& state) {
     std::ostringstream out;
     out << kMagic << '\n';
-    out << "system-password " << ToHex(state.systemPassword) << '\n';
-    out << "panel-password " << ToHex(state.panelPassword) << '\n';
+    out << "system-password " << toHex(state.systemPassword) << '\n';
+    out << "panel-password " << toHex(state.panelPassword) << '\n';
     for (int page = 0; page < kPageCount; ++page) {
         out << "memory " << page;
-        WriteRow(out, state.memory[page]);
+        writeRow(out, state.memory[page]);
     }
     for (int i = 0; i < kModeCount; ++i) {
-        out << "mode " << i << ' ' << ToHex(state.modes[i].name) << '\n';
+        out << "mode " << i << ' ' << toHex(state.modes[i].name) << '\n';
         for (int page = 0; page < kModePages; ++page) {
             out << "page " << page;
-            WriteRow(out, state.modes[i].pages[page]);
+            writeRow(out, state.modes[i].pages[page]);
         }
     }
     return out.str();
 }
 
-std::optional<SimState> ParseState(std::string_view text) {
+std::optional<SimState> parseState(std::string_view text) {
     std::istringstream in{std::string(text)};
     std::string line;
     if (!std::getline(in, line) || line != kMagic) {
@@ -161,18 +161,18 @@ std::optional<SimState> ParseState(std::string_view text) {
     if (!(in >> word >> hex) || word != "system-password") {
         return std::nullopt;
     }
-    auto system = FromHex(hex);
+    auto system = fromHex(hex);
     if (!(in >> word >> hex) || word != "panel-password") {
         return std::nullopt;
     }
-    auto panel = FromHex(hex);
+    auto panel = fromHex(hex);
     if (!system || !panel) {
         return std::nullopt;
     }
     state.systemPassword = *system;
     state.panelPassword = *panel;
     for (int page = 0; page < kPageCount; ++page) {
-        if (!Expect(in, "memory", page) || !ReadRow(in, state.memory[page])) {
+        if (!Expect(in, "memory", page) || !readRow(in, state.memory[page])) {
             return std::nullopt;
         }
     }
@@ -180,13 +180,13 @@ std::optional<SimState> ParseState(std::string_view text) {
         if (!Expect(in, "mode", i) || !(in >> hex)) {
             return std::nullopt;
         }
-        auto name = FromHex(hex);
+        auto name = fromHex(hex);
         if (!name) {
             return std::nullopt;
         }
         state.modes[i].name = *name;
         for (int page = 0; page < kModePages; ++page) {
-            if (!Expect(in, "page", page) || !ReadRow(in, state.modes[i].pages[page])) {
+            if (!Expect(in, "page", page) || !readRow(in, state.modes[i].pages[page])) {
                 return std::nullopt;
             }
         }

@@ -30,11 +30,11 @@ struct SimState {
 
 // A box fresh from the factory: band defaults, low-pass at 20200 Hz, moderate levels, user
 // modes unnamed, factory modes MF1 to MF6 with names and a little character of their own.
-SimState DefaultSimState();
+SimState defaultSimState();
 
 // A plain text form for keeping the state between runs.
-std::string SerializeState(const SimState& state);
+std::string serializeState(const SimState& state);
 // Reads that text; nullopt when it is not a complete, well-formed state.
-std::optional<SimState> ParseState(std::string_view text);
+std::optional<SimState> parseState(std::string_view text);
 
 }  // namespace aec

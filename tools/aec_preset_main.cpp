@@ -21,7 +21,7 @@ constexpr const char* kUsage =
     "PAGE is a device page 0..27; --right shows the right music (0) or Dynamic EQ (1) set.\n";
 
 // Qt's notes about the runtime environment of an off-screen run are no news to a user.
-void QuietMessages(QtMsgType type, const QMessageLogContext&, const QString& message) {
+void quietMessages(QtMsgType type, const QMessageLogContext&, const QString& message) {
     if (type == QtDebugMsg || type == QtInfoMsg) {
         return;
     }
@@ -31,7 +31,7 @@ void QuietMessages(QtMsgType type, const QMessageLogContext&, const QString& mes
     std::cerr << message.toStdString() << '\n';
 }
 
-int Usage(const std::string& problem) {
+int usage(const std::string& problem) {
     if (!problem.empty()) {
         std::cerr << "aec-preset: " << problem << '\n';
     }
@@ -47,7 +47,7 @@ struct Arguments {
     std::string problem;
 };
 
-Arguments Split(const std::vector<std::string>& args) {
+Arguments split(const std::vector<std::string>& args) {
     Arguments a;
     for (size_t i = 0; i < args.size(); ++i) {
         if (args[i] == "--right") {
@@ -66,26 +66,26 @@ Arguments Split(const std::vector<std::string>& args) {
 }
 
 // Runs curve or plot once their arguments are known to be sound.
-int RunGraphCommand(const std::string& command, const Arguments& a) {
-    const std::optional<int> page = ParsePage(a.positional[2]);
+int runGraphCommand(const std::string& command, const Arguments& a) {
+    const std::optional<int> page = parsePage(a.positional[2]);
     if (!page) {
-        return Usage("PAGE must be a number from 0 to 30");
+        return usage("PAGE must be a number from 0 to 30");
     }
-    const std::string problem = PageProblem(*page, a.right);
+    const std::string problem = pageProblem(*page, a.right);
     if (!problem.empty()) {
-        return Usage(problem);
+        return usage(problem);
     }
     if (command == "curve") {
         if (a.size) {
-            return Usage("--size belongs to plot");
+            return usage("--size belongs to plot");
         }
-        return RunCurve(a.positional[1], *page, a.right, std::cout, std::cerr);
+        return runCurve(a.positional[1], *page, a.right, std::cout, std::cerr);
     }
     PlotSize size{883, 268};
     if (a.size) {
-        const std::optional<PlotSize> parsed = ParsePlotSize(*a.size);
+        const std::optional<PlotSize> parsed = parsePlotSize(*a.size);
         if (!parsed) {
-            return Usage("--size must be WxH, from 64x32 to 8192x4096");
+            return usage("--size must be WxH, from 64x32 to 8192x4096");
         }
         size = *parsed;
     }
@@ -94,44 +94,44 @@ int RunGraphCommand(const std::string& command, const Arguments& a) {
         !std::getenv("WAYLAND_DISPLAY")) {
         setenv("QT_QPA_PLATFORM", "offscreen", 1);
     }
-    qInstallMessageHandler(QuietMessages);
+    qInstallMessageHandler(quietMessages);
     int argc = 1;
     char name[] = "aec-preset";
     char* argv[] = {name, nullptr};
     QGuiApplication app(argc, argv);
-    return RunPlot(a.positional[1], *page, a.right, a.positional[3], size, std::cerr);
+    return runPlot(a.positional[1], *page, a.right, a.positional[3], size, std::cerr);
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
-    const Arguments a = Split(std::vector<std::string>(argv + 1, argv + argc));
+    const Arguments a = split(std::vector<std::string>(argv + 1, argv + argc));
     if (!a.problem.empty()) {
-        return Usage(a.problem);
+        return usage(a.problem);
     }
     if (a.positional.empty()) {
-        return Usage("");
+        return usage("");
     }
     const std::string& command = a.positional[0];
     const size_t count = a.positional.size();
     const bool simple = command == "init" || command == "show";
     if (simple && (count != 2 || a.right || a.size)) {
-        return Usage("expected: " + command + " FILE");
+        return usage("expected: " + command + " FILE");
     }
     if (command == "init") {
-        return RunInit(a.positional[1], std::cerr);
+        return runInit(a.positional[1], std::cerr);
     }
     if (command == "show") {
-        return RunShow(a.positional[1], std::cout, std::cerr);
+        return runShow(a.positional[1], std::cout, std::cerr);
     }
     if (command == "curve" && count != 3) {
-        return Usage("expected: curve FILE PAGE");
+        return usage("expected: curve FILE PAGE");
     }
     if (command == "plot" && count != 4) {
-        return Usage("expected: plot FILE PAGE OUT.png");
+        return usage("expected: plot FILE PAGE OUT.png");
     }
     if (command == "curve" || command == "plot") {
-        return RunGraphCommand(command, a);
+        return runGraphCommand(command, a);
     }
-    return Usage("unknown command '" + command + "'");
+    return usage("unknown command '" + command + "'");
 }

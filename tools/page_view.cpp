@@ -4,7 +4,7 @@
 
 namespace aec::tool {
 
-int GraphBasePage(int p) {
+int graphBasePage(int p) {
     if (p == kPageMusic || p == kPageDynamicEq || p == kPageReverb) {
         return p;
     }
@@ -23,12 +23,12 @@ int GraphBasePage(int p) {
     return -1;
 }
 
-bool HasRightSet(int devicePage) {
+bool hasRightSet(int devicePage) {
     return devicePage == kPageMusic || devicePage == kPageDynamicEq;
 }
 
-int ShowDevicePage(Model& model, int devicePage, bool right) {
-    const int base = GraphBasePage(devicePage);
+int showDevicePage(Model& model, int devicePage, bool right) {
+    const int base = graphBasePage(devicePage);
     if (base < 0) {
         return -1;
     }

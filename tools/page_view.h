@@ -10,14 +10,14 @@ namespace aec::tool {
 
 // Base page whose graph shows the device page (0, 1, 2, 4, 5, 6 or 25), or -1 for pages
 // without a response graph (28..30) and numbers outside 0..30.
-int GraphBasePage(int devicePage);
+int graphBasePage(int devicePage);
 
 // Points the selection at the device page (right music or Dynamic EQ set when `right`), takes
 // the music mode from the store as a refresh does, and rebuilds ViewStore. Returns the base
 // page to draw, or -1 as GraphBasePage does.
-int ShowDevicePage(Model& model, int devicePage, bool right);
+int showDevicePage(Model& model, int devicePage, bool right);
 
 // Whether a device page has a right set that `right` can select (pages 0 and 1).
-bool HasRightSet(int devicePage);
+bool hasRightSet(int devicePage);
 
 }  // namespace aec::tool

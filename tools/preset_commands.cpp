@@ -14,33 +14,33 @@ namespace {
 
 constexpr int kEnglish = 0;
 
-int Report(const PresetResult& result, std::ostream& err) {
-    err << PresetMessage(result.error, kEnglish) << '\n';
+int report(const PresetResult& result, std::ostream& err) {
+    err << presetMessage(result.error, kEnglish) << '\n';
     return kExitFailed;
 }
 
 }  // namespace
 
-int RunInit(const std::filesystem::path& file, std::ostream& err) {
+int runInit(const std::filesystem::path& file, std::ostream& err) {
     Model model;
     model.ResetEqBands(kAllPages);
-    const PresetResult result = SavePresetFile(file, model);
-    return result.ok() ? kExitOk : Report(result, err);
+    const PresetResult result = savePresetFile(file, model);
+    return result.ok() ? kExitOk : report(result, err);
 }
 
-int RunShow(const std::filesystem::path& file, std::ostream& out, std::ostream& err) {
-    const ParsedPreset parsed = ParsePresetFile(file);
+int runShow(const std::filesystem::path& file, std::ostream& out, std::ostream& err) {
+    const ParsedPreset parsed = parsePresetFile(file);
     if (!parsed.result.ok()) {
-        return Report(parsed.result, err);
+        return report(parsed.result, err);
     }
     for (const PresetRecord& record : parsed.records) {
-        out << PageOf(record.address) << ' ' << SlotOf(record.address) << ' ' << record.value
+        out << pageOf(record.address) << ' ' << slotOf(record.address) << ' ' << record.value
             << '\n';
     }
     return kExitOk;
 }
 
-std::optional<int> ParsePage(const std::string& text) {
+std::optional<int> parsePage(const std::string& text) {
     if (text.empty() || text.size() > 2) {
         return std::nullopt;
     }
@@ -57,34 +57,34 @@ std::optional<int> ParsePage(const std::string& text) {
     return page;
 }
 
-std::string PageProblem(int page, bool right) {
-    if (GraphBasePage(page) < 0) {
+std::string pageProblem(int page, bool right) {
+    if (graphBasePage(page) < 0) {
         return "page " + std::to_string(page) + " has no response graph (pages 0 to 27 have)";
     }
-    if (right && !HasRightSet(page)) {
+    if (right && !hasRightSet(page)) {
         return "--right needs page 0 (music) or 1 (Dynamic EQ)";
     }
     return {};
 }
 
-bool LoadForGraph(const std::filesystem::path& file, Model& model, std::ostream& err) {
-    const PresetResult result = LoadPresetFile(file, model);
+bool loadForGraph(const std::filesystem::path& file, Model& model, std::ostream& err) {
+    const PresetResult result = loadPresetFile(file, model);
     if (!result.ok()) {
-        Report(result, err);
+        report(result, err);
     }
     return result.ok();
 }
 
-int RunCurve(const std::filesystem::path& file, int page, bool right, std::ostream& out,
+int runCurve(const std::filesystem::path& file, int page, bool right, std::ostream& out,
              std::ostream& err) {
     Model model;
     model.ResetEqBands(kAllPages);
-    if (!LoadForGraph(file, model, err)) {
+    if (!loadForGraph(file, model, err)) {
         return kExitFailed;
     }
-    const int base = ShowDevicePage(model, page, right);
+    const int base = showDevicePage(model, page, right);
     CurveSourceTable table{};
-    const BandCurve sum = SumCurves(table, ComputePageCurves(model, base, table));
+    const BandCurve sum = sumCurves(table, computePageCurves(model, base, table));
     char line[64];
     for (int g = 0; g < ResponseGrid::kPoints; ++g) {
         std::snprintf(line, sizeof line, "%.2f\t%.3f\n", GridIndexToFreq(g), double{sum[g]});

@@ -17,20 +17,20 @@ namespace aec::tool {
 enum ExitCode : int { kExitOk = 0, kExitFailed = 1, kExitUsage = 2 };
 
 // Writes the editor's start-up state (band defaults everywhere) as a preset.
-int RunInit(const std::filesystem::path& file, std::ostream& err);
+int runInit(const std::filesystem::path& file, std::ostream& err);
 // Checks a preset like the editor's load and prints "page slot value" per record.
-int RunShow(const std::filesystem::path& file, std::ostream& out, std::ostream& err);
+int runShow(const std::filesystem::path& file, std::ostream& out, std::ostream& err);
 
 // Prints the summed response of a device page, "frequency_hz<TAB>dB" for each grid point.
-int RunCurve(const std::filesystem::path& file, int page, bool right, std::ostream& out,
+int runCurve(const std::filesystem::path& file, int page, bool right, std::ostream& out,
              std::ostream& err);
 
 // A page number 0..30, or nothing.
-std::optional<int> ParsePage(const std::string& text);
+std::optional<int> parsePage(const std::string& text);
 // Why a page cannot be drawn (no graph, or --right on a page without a right set), or empty.
-std::string PageProblem(int page, bool right);
+std::string pageProblem(int page, bool right);
 
 // Loads a preset into a fresh model; on failure prints the message and returns false.
-bool LoadForGraph(const std::filesystem::path& file, Model& model, std::ostream& err);
+bool loadForGraph(const std::filesystem::path& file, Model& model, std::ostream& err);
 
 }  // namespace aec::tool

@@ -17,7 +17,7 @@ namespace {
 constexpr PlotSize kMinSize{64, 32};
 constexpr PlotSize kMaxSize{8192, 4096};
 
-std::optional<int> ParseDimension(const std::string& text, int min, int max) {
+std::optional<int> parseDimension(const std::string& text, int min, int max) {
     if (text.empty() || text.size() > 5) {
         return std::nullopt;
     }
@@ -36,32 +36,32 @@ std::optional<int> ParseDimension(const std::string& text, int min, int max) {
 
 }  // namespace
 
-std::optional<PlotSize> ParsePlotSize(const std::string& text) {
+std::optional<PlotSize> parsePlotSize(const std::string& text) {
     const size_t x = text.find_first_of("xX");
     if (x == std::string::npos) {
         return std::nullopt;
     }
-    const auto width = ParseDimension(text.substr(0, x), kMinSize.width, kMaxSize.width);
-    const auto height = ParseDimension(text.substr(x + 1), kMinSize.height, kMaxSize.height);
+    const auto width = parseDimension(text.substr(0, x), kMinSize.width, kMaxSize.width);
+    const auto height = parseDimension(text.substr(x + 1), kMinSize.height, kMaxSize.height);
     if (!width || !height) {
         return std::nullopt;
     }
     return PlotSize{*width, *height};
 }
 
-int RunPlot(const std::filesystem::path& file, int page, bool right,
+int runPlot(const std::filesystem::path& file, int page, bool right,
             const std::filesystem::path& png, PlotSize size, std::ostream& err) {
     Model model;
     model.ResetEqBands(kAllPages);
-    if (!LoadForGraph(file, model, err)) {
+    if (!loadForGraph(file, model, err)) {
         return kExitFailed;
     }
-    const int base = ShowDevicePage(model, page, right);
+    const int base = showDevicePage(model, page, right);
 
     ResponseGraph graph(model, QSize(size.width, size.height));
     graph.BuildGraphBackground(kBackgroundCreate);
     graph.DrawPageResponse(kAllPoints, base);
-    const QImage picture = PaintGraphPicture(graph);
+    const QImage picture = paintGraphPicture(graph);
     if (!picture.save(QString::fromStdString(png.string()), "PNG")) {
         err << "Cannot write " << png.string() << '\n';
         return kExitFailed;

@@ -14,11 +14,11 @@ struct PlotSize {
 };
 
 // "WxH" with a plot of 64x32 to 8192x4096 pixels, or nothing.
-std::optional<PlotSize> ParsePlotSize(const std::string& text);
+std::optional<PlotSize> parsePlotSize(const std::string& text);
 
 // Loads the preset, draws the page's graph with a plot of `size` and writes the whole picture
 // (plot, axis labels, markers) to `png`. Needs a QGuiApplication.
-int RunPlot(const std::filesystem::path& file, int page, bool right,
+int runPlot(const std::filesystem::path& file, int page, bool right,
             const std::filesystem::path& png, PlotSize size, std::ostream& err);
 
 }  // namespace aec::tool

@@ -19,7 +19,7 @@ BENCHMARK(BM_SyncView);
 void BM_DisplayTextGain(benchmark::State& state) {
     int r = 0;
     for (auto _ : state) {
-        benchmark::DoNotOptimize(aec::DisplayText(3, r, 0, 12));
+        benchmark::DoNotOptimize(aec::displayText(3, r, 0, 12));
         r = (r + 1) % 181;
     }
 }

@@ -12,7 +12,7 @@ namespace {
 using namespace aec;
 
 // Painting needs a GUI application; the offscreen platform keeps the benchmark headless.
-void EnsureGui() {
+void ensureGui() {
     static int argc = 1;
     static char name[] = "bench_eq";
     static char* argv[] = {name, nullptr};
@@ -23,7 +23,7 @@ void EnsureGui() {
 }
 
 // The Music page with every band and both crossovers drawing a real shape.
-void ShapeMusicPage(Model& m) {
+void shapeMusicPage(Model& m) {
     m.ResetEqBands(kAllPages);
     m.SyncView();
     for (int band = 0; band < 15; ++band) {
@@ -40,9 +40,9 @@ void ShapeMusicPage(Model& m) {
 
 void BM_PeakingSection(benchmark::State& state) {
     BandCurve shape;
-    const Biquad section = PeakingSection(1.4f, 7.5f);
+    const Biquad section = peakingSection(1.4f, 7.5f);
     for (auto _ : state) {
-        SampleSection(section, SampleGrid::kPlain, false, shape);
+        sampleSection(section, SampleGrid::kPlain, false, shape);
         benchmark::DoNotOptimize(shape.data());
     }
 }
@@ -67,9 +67,9 @@ void BM_LowPass36Curve(benchmark::State& state) {
 BENCHMARK(BM_LowPass36Curve);
 
 void BM_FullMusicRedraw(benchmark::State& state) {
-    EnsureGui();
+    ensureGui();
     Model model;
-    ShapeMusicPage(model);
+    shapeMusicPage(model);
     ResponseGraph graph(model);
     graph.BuildGraphBackground(kBackgroundCreate);
     for (auto _ : state) {
@@ -80,9 +80,9 @@ void BM_FullMusicRedraw(benchmark::State& state) {
 BENCHMARK(BM_FullMusicRedraw)->Unit(benchmark::kMicrosecond);
 
 void BM_DragStep(benchmark::State& state) {
-    EnsureGui();
+    ensureGui();
     Model model;
-    ShapeMusicPage(model);
+    shapeMusicPage(model);
     ResponseGraph graph(model);
     graph.BuildGraphBackground(kBackgroundCreate);
     graph.DrawPageResponse(kAllPoints, kPageMusic);

@@ -10,48 +10,48 @@ namespace {
 
 using aec::Bytes;
 
-void Append(Bytes& stream, const Bytes& unit) {
+void append(Bytes& stream, const Bytes& unit) {
     stream.insert(stream.end(), unit.begin(), unit.end());
 }
 
-Bytes PageFrame(int page, int first, int count) {
+Bytes pageFrame(int page, int first, int count) {
     Bytes payload;
     for (int s = 0; s < count; ++s) {
         payload.push_back(static_cast<uint8_t>(page + s));
         payload.push_back(0);
     }
-    return aec::BuildFrame(aec::kReadCommand, aec::MakeAddress(page, first), payload);
+    return aec::buildFrame(aec::kReadCommand, aec::makeAddress(page, first), payload);
 }
 
 // What the processor sends during one full load, plus an acknowledgement per reply.
-Bytes FullLoadStream() {
+Bytes fullLoadStream() {
     Bytes stream;
     const Bytes ack = {aec::kAckStartByte, aec::kAckByteBB};
-    Append(stream, PageFrame(0, 0, 112));
-    Append(stream, PageFrame(0, 112, 52));
+    append(stream, pageFrame(0, 0, 112));
+    append(stream, pageFrame(0, 112, 52));
     for (int page = 1; page < 30; ++page) {
-        Append(stream, PageFrame(page, 0, aec::PageSlotCount(page)));
-        Append(stream, ack);
+        append(stream, pageFrame(page, 0, aec::pageSlotCount(page)));
+        append(stream, ack);
     }
     const Bytes name = {'K', 'a', 'r', 'a', 'o', 'k', 'e'};
     for (int i = 0; i < aec::kModeCount; ++i) {
-        Append(stream, aec::BuildFrame(aec::kReadCommand, aec::kModeNameAddress, name));
+        append(stream, aec::buildFrame(aec::kReadCommand, aec::kModeNameAddress, name));
     }
     for (int slot : {1, 2, 3, 4, 8}) {
-        Append(stream, aec::BuildValueFrame(aec::kReadCommand, aec::MakeAddress(30, slot), 1));
+        append(stream, aec::buildValueFrame(aec::kReadCommand, aec::makeAddress(30, slot), 1));
     }
     return stream;
 }
 
 void BM_ReceiverFullLoad(benchmark::State& state) {
-    const Bytes stream = FullLoadStream();
+    const Bytes stream = fullLoadStream();
     const auto chunk = static_cast<size_t>(state.range(0));
     aec::Model model;
     aec::LinkState link;
     aec::Receiver receiver(model, link);
     for (auto _ : state) {
         for (size_t pos = 0; pos < stream.size(); pos += chunk) {
-            receiver.Feed(std::span(stream).subspan(pos, std::min(chunk, stream.size() - pos)));
+            receiver.feed(std::span(stream).subspan(pos, std::min(chunk, stream.size() - pos)));
         }
         model.diagnosticLog.clear();
     }
@@ -72,7 +72,7 @@ void BM_ReceiverNoise(benchmark::State& state) {
     aec::LinkState link;
     aec::Receiver receiver(model, link);
     for (auto _ : state) {
-        receiver.Feed(noise);
+        receiver.feed(noise);
         model.diagnosticLog.clear();
     }
     state.SetBytesProcessed(static_cast<int64_t>(state.iterations() * noise.size()));

@@ -7,33 +7,33 @@
 
 namespace {
 
-aec::Model StartUp() {
+aec::Model startUp() {
     aec::Model model;
     model.ResetEqBands(aec::kAllPages);
     return model;
 }
 
 void BM_PresetFileText(benchmark::State& state) {
-    const aec::Model model = StartUp();
+    const aec::Model model = startUp();
     for (auto _ : state) {
-        benchmark::DoNotOptimize(aec::PresetFileText(model));
+        benchmark::DoNotOptimize(aec::presetFileText(model));
     }
 }
 BENCHMARK(BM_PresetFileText);
 
 void BM_ParsePreset(benchmark::State& state) {
-    const std::string text = aec::PresetFileText(StartUp());
+    const std::string text = aec::presetFileText(startUp());
     for (auto _ : state) {
-        benchmark::DoNotOptimize(aec::ParsePreset(text));
+        benchmark::DoNotOptimize(aec::parsePreset(text));
     }
 }
 BENCHMARK(BM_ParsePreset);
 
 void BM_LoadPresetText(benchmark::State& state) {
-    const std::string text = aec::PresetFileText(StartUp());
+    const std::string text = aec::presetFileText(startUp());
     aec::Model model;
     for (auto _ : state) {
-        benchmark::DoNotOptimize(aec::LoadPresetText(text, model));
+        benchmark::DoNotOptimize(aec::loadPresetText(text, model));
     }
 }
 BENCHMARK(BM_LoadPresetText);

@@ -10,7 +10,7 @@
 namespace aec {
 namespace {
 
-QApplication& Application() {
+QApplication& application() {
     static int argc = 1;
     static char name[] = "bench_ui";
     static char* argv[] = {name, nullptr};
@@ -29,7 +29,7 @@ struct Editor {
 };
 
 void BM_CreateAndShowWindow(benchmark::State& state) {
-    Application();
+    application();
     for (auto _ : state) {
         Editor editor;
         editor.window.show();
@@ -39,7 +39,7 @@ void BM_CreateAndShowWindow(benchmark::State& state) {
 BENCHMARK(BM_CreateAndShowWindow)->Unit(benchmark::kMillisecond);
 
 void BM_RefreshEveryPage(benchmark::State& state) {
-    Application();
+    application();
     Editor editor;
     editor.window.show();
     for (auto _ : state) {
@@ -49,7 +49,7 @@ void BM_RefreshEveryPage(benchmark::State& state) {
 BENCHMARK(BM_RefreshEveryPage)->Unit(benchmark::kMillisecond);
 
 void BM_TabChange(benchmark::State& state) {
-    Application();
+    application();
     Editor editor;
     editor.window.show();
     const auto& tabs = editor.window.tables().tabButtons();
@@ -62,11 +62,11 @@ void BM_TabChange(benchmark::State& state) {
 BENCHMARK(BM_TabChange)->Unit(benchmark::kMillisecond);
 
 void BM_TypedGainAndGraphTick(benchmark::State& state) {
-    Application();
+    application();
     Editor editor;
     editor.window.show();
     auto* box = editor.window.control<EditBox>("MusGainEdit5");
-    editor.window.sync().ClickRule(box);
+    editor.window.sync().clickRule(box);
     int step = 0;
     for (auto _ : state) {
         editor.window.sync().CommitEdit(++step % 2 ? EditStep::kUp : EditStep::kDown);

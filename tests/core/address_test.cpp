@@ -17,17 +17,17 @@ TEST(PageTables, PageKindByPage) {
     const std::pair<int, int> cases[] = {{0, 0}, {1, 8},  {2, 1},  {3, 1},  {4, 2},  {5, 2},
                                          {6, 3}, {23, 3}, {24, 2}, {25, 4}, {28, 4}, {30, 4}};
     for (auto [page, kind] : cases) {
-        EXPECT_EQ(KindIndex(PageKind(page * 256 + 7)), kind) << page;
+        EXPECT_EQ(kindIndex(PageKind(page * 256 + 7)), kind) << page;
     }
 }
 
 TEST(PageTables, BandsFitInsideTheirPages) {
     // The last shelf Q of every band must name a real slot.
     for (int page = 0; page < kPageCount; ++page) {
-        if (PageBands(page) == 0) {
+        if (pageBands(page) == 0) {
             continue;
         }
-        const int last = BandSlot(FirstEqSlot(page), PageBands(page) - 1, 4);
+        const int last = BandSlot(firstEqSlot(page), pageBands(page) - 1, 4);
         EXPECT_LT(last, kSlotCount) << page;
     }
 }

@@ -17,7 +17,7 @@ struct TextCase {
     const char* text;
 };
 
-TEST(DisplayText, Examples) {
+TEST(displayText, Examples) {
     const TextCase cases[] = {
         {3, 0, 0, 12, "-24.0dB"},   {3, 120, 0, 12, "0.0dB"},  {3, 121, 0, 12, "0.2dB"},
         {3, 180, 0, 12, "12.0dB"},  {3, 119, 0, 12, "-0.2dB"}, {5, 40, 0, 0, "10.0dB"},
@@ -36,36 +36,36 @@ TEST(DisplayText, Examples) {
         {1, 2, 0, 10, "LSEQ"},      {1, 2, 1, 1, "Above"},     {1, 0, 1, 2, "BYpass"},
     };
     for (const auto& c : cases) {
-        EXPECT_EQ(DisplayText(c.kind, c.raw, c.page, c.slot), c.text)
+        EXPECT_EQ(displayText(c.kind, c.raw, c.page, c.slot), c.text)
             << "kind " << c.kind << " raw " << c.raw;
     }
 }
 
-TEST(DisplayText, TableLookupsUseTheWholePart) {
-    EXPECT_EQ(DisplayText(2, 204.9, 0, 11), "1000Hz");
-    EXPECT_EQ(DisplayText(15, 0.7, 6, 15), "1.0");
+TEST(displayText, TableLookupsUseTheWholePart) {
+    EXPECT_EQ(displayText(2, 204.9, 0, 11), "1000Hz");
+    EXPECT_EQ(displayText(15, 0.7, 6, 15), "1.0");
 }
 
-TEST(DisplayRange, ContextDependentKinds) {
-    EXPECT_EQ(DisplayRange(3, 0, 12).min, 0);
-    EXPECT_EQ(DisplayRange(3, 1, 4).min, 60);
-    EXPECT_EQ(DisplayRange(3, 1, 4).max, 180);
-    EXPECT_EQ(DisplayRange(4, 0, 13).max, 100);
-    EXPECT_EQ(DisplayRange(4, 0, 14).max, 24);
-    EXPECT_EQ(DisplayRange(4, 1, 6).max, 24);
-    EXPECT_EQ(DisplayRange(18, 6, 10).max, 500);
-    EXPECT_EQ(DisplayRange(26, 4, 4).max, 250);
+TEST(displayRange, ContextDependentKinds) {
+    EXPECT_EQ(displayRange(3, 0, 12).min, 0);
+    EXPECT_EQ(displayRange(3, 1, 4).min, 60);
+    EXPECT_EQ(displayRange(3, 1, 4).max, 180);
+    EXPECT_EQ(displayRange(4, 0, 13).max, 100);
+    EXPECT_EQ(displayRange(4, 0, 14).max, 24);
+    EXPECT_EQ(displayRange(4, 1, 6).max, 24);
+    EXPECT_EQ(displayRange(18, 6, 10).max, 500);
+    EXPECT_EQ(displayRange(26, 4, 4).max, 250);
 }
 
 TEST(NumberFormat, HalvesAwayFromZero) {
-    EXPECT_EQ(FormatFixed(-9.5, 0), "-10");
-    EXPECT_EQ(FormatFixed(0.5, 0), "1");
-    EXPECT_EQ(FormatFixed(-0.04, 1), "0.0");
-    EXPECT_EQ(FormatFixed(-3.5, 1), "-3.5");
-    EXPECT_EQ(FormatFixed(1.4f, 2), "1.40");
-    EXPECT_EQ(FormatFixed(12000, 2), "12000.00");
-    EXPECT_EQ(FormatFixed(0.25, 1), "0.3");
-    EXPECT_EQ(FormatFixed(-0.25, 1), "-0.3");
+    EXPECT_EQ(formatFixed(-9.5, 0), "-10");
+    EXPECT_EQ(formatFixed(0.5, 0), "1");
+    EXPECT_EQ(formatFixed(-0.04, 1), "0.0");
+    EXPECT_EQ(formatFixed(-3.5, 1), "-3.5");
+    EXPECT_EQ(formatFixed(1.4f, 2), "1.40");
+    EXPECT_EQ(formatFixed(12000, 2), "12000.00");
+    EXPECT_EQ(formatFixed(0.25, 1), "0.3");
+    EXPECT_EQ(formatFixed(-0.25, 1), "-0.3");
 }
 
 struct ParseCase {

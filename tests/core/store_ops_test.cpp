@@ -188,7 +188,7 @@ TEST(SyncView, SurroundRightInMusicModeOne) {
     m.selection.musicMode = 1;
     m.selection.curOutputPage = 16;
     m.SyncView();
-    for (int s = 0; s < PageSlotCount(6); ++s) {
+    for (int s = 0; s < pageSlotCount(6); ++s) {
         const int page = (s >= 10 && s <= 15) ? 13 : 16;
         EXPECT_EQ(m.view(6, s), page * 1000 + s) << s;
     }

@@ -14,7 +14,7 @@ namespace {
 using Texts = std::vector<std::string_view>;
 
 // Every index of a table against the texts stated here; a mismatch names its index.
-void ExpectTexts(const char* table, const Texts& got, const Texts& want) {
+void expectTexts(const char* table, const Texts& got, const Texts& want) {
     ASSERT_EQ(got.size(), want.size()) << table;
     for (size_t i = 0; i < want.size(); ++i) {
         EXPECT_EQ(got[i], want[i]) << table << " index " << i;
@@ -22,7 +22,7 @@ void ExpectTexts(const char* table, const Texts& got, const Texts& want) {
 }
 
 template <size_t N>
-Texts TextsOf(const std::array<ScaleEntry, N>& table) {
+Texts textsOf(const std::array<ScaleEntry, N>& table) {
     Texts texts;
     for (const ScaleEntry& e : table) {
         texts.emplace_back(e.text);
@@ -31,7 +31,7 @@ Texts TextsOf(const std::array<ScaleEntry, N>& table) {
 }
 
 template <size_t N>
-Texts TextsOf(const std::array<std::string_view, N>& list) {
+Texts textsOf(const std::array<std::string_view, N>& list) {
     return Texts(list.begin(), list.end());
 }
 
@@ -101,35 +101,35 @@ const Texts kQs = {
 
 TEST(ValueTables, FrequencyTable) {
     ASSERT_EQ(kFrequencies.size(), 362u);
-    ExpectTexts("frequency", TextsOf(kFreqTable), kFrequencies);
+    expectTexts("frequency", textsOf(kFreqTable), kFrequencies);
 }
 
 TEST(ValueTables, QTable) {
     ASSERT_EQ(kQs.size(), 101u);
-    ExpectTexts("Q", TextsOf(kQTable), kQs);
+    expectTexts("Q", textsOf(kQTable), kQs);
 }
 
 TEST(ValueTables, RatioReleaseAttackAndItemLists) {
-    ExpectTexts("ratio", TextsOf(kRatioTexts),
+    expectTexts("ratio", textsOf(kRatioTexts),
                 {"1.0", "1.2", "1.4",  "1.6",  "1.8",  "2.0", "2.4", "2.8", "3.2", "3.6", "4.0",
                  "4.4", "4.8", "5.2",  "5.6",  "6.0",  "6.4", "6.8", "7.2", "7.6", "8.0", "8.4",
                  "9.0", "9.6", "10.2", "10.8", "11.4", "12",  "13",  "14",  "15",  "16",  "17",
                  "18",  "19",  "20",   "22",   "24",   "26",  "30",  "100"});
-    ExpectTexts("release", TextsOf(kReleaseTexts),
+    expectTexts("release", textsOf(kReleaseTexts),
                 {"Atk x 2", "Atk x 4", "Atk x 6", "Atk x 8", "Atk x 12", "Atk x 16", "Atk x 24",
                  "Atk x 32"});
-    ExpectTexts("attack", TextsOf(kAttackTexts),
+    expectTexts("attack", textsOf(kAttackTexts),
                 {"0.5", "0.7", "1.0", "1.4", "2.0", "2.8", "4.0", "5.7", "8.0", "11",
                  "16",  "23",  "32",  "45",  "64",  "90",  "100", "120", "150", "400"});
-    ExpectTexts("filter type", TextsOf(kFilterTypeItems),
+    expectTexts("filter type", textsOf(kFilterTypeItems),
                 {"Bypass", "6dB 1st ", "12dB Besse", "12dB Butterworth", "12dB Link-Riley",
                  "18dB Bessel", "18dB Butterworth", "24dB Bessel", "24dB Butterworth",
                  "24dB Link-Riley", "36dB Bessel", "36dB Butterworth", "36dB Link-Riley"});
-    ExpectTexts("EQ mode", TextsOf(kEqModeItems), {"BYPSS", "PEQ", "LSEQ", "HSEQ"});
-    ExpectTexts("dynamic EQ mode", TextsOf(kDynEqModeItems), {"BYpass", "PEQ", "LSEQ", "HSEQ"});
-    ExpectTexts("dynamic type", TextsOf(kDynTypeItems), {"Off", "Below", "Above"});
-    ExpectTexts("music input level", TextsOf(kMusicInputLevelItems), {"0dB", "3dB", "6dB"});
-    ExpectTexts("input select", TextsOf(kInputSelectItems), {"Auto", "IN1", "IN2", "OPTI"});
+    expectTexts("EQ mode", textsOf(kEqModeItems), {"BYPSS", "PEQ", "LSEQ", "HSEQ"});
+    expectTexts("dynamic EQ mode", textsOf(kDynEqModeItems), {"BYpass", "PEQ", "LSEQ", "HSEQ"});
+    expectTexts("dynamic type", textsOf(kDynTypeItems), {"Off", "Below", "Above"});
+    expectTexts("music input level", textsOf(kMusicInputLevelItems), {"0dB", "3dB", "6dB"});
+    expectTexts("input select", textsOf(kInputSelectItems), {"Auto", "IN1", "IN2", "OPTI"});
 }
 
 }  // namespace

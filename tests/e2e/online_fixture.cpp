@@ -29,10 +29,10 @@ void OnlineTest::SetUp() {
 
 void OnlineTest::TearDown() {
     editor.reset();
-    StopSim();
+    stopSim();
 }
 
-bool OnlineTest::StartSim(const QStringList& extra) {
+bool OnlineTest::startSim(const QStringList& extra) {
     sim.setProgram(QStringLiteral(AEC_SIM_PATH));
     sim.setArguments(QStringList{"--name", simName, "--port-dir", portDir, "--state", stateFile,
                                  "--log", logFile} +
@@ -49,7 +49,7 @@ bool OnlineTest::StartSim(const QStringList& extra) {
     return QString::fromUtf8(sim.readLine()).startsWith("aec-sim ready ");
 }
 
-void OnlineTest::StopSim() {
+void OnlineTest::stopSim() {
     if (sim.state() == QProcess::NotRunning) {
         return;
     }
@@ -58,26 +58,26 @@ void OnlineTest::StopSim() {
     sim.waitForFinished(kPatienceMs);
 }
 
-std::optional<SimState> OnlineTest::SavedSimState() const {
+std::optional<SimState> OnlineTest::savedSimState() const {
     QFile file(stateFile);
     if (!file.open(QIODevice::ReadOnly)) {
         return std::nullopt;
     }
-    return ParseState(file.readAll().toStdString());
+    return parseState(file.readAll().toStdString());
 }
 
-void OnlineTest::WriteSimState(const SimState& state) const {
+void OnlineTest::writeSimState(const SimState& state) const {
     QFile file(stateFile);
     ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    file.write(QByteArray::fromStdString(SerializeState(state)));
+    file.write(QByteArray::fromStdString(serializeState(state)));
 }
 
-QString OnlineTest::SimLog() const {
+QString OnlineTest::simLog() const {
     QFile file(logFile);
     return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
 }
 
-void OnlineTest::StartEditor() {
+void OnlineTest::startEditor() {
     editor = std::make_unique<EditorApp>(messages);
     TForm3& link = editor->link();
     link.setManualTicks(true);
@@ -97,7 +97,7 @@ void OnlineTest::StartEditor() {
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&window()));
 }
 
-bool OnlineTest::Search() {
+bool OnlineTest::search() {
     TForm3& link = editor->link();
     for (int tick = 0; tick < 10 && connection().timer1Enabled(); ++tick) {
         link.Timer1Timer();
@@ -108,7 +108,7 @@ bool OnlineTest::Search() {
     return connection().timer2Enabled();
 }
 
-bool OnlineTest::Transfer() {
+bool OnlineTest::transfer() {
     TForm3& link = editor->link();
     const auto answered = [this] {
         const ReplyStatus reply = state().replyStatus;
@@ -136,14 +136,14 @@ bool OnlineTest::Transfer() {
     return state().onLine();
 }
 
-void OnlineTest::Hold(int ticks) {
+void OnlineTest::hold(int ticks) {
     for (int i = 0; i < ticks; ++i) {
         editor->link().HoldTimerTimer();
         QCoreApplication::processEvents();
     }
 }
 
-bool OnlineTest::WaitReady() {
+bool OnlineTest::waitReady() {
     return QTest::qWaitFor([this] { return state().ready; }, kPatienceMs);
 }
 

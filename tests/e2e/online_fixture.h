@@ -30,27 +30,27 @@ class OnlineTest : public ::testing::Test {
     void TearDown() override;
 
     // Starts aec-sim (with the test's state and log files); false when it did not come up.
-    bool StartSim(const QStringList& extra = {});
+    bool startSim(const QStringList& extra = {});
     // Stops it; its state file then holds its memory, modes and passwords.
-    void StopSim();
+    void stopSim();
     // The simulator's state as it saved it when it stopped.
-    std::optional<SimState> SavedSimState() const;
+    std::optional<SimState> savedSimState() const;
     // Gives the simulator a state to start from.
-    void WriteSimState(const SimState& state) const;
-    QString SimLog() const;
+    void writeSimState(const SimState& state) const;
+    QString simLog() const;
 
     // Creates the editor and shows its window: the search starts by itself.
-    void StartEditor();
+    void startEditor();
     // Search ticks until the processor answered and linking began; false when it failed.
-    bool Search();
+    bool search();
     // Transfer ticks until the transfer ends, waiting for each reply; false unless on line.
-    bool Transfer();
+    bool transfer();
     // A whole link: the search and the full load.
-    bool LinkUp() { return Search() && Transfer(); }
+    bool linkUp() { return search() && transfer(); }
     // Transmit ticks; after each, the events that arrived are handled.
-    void Hold(int ticks);
+    void hold(int ticks);
     // Waits until the processor acknowledged what was sent last.
-    bool WaitReady();
+    bool waitReady();
 
     Connection& connection() { return editor->link().connection(); }
     LinkState& state() { return connection().state(); }

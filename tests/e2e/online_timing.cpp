@@ -28,15 +28,15 @@ namespace {
 
 using Clock = std::chrono::steady_clock;
 
-QStringList Only(const QString& port) { return {port}; }
+QStringList only(const QString& port) { return {port}; }
 
 // Milliseconds from a fresh editor to on line with aec-sim published at `port`.
-double StartToOnLine(const QString& port) {
+double startToOnLine(const QString& port) {
     QElapsedTimer clock;
     clock.start();
     aec::ScriptedMessages messages;
     aec::EditorApp editor(messages);
-    editor.link().setPortSource([port] { return Only(port); });
+    editor.link().setPortSource([port] { return only(port); });
     editor.window().show();
     const bool online =
         QTest::qWaitFor([&editor] { return editor.link().connection().state().onLine(); }, 60000);
@@ -56,7 +56,7 @@ class TimedProcessor {
         cfmakeraw(&raw);
         openpty(&m_master, &m_slave, name, &raw, nullptr);
         m_path = name;
-        m_thread = std::thread([this] { Serve(); });
+        m_thread = std::thread([this] { serve(); });
     }
     ~TimedProcessor() {
         m_stop = true;
@@ -73,7 +73,7 @@ class TimedProcessor {
     }
 
   private:
-    void Serve() {
+    void serve() {
         std::vector<uint8_t> frame;
         while (!m_stop) {
             uint8_t buffer[4096];
@@ -89,15 +89,15 @@ class TimedProcessor {
                 continue;
             }
             const auto now = Clock::now();
-            Note(std::span<const uint8_t>(buffer, static_cast<size_t>(n)), now);
-            const aec::Bytes reply = m_sim.Feed(std::span<const uint8_t>(buffer, size_t(n)));
+            note(std::span<const uint8_t>(buffer, static_cast<size_t>(n)), now);
+            const aec::Bytes reply = m_sim.feed(std::span<const uint8_t>(buffer, size_t(n)));
             if (!reply.empty()) {
                 (void)write(m_master, reply.data(), reply.size());
             }
         }
     }
     // Looks for the write frame of the measured address (F5 B1 06 B7 hi lo ...).
-    void Note(std::span<const uint8_t> bytes, Clock::time_point now) {
+    void note(std::span<const uint8_t> bytes, Clock::time_point now) {
         for (uint8_t b : bytes) {
             m_window.push_back(b);
             if (m_window.size() > 9) {
@@ -125,15 +125,15 @@ class TimedProcessor {
     Clock::time_point m_last;
 };
 
-void SliderToWire(int changes) {
+void sliderToWire(int changes) {
     aec::ScriptedMessages messages;
     aec::EditorApp editor(messages);
     TimedProcessor processor;
-    editor.link().setPortSource([&processor] { return Only(processor.path()); });
+    editor.link().setPortSource([&processor] { return only(processor.path()); });
     editor.window().show();
     // Tags are given when the window is first shown.
     auto* slider = editor.window().control<QSlider>("MusEQGainBar1");
-    processor.setAddress(editor.model().DeviceAddress(aec::TagOf(slider)));
+    processor.setAddress(editor.model().deviceAddress(aec::tagOf(slider)));
     if (!QTest::qWaitFor([&editor] { return editor.link().connection().state().onLine(); },
                          30000)) {
         std::printf("slider: the editor did not go on line (%s, %s)\n",
@@ -184,12 +184,12 @@ int main(int argc, char** argv) {
     const QString port = QDir(portDir).filePath("timing");
     std::vector<double> times;
     for (int i = 0; i < runs; ++i) {
-        times.push_back(StartToOnLine(port));
+        times.push_back(startToOnLine(port));
         std::printf("start to on line with aec-sim: %.0f ms\n", times.back());
     }
     sim.terminate();
     sim.waitForFinished();
 
-    SliderToWire(200);
+    sliderToWire(200);
     return 0;
 }

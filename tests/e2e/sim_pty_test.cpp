@@ -28,19 +28,19 @@ class SimPtyTest : public ::testing::Test {
         qputenv("XDG_RUNTIME_DIR", m_runtime.path().toLocal8Bit());
         m_portDir = m_runtime.filePath("aec-ports");
         m_name = QStringLiteral("e2e-%1").arg(QCoreApplication::applicationPid());
-        m_port.setDataReceived([this](int) { m_receiver.ReadFrom(m_port); });
+        m_port.setDataReceived([this](int) { m_receiver.readFrom(m_port); });
         m_receiver.setFrameListener([this](const ParsedFrame&) { ++m_frames; });
     }
 
     void TearDown() override {
         m_port.close();
         if (m_sim.state() != QProcess::NotRunning) {
-            StopSim();
+            stopSim();
         }
     }
 
     // Starts aec-sim and returns the path it published, or an empty string.
-    QString StartSim(const QStringList& extra = {}) {
+    QString startSim(const QStringList& extra = {}) {
         m_sim.setProgram(QStringLiteral(AEC_SIM_PATH));
         m_sim.setArguments(QStringList{"--name", m_name, "--port-dir", m_portDir} + extra);
         m_sim.start();
@@ -56,13 +56,13 @@ class SimPtyTest : public ::testing::Test {
         return ready.size() == 4 && ready[1] == "ready" ? ready[2] : QString();
     }
 
-    int StopSim() {
+    int stopSim() {
         m_sim.terminate();
         m_sim.waitForFinished(kPatienceMs);
         return m_sim.exitStatus() == QProcess::NormalExit ? m_sim.exitCode() : -1;
     }
 
-    bool Connect(const QString& path) {
+    bool connect(const QString& path) {
         m_port.setPortName(path.toStdString());
         if (m_port.open() != PortError::kNone) {
             return false;
@@ -71,9 +71,9 @@ class SimPtyTest : public ::testing::Test {
         return QTest::qWaitFor([this] { return m_state.deviceAnswered; }, kPatienceMs);
     }
 
-    bool LoadPage(int page, int frames) {
+    bool loadPage(int page, int frames) {
         const int target = m_frames + frames;
-        m_sender.SendPageRequest(page);
+        m_sender.sendPageRequest(page);
         return QTest::qWaitFor([&] { return m_frames >= target; }, kPatienceMs);
     }
 
@@ -94,19 +94,19 @@ class SimPtyTest : public ::testing::Test {
 };
 
 TEST_F(SimPtyTest, ProbeAcknowledgedAndPageZeroArrivesWhole) {
-    const QString path = StartSim();
+    const QString path = startSim();
     ASSERT_FALSE(path.isEmpty()) << m_sim.readAllStandardError().toStdString();
     EXPECT_EQ(path, m_portDir + "/" + m_name);
-    EXPECT_TRUE(EnumeratePorts().contains(path));
+    EXPECT_TRUE(enumeratePorts().contains(path));
 
-    ASSERT_TRUE(Connect(path));
+    ASSERT_TRUE(connect(path));
     EXPECT_TRUE(m_state.ready);
     ASSERT_TRUE(QTest::qWaitFor([this] { return !m_model.deviceIdentity.empty(); }, kPatienceMs));
     EXPECT_EQ(m_model.deviceIdentity, "AEC02026");
 
-    ASSERT_TRUE(LoadPage(0, 2));
-    const SimState expected = DefaultSimState();
-    for (int slot = 0; slot < PageSlotCount(0); ++slot) {
+    ASSERT_TRUE(loadPage(0, 2));
+    const SimState expected = defaultSimState();
+    for (int slot = 0; slot < pageSlotCount(0); ++slot) {
         EXPECT_EQ(m_model.param(0, slot), expected.memory[0][slot]) << slot;
     }
     for (const std::string& line : m_model.diagnosticLog.lines()) {
@@ -116,34 +116,34 @@ TEST_F(SimPtyTest, ProbeAcknowledgedAndPageZeroArrivesWhole) {
     // The search closes and reopens ports; the line must still work afterwards.
     m_port.close();
     m_state.deviceAnswered = false;
-    ASSERT_TRUE(Connect(path));
+    ASSERT_TRUE(connect(path));
 
     m_port.close();
-    EXPECT_EQ(StopSim(), 0);
+    EXPECT_EQ(stopSim(), 0);
     EXPECT_FALSE(QFileInfo(path).isSymLink());  // the link is gone with the simulator
-    EXPECT_FALSE(EnumeratePorts().contains(path));
+    EXPECT_FALSE(enumeratePorts().contains(path));
 }
 
 TEST_F(SimPtyTest, StateAndLogSurviveARestart) {
     const QString state = m_runtime.filePath("sim.state");
     const QString log = m_runtime.filePath("sim.log");
     const QStringList options = {"--state", state, "--log", log};
-    QString path = StartSim(options);
+    QString path = startSim(options);
     ASSERT_FALSE(path.isEmpty());
-    ASSERT_TRUE(Connect(path));
+    ASSERT_TRUE(connect(path));
     m_state.ready = false;
     m_sender.SendValueFrame(kWriteCommand, 0x0203, 77);
     m_sender.SendTextFrame(kPanelPasswordAddress, "9999");
     ASSERT_TRUE(QTest::qWaitFor([this] { return m_state.ready; }, kPatienceMs));
     m_port.close();
-    ASSERT_EQ(StopSim(), 0);
+    ASSERT_EQ(stopSim(), 0);
 
-    path = StartSim(options);
+    path = startSim(options);
     ASSERT_FALSE(path.isEmpty());
-    ASSERT_TRUE(Connect(path));
-    ASSERT_TRUE(LoadPage(2, 1));
+    ASSERT_TRUE(connect(path));
+    ASSERT_TRUE(loadPage(2, 1));
     EXPECT_EQ(m_model.param(2, 3), 77);
-    m_sender.SendValueRequest(kPanelPasswordAddress);
+    m_sender.sendValueRequest(kPanelPasswordAddress);
     ASSERT_TRUE(QTest::qWaitFor([this] { return m_model.panelPassword == "9999"; }, kPatienceMs));
 
     QFile file(log);
@@ -155,7 +155,7 @@ TEST_F(SimPtyTest, StateAndLogSurviveARestart) {
 }
 
 TEST_F(SimPtyTest, DroppedAcknowledgementsLeaveTheEditorWaiting) {
-    const QString path = StartSim({"--drop-acks"});
+    const QString path = startSim({"--drop-acks"});
     ASSERT_FALSE(path.isEmpty());
     m_port.setPortName(path.toStdString());
     ASSERT_EQ(m_port.open(), PortError::kNone);

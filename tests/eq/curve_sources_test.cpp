@@ -32,19 +32,19 @@ TEST(CurveSources, PageTable) {
     for (const Row& r : rows) {
         CurveSourceTable table{};
         EXPECT_EQ(CurveSourcesOfPage(model, kAllPoints, r.page, table), r.counts) << r.page;
-        ASSERT_EQ(HighPassTypeSlot(r.page), r.highPassTypeSlot) << r.page;
+        ASSERT_EQ(highPassTypeSlot(r.page), r.highPassTypeSlot) << r.page;
         if (r.highPassTypeSlot < 0) {
             continue;
         }
         // The crossover frequency pane is recorded at its entry and at the HPF / LPF point.
         for (int e : {r.counts.bands, kHighPassPoint}) {
             EXPECT_EQ(table[e].frequencyControl.address,
-                      MakeAddress(r.page, r.highPassTypeSlot + 1));
+                      makeAddress(r.page, r.highPassTypeSlot + 1));
             EXPECT_TRUE(table[e].frequencyControl.display);
             EXPECT_FALSE(table[e].gainControl.bound());
         }
         EXPECT_EQ(table[kLowPassPoint].frequencyControl.address,
-                  MakeAddress(r.page, r.highPassTypeSlot + 3));
+                  makeAddress(r.page, r.highPassTypeSlot + 3));
     }
 }
 
@@ -109,8 +109,8 @@ TEST(CurveSources, DefaultPagesSumToAFlatLine) {
     const DefaultModel model;
     CurveSourceTable table{};
     for (int page : {0, 1, 2, 4, 5, 6, 25}) {
-        const PageCurveCounts counts = ComputePageCurves(model, page, table);
-        for (float v : SumCurves(table, counts)) {
+        const PageCurveCounts counts = computePageCurves(model, page, table);
+        for (float v : sumCurves(table, counts)) {
             ASSERT_EQ(v, 0.0f) << page;
         }
     }
@@ -122,7 +122,7 @@ TEST(CurveSources, TableFrequencyIsRoundedHalfToEven) {
     half.frequency = 20.5f;
     half.q = 4.0f;
     half.gain = 6.0f;
-    ComputeEntryCurve(half);
+    computeEntryCurve(half);
     BandCurve expected;
     ComputeBandCurve(expected, kBandPeaking, 20, 4.0f, 6.0f);
     EXPECT_EQ(half.curve, expected);
@@ -142,7 +142,7 @@ TEST(GraphLayout, GeometryMapsBothWays) {
 }
 
 TEST(GraphLayout, AxisLabelsAtDesignSize) {
-    const AxisLabels labels = PlaceAxisLabels(PlotGeometry(), 48, 35);
+    const AxisLabels labels = placeAxisLabels(PlotGeometry(), 48, 35);
     struct Expect {
         int i;
         const char* name;
@@ -166,19 +166,19 @@ TEST(GraphLayout, AxisLabelsAtDesignSize) {
 
 TEST(GraphLayout, MarkersShownByPage) {
     MarkerPlacements markers{};
-    ShowPageMarkers({3, 0}, markers);
+    showPageMarkers({3, 0}, markers);
     for (int i = 0; i < kPointCount; ++i) {
-        EXPECT_EQ(markers[i].visible, i < 3) << MarkerName(i);
+        EXPECT_EQ(markers[i].visible, i < 3) << markerName(i);
     }
-    ShowPageMarkers({15, 2}, markers);
+    showPageMarkers({15, 2}, markers);
     for (int i = 0; i < kPointCount; ++i) {
         EXPECT_EQ(markers[i].visible, i < 15 || i >= 20) << i;
     }
-    EXPECT_EQ(MarkerName(0), "EP1");
-    EXPECT_EQ(MarkerName(19), "EP20");
-    EXPECT_EQ(MarkerName(kHighPassPoint), "HPF");
-    EXPECT_EQ(MarkerOfEntry(15, {15, 2}), kHighPassPoint);
-    EXPECT_EQ(MarkerOfEntry(21, {20, 2}), kLowPassPoint);
+    EXPECT_EQ(markerName(0), "EP1");
+    EXPECT_EQ(markerName(19), "EP20");
+    EXPECT_EQ(markerName(kHighPassPoint), "HPF");
+    EXPECT_EQ(markerOfEntry(15, {15, 2}), kHighPassPoint);
+    EXPECT_EQ(markerOfEntry(21, {20, 2}), kLowPassPoint);
 }
 
 TEST(GraphLayout, CaptionTextAndPlacement) {
@@ -186,18 +186,18 @@ TEST(GraphLayout, CaptionTextAndPlacement) {
     s.gain = -3.5f;
     s.q = 1.4f;
     s.frequency = 1000.0f;
-    EXPECT_EQ(CaptionText(PointKind::kBand, s), "-3.5dB\rQ:1.40\r1000.00Hz");
-    EXPECT_EQ(CaptionDisplayText("a\rb"), "a\nb");
+    EXPECT_EQ(captionText(PointKind::kBand, s), "-3.5dB\rQ:1.40\r1000.00Hz");
+    EXPECT_EQ(captionDisplayText("a\rb"), "a\nb");
     s.frequency = 19.0f;
-    EXPECT_EQ(CaptionText(PointKind::kHighPass, s), "HPF:19.00Hz");
+    EXPECT_EQ(captionText(PointKind::kHighPass, s), "HPF:19.00Hz");
     s.frequency = 20600.0f;
-    EXPECT_EQ(CaptionText(PointKind::kLowPass, s), "LPF:20600.00Hz");
+    EXPECT_EQ(captionText(PointKind::kLowPass, s), "LPF:20600.00Hz");
 
     CaptionPlacement c;
-    PlaceCaption({true, 100, 50}, 41, 39, 0.0f, c);
+    placeCaption({true, 100, 50}, 41, 39, 0.0f, c);
     EXPECT_EQ(c.left, 100 + 7 - 20);
     EXPECT_EQ(c.top, 64);
-    PlaceCaption({true, 100, 50}, 41, 39, -0.2f, c);
+    placeCaption({true, 100, 50}, 41, 39, -0.2f, c);
     EXPECT_EQ(c.top, 50 - 39 - 1);
 }
 
@@ -206,12 +206,12 @@ TEST(GraphLayout, CurvePointsAreNotClamped) {
     sum[10] = 30.0f;
     sum[20] = -60.0f;
     PointsPolyline points{};
-    CurvePoints(PlotGeometry(), sum, points);
+    curvePoints(PlotGeometry(), sum, points);
     EXPECT_EQ(points[0], (PlotPoint{0, 89}));
     EXPECT_EQ(points[10].y, -134);  // (12 - 30) / 36 * 267 = -133.5, half to even
     EXPECT_EQ(points[20].y, 534);
     EXPECT_EQ(points[462].x, 883);
-    EXPECT_EQ(PixelRound(std::nan("")), 0);
+    EXPECT_EQ(pixelRound(std::nan("")), 0);
 }
 
 }  // namespace

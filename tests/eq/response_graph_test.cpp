@@ -26,9 +26,9 @@ class GuiEnvironment : public ::testing::Environment {
 };
 [[maybe_unused]] const auto* const kGui = ::testing::AddGlobalTestEnvironment(new GuiEnvironment);
 
-bool IsCurveColour(QRgb c) { return qRed(c) > 240 && qGreen(c) < 190 && qBlue(c) < 150; }
+bool isCurveColour(QRgb c) { return qRed(c) > 240 && qGreen(c) < 190 && qBlue(c) < 150; }
 
-int BandGainSlot(int band) { return 10 + 5 * band + 2; }
+int bandGainSlot(int band) { return 10 + 5 * band + 2; }
 
 class ResponseGraphTest : public ::testing::Test {
   protected:
@@ -70,7 +70,7 @@ TEST_F(ResponseGraphTest, FlatPageIsTheLineAtOneThirdOfTheHeight) {
         for (const PlotPoint& p : graph.points()) {
             ASSERT_EQ(p.y, row);
         }
-        EXPECT_TRUE(IsCurveColour(graph.plot().pixel(size.width() / 2, row)));
+        EXPECT_TRUE(isCurveColour(graph.plot().pixel(size.width() / 2, row)));
         EXPECT_EQ(graph.plot().pixel(size.width() / 2, row + 4), kGraphBackgroundColour);
     }
     EXPECT_EQ(graph.axisLabels()[0].top, 35 + 99 - 6);  // labels follow the new size
@@ -93,12 +93,12 @@ TEST_F(ResponseGraphTest, MarkersOfPagesWithAndWithoutCrossovers) {
 }
 
 TEST_F(ResponseGraphTest, BandMarkerAndCaptionPlacement) {
-    model.setView(0, BandGainSlot(3), 0);  // -24 dB
+    model.setView(0, bandGainSlot(3), 0);  // -24 dB
     graph.DrawPageResponse(kAllPoints, kPageMusic);
     graph.DrawPageResponse(3, kPageMusic);
     const MarkerPlacement& m = graph.markers()[3];
     EXPECT_EQ(m.top + kMarkerHalf, 267);  // centred on the bottom row
-    EXPECT_EQ(m.left, PixelRound(graph.geometry().x(80.3) - 7));
+    EXPECT_EQ(m.left, pixelRound(graph.geometry().x(80.3) - 7));
     EXPECT_TRUE(graph.caption().visible);
     EXPECT_EQ(graph.caption().text, "-24.0dB\rQ:1.00\r80.30Hz");
     EXPECT_EQ(graph.caption().top, m.top - 39 - 1);
@@ -115,8 +115,8 @@ TEST_F(ResponseGraphTest, BypassedCrossoversShowTheirCaptionsAndDrawFlat) {
     graph.DrawPageResponse(kAllPoints, kPageMusic);
     graph.DrawPageResponse(15, kPageMusic);
     EXPECT_EQ(graph.caption().text, "HPF:19.00Hz");
-    EXPECT_EQ(graph.markers()[kHighPassPoint].left, PixelRound(graph.geometry().x(19.0) - 7));
-    EXPECT_EQ(graph.markers()[kHighPassPoint].top, PixelRound(89.0 - 7));
+    EXPECT_EQ(graph.markers()[kHighPassPoint].left, pixelRound(graph.geometry().x(19.0) - 7));
+    EXPECT_EQ(graph.markers()[kHighPassPoint].top, pixelRound(89.0 - 7));
     graph.DrawPageResponse(16, kPageMusic);
     EXPECT_EQ(graph.caption().text, "LPF:20600.00Hz");
     for (const PlotPoint& p : graph.points()) {
@@ -126,13 +126,13 @@ TEST_F(ResponseGraphTest, BypassedCrossoversShowTheirCaptionsAndDrawFlat) {
 
 TEST_F(ResponseGraphTest, LevelsBeyondThePlotAreClippedNotClamped) {
     for (int band = 5; band < 8; ++band) {
-        model.setView(0, BandGainSlot(band), 180);
+        model.setView(0, bandGainSlot(band), 180);
     }
     graph.DrawPageResponse(kAllPoints, kPageMusic);
     const auto top = std::min_element(graph.points().begin(), graph.points().end(),
                                       [](PlotPoint a, PlotPoint b) { return a.y < b.y; });
     EXPECT_LT(top->y, -10);
-    EXPECT_FALSE(IsCurveColour(graph.plot().pixel(top->x, 0)));  // the peak left the plot
+    EXPECT_FALSE(isCurveColour(graph.plot().pixel(top->x, 0)));  // the peak left the plot
 }
 
 TEST_F(ResponseGraphTest, DragMovesNoMarkerButUpdatesCurveAndCaption) {
@@ -142,7 +142,7 @@ TEST_F(ResponseGraphTest, DragMovesNoMarkerButUpdatesCurveAndCaption) {
     graph.moveMarker(2, 300, 150);
     const MarkerPlacements before = graph.markers();
     const PointsPolyline pointsBefore = graph.points();
-    model.setView(0, BandGainSlot(2), 150);
+    model.setView(0, bandGainSlot(2), 150);
     graph.DrawPageResponse(2, kPageMusic);
     EXPECT_EQ(graph.markers(), before);
     EXPECT_NE(graph.points(), pointsBefore);
@@ -155,8 +155,8 @@ TEST_F(ResponseGraphTest, DragMovesNoMarkerButUpdatesCurveAndCaption) {
 
 TEST_F(ResponseGraphTest, OnlyTheRequestedEntryIsRecomputed) {
     graph.DrawPageResponse(kAllPoints, kPageMusic);
-    model.setView(0, BandGainSlot(1), 150);
-    model.setView(0, BandGainSlot(6), 150);
+    model.setView(0, bandGainSlot(1), 150);
+    model.setView(0, bandGainSlot(6), 150);
     graph.DrawPageResponse(1, kPageMusic);
     EXPECT_NE(graph.sources()[1].curve[100], 0.0f);
     for (float v : graph.sources()[6].curve) {
@@ -167,7 +167,7 @@ TEST_F(ResponseGraphTest, OnlyTheRequestedEntryIsRecomputed) {
 TEST_F(ResponseGraphTest, IgnoredRequests) {
     graph.DrawPageResponse(kAllPoints, kPageMusic);
     const PointsPolyline flat = graph.points();
-    model.setView(0, BandGainSlot(1), 170);
+    model.setView(0, bandGainSlot(1), 170);
     graph.DrawPageResponse(101, kPageMusic);
     graph.DrawPageResponse(-1, kPageMusic);
     graph.DrawPageResponse(kAllPoints, kPage28);
@@ -185,12 +185,12 @@ TEST_F(ResponseGraphTest, UnderlayLiesBetweenGridAndCurve) {
     graph.setUnderlay([](QImage& plot, const PlotGeometry&) { plot.fill(blue); });
     graph.DrawPageResponse(kAllPoints, kPageMusic);
     EXPECT_EQ(graph.plot().pixel(30, 40), blue);
-    EXPECT_TRUE(IsCurveColour(graph.plot().pixel(30, 89)));
+    EXPECT_TRUE(isCurveColour(graph.plot().pixel(30, 89)));
 }
 
 TEST_F(ResponseGraphTest, PictureOfTheWholeGraph) {
     graph.DrawPageResponse(kAllPoints, kPageMusic);
-    const QImage picture = PaintGraphPicture(graph);
+    const QImage picture = paintGraphPicture(graph);
     EXPECT_EQ(picture.size(), QSize(938, 322));
     EXPECT_EQ(picture.pixel(5, 5), qRgb(255, 255, 255));
     EXPECT_EQ(picture.pixel(48 + 30, 35 + 40), kGraphBackgroundColour);
@@ -200,9 +200,9 @@ TEST_F(ResponseGraphTest, PictureOfTheWholeGraph) {
     EXPECT_LT(qBlue(centre), 120);
 }
 
-TEST(CardinalSpline, PassesThroughItsPointsWithScaledTangents) {
+TEST(cardinalSpline, PassesThroughItsPointsWithScaledTangents) {
     const PlotPoint pts[] = {{0, 0}, {10, 0}, {20, 30}, {30, 30}};
-    const QPainterPath path = CardinalSpline(pts, 4, 0.4);
+    const QPainterPath path = cardinalSpline(pts, 4, 0.4);
     ASSERT_EQ(path.elementCount(), 1 + 3 * 3);
     for (int i = 0; i < 4; ++i) {
         EXPECT_EQ(QPointF(path.elementAt(3 * i)), QPointF(pts[i].x, pts[i].y)) << i;

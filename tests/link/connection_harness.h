@@ -18,12 +18,12 @@
 namespace aec::test {
 
 struct FakePlatform : LinkPlatform {
-    void SetTimer(LinkTimer timer, bool enabled) override { running[timer] = enabled; }
-    std::vector<std::string> ListPorts() override { return ports; }
-    void After(int /*ms*/, std::function<void()> action) override {
+    void setTimer(LinkTimer timer, bool enabled) override { running[timer] = enabled; }
+    std::vector<std::string> listPorts() override { return ports; }
+    void after(int /*ms*/, std::function<void()> action) override {
         deferred.push_back(std::move(action));
     }
-    void RunDeferred() {
+    void runDeferred() {
         auto actions = std::move(deferred);
         deferred.clear();
         for (auto& action : actions) {
@@ -46,28 +46,28 @@ struct Message {
 };
 
 struct RecordingView : ConnectionView {
-    void Tell(const std::string& text, const std::string& caption) override {
+    void tell(const std::string& text, const std::string& caption) override {
         told.push_back({text, caption});
     }
-    bool Ask(const std::string& text, const std::string& caption) override {
+    bool ask(const std::string& text, const std::string& caption) override {
         asked.push_back({text, caption});
         return answer;
     }
-    void SetLinkStatus(const std::string& c, const std::string& h) override {
+    void setLinkStatus(const std::string& c, const std::string& h) override {
         caption = c;
         hint = h;
     }
-    void SetLinkStatusColour(StatusColour c) override { colour = c; }
-    void SetLinkButtonLook(bool l) override { linked = l; }
-    void ShowPortList(const std::vector<std::string>& list) override { ports = list; }
-    void ShowSelectedPort(int index) override { selected = index; }
+    void setLinkStatusColour(StatusColour c) override { colour = c; }
+    void setLinkButtonLook(bool l) override { linked = l; }
+    void showPortList(const std::vector<std::string>& list) override { ports = list; }
+    void showSelectedPort(int index) override { selected = index; }
     void RefreshControls(int target) override { refreshes.push_back(target); }
-    int RunTabSelector(int tab) override {
+    int runTabSelector(int tab) override {
         tabsSelected.push_back(tab);
         return currentView;
     }
-    void ShowMainWindow() override { ++mainShown; }
-    void RebuildModeList() override { ++modeListRebuilds; }
+    void showMainWindow() override { ++mainShown; }
+    void rebuildModeList() override { ++modeListRebuilds; }
 
     std::vector<Message> told;
     std::vector<Message> asked;
@@ -86,7 +86,7 @@ struct RecordingView : ConnectionView {
 };
 
 struct RecordingDialog : StatusDialogView {
-    void ShowStatus(const StatusDialogState& s) override { states.push_back(s); }
+    void showStatus(const StatusDialogState& s) override { states.push_back(s); }
     const StatusDialogState& last() const { return states.back(); }
     std::vector<StatusDialogState> states;
 };
@@ -106,45 +106,45 @@ class ConnectionTest : public ::testing::Test {
     LinkState& state() { return connection.state(); }
 
     // Delivers whatever the processor has answered so far.
-    void Pump() {
-        platform.RunDeferred();
-        port.Pump();
+    void pump() {
+        platform.runDeferred();
+        port.pump();
     }
-    void Tick1() {
+    void tick1() {
         connection.Timer1Timer();
-        Pump();
+        pump();
     }
-    void Tick2() {
+    void tick2() {
         connection.Timer2Timer();
-        Pump();
+        pump();
     }
-    void Hold(int ticks = 1) {
+    void hold(int ticks = 1) {
         for (int i = 0; i < ticks; ++i) {
             connection.HoldTimerTimer();
-            Pump();
+            pump();
         }
     }
     // Runs the transfer timer until the transfer ends or `limit` ticks have passed.
-    int RunTransfer(int limit = 200) {
+    int runTransfer(int limit = 200) {
         int ticks = 0;
         while (connection.timer2Enabled() && ticks < limit) {
-            Tick2();
+            tick2();
             ++ticks;
         }
         return ticks;
     }
     // Search, load, on line: the editor as it stands after start-up with the processor found.
-    void GoOnLine() {
+    void goOnLine() {
         connection.LinkBtnClick(LinkSender::kLinkBtn);
         while (connection.timer1Enabled()) {
-            Tick1();
+            tick1();
         }
         ASSERT_TRUE(connection.timer2Enabled());
-        RunTransfer();
+        runTransfer();
         ASSERT_TRUE(state().onLine());
     }
     // Frames written to the port since the last call.
-    std::vector<Bytes> TakeWrites() {
+    std::vector<Bytes> takeWrites() {
         std::vector<Bytes> writes = port.writes();
         port.clearWrites();
         return writes;

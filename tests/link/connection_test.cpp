@@ -10,17 +10,17 @@ namespace aec::test {
 namespace {
 
 // The address a frame written by the editor is for.
-int AddressOf(const Bytes& frame) { return frame.size() >= 6 ? frame[4] * 256 + frame[5] : -1; }
+int addressOf(const Bytes& frame) { return frame.size() >= 6 ? frame[4] * 256 + frame[5] : -1; }
 
-bool IsNameRequest(const Bytes& frame) {
-    return AddressOf(frame) == kModeNameAddress && frame[3] == kReadCommand;
+bool isNameRequest(const Bytes& frame) {
+    return addressOf(frame) == kModeNameAddress && frame[3] == kReadCommand;
 }
 
-bool IsReadRequest(const Bytes& frame) { return frame.size() > 3 && frame[3] == kReadCommand; }
+bool isReadRequest(const Bytes& frame) { return frame.size() > 3 && frame[3] == kReadCommand; }
 
 // The used slots of a page agree.
-::testing::AssertionResult SamePage(const PageRow& editor, const PageRow& device, int page) {
-    for (int slot = 0; slot < PageSlotCount(page); ++slot) {
+::testing::AssertionResult samePage(const PageRow& editor, const PageRow& device, int page) {
+    for (int slot = 0; slot < pageSlotCount(page); ++slot) {
         if (editor[slot] != device[slot]) {
             return ::testing::AssertionFailure() << "page " << page << " slot " << slot << ": "
                                                  << editor[slot] << " != " << device[slot];
@@ -37,26 +37,26 @@ TEST_F(ConnectionTest, SearchProbesOnePortPerTickAndLinksOnTheAnsweringOne) {
     EXPECT_TRUE(platform.running[LinkTimer::kTimer1]);
     EXPECT_TRUE(dialog.last().visible);
     EXPECT_EQ(dialog.last().percent, 0);
-    EXPECT_TRUE(TakeWrites().empty());
+    EXPECT_TRUE(takeWrites().empty());
 
-    Tick1();  // the first port: opened and probed, nothing answers there
+    tick1();  // the first port: opened and probed, nothing answers there
     EXPECT_EQ(port.portName(), "ttyS0");
     EXPECT_EQ(dialog.last().portName, "ttyS0");
-    EXPECT_EQ(TakeWrites(), std::vector<Bytes>{Hex("F5 B1 06 B7 1E 30 11 00 0B")});
+    EXPECT_EQ(takeWrites(), std::vector<Bytes>{hex("F5 B1 06 B7 1E 30 11 00 0B")});
     EXPECT_FALSE(state().deviceAnswered);
 
-    Tick1();  // the second port answers the probe
+    tick1();  // the second port answers the probe
     EXPECT_EQ(port.portName(), kDevice);
     EXPECT_EQ(view.selected, 1);
     EXPECT_TRUE(state().deviceAnswered);
-    TakeWrites();
+    takeWrites();
 
-    Tick1();  // the next tick starts linking on the open port
+    tick1();  // the next tick starts linking on the open port
     EXPECT_EQ(view.caption, "连接中...");
     EXPECT_EQ(view.colour, StatusColour::kBlack);
     EXPECT_FALSE(platform.running[LinkTimer::kTimer1]);
     EXPECT_TRUE(platform.running[LinkTimer::kTimer2]);
-    EXPECT_EQ(TakeWrites(), std::vector<Bytes>{Hex("F5 B1 06 B0 1E 10 00 00 D3")});
+    EXPECT_EQ(takeWrites(), std::vector<Bytes>{hex("F5 B1 06 B0 1E 10 00 00 D3")});
 }
 
 TEST_F(ConnectionTest, FullLoadMirrorsTheProcessorAndGoesOnLine) {
@@ -64,15 +64,15 @@ TEST_F(ConnectionTest, FullLoadMirrorsTheProcessorAndGoesOnLine) {
     sim.state().memory[0][161] = 7;  // a music mode out of range is limited to 2
     connection.LinkBtnClick(LinkSender::kLinkBtn);
     while (connection.timer1Enabled()) {
-        Tick1();
+        tick1();
     }
     view.currentView = 6 * 256 + 3;
     dialog.states.clear();
-    RunTransfer();
+    runTransfer();
 
     ASSERT_TRUE(state().onLine());
     for (int page = 0; page < kPageSystem; ++page) {
-        EXPECT_TRUE(SamePage(model.paramStore()[page], sim.state().memory[page], page));
+        EXPECT_TRUE(samePage(model.paramStore()[page], sim.state().memory[page], page));
     }
     for (int slot : {2, 3, 4, 8}) {
         EXPECT_EQ(model.param(kPageSystem, slot), sim.value(kPageSystem, slot)) << slot;
@@ -85,13 +85,13 @@ TEST_F(ConnectionTest, FullLoadMirrorsTheProcessorAndGoesOnLine) {
     EXPECT_EQ(model.selection.musicMode, 2);
 
     // 30 pages, 22 names, 7 system values; the input select value is never read.
-    std::vector<Bytes> writes = TakeWrites();
-    std::erase_if(writes, [](const Bytes& f) { return !IsReadRequest(f); });
+    std::vector<Bytes> writes = takeWrites();
+    std::erase_if(writes, [](const Bytes& f) { return !isReadRequest(f); });
     EXPECT_EQ(writes.size(), 59u);
-    EXPECT_EQ(std::count_if(writes.begin(), writes.end(), IsNameRequest), 22);
-    EXPECT_EQ(writes.back(), Hex("F5 B1 04 B0 1E 05 C8"));
+    EXPECT_EQ(std::count_if(writes.begin(), writes.end(), isNameRequest), 22);
+    EXPECT_EQ(writes.back(), hex("F5 B1 04 B0 1E 05 C8"));
     EXPECT_TRUE(std::none_of(writes.begin(), writes.end(),
-                             [](const Bytes& f) { return AddressOf(f) == kInputSelectAddress; }));
+                             [](const Bytes& f) { return addressOf(f) == kInputSelectAddress; }));
 
     // The bar stands at 30 of 38 steps while the names are read.
     const auto at79 = std::count_if(dialog.states.begin(), dialog.states.end(),
@@ -114,12 +114,12 @@ TEST_F(ConnectionTest, FullLoadMirrorsTheProcessorAndGoesOnLine) {
 TEST_F(ConnectionTest, SearchFailsAfterEveryPortAndTheEmptySelection) {
     platform.ports = {"ttyS0", "ttyS1"};
     connection.LinkBtnClick(LinkSender::kLinkBtn);
-    Tick1();
-    Tick1();
-    Tick1();  // past the end: no selection, an empty name that does not open
+    tick1();
+    tick1();
+    tick1();  // past the end: no selection, an empty name that does not open
     EXPECT_EQ(view.selected, -1);
     EXPECT_TRUE(view.told.empty());
-    Tick1();
+    tick1();
     EXPECT_EQ(view.told, (std::vector<Message>{{"连接失败!", "提示"}}));
     EXPECT_EQ(view.caption, "设备未连接");
     EXPECT_EQ(view.colour, StatusColour::kRed);
@@ -133,7 +133,7 @@ TEST_F(ConnectionTest, SearchFailsAfterEveryPortAndTheEmptySelection) {
     view.told.clear();
     connection.LinkBtnClick(LinkSender::kLinkBtn);
     EXPECT_EQ(view.caption, "Search...");
-    Tick1();
+    tick1();
     EXPECT_EQ(view.told, (std::vector<Message>{{"Off Line!", "Confirm"}}));
 }
 
@@ -142,66 +142,66 @@ TEST_F(ConnectionTest, UnansweredStepIsSentAgainAndTheLoadFailsAfterTheLastWait)
     sim.faults().stopAfterFrames = 11;
     connection.LinkBtnClick(LinkSender::kLinkBtn);
     while (connection.timer1Enabled()) {
-        Tick1();
+        tick1();
     }
     while (connection.stepIndex() < 10) {
-        Tick2();
+        tick2();
     }
-    const std::vector<Bytes> sent = TakeWrites();
-    ASSERT_EQ(sent.back(), Hex("F5 B1 06 B0 1E 10 0A 00 DD"));
+    const std::vector<Bytes> sent = takeWrites();
+    ASSERT_EQ(sent.back(), hex("F5 B1 06 B0 1E 10 0A 00 DD"));
 
     for (int tick = 1; tick <= 31; ++tick) {
-        Tick2();
+        tick2();
     }
-    EXPECT_TRUE(TakeWrites().empty());  // later steps wait 1.1 s without a resend
-    Tick2();                            // 2.1 s more: the step goes out again
-    EXPECT_EQ(TakeWrites(), std::vector<Bytes>{sent.back()});
+    EXPECT_TRUE(takeWrites().empty());  // later steps wait 1.1 s without a resend
+    tick2();                            // 2.1 s more: the step goes out again
+    EXPECT_EQ(takeWrites(), std::vector<Bytes>{sent.back()});
 
     for (int tick = 1; tick < 100; ++tick) {
-        Tick2();
+        tick2();
     }
     EXPECT_TRUE(view.told.empty());
-    Tick2();
+    tick2();
     EXPECT_EQ(view.told, (std::vector<Message>{{"连接失败!", "提示"}}));
     EXPECT_FALSE(connection.timer2Enabled());
     EXPECT_FALSE(state().onLine());
     EXPECT_TRUE(view.refreshes.empty());  // what arrived stays in the store, unshown
-    EXPECT_TRUE(SamePage(model.paramStore()[9], sim.state().memory[9], 9));
+    EXPECT_TRUE(samePage(model.paramStore()[9], sim.state().memory[9], 9));
 }
 
 TEST_F(ConnectionTest, FirstPageRequestIsRepeatedWhenOnlyTheProbeIsAnswered) {
     sim.faults().stopAfterFrames = 1;
     connection.LinkBtnClick(LinkSender::kLinkBtn);
     while (connection.timer1Enabled()) {
-        Tick1();
+        tick1();
     }
-    const Bytes firstPage = Hex("F5 B1 06 B0 1E 10 00 00 D3");
-    ASSERT_EQ(TakeWrites().back(), firstPage);
+    const Bytes firstPage = hex("F5 B1 06 B0 1E 10 00 00 D3");
+    ASSERT_EQ(takeWrites().back(), firstPage);
     for (int tick = 1; tick <= 10; ++tick) {
-        Tick2();
+        tick2();
     }
-    EXPECT_TRUE(TakeWrites().empty());
-    Tick2();  // 1.1 s
-    EXPECT_EQ(TakeWrites(), std::vector<Bytes>{firstPage});
+    EXPECT_TRUE(takeWrites().empty());
+    tick2();  // 1.1 s
+    EXPECT_EQ(takeWrites(), std::vector<Bytes>{firstPage});
     for (int tick = 1; tick <= 21; ++tick) {
-        Tick2();  // 2.1 s
+        tick2();  // 2.1 s
     }
-    EXPECT_EQ(TakeWrites(), std::vector<Bytes>{firstPage});
-    RunTransfer();
+    EXPECT_EQ(takeWrites(), std::vector<Bytes>{firstPage});
+    runTransfer();
     EXPECT_EQ(view.told, (std::vector<Message>{{"连接失败!", "提示"}}));
 }
 
 TEST_F(ConnectionTest, UnlinkAndClosingSayGoodbyeOnlyWhileOnLine) {
-    connection.CloseRequest();
-    EXPECT_TRUE(TakeWrites().empty());
+    connection.closeRequest();
+    EXPECT_TRUE(takeWrites().empty());
 
-    GoOnLine();
-    TakeWrites();
-    connection.CloseRequest();
-    EXPECT_EQ(TakeWrites(), std::vector<Bytes>{Hex("F5 B1 06 B7 1E 30 AA 00 A4")});
+    goOnLine();
+    takeWrites();
+    connection.closeRequest();
+    EXPECT_EQ(takeWrites(), std::vector<Bytes>{hex("F5 B1 06 B7 1E 30 AA 00 A4")});
 
     connection.LinkBtnClick(LinkSender::kLinkBtn);
-    EXPECT_EQ(TakeWrites(), std::vector<Bytes>{Hex("F5 B1 06 B7 1E 30 AA 00 A4")});
+    EXPECT_EQ(takeWrites(), std::vector<Bytes>{hex("F5 B1 06 B7 1E 30 AA 00 A4")});
     EXPECT_FALSE(state().onLine());
     EXPECT_EQ(view.caption, "设备未连接");
     EXPECT_EQ(view.colour, StatusColour::kDarkBlue);  // unchanged after unlinking
@@ -219,21 +219,21 @@ TEST_F(ConnectionTest, UnlinkAndClosingSayGoodbyeOnlyWhileOnLine) {
 }
 
 TEST_F(ConnectionTest, IdleLinkKeepsAliveAndIsLostWhenTheProcessorFallsSilent) {
-    GoOnLine();
-    TakeWrites();
-    Hold(50);
-    EXPECT_EQ(TakeWrites(), std::vector<Bytes>{Hex("F5 B1 06 B7 1E 30 66 00 60")});
-    Hold(50);
-    EXPECT_EQ(TakeWrites().size(), 1u);
+    goOnLine();
+    takeWrites();
+    hold(50);
+    EXPECT_EQ(takeWrites(), std::vector<Bytes>{hex("F5 B1 06 B7 1E 30 66 00 60")});
+    hold(50);
+    EXPECT_EQ(takeWrites().size(), 1u);
     EXPECT_TRUE(state().onLine());
 
     const Store before = model.paramStore();
     port.setConnected(false);
     // The keep-alive that follows is the first to go unanswered; five seconds later the
     // link is lost.
-    Hold(50 + 5 * 50 - 1);
+    hold(50 + 5 * 50 - 1);
     EXPECT_TRUE(view.told.empty());
-    Hold(1);
+    hold(1);
     EXPECT_EQ(view.told, (std::vector<Message>{{"已断开连接!", "提示"}}));
     EXPECT_EQ(view.colour, StatusColour::kRed);
     EXPECT_FALSE(view.linked);
@@ -242,24 +242,24 @@ TEST_F(ConnectionTest, IdleLinkKeepsAliveAndIsLostWhenTheProcessorFallsSilent) {
 
     // The processor is back: a new search links again.
     port.setConnected(true);
-    GoOnLine();
+    goOnLine();
 }
 
 TEST_F(ConnectionTest, ModeLoadReloadsAndHasNoTimeOutBeforeTheFirstPage) {
-    GoOnLine();
+    goOnLine();
     sim.state().modes[17].pages[4][0] = 123;
     model.selection.currentTab = kTabEffect;
     view.refreshes.clear();
-    TakeWrites();
+    takeWrites();
 
     connection.scheduler().SetParameter(kLoadModeAddress, 17);
     EXPECT_EQ(view.caption, "加载中...");
     EXPECT_FALSE(state().onLine());
-    Pump();
-    Hold();  // the acknowledgement arrived: the reload starts
+    pump();
+    hold();  // the acknowledgement arrived: the reload starts
     EXPECT_TRUE(connection.timer2Enabled());
     EXPECT_FALSE(platform.running[LinkTimer::kHoldTimer]);
-    RunTransfer();
+    runTransfer();
     EXPECT_TRUE(state().onLine());
     EXPECT_EQ(model.param(4, 0), 123);
     EXPECT_EQ(model.param(kPageSystem, 2), 17);
@@ -269,10 +269,10 @@ TEST_F(ConnectionTest, ModeLoadReloadsAndHasNoTimeOutBeforeTheFirstPage) {
     // A processor that acknowledges the load but never sends the first page: the load waits.
     sim.faults().stopAfterFrames = sim.framesReceived() + 1;
     connection.scheduler().SetParameter(kLoadModeAddress, 3);
-    Pump();
-    Hold();
+    pump();
+    hold();
     ASSERT_TRUE(connection.timer2Enabled());
-    EXPECT_EQ(RunTransfer(1000), 1000);
+    EXPECT_EQ(runTransfer(1000), 1000);
     EXPECT_EQ(view.caption, "加载中...");
     EXPECT_TRUE(view.told.empty());
 }
@@ -281,32 +281,32 @@ TEST_F(ConnectionTest, UploadSendsEveryPageAndGoesStraightOnAfterAnEarlierAcknow
     connection.LinkEvent(LinkEventKind::kUpload);  // off line: nothing
     EXPECT_FALSE(connection.timer2Enabled());
 
-    GoOnLine();
-    Hold(50);  // a keep-alive and its acknowledgement
+    goOnLine();
+    hold(50);  // a keep-alive and its acknowledgement
     ASSERT_EQ(state().replyStatus, ReplyStatus::kAcknowledged);
     for (int page = 0; page < kPageSystem; ++page) {
-        for (int slot = 0; slot < PageSlotCount(page); ++slot) {
+        for (int slot = 0; slot < pageSlotCount(page); ++slot) {
             model.setParam(page, slot, (page * 7 + slot) % 50);
         }
     }
     model.setParam(kPageSystem, 20, 2);
-    TakeWrites();
+    takeWrites();
 
     connection.LinkEvent(LinkEventKind::kUpload);
     EXPECT_EQ(view.caption, "下载数据...");
     EXPECT_FALSE(state().onLine());
-    EXPECT_EQ(TakeWrites().size(), 1u);  // page 0, first part; the second follows the gap
+    EXPECT_EQ(takeWrites().size(), 1u);  // page 0, first part; the second follows the gap
     connection.Timer2Timer();
     // The standing acknowledgement already counts: page 1 goes out on the first tick.
-    const std::vector<Bytes> first = TakeWrites();
+    const std::vector<Bytes> first = takeWrites();
     ASSERT_EQ(first.size(), 1u);
     EXPECT_EQ(first[0][6], 1);
-    Pump();
+    pump();
 
-    RunTransfer();
+    runTransfer();
     ASSERT_TRUE(state().onLine());
     for (int page = 0; page < kPageSystem; ++page) {
-        EXPECT_TRUE(SamePage(model.paramStore()[page], sim.state().memory[page], page));
+        EXPECT_TRUE(samePage(model.paramStore()[page], sim.state().memory[page], page));
     }
     EXPECT_EQ(sim.value(kPageSystem, 20), 2);
 }
@@ -316,20 +316,20 @@ TEST_F(ConnectionTest, InterruptedLoadContinuesTheNamesWhereItStopped) {
     sim.faults().stopAfterFrames = 1 + 30 + 5;
     connection.LinkBtnClick(LinkSender::kLinkBtn);
     while (connection.timer1Enabled()) {
-        Tick1();
+        tick1();
     }
-    RunTransfer();
+    runTransfer();
     ASSERT_FALSE(view.told.empty());
     EXPECT_EQ(state().nameIndex, 6);
 
     sim.faults().stopAfterFrames = -1;
     const std::string first = model.modeNames[0];
     sim.state().modes[0].name = "changed";
-    TakeWrites();
-    GoOnLine();
+    takeWrites();
+    goOnLine();
     std::vector<Bytes> names;
-    for (const Bytes& frame : TakeWrites()) {
-        if (IsNameRequest(frame)) {
+    for (const Bytes& frame : takeWrites()) {
+        if (isNameRequest(frame)) {
             names.push_back(frame);
         }
     }
@@ -341,29 +341,29 @@ TEST_F(ConnectionTest, InterruptedLoadContinuesTheNamesWhereItStopped) {
     // A load cut off after the last name was asked starts the names again from the first.
     state().nameIndex = kModeCount;
     connection.LinkBtnClick(LinkSender::kLinkBtn);  // unlink
-    GoOnLine();
+    goOnLine();
     EXPECT_EQ(model.modeNames[0], "changed");
 }
 
 TEST_F(ConnectionTest, SearchDropsAModeCommandLeftFromTheLastLink) {
-    GoOnLine();
+    goOnLine();
     port.setConnected(false);  // the acknowledgement never comes
     connection.scheduler().SetParameter(kLoadModeAddress, 2);
     ASSERT_EQ(state().pendingAction, PendingAction::kReload);
     connection.LinkBtnClick(LinkSender::kLinkBtn);
     port.setConnected(true);
     while (connection.timer1Enabled()) {
-        Tick1();
+        tick1();
     }
-    RunTransfer();
+    runTransfer();
     ASSERT_TRUE(state().onLine());
-    Hold(10);
+    hold(10);
     EXPECT_TRUE(state().onLine());  // no second load
     EXPECT_FALSE(connection.timer2Enabled());
 }
 
 TEST_F(ConnectionTest, StatusTextsFollowTheLanguageAndSaveDoneReports) {
-    GoOnLine();
+    goOnLine();
     model.setLanguageFlag(0);
     connection.LinkEvent(LinkEventKind::kSaveDone);
     EXPECT_EQ(view.modeListRebuilds, 1);

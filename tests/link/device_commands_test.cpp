@@ -11,39 +11,39 @@ namespace {
 class DeviceCommandsTest : public ConnectionTest {
   protected:
     DeviceCommandsTest() {
-        GoOnLine();
-        TakeWrites();
+        goOnLine();
+        takeWrites();
     }
-    void BeManager() { model.setView(kPageSystem, 8, 1); }
+    void beManager() { model.setView(kPageSystem, 8, 1); }
 
     DeviceCommands commands{model,      state(), connection.sender(), connection.scheduler(),
                             connection, view};
 };
 
 TEST_F(DeviceCommandsTest, SaveModeSendsTheRecordAndReportsAfterTheAcknowledgement) {
-    BeManager();
-    const std::optional<int> target = commands.SaveModeTarget(2);
+    beManager();
+    const std::optional<int> target = commands.saveModeTarget(2);
     ASSERT_EQ(target, 2);
-    ASSERT_TRUE(commands.SaveMode(*target, "Party"));
+    ASSERT_TRUE(commands.saveMode(*target, "Party"));
     EXPECT_EQ(view.asked.back(), (Message{"保存当前模式为 3-Party?", "Confirm"}));
     EXPECT_EQ(model.modeNames[2], "Party");
     EXPECT_EQ(view.caption, "保存中...");
     EXPECT_FALSE(state().onLine());
 
-    const std::vector<Bytes> writes = TakeWrites();
+    const std::vector<Bytes> writes = takeWrites();
     ASSERT_EQ(writes.size(), 1u);
     const Bytes& frame = writes[0];
     ASSERT_EQ(frame.size(), 29u);
     EXPECT_EQ(Bytes(frame.begin(), frame.begin() + 13),
-              Hex("F5 B1 1A B7 1E 01 02 00 50 61 72 74 79"));
+              hex("F5 B1 1A B7 1E 01 02 00 50 61 72 74 79"));
     EXPECT_EQ(Bytes(frame.begin() + 13, frame.end() - 1), Bytes(15, ' '));
-    EXPECT_EQ(frame.back(), FrameChecksum(frame));
+    EXPECT_EQ(frame.back(), frameChecksum(frame));
 
     // The keep-alive's acknowledgement standing from before does not complete the save.
-    Hold();
+    hold();
     EXPECT_TRUE(view.told.empty());
-    Pump();
-    Hold();
+    pump();
+    hold();
     EXPECT_EQ(view.told, (std::vector<Message>{{"保存成功!", "提示"}}));
     EXPECT_EQ(view.modeListRebuilds, 1);
     EXPECT_TRUE(state().onLine());
@@ -52,16 +52,16 @@ TEST_F(DeviceCommandsTest, SaveModeSendsTheRecordAndReportsAfterTheAcknowledgeme
 
 TEST_F(DeviceCommandsTest, PasswordsGoOutAtOnceEvenOffLine) {
     connection.LinkBtnClick(LinkSender::kLinkBtn);  // unlink; the port stays open
-    TakeWrites();
-    commands.SendSystemPassword("654321");
-    commands.SendPanelPassword("4321");
+    takeWrites();
+    commands.sendSystemPassword("654321");
+    commands.sendPanelPassword("4321");
     EXPECT_EQ(model.systemPassword, "654321");
     EXPECT_EQ(model.panelPassword, "4321");
-    const std::vector<Bytes> writes = TakeWrites();
+    const std::vector<Bytes> writes = takeWrites();
     ASSERT_EQ(writes.size(), 2u);
-    EXPECT_EQ(Bytes(writes[0].begin(), writes[0].begin() + 6), Hex("F5 B1 0A B7 1E 07"));
-    EXPECT_EQ(Bytes(writes[1].begin(), writes[1].begin() + 6), Hex("F5 B1 08 B7 1E 05"));
-    Pump();
+    EXPECT_EQ(Bytes(writes[0].begin(), writes[0].begin() + 6), hex("F5 B1 0A B7 1E 07"));
+    EXPECT_EQ(Bytes(writes[1].begin(), writes[1].begin() + 6), hex("F5 B1 08 B7 1E 05"));
+    pump();
     EXPECT_EQ(sim.state().systemPassword, "654321");
     EXPECT_EQ(sim.state().panelPassword, "4321");
 }

@@ -35,7 +35,7 @@ class FakePort : public SerialPort {
     }
 
     // Bytes arrive and the data-received event is raised.
-    void Arrive(const Bytes& bytes) {
+    void arrive(const Bytes& bytes) {
         m_input.insert(m_input.end(), bytes.begin(), bytes.end());
         notifyDataReceived(bytesWaiting());
     }
@@ -50,7 +50,7 @@ class FakePort : public SerialPort {
     std::deque<uint8_t> m_input;
 };
 
-inline Bytes Hex(const char* text) {
+inline Bytes hex(const char* text) {
     Bytes bytes;
     unsigned value = 0;
     int digits = 0;

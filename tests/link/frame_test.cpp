@@ -23,10 +23,10 @@ class FrameExamples : public ::testing::TestWithParam<FrameExample> {};
 
 TEST_P(FrameExamples, BuildsTheExactBytes) {
     const FrameExample& e = GetParam();
-    const Bytes frame = e.value == -2 ? BuildFrame(e.command, e.address, {})
-                                      : BuildValueFrame(e.command, e.address, e.value);
-    EXPECT_EQ(HexBytes(frame), HexBytes(Hex(e.bytes))) << e.meaning;
-    EXPECT_EQ(FrameChecksum(frame), frame.back());
+    const Bytes frame = e.value == -2 ? buildFrame(e.command, e.address, {})
+                                      : buildValueFrame(e.command, e.address, e.value);
+    EXPECT_EQ(hexBytes(frame), hexBytes(hex(e.bytes))) << e.meaning;
+    EXPECT_EQ(frameChecksum(frame), frame.back());
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -48,36 +48,36 @@ INSTANTIATE_TEST_SUITE_P(
                      "F5 B1 06 B7 00 0C 78 00 30"}));
 
 TEST(Frame, NegativeValuesSplitTowardZero) {
-    EXPECT_EQ(HexBytes(BuildValueFrame(kWriteCommand, 0x0104, -1)).substr(18, 5), "FF 00");
-    const ByteSplit minus300 = SplitWord(-300);  // quotient -1, remainder -44
+    EXPECT_EQ(hexBytes(buildValueFrame(kWriteCommand, 0x0104, -1)).substr(18, 5), "FF 00");
+    const ByteSplit minus300 = splitWord(-300);  // quotient -1, remainder -44
     EXPECT_EQ(minus300.high, 0xFF);
     EXPECT_EQ(minus300.low, 0xD4);
-    EXPECT_EQ(SplitWord(65535).high, 0xFF);
-    EXPECT_EQ(SplitWord(0x1234).low, 0x34);
+    EXPECT_EQ(splitWord(65535).high, 0xFF);
+    EXPECT_EQ(splitWord(0x1234).low, 0x34);
 }
 
 TEST(Frame, SaveModeRecordIsAlways22Bytes) {
-    const auto party = SaveModeRecord(std::string("\x03\x00Party", 7));
+    const auto party = saveModeRecord(std::string("\x03\x00Party", 7));
     std::string expected = "03 00 50 61 72 74 79";
     for (int i = 0; i < 15; ++i) {
         expected += " 20";
     }
-    EXPECT_EQ(HexBytes(party), expected);
+    EXPECT_EQ(hexBytes(party), expected);
     const auto longName =
-        SaveModeRecord(std::string("\x01\x00"
+        saveModeRecord(std::string("\x01\x00"
                                    "ABCDEFGHIJKLMNOPQRSTUVWXYZ",
                                    28));
     EXPECT_EQ(longName.size(), 22u);
     EXPECT_EQ(longName[2], 'A');
     EXPECT_EQ(longName[21], 'T');
-    const auto empty = SaveModeRecord("");
+    const auto empty = saveModeRecord("");
     EXPECT_TRUE(std::all_of(empty.begin(), empty.end(), [](uint8_t b) { return b == 0x20; }));
 }
 
 TEST(FrameSender, SaveModeFrameForPartyIs29Bytes) {
     FakePort port;
     FrameSender sender(port);
-    const Bytes text = SaveModeText(2, "Party");
+    const Bytes text = saveModeText(2, "Party");
     ASSERT_EQ(sender.SendTextFrame(
                   kSaveModeAddress,
                   std::string_view(reinterpret_cast<const char*>(text.data()), text.size())),
@@ -85,9 +85,9 @@ TEST(FrameSender, SaveModeFrameForPartyIs29Bytes) {
     ASSERT_EQ(port.written.size(), 1u);
     const Bytes& f = port.written[0];
     ASSERT_EQ(f.size(), 29u);
-    EXPECT_EQ(HexBytes(std::span(f).first(13)), "F5 B1 1A B7 1E 01 02 00 50 61 72 74 79");
+    EXPECT_EQ(hexBytes(std::span(f).first(13)), "F5 B1 1A B7 1E 01 02 00 50 61 72 74 79");
     EXPECT_EQ(f[27], 0x20);
-    EXPECT_EQ(f[28], FrameChecksum(f));
+    EXPECT_EQ(f[28], frameChecksum(f));
 }
 
 TEST(FrameSender, PasswordTextFramesCarryTheDigits) {
@@ -105,7 +105,7 @@ TEST(FrameSender, PageZeroUploadsInTwoFrames) {
     for (int s = 0; s < kSlotCount; ++s) {
         model.setParam(0, s, 1000 + s);
     }
-    const auto frames = FrameSender::PageUploadFrames(model, 0);
+    const auto frames = FrameSender::pageUploadFrames(model, 0);
     ASSERT_EQ(frames.size(), 2u);
     EXPECT_EQ(frames[0][2], 230);
     EXPECT_EQ(frames[0].size(), 233u);
@@ -119,23 +119,23 @@ TEST(FrameSender, PageZeroUploadsInTwoFrames) {
     EXPECT_EQ(frames[1][110] | (frames[1][111] << 8), 1163);
     EXPECT_EQ(frames[1].size(), 113u);
     for (const Bytes& f : frames) {
-        EXPECT_EQ(f.back(), FrameChecksum(f));
+        EXPECT_EQ(f.back(), frameChecksum(f));
     }
 }
 
 TEST(FrameSender, OtherPagesUploadWhole) {
     Model model;
-    const auto mic = FrameSender::PageUploadFrames(model, 3);
+    const auto mic = FrameSender::pageUploadFrames(model, 3);
     ASSERT_EQ(mic.size(), 1u);
     EXPECT_EQ(mic[0][2], 114 * 2 + 2 + 4);
-    EXPECT_EQ(HexBytes(std::span(mic[0]).first(8)), "F5 B1 EA B7 1E 0F 03 00");
-    EXPECT_EQ(FrameSender::PageUploadFrames(model, 29)[0][2], 10 * 2 + 2 + 4);
-    EXPECT_TRUE(FrameSender::PageUploadFrames(model, 31).empty());
+    EXPECT_EQ(hexBytes(std::span(mic[0]).first(8)), "F5 B1 EA B7 1E 0F 03 00");
+    EXPECT_EQ(FrameSender::pageUploadFrames(model, 29)[0][2], 10 * 2 + 2 + 4);
+    EXPECT_TRUE(FrameSender::pageUploadFrames(model, 31).empty());
 
     FakePort port;
     FrameSender sender(port);
     int gaps = 0;
-    EXPECT_EQ(sender.SendPageUpload(model, 0, [&] { ++gaps; }), PortError::kNone);
+    EXPECT_EQ(sender.sendPageUpload(model, 0, [&] { ++gaps; }), PortError::kNone);
     EXPECT_EQ(gaps, 1);
     EXPECT_EQ(port.written.size(), 2u);
 }
@@ -158,24 +158,24 @@ TEST(FrameSender, ValueFrameFailuresAreSwallowedOthersReported) {
     sender.SendValueFrame(kWriteCommand, 0x0001, 1);  // must not throw or report
     sender.SendLinkCode(kKeepAliveCode);
     EXPECT_EQ(sender.SendTextFrame(kSystemPasswordAddress, "123456"), PortError::kIo);
-    EXPECT_EQ(sender.SendPageUpload(Model(), 4), PortError::kIo);
+    EXPECT_EQ(sender.sendPageUpload(Model(), 4), PortError::kIo);
 }
 
 TEST(FrameSender, NameRequestRemembersTheModeAsked) {
     FakePort port;
     FrameSender sender(port);
     LinkState state;
-    sender.SendNameRequest(5, state);
+    sender.sendNameRequest(5, state);
     EXPECT_EQ(state.nameAskedLast, 5);
-    EXPECT_EQ(HexBytes(port.written[0]), "F5 B1 06 B0 1E 00 05 00 C8");
-    sender.SendValueRequest(kSystemPasswordAddress);
+    EXPECT_EQ(hexBytes(port.written[0]), "F5 B1 06 B0 1E 00 05 00 C8");
+    sender.sendValueRequest(kSystemPasswordAddress);
     EXPECT_EQ(port.written[1].size(), 7u);
 }
 
 TEST(PortNames, SortedAsText) {
-    EXPECT_EQ(SortPortNames({"COM2", "COM10", "COM1", "COM2"}),
+    EXPECT_EQ(sortPortNames({"COM2", "COM10", "COM1", "COM2"}),
               (std::vector<std::string>{"COM1", "COM10", "COM2"}));
-    EXPECT_EQ(SortPortNames({"ttyUSB0", "/run/user/0/aec-ports/aec-sim", "ttyS0"}).front(),
+    EXPECT_EQ(sortPortNames({"ttyUSB0", "/run/user/0/aec-ports/aec-sim", "ttyS0"}).front(),
               "/run/user/0/aec-ports/aec-sim");
 }
 

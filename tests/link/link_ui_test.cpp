@@ -37,7 +37,7 @@ TEST_F(LinkUiTest, StatusDialogShowsTheStateAndClosingOnlyHidesIt) {
     EXPECT_EQ(com->text(), "COM1");
     EXPECT_EQ(warn->text(), QString::fromUtf8("请稍等,可能需要几秒钟才能完成操作！"));
 
-    dialog.ShowStatus({"Linking...", "ttyUSB0", 79, true});
+    dialog.showStatus({"Linking...", "ttyUSB0", 79, true});
     EXPECT_TRUE(dialog.isVisible());
     EXPECT_EQ(link->text(), "Linking...");
     EXPECT_EQ(com->text(), "ttyUSB0");
@@ -45,12 +45,12 @@ TEST_F(LinkUiTest, StatusDialogShowsTheStateAndClosingOnlyHidesIt) {
 
     dialog.close();
     EXPECT_FALSE(dialog.isVisible());
-    dialog.ShowStatus({"Linking...", "ttyUSB0", 80, true});  // the next tick brings it back
+    dialog.showStatus({"Linking...", "ttyUSB0", 80, true});  // the next tick brings it back
     EXPECT_TRUE(dialog.isVisible());
-    dialog.ShowStatus({"Online", "ttyUSB0", 100, false});
+    dialog.showStatus({"Online", "ttyUSB0", 100, false});
     EXPECT_FALSE(dialog.isVisible());
 
-    dialog.ApplyLanguage(0);
+    dialog.applyLanguage(0);
     EXPECT_EQ(dialog.windowTitle(), "Device Staus");
     EXPECT_EQ(warn->text(), "Please Wait for a moment!");
 }
@@ -75,7 +75,7 @@ TEST_F(LinkUiTest, LinkTimersFollowTheConnection) {
     EXPECT_TRUE(form.timerActive(LinkTimer::kTimer2));
 
     connection.state().link = LinkStatus::kOnLine;
-    connection.scheduler().StartHoldTimer();
+    connection.scheduler().startHoldTimer();
     EXPECT_TRUE(form.timerActive(LinkTimer::kHoldTimer));
     connection.LinkBtnClick(LinkSender::kUnLinkBtn);
     EXPECT_FALSE(form.timerActive(LinkTimer::kTimer2));

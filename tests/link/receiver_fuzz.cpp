@@ -20,7 +20,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     aec::Receiver receiver(model, state);
     const std::span<const uint8_t> line(data + 2, size - 2);
     for (size_t pos = 0; pos < line.size(); pos += chunk) {
-        receiver.Feed(line.subspan(pos, std::min(chunk, line.size() - pos)));
+        receiver.feed(line.subspan(pos, std::min(chunk, line.size() - pos)));
     }
     aec::ParseFrame(line, model, state);
     return 0;

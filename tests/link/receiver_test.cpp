@@ -16,11 +16,11 @@ class ReceiverTest : public ::testing::Test {
     ReceiverTest() {
         receiver.setFrameListener([this](const ParsedFrame& f) { frames.push_back(f); });
     }
-    void Feed(const Bytes& bytes) { receiver.Feed(bytes); }
+    void feed(const Bytes& bytes) { receiver.feed(bytes); }
     Bytes Frame(int address, std::initializer_list<uint8_t> payload,
                 uint8_t command = kReadCommand) {
         const Bytes p(payload);
-        return BuildFrame(command, address, p);
+        return buildFrame(command, address, p);
     }
     const std::vector<std::string>& log() const { return model.diagnosticLog.lines(); }
 
@@ -31,15 +31,15 @@ class ReceiverTest : public ::testing::Test {
 };
 
 TEST_F(ReceiverTest, FrameSplitAtEveryPointIsParsedOnce) {
-    const Bytes frame = Hex("F5 B1 06 B7 01 23 56 04 2A");
+    const Bytes frame = hex("F5 B1 06 B7 01 23 56 04 2A");
     const auto size = static_cast<long>(frame.size());
     for (long cut1 = 0; cut1 <= size; ++cut1) {
         for (long cut2 = cut1; cut2 <= size; ++cut2) {
             model.setParam(1, 0x23, 0);
             frames.clear();
-            Feed(Bytes(frame.begin(), frame.begin() + cut1));
-            Feed(Bytes(frame.begin() + cut1, frame.begin() + cut2));
-            Feed(Bytes(frame.begin() + cut2, frame.end()));
+            feed(Bytes(frame.begin(), frame.begin() + cut1));
+            feed(Bytes(frame.begin() + cut1, frame.begin() + cut2));
+            feed(Bytes(frame.begin() + cut2, frame.end()));
             ASSERT_EQ(frames.size(), 1u) << cut1 << " " << cut2;
             EXPECT_EQ(model.param(1, 0x23), 0x0456);
             EXPECT_EQ(receiver.state(), RxState::kHunting);
@@ -48,9 +48,9 @@ TEST_F(ReceiverTest, FrameSplitAtEveryPointIsParsedOnce) {
 }
 
 TEST_F(ReceiverTest, GarbageBeforeAFrameIsSkipped) {
-    Feed(Hex("00 13 B1 FF 7E"));
+    feed(hex("00 13 B1 FF 7E"));
     EXPECT_EQ(receiver.state(), RxState::kHunting);
-    Feed(Frame(0x0014, {10, 0, 20, 0, 30, 0, 40, 0, 50, 0}));
+    feed(Frame(0x0014, {10, 0, 20, 0, 30, 0, 40, 0, 50, 0}));
     ASSERT_EQ(frames.size(), 1u);
     // A page-0 reply of 10 bytes at slot 20 sets slots 20 to 24.
     for (int i = 0; i < 5; ++i) {
@@ -61,50 +61,50 @@ TEST_F(ReceiverTest, GarbageBeforeAFrameIsSkipped) {
 }
 
 TEST_F(ReceiverTest, RejectedHeadersAreDroppedAndTheNextUnitStarts) {
-    Feed(Hex("F5 B2 06 B7"));  // second byte wrong
-    Feed(Hex("F5 B1 06 B5"));  // command neither write nor read
-    Feed(Hex("F5 B1 02 B7"));  // length shorter than command, address and checksum
+    feed(hex("F5 B2 06 B7"));  // second byte wrong
+    feed(hex("F5 B1 06 B5"));  // command neither write nor read
+    feed(hex("F5 B1 02 B7"));  // length shorter than command, address and checksum
     EXPECT_TRUE(frames.empty());
     EXPECT_EQ(receiver.state(), RxState::kHunting);
-    Feed(Hex("F5 B1 06 B7 01 23 56 04 2A"));
+    feed(hex("F5 B1 06 B7 01 23 56 04 2A"));
     EXPECT_EQ(frames.size(), 1u);
 }
 
 TEST_F(ReceiverTest, AStrayStartByteDoesNotSwallowTheFrameAfterIt) {
     // The first F5 makes a header F5 F5 B1 06 that is rejected; its F5 starts the real frame.
-    Feed(Hex("F5 F5 B1 06 B7 01 23 56 04 2A"));
+    feed(hex("F5 F5 B1 06 B7 01 23 56 04 2A"));
     ASSERT_EQ(frames.size(), 1u);
     EXPECT_EQ(model.param(1, 0x23), 0x0456);
     // A stray acknowledgement start before a frame, delivered byte by byte.
-    for (uint8_t b : Hex("EE F5 B1 06 B7 01 24 01 00 D2")) {
-        Feed({b});
+    for (uint8_t b : hex("EE F5 B1 06 B7 01 24 01 00 D2")) {
+        feed({b});
     }
     ASSERT_EQ(frames.size(), 2u);
     EXPECT_EQ(model.param(1, 0x24), 1);
     // A rejected header whose third byte starts an acknowledgement.
-    Feed(Hex("F5 00 EE BB"));
+    feed(hex("F5 00 EE BB"));
     EXPECT_TRUE(state.ready);
 }
 
 TEST_F(ReceiverTest, BothAcknowledgementsSetTheThreeFlags) {
     for (const char* ack : {"EE BB", "EE AA"}) {
         state = LinkState{};
-        Feed(Hex(ack));
+        feed(hex(ack));
         EXPECT_TRUE(state.ready) << ack;
         EXPECT_TRUE(state.deviceAnswered) << ack;
         EXPECT_EQ(state.replyStatus, ReplyStatus::kAcknowledged) << ack;
     }
     state = LinkState{};
-    Feed(Hex("EE 00 EE"));
+    feed(hex("EE 00 EE"));
     EXPECT_FALSE(state.ready);
-    Feed(Hex("BB"));  // the second EE was kept as a new start
+    feed(hex("BB"));  // the second EE was kept as a new start
     EXPECT_TRUE(state.ready);
     EXPECT_TRUE(frames.empty());
     EXPECT_TRUE(log().empty());
 }
 
 TEST_F(ReceiverTest, WrongChecksumIsLoggedAndAppliedAllTheSame) {
-    Feed(Hex("F5 B1 06 B7 02 05 07 00 00"));
+    feed(hex("F5 B1 06 B7 02 05 07 00 00"));
     EXPECT_EQ(model.param(2, 5), 7);
     ASSERT_EQ(log().size(), 4u);
     EXPECT_EQ(log()[0], "缓存长度K:C:L=5 5 5");
@@ -116,23 +116,23 @@ TEST_F(ReceiverTest, WrongChecksumIsLoggedAndAppliedAllTheSame) {
 }
 
 TEST_F(ReceiverTest, BodyLineCountsEverythingWaiting) {
-    Bytes two = Hex("F5 B1 06 B7 01 23 56 04 2A");
-    const Bytes ack = Hex("EE BB");
+    Bytes two = hex("F5 B1 06 B7 01 23 56 04 2A");
+    const Bytes ack = hex("EE BB");
     two.insert(two.end(), ack.begin(), ack.end());
-    Feed(two);
+    feed(two);
     ASSERT_EQ(log().size(), 1u);
     EXPECT_EQ(log()[0], "缓存长度K:C:L=7 7 5");
     // A body that arrives in parts is taken once all of it is there.
     model.diagnosticLog.clear();
-    Feed(Hex("F5 B1 06 B7 01"));
-    Feed(Hex("23 56"));
+    feed(hex("F5 B1 06 B7 01"));
+    feed(hex("23 56"));
     EXPECT_TRUE(log().empty());
-    Feed(Hex("04 2A"));
+    feed(hex("04 2A"));
     EXPECT_EQ(log().at(0), "缓存长度K:C:L=5 5 5");
 }
 
 TEST_F(ReceiverTest, ModeNamesFollowTheLastRequest) {
-    Feed(Frame(kModeNameAddress, {'L', 'o', 's', 't'}));
+    feed(Frame(kModeNameAddress, {'L', 'o', 's', 't'}));
     for (const std::string& name : model.modeNames) {
         EXPECT_EQ(name, "");  // nothing asked yet
     }
@@ -146,22 +146,22 @@ TEST_F(ReceiverTest, ModeNamesFollowTheLastRequest) {
     long25[2] = 0x80;
     long25[3] = 0x1E;
     long25[4] = 0x7F;
-    Feed(BuildFrame(kReadCommand, kModeNameAddress, long25));
+    feed(buildFrame(kReadCommand, kModeNameAddress, long25));
     EXPECT_EQ(model.modeNames[4],
               "A??\x1E\x7F"
               "FGHIJKLMNOPQRST");
 
     state.nameAskedLast = 200;  // not a mode: nothing is written
-    Feed(Frame(kModeNameAddress, {'X'}));
+    feed(Frame(kModeNameAddress, {'X'}));
     EXPECT_EQ(model.modeNames[4].size(), 20u);
 }
 
 TEST_F(ReceiverTest, PasswordsIdentityAndSystemValues) {
-    Feed(BuildFrame(kWriteCommand, kSystemPasswordAddress, Hex("31 32 33 34 35 36")));
-    Feed(BuildFrame(kReadCommand, kPanelPasswordAddress, Hex("39 38 37 36")));
-    Feed(Frame(kIdentityAddress, {0x12, 0xAB, 0x00, 0x7F}));
-    Feed(Frame(0x1E02, {5, 0}));
-    Feed(Frame(0x1E14, {3, 1}));
+    feed(buildFrame(kWriteCommand, kSystemPasswordAddress, hex("31 32 33 34 35 36")));
+    feed(buildFrame(kReadCommand, kPanelPasswordAddress, hex("39 38 37 36")));
+    feed(Frame(kIdentityAddress, {0x12, 0xAB, 0x00, 0x7F}));
+    feed(Frame(0x1E02, {5, 0}));
+    feed(Frame(0x1E14, {3, 1}));
     EXPECT_EQ(model.systemPassword, "123456");
     EXPECT_EQ(model.panelPassword, "9876");
     EXPECT_EQ(model.deviceIdentity, "12AB007F");
@@ -172,51 +172,51 @@ TEST_F(ReceiverTest, PasswordsIdentityAndSystemValues) {
 TEST_F(ReceiverTest, ReservedAndUnusedSystemSlotsChangeNothing) {
     const Store before = model.paramStore();
     for (int slot : {11, 12, 15, 16, 48, 49, 64 + 1, 164, 255}) {
-        Feed(Frame(MakeAddress(30, slot), {9, 9}));
+        feed(Frame(makeAddress(30, slot), {9, 9}));
     }
-    Feed(Frame(0x1E03, {9}));  // one byte is not a value
+    feed(Frame(0x1E03, {9}));  // one byte is not a value
     EXPECT_EQ(model.paramStore(), before);
     EXPECT_EQ(frames.size(), 10u);
 }
 
 TEST_F(ReceiverTest, HostileFramesStayInsideTheStores) {
     const Store before = model.paramStore();
-    Feed(Frame(MakeAddress(31, 0), {1, 0}));
-    Feed(Frame(MakeAddress(255, 255), {1, 0, 2, 0}));
+    feed(Frame(makeAddress(31, 0), {1, 0}));
+    feed(Frame(makeAddress(255, 255), {1, 0, 2, 0}));
     EXPECT_EQ(model.paramStore(), before);
     // Values past slot 164 are dropped; those that fit are kept. An odd last byte is ignored.
-    Feed(Frame(MakeAddress(5, 162), {1, 0, 2, 0, 3, 0, 4, 0, 5, 0, 6}));
+    feed(Frame(makeAddress(5, 162), {1, 0, 2, 0, 3, 0, 4, 0, 5, 0, 6}));
     EXPECT_EQ(model.param(5, 162), 1);
     EXPECT_EQ(model.param(5, 164), 3);
     EXPECT_EQ(model.param(6, 0), before[6][0]);
     // The largest frame the length byte allows.
     Bytes big(kMaxPayload, 0x11);
-    Feed(BuildFrame(kReadCommand, MakeAddress(29, 40), big));
+    feed(buildFrame(kReadCommand, makeAddress(29, 40), big));
     EXPECT_EQ(model.param(29, 164), 0x1111);
     EXPECT_EQ(receiver.state(), RxState::kHunting);
 }
 
 TEST_F(ReceiverTest, ParseFrameRejectsBytesThatAreNotOneFrame) {
-    const Bytes frame = Hex("F5 B1 06 B7 01 23 56 04 2A");
+    const Bytes frame = hex("F5 B1 06 B7 01 23 56 04 2A");
     EXPECT_FALSE(ParseFrame(std::span(frame).first(8), model, state).complete);
-    EXPECT_FALSE(ParseFrame(Hex("F5 B1 03 B7 01 23"), model, state).complete);
+    EXPECT_FALSE(ParseFrame(hex("F5 B1 03 B7 01 23"), model, state).complete);
     EXPECT_TRUE(ParseFrame(frame, model, state).checksumOk);
 }
 
 TEST_F(ReceiverTest, ResetDropsAHalfReceivedUnit) {
-    Feed(Hex("F5 B1 06 B7 01"));
+    feed(hex("F5 B1 06 B7 01"));
     EXPECT_EQ(receiver.state(), RxState::kBody);
-    receiver.Reset();
-    Feed(Hex("23 56 04 2A"));
+    receiver.reset();
+    feed(hex("23 56 04 2A"));
     EXPECT_TRUE(frames.empty());
     EXPECT_EQ(receiver.buffered(), 0);
 }
 
 TEST_F(ReceiverTest, ReadsEverythingTheDataEventAnnounces) {
     FakePort port;
-    port.setDataReceived([&](int) { receiver.ReadFrom(port); });
-    port.Arrive(Hex("EE AA F5 B1 06 B7 01"));
-    port.Arrive(Hex("23 56 04 2A"));
+    port.setDataReceived([&](int) { receiver.readFrom(port); });
+    port.arrive(hex("EE AA F5 B1 06 B7 01"));
+    port.arrive(hex("23 56 04 2A"));
     EXPECT_EQ(port.bytesWaiting(), 0);
     EXPECT_TRUE(state.ready);
     EXPECT_EQ(frames.size(), 1u);

@@ -13,7 +13,7 @@ struct RecordingEvents : LinkEvents {
     void ShowLinkStatus(const std::string& zh, const std::string& en) override {
         status = zh + "|" + en;
     }
-    void HoldTimerChanged(bool enabled) override { timerRunning = enabled; }
+    void holdTimerChanged(bool enabled) override { timerRunning = enabled; }
     std::vector<LinkEventKind> events;
     std::string status;
     bool timerRunning = false;

@@ -10,10 +10,10 @@ namespace {
 
 TEST(Scramble, EncodesEachCharacterWithTheRestartingKey) {
     // 'V' ^ 5E = 08, 'q' ^ A3 = D2, ' ' ^ 17 = 37.
-    EXPECT_EQ(ScrambleLine("Vq "), "08D237");
+    EXPECT_EQ(scrambleLine("Vq "), "08D237");
     // The ninth character uses K[0] again.
-    EXPECT_EQ(ScrambleLine(std::string(9, '\0')), "5EA317C82B90D46F5E");
-    EXPECT_EQ(ScrambleLine(""), "");
+    EXPECT_EQ(scrambleLine(std::string(9, '\0')), "5EA317C82B90D46F5E");
+    EXPECT_EQ(scrambleLine(""), "");
 }
 
 TEST(Scramble, OutputIsTwiceAsLongAndUpperCaseHex) {
@@ -21,59 +21,59 @@ TEST(Scramble, OutputIsTwiceAsLongAndUpperCaseHex) {
     for (int c = 0; c < 256; ++c) {
         all.push_back(static_cast<char>(c));
     }
-    const std::string line = ScrambleLine(all);
+    const std::string line = scrambleLine(all);
     EXPECT_EQ(line.size(), 2 * all.size());
     EXPECT_EQ(line.find_first_not_of("0123456789ABCDEF"), std::string::npos);
-    EXPECT_EQ(UnscrambleLine(line), all);
+    EXPECT_EQ(unscrambleLine(line), all);
 }
 
 TEST(Unscramble, AcceptsLowerCaseAndIgnoresAnOddLastCharacter) {
-    EXPECT_EQ(UnscrambleLine("08d237"), "Vq ");
-    EXPECT_EQ(UnscrambleLine("08D2377"), "Vq ");
-    EXPECT_EQ(UnscrambleLine("08D237z"), "Vq ");
-    EXPECT_EQ(UnscrambleLine("0"), "");
+    EXPECT_EQ(unscrambleLine("08d237"), "Vq ");
+    EXPECT_EQ(unscrambleLine("08D2377"), "Vq ");
+    EXPECT_EQ(unscrambleLine("08D237z"), "Vq ");
+    EXPECT_EQ(unscrambleLine("0"), "");
 }
 
 TEST(Unscramble, RejectsPairsThatAreNotHex) {
-    EXPECT_FALSE(UnscrambleLine("08G237"));
-    EXPECT_FALSE(UnscrambleLine("08 237"));
-    EXPECT_FALSE(UnscrambleLine("-1D237"));
+    EXPECT_FALSE(unscrambleLine("08G237"));
+    EXPECT_FALSE(unscrambleLine("08 237"));
+    EXPECT_FALSE(unscrambleLine("-1D237"));
     EXPECT_FALSE(
-        UnscrambleLine(std::string("08\0"
+        unscrambleLine(std::string("08\0"
                                    "237",
                                    6)));
 }
 
-TEST(SplitLines, HandlesEveryLineEnding) {
+TEST(splitLines, HandlesEveryLineEnding) {
     using V = std::vector<std::string_view>;
-    EXPECT_EQ(SplitLines(""), V{});
-    EXPECT_EQ(SplitLines("a\r\nb\r\n"), (V{"a", "b"}));
-    EXPECT_EQ(SplitLines("a\r\nb"), (V{"a", "b"}));
-    EXPECT_EQ(SplitLines("a\nb\rc"), (V{"a", "b", "c"}));
-    EXPECT_EQ(SplitLines("a\r\n\r\nb"), (V{"a", "", "b"}));
-    EXPECT_EQ(SplitLines("\r\n"), (V{""}));
-    EXPECT_EQ(SplitLines("a\n\r"), (V{"a", ""}));
+    EXPECT_EQ(splitLines(""), V{});
+    EXPECT_EQ(splitLines("a\r\nb\r\n"), (V{"a", "b"}));
+    EXPECT_EQ(splitLines("a\r\nb"), (V{"a", "b"}));
+    EXPECT_EQ(splitLines("a\nb\rc"), (V{"a", "b", "c"}));
+    EXPECT_EQ(splitLines("a\r\n\r\nb"), (V{"a", "", "b"}));
+    EXPECT_EQ(splitLines("\r\n"), (V{""}));
+    EXPECT_EQ(splitLines("a\n\r"), (V{"a", ""}));
 }
 
-TEST(ParseDecimal, ReadsSignedThirtyTwoBitNumbersOnly) {
-    EXPECT_EQ(ParseDecimal("0"), 0);
-    EXPECT_EQ(ParseDecimal("218"), 218);
-    EXPECT_EQ(ParseDecimal("-7"), -7);
-    EXPECT_EQ(ParseDecimal("007"), 7);
-    EXPECT_EQ(ParseDecimal("2147483647"), 2147483647);
-    EXPECT_EQ(ParseDecimal("-2147483648"), INT32_MIN);
+TEST(parseDecimal, ReadsSignedThirtyTwoBitNumbersOnly) {
+    EXPECT_EQ(parseDecimal("0"), 0);
+    EXPECT_EQ(parseDecimal("218"), 218);
+    EXPECT_EQ(parseDecimal("-7"), -7);
+    EXPECT_EQ(parseDecimal("007"), 7);
+    EXPECT_EQ(parseDecimal("2147483647"), 2147483647);
+    EXPECT_EQ(parseDecimal("-2147483648"), INT32_MIN);
     for (const char* text : {"", "-", "+5", " 5", "5 ", "1e3", "0x10", "12a", "--1", "2147483648",
                              "-2147483649", "99999999999999999999999999"}) {
-        EXPECT_FALSE(ParseDecimal(text)) << text;
+        EXPECT_FALSE(parseDecimal(text)) << text;
     }
 }
 
 TEST(Checksum, IsTheLowByteOfTheNegatedSum) {
-    EXPECT_EQ(PresetChecksum(0), 0);
-    EXPECT_EQ(PresetChecksum(1), 255);
-    EXPECT_EQ(PresetChecksum(256), 0);
-    EXPECT_EQ(PresetChecksum(300), 212);
-    EXPECT_EQ(PresetChecksum(0xFFFFFFFFu), 1);  // a sum of -1
+    EXPECT_EQ(presetChecksum(0), 0);
+    EXPECT_EQ(presetChecksum(1), 255);
+    EXPECT_EQ(presetChecksum(256), 0);
+    EXPECT_EQ(presetChecksum(300), 212);
+    EXPECT_EQ(presetChecksum(0xFFFFFFFFu), 1);  // a sum of -1
 }
 
 }  // namespace

@@ -21,8 +21,7 @@
 namespace aec::test {
 namespace {
 
-
-Model StartUpModel() {
+Model startUpModel() {
     Model model;
     model.ResetEqBands(kAllPages);
     return model;
@@ -48,7 +47,7 @@ struct ModelState {
 };
 
 // A model whose every stored cell differs, so misplaced values show up.
-Model PatternedModel() {
+Model patternedModel() {
     Model model;
     for (int p = 0; p < kPageCount; ++p) {
         for (int s = 0; s < kSlotCount; ++s) {
@@ -59,10 +58,10 @@ Model PatternedModel() {
 }
 
 // Compares the cells a preset stores; returns the first differing address or -1.
-int FirstStoredDifference(const Model& a, const Model& b) {
-    for (int address : PresetRecordAddresses()) {
-        const int p = PageOf(address);
-        const int s = SlotOf(address);
+int firstStoredDifference(const Model& a, const Model& b) {
+    for (int address : presetRecordAddresses()) {
+        const int p = pageOf(address);
+        const int s = slotOf(address);
         if (a.param(p, s) != b.param(p, s)) {
             return address;
         }
@@ -70,14 +69,14 @@ int FirstStoredDifference(const Model& a, const Model& b) {
     return -1;
 }
 
-std::string ReadFile(const std::filesystem::path& path) {
+std::string readFile(const std::filesystem::path& path) {
     std::ifstream in(path, std::ios::binary);
     return std::string((std::istreambuf_iterator<char>(in)), {});
 }
 
 TEST(PresetSave, StartUpStateHasTheDocumentedShape) {
-    const std::string text = PresetFileText(StartUpModel());
-    const std::vector<std::string_view> lines = SplitLines(text);
+    const std::string text = presetFileText(startUpModel());
+    const std::vector<std::string_view> lines = splitLines(text);
     ASSERT_EQ(lines.size(), 1883u);
     EXPECT_EQ(text.substr(text.size() - 2), "\r\n");
     size_t crlf = 0;
@@ -89,14 +88,14 @@ TEST(PresetSave, StartUpStateHasTheDocumentedShape) {
         ASSERT_EQ(line.find_first_not_of("0123456789ABCDEF"), std::string_view::npos) << line;
         ASSERT_EQ(line.size() % 2, 0u);
     }
-    EXPECT_EQ(UnscrambleLine(lines[0]), "Vq 218");
-    EXPECT_EQ(UnscrambleLine(lines[1]), "Lorvi 106");
-    EXPECT_EQ(UnscrambleLine(lines[1881]), "Intoal: 1881");
-    EXPECT_EQ(UnscrambleLine(lines[1882]).value().rfind("CCCCK: ", 0), 0u);
+    EXPECT_EQ(unscrambleLine(lines[0]), "Vq 218");
+    EXPECT_EQ(unscrambleLine(lines[1]), "Lorvi 106");
+    EXPECT_EQ(unscrambleLine(lines[1881]), "Intoal: 1881");
+    EXPECT_EQ(unscrambleLine(lines[1882]).value().rfind("CCCCK: ", 0), 0u);
 }
 
 TEST(PresetSave, RecordsFollowThePageOrderAndAreMaskedByLineNumber) {
-    const std::vector<int> addresses = PresetRecordAddresses();
+    const std::vector<int> addresses = presetRecordAddresses();
     ASSERT_EQ(addresses.size(), 1879u);
     EXPECT_EQ(addresses[0], 0x0000);
     EXPECT_EQ(addresses[164], 0x00A4);  // page 0 ends at slot 164
@@ -110,10 +109,10 @@ TEST(PresetSave, RecordsFollowThePageOrderAndAreMaskedByLineNumber) {
     Model model;
     model.setParam(0, 0, 5);
     model.setParam(30, 20, 3);
-    const std::vector<std::string> plain = PresetPlainLines(model);
+    const std::vector<std::string> plain = presetPlainLines(model);
     EXPECT_EQ(plain[2], "2 7");  // address 0 ^ 2, value 5 ^ 2
     EXPECT_EQ(plain[3], "2 3");  // address 1 ^ 3, value 0 ^ 3
-    EXPECT_EQ(plain[1880], RecordLine(0x1E14, 3, 1880));
+    EXPECT_EQ(plain[1880], recordLine(0x1E14, 3, 1880));
 }
 
 TEST(PresetSave, ChecksumIsTheNegatedLowByteOfTheValueSum) {
@@ -122,31 +121,31 @@ TEST(PresetSave, ChecksumIsTheNegatedLowByteOfTheValueSum) {
     model.setParam(5, 3, 300);
     model.setParam(30, 20, 2);
     model.setParam(26, 3, 1000);  // not stored, so not summed
-    EXPECT_EQ(PresetPlainLines(model).back(), "CCCCK: 210");
+    EXPECT_EQ(presetPlainLines(model).back(), "CCCCK: 210");
 }
 
 TEST(PresetRoundTrip, StartUpStateComesBackExactly) {
-    const Model saved = StartUpModel();
+    const Model saved = startUpModel();
     Model loaded;
     loaded.fillParamStore(0);
-    ASSERT_TRUE(LoadPresetText(PresetFileText(saved), loaded).ok());
-    EXPECT_EQ(FirstStoredDifference(loaded, saved), -1);
+    ASSERT_TRUE(loadPresetText(presetFileText(saved), loaded).ok());
+    EXPECT_EQ(firstStoredDifference(loaded, saved), -1);
     EXPECT_EQ(loaded.param(0, 87), 120);
     EXPECT_EQ(loaded.param(25, 0), 0);
 }
 
 TEST(PresetRoundTrip, StoresOnlyPresetPagesAndLogsEveryRecord) {
-    const Model saved = PatternedModel();
+    const Model saved = patternedModel();
     Model loaded;
     loaded.fillParamStore(-1);
     loaded.diagnosticLog.append("old line");
-    ASSERT_TRUE(LoadPresetText(PresetFileText(saved), loaded).ok());
+    ASSERT_TRUE(loadPresetText(presetFileText(saved), loaded).ok());
 
-    const std::vector<int> addresses = PresetRecordAddresses();
+    const std::vector<int> addresses = presetRecordAddresses();
     const std::set<int> stored(addresses.begin(), addresses.end());
     for (int p = 0; p < kPageCount; ++p) {
         for (int s = 0; s < kSlotCount; ++s) {
-            const int expected = stored.count(MakeAddress(p, s)) ? saved.param(p, s) : -1;
+            const int expected = stored.count(makeAddress(p, s)) ? saved.param(p, s) : -1;
             ASSERT_EQ(loaded.param(p, s), expected) << p << ":" << s;
         }
     }
@@ -159,10 +158,10 @@ TEST(PresetRoundTrip, StoresOnlyPresetPagesAndLogsEveryRecord) {
 }
 
 TEST(PresetLoad, MinimalFileAppliesNoRecord) {
-    Model model = PatternedModel();
+    Model model = patternedModel();
     const Store before = model.paramStore();
     model.diagnosticLog.append("earlier");
-    const PresetResult result = LoadPresetText(FileOf(MinimalLines()), model);
+    const PresetResult result = loadPresetText(fileOf(minimalLines()), model);
     EXPECT_TRUE(result.ok());
     EXPECT_EQ(model.paramStore(), before);
     EXPECT_TRUE(model.diagnosticLog.lines().empty());
@@ -172,12 +171,12 @@ TEST(PresetLoad, ReorderedLinesLoadWhenRemaskedWithTheirNewNumbers) {
     // Two records, written in reverse order and masked by their new line numbers.
     std::vector<std::string> lines = {"Vq 218",
                                       "Lorvi 106",
-                                      RecordLine(0x0203, 44, 2),
-                                      RecordLine(0x0001, 9, 3),
+                                      recordLine(0x0203, 44, 2),
+                                      recordLine(0x0001, 9, 3),
                                       "Intoal: 4",
-                                      "CCCCK: " + std::to_string(PresetChecksum(53))};
+                                      "CCCCK: " + std::to_string(presetChecksum(53))};
     Model model;
-    ASSERT_TRUE(LoadPresetText(FileOf(lines), model).ok());
+    ASSERT_TRUE(loadPresetText(fileOf(lines), model).ok());
     EXPECT_EQ(model.param(2, 3), 44);
     EXPECT_EQ(model.param(0, 1), 9);
     EXPECT_EQ(model.diagnosticLog.lines(), (std::vector<std::string>{"515 44", "1 9"}));
@@ -185,26 +184,26 @@ TEST(PresetLoad, ReorderedLinesLoadWhenRemaskedWithTheirNewNumbers) {
 
 TEST(PresetLoad, MovedLineWithoutRemaskingChangesAddressAndValue) {
     // The line for (0x0010, 0) written at line 2 is moved to line 3 unchanged.
-    const std::string moved = RecordLine(0x0010, 0, 2);  // "18 2"
+    const std::string moved = recordLine(0x0010, 0, 2);  // "18 2"
     std::vector<std::string> lines = {
-        "Vq 218", "Lorvi 106", RecordLine(0x0000, 0, 2),
-        moved,    "Intoal: 4", "CCCCK: " + std::to_string(PresetChecksum(1))};
+        "Vq 218", "Lorvi 106", recordLine(0x0000, 0, 2),
+        moved,    "Intoal: 4", "CCCCK: " + std::to_string(presetChecksum(1))};
     Model model;
-    ASSERT_TRUE(LoadPresetText(FileOf(lines), model).ok());
+    ASSERT_TRUE(loadPresetText(fileOf(lines), model).ok());
     EXPECT_EQ(model.param(0, 0x11), 1);  // 18 ^ 3 = 17, 2 ^ 3 = 1
     EXPECT_EQ(model.param(0, 0x10), 0);
 }
 
 TEST(PresetLoad, NegativeValuesAndLowerCaseHexAreRead) {
-    std::vector<std::string> lines = {"Vq 218", "Lorvi 106", RecordLine(0x0105, -3, 2), "Intoal: 3",
-                                      "CCCCK: " + std::to_string(PresetChecksum(uint32_t(-3)))};
-    std::string text = FileOf(lines);
+    std::vector<std::string> lines = {"Vq 218", "Lorvi 106", recordLine(0x0105, -3, 2), "Intoal: 3",
+                                      "CCCCK: " + std::to_string(presetChecksum(uint32_t(-3)))};
+    std::string text = fileOf(lines);
     for (char& c : text) {
         c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
     }
     text.resize(text.size() - 2);  // the last line has no line ending
     Model model;
-    ASSERT_TRUE(LoadPresetText(text, model).ok());
+    ASSERT_TRUE(loadPresetText(text, model).ok());
     EXPECT_EQ(model.param(1, 5), -3);
 }
 
@@ -214,38 +213,38 @@ struct Rejection {
     PresetError error;
 };
 
-std::vector<Rejection> Rejections() {
-    const std::string good = PresetFileText(PatternedModel());
-    std::vector<std::string> plain = PresetPlainLines(PatternedModel());
+std::vector<Rejection> rejections() {
+    const std::string good = presetFileText(patternedModel());
+    std::vector<std::string> plain = presetPlainLines(patternedModel());
     auto with = [&](int n, std::string line) {
         std::vector<std::string> copy = plain;
         copy[n] = std::move(line);
-        return FileOf(copy);
+        return fileOf(copy);
     };
     auto minimalWith = [](int n, std::string line) {
-        std::vector<std::string> lines = MinimalLines();
+        std::vector<std::string> lines = minimalLines();
         lines[n] = std::move(line);
-        return FileOf(lines);
+        return fileOf(lines);
     };
     std::vector<std::string> deleted = plain;
     deleted.erase(deleted.begin() + 500);
     std::string badHex = good;
-    badHex[SplitLines(good)[0].size() + 2 + 4] = 'G';  // inside line 1
-    const int checksum = *ParseDecimal(SplitFields(plain.back())[1]);
-    const int changed = PresetRecordAddresses()[698];  // the record on line 700
+    badHex[splitLines(good)[0].size() + 2 + 4] = 'G';  // inside line 1
+    const int checksum = *parseDecimal(splitFields(plain.back())[1]);
+    const int changed = presetRecordAddresses()[698];  // the record on line 700
 
     return {
         {"empty file", "", PresetError::kFormat},
-        {"header only", FileOf({"Vq 218"}), PresetError::kFormat},
+        {"header only", fileOf({"Vq 218"}), PresetError::kFormat},
         {"wrong format byte", minimalWith(0, "Vq 219"), PresetError::kFormat},
         {"wrong version", minimalWith(1, "Lorvi 107"), PresetError::kFormat},
-        {"two lines", FileOf({"Vq 218", "Lorvi 106"}), PresetError::kCorrupted},
-        {"one record line deleted", FileOf(deleted), PresetError::kCorrupted},
+        {"two lines", fileOf({"Vq 218", "Lorvi 106"}), PresetError::kCorrupted},
+        {"one record line deleted", fileOf(deleted), PresetError::kCorrupted},
         {"count off by one", minimalWith(2, "Intoal: 3"), PresetError::kCorrupted},
         {"wrong checksum", with(1882, "CCCCK: " + std::to_string((checksum + 1) % 256)),
          PresetError::kCorrupted},
         {"value changed",
-         with(700, RecordLine(changed, PatternedModel().param(PageOf(changed), SlotOf(changed)) + 1,
+         with(700, recordLine(changed, patternedModel().param(pageOf(changed), slotOf(changed)) + 1,
                               700)),
          PresetError::kCorrupted},
         {"not hex", badHex, PresetError::kNotHex},
@@ -260,32 +259,32 @@ std::vector<Rejection> Rejections() {
         {"record double space", with(4, "6  4"), PresetError::kBadNumber},
         {"huge value", with(5, "5 99999999999999999999"), PresetError::kBadNumber},
         {"huge count", minimalWith(2, "Intoal: 2147483647"), PresetError::kCorrupted},
-        {"page 31", with(6, RecordLine(31 * 256, 0, 6)), PresetError::kAddressOutside},
-        {"slot 165", with(7, RecordLine(165, 0, 7)), PresetError::kAddressOutside},
-        {"negative address", with(8, RecordLine(-1, 0, 8)), PresetError::kAddressOutside},
+        {"page 31", with(6, recordLine(31 * 256, 0, 6)), PresetError::kAddressOutside},
+        {"slot 165", with(7, recordLine(165, 0, 7)), PresetError::kAddressOutside},
+        {"negative address", with(8, recordLine(-1, 0, 8)), PresetError::kAddressOutside},
     };
 }
 
 TEST(PresetLoad, EveryRejectionLeavesTheModelUntouched) {
-    for (const Rejection& r : Rejections()) {
-        Model model = PatternedModel();
+    for (const Rejection& r : rejections()) {
+        Model model = patternedModel();
         model.SyncView();
         model.selection.curOutputPage = 11;
         model.diagnosticLog.append("kept");
         const ModelState before(model);
-        const PresetResult result = LoadPresetText(r.text, model);
+        const PresetResult result = loadPresetText(r.text, model);
         EXPECT_EQ(result.error, r.error) << r.name;
         EXPECT_TRUE(ModelState(model) == before) << r.name;
     }
 }
 
 TEST(PresetLoad, ReportsTheFailingLineAndIgnoresExtraFields) {
-    std::vector<std::string> plain = PresetPlainLines(Model());
+    std::vector<std::string> plain = presetPlainLines(Model());
     Model model;
     plain[1000] += " trailing words";
-    EXPECT_TRUE(LoadPresetText(FileOf(plain), model).ok());
+    EXPECT_TRUE(loadPresetText(fileOf(plain), model).ok());
     plain[1234] = "x 2";
-    const PresetResult result = LoadPresetText(FileOf(plain), model);
+    const PresetResult result = loadPresetText(fileOf(plain), model);
     EXPECT_EQ(result.error, PresetError::kBadNumber);
     EXPECT_EQ(result.line, 1234);
 }
@@ -304,13 +303,13 @@ class PresetFiles : public ::testing::Test {
 
 TEST_F(PresetFiles, SaveThenLoadFromDisk) {
     const auto path = m_dir / "live.Kvpx";
-    const Model saved = PatternedModel();
-    ASSERT_TRUE(SavePresetFile(path, saved).ok());
-    EXPECT_EQ(ReadFile(path), PresetFileText(saved));
+    const Model saved = patternedModel();
+    ASSERT_TRUE(savePresetFile(path, saved).ok());
+    EXPECT_EQ(readFile(path), presetFileText(saved));
     EXPECT_EQ(std::filesystem::status(path).permissions() & std::filesystem::perms::all,
               std::filesystem::perms(0644));
     Model loaded;
-    ASSERT_TRUE(LoadPresetFile(path, loaded).ok());
+    ASSERT_TRUE(loadPresetFile(path, loaded).ok());
     EXPECT_EQ(loaded.param(24, 48), saved.param(24, 48));
     // Nothing but the preset is left in the folder.
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(m_dir), {}), 1);
@@ -319,19 +318,19 @@ TEST_F(PresetFiles, SaveThenLoadFromDisk) {
 TEST_F(PresetFiles, UnreadableFilesAreRejected) {
     Model model;
     const ModelState before(model);
-    EXPECT_EQ(LoadPresetFile(m_dir / "none.Kvpx", model).error, PresetError::kNotFound);
-    EXPECT_EQ(LoadPresetFile(m_dir, model).error, PresetError::kNotFound);
+    EXPECT_EQ(loadPresetFile(m_dir / "none.Kvpx", model).error, PresetError::kNotFound);
+    EXPECT_EQ(loadPresetFile(m_dir, model).error, PresetError::kNotFound);
     const auto big = m_dir / "big.Kvpx";
     std::ofstream(big).put('0');
     std::filesystem::resize_file(big, kMaxPresetFileBytes + 1);
-    EXPECT_EQ(LoadPresetFile(big, model).error, PresetError::kCorrupted);
+    EXPECT_EQ(loadPresetFile(big, model).error, PresetError::kCorrupted);
     EXPECT_TRUE(ModelState(model) == before);
 }
 
 TEST_F(PresetFiles, FailedSaveKeepsTheOldFile) {
     const auto path = m_dir / "keep.Kvpx";
-    ASSERT_TRUE(SavePresetFile(path, Model()).ok());
-    const std::string old = ReadFile(path);
+    ASSERT_TRUE(savePresetFile(path, Model()).ok());
+    const std::string old = readFile(path);
 
     // Writes beyond 1000 bytes fail with EFBIG, as on a full disk.
     rlimit saved{};
@@ -340,22 +339,22 @@ TEST_F(PresetFiles, FailedSaveKeepsTheOldFile) {
     rlimit small = saved;
     small.rlim_cur = 1000;
     ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
-    const PresetResult result = SavePresetFile(path, PatternedModel());
+    const PresetResult result = savePresetFile(path, patternedModel());
     setrlimit(RLIMIT_FSIZE, &saved);
     std::signal(SIGXFSZ, previous);
 
     EXPECT_EQ(result.error, PresetError::kWriteFailed);
-    EXPECT_EQ(ReadFile(path), old);
-    EXPECT_EQ(SavePresetFile(m_dir / "no" / "x.Kvpx", Model()).error, PresetError::kWriteFailed);
+    EXPECT_EQ(readFile(path), old);
+    EXPECT_EQ(savePresetFile(m_dir / "no" / "x.Kvpx", Model()).error, PresetError::kWriteFailed);
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(m_dir), {}), 1);
 }
 
 TEST_F(PresetFiles, SaveReplacesAnExistingFileAndKeepsItsPermissions) {
     const auto path = m_dir / "mode.Kvpx";
-    ASSERT_TRUE(SavePresetFile(path, Model()).ok());
+    ASSERT_TRUE(savePresetFile(path, Model()).ok());
     std::filesystem::permissions(path, std::filesystem::perms(0600));
-    ASSERT_TRUE(SavePresetFile(path, PatternedModel()).ok());
-    EXPECT_EQ(ReadFile(path), PresetFileText(PatternedModel()));
+    ASSERT_TRUE(savePresetFile(path, patternedModel()).ok());
+    EXPECT_EQ(readFile(path), presetFileText(patternedModel()));
     EXPECT_EQ(std::filesystem::status(path).permissions() & std::filesystem::perms::all,
               std::filesystem::perms(0600));
 }

@@ -12,33 +12,33 @@
 namespace aec::test {
 namespace {
 
-TEST(DisplayName, DropsAFourCharacterExtension) {
-    EXPECT_EQ(DisplayName("live.Kvpx"), "live");
-    EXPECT_EQ(DisplayName("live.2024.Kvpx"), "live.2024");
+TEST(displayName, DropsAFourCharacterExtension) {
+    EXPECT_EQ(displayName("live.Kvpx"), "live");
+    EXPECT_EQ(displayName("live.2024.Kvpx"), "live.2024");
     // The row click applies the rule once more.
-    EXPECT_EQ(DisplayName(DisplayName("live.2024.Kvpx")), "live");
-    EXPECT_EQ(DisplayName("a.Kvpx.bak"), "a.Kvpx.bak");
-    EXPECT_EQ(DisplayName(".Kvpx"), "");
-    EXPECT_EQ(DisplayName("Kvpx"), "Kvpx");
-    EXPECT_EQ(DisplayName("x.Kv"), "x.Kv");
+    EXPECT_EQ(displayName(displayName("live.2024.Kvpx")), "live");
+    EXPECT_EQ(displayName("a.Kvpx.bak"), "a.Kvpx.bak");
+    EXPECT_EQ(displayName(".Kvpx"), "");
+    EXPECT_EQ(displayName("Kvpx"), "Kvpx");
+    EXPECT_EQ(displayName("x.Kv"), "x.Kv");
 }
 
 TEST(PresetPaths, LiveUnderTheProgramFolder) {
-    EXPECT_EQ(PresetDirectory("/opt/aec"), std::filesystem::path("/opt/aec/Mode/KMode"));
-    EXPECT_EQ(PresetFilePath("/d", " My set "), std::filesystem::path("/d/ My set .Kvpx"));
+    EXPECT_EQ(presetDirectory("/opt/aec"), std::filesystem::path("/opt/aec/Mode/KMode"));
+    EXPECT_EQ(presetFilePath("/d", " My set "), std::filesystem::path("/d/ My set .Kvpx"));
 }
 
 TEST(PresetTexts, FollowTheLanguageFlag) {
-    EXPECT_EQ(PresetMessage(PresetError::kNotFound, 1), "文件不存在");
-    EXPECT_EQ(PresetMessage(PresetError::kNotFound, 0), "File not find!");
-    EXPECT_EQ(PresetMessage(PresetError::kFormat, 0), "File format error!");
-    EXPECT_EQ(PresetMessage(PresetError::kCorrupted, 1), "数据文件损坏!");
-    EXPECT_EQ(PresetMessage(PresetError::kCorrupted, 0), "Data file is corrupted!");
-    EXPECT_EQ(OverwriteQuestion(1).caption, "*系统提示*");
-    EXPECT_EQ(OverwriteQuestion(0).text, "File already exists, overwrite it right?");
-    EXPECT_EQ(LoadQuestion("a", 0).text, "Load File Data：a ?");
-    EXPECT_EQ(LoadQuestion("a", 1).text, "加载模式：a ?");
-    EXPECT_EQ(LoadQuestion("a", 1).caption, "Confirm");
+    EXPECT_EQ(presetMessage(PresetError::kNotFound, 1), "文件不存在");
+    EXPECT_EQ(presetMessage(PresetError::kNotFound, 0), "File not find!");
+    EXPECT_EQ(presetMessage(PresetError::kFormat, 0), "File format error!");
+    EXPECT_EQ(presetMessage(PresetError::kCorrupted, 1), "数据文件损坏!");
+    EXPECT_EQ(presetMessage(PresetError::kCorrupted, 0), "Data file is corrupted!");
+    EXPECT_EQ(overwriteQuestion(1).caption, "*系统提示*");
+    EXPECT_EQ(overwriteQuestion(0).text, "File already exists, overwrite it right?");
+    EXPECT_EQ(loadQuestion("a", 0).text, "Load File Data：a ?");
+    EXPECT_EQ(loadQuestion("a", 1).text, "加载模式：a ?");
+    EXPECT_EQ(loadQuestion("a", 1).caption, "Confirm");
 }
 
 class PresetFolder : public ::testing::Test {
@@ -50,34 +50,34 @@ class PresetFolder : public ::testing::Test {
         std::filesystem::create_directories(m_program);
     }
     void TearDown() override { std::filesystem::remove_all(m_program); }
-    void Touch(const std::string& name) { std::ofstream(PresetDirectory(m_program) / name); }
+    void touch(const std::string& name) { std::ofstream(presetDirectory(m_program) / name); }
     std::filesystem::path m_program;
 };
 
 TEST_F(PresetFolder, IsCreatedOnceAndListsNothingWhenEmpty) {
-    EXPECT_TRUE(ListPresetFiles(PresetDirectory(m_program)).empty());  // not there yet
-    MakePresetDirectory(m_program);
-    MakePresetDirectory(m_program);
-    EXPECT_TRUE(std::filesystem::is_directory(PresetDirectory(m_program)));
-    EXPECT_TRUE(PresetDisplayNames(PresetDirectory(m_program)).empty());
+    EXPECT_TRUE(listPresetFiles(presetDirectory(m_program)).empty());  // not there yet
+    makePresetDirectory(m_program);
+    makePresetDirectory(m_program);
+    EXPECT_TRUE(std::filesystem::is_directory(presetDirectory(m_program)));
+    EXPECT_TRUE(presetDisplayNames(presetDirectory(m_program)).empty());
 }
 
 TEST_F(PresetFolder, ListsMatchingFilesSortedIgnoringCase) {
-    MakePresetDirectory(m_program);
+    makePresetDirectory(m_program);
     for (const char* name : {"beta.Kvpx", "Alpha.Kvpx", "alpha2.Kvpx", "live.2024.Kvpx",
                              "old.Kvpx.bak", "notes.txt", "x.kvpx", "Zed.Kvpx"}) {
-        Touch(name);
+        touch(name);
     }
-    std::filesystem::create_directory(PresetDirectory(m_program) / "dir.Kvpx");
-    const auto dir = PresetDirectory(m_program);
-    EXPECT_EQ(ListPresetFiles(dir),
+    std::filesystem::create_directory(presetDirectory(m_program) / "dir.Kvpx");
+    const auto dir = presetDirectory(m_program);
+    EXPECT_EQ(listPresetFiles(dir),
               (std::vector<std::string>{"Alpha.Kvpx", "alpha2.Kvpx", "beta.Kvpx", "live.2024.Kvpx",
                                         "old.Kvpx.bak", "Zed.Kvpx"}));
-    const std::vector<std::string> names = PresetDisplayNames(dir);
+    const std::vector<std::string> names = presetDisplayNames(dir);
     EXPECT_EQ(names, (std::vector<std::string>{"Alpha", "alpha2", "beta", "live.2024",
                                                "old.Kvpx.bak", "Zed"}));
-    EXPECT_TRUE(IsListedName(names, "beta"));
-    EXPECT_FALSE(IsListedName(names, "Beta"));
+    EXPECT_TRUE(isListedName(names, "beta"));
+    EXPECT_FALSE(isListedName(names, "Beta"));
 }
 
 }  // namespace

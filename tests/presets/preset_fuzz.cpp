@@ -11,7 +11,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     aec::Model model;
     model.diagnosticLog.append("before");
     const aec::Store before = model.paramStore();
-    const aec::PresetResult result = aec::LoadPresetText(text, model);
+    const aec::PresetResult result = aec::loadPresetText(text, model);
     if (!result.ok()) {
         if (model.paramStore() != before || model.diagnosticLog.lines().size() != 1) {
             std::abort();
@@ -19,12 +19,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         return 0;
     }
     // An accepted file logs one line per record and saves back to a file that loads the same.
-    const aec::ParsedPreset parsed = aec::ParsePreset(text);
+    const aec::ParsedPreset parsed = aec::parsePreset(text);
     if (model.diagnosticLog.lines().size() != parsed.records.size()) {
         std::abort();
     }
     aec::Model again;
-    if (!aec::LoadPresetText(aec::PresetFileText(model), again).ok()) {
+    if (!aec::loadPresetText(aec::presetFileText(model), again).ok()) {
         std::abort();
     }
     if (again.param(30, 20) != model.param(30, 20)) {

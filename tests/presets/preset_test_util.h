@@ -9,21 +9,21 @@
 namespace aec::test {
 
 // Scrambles every plain line and ends each with CR LF.
-inline std::string FileOf(const std::vector<std::string>& plainLines) {
+inline std::string fileOf(const std::vector<std::string>& plainLines) {
     std::string text;
     for (const std::string& line : plainLines) {
-        text += ScrambleLine(line) + "\r\n";
+        text += scrambleLine(line) + "\r\n";
     }
     return text;
 }
 
 // The smallest file that loads: the header, a count of 2 and a checksum of 0.
-inline std::vector<std::string> MinimalLines() {
+inline std::vector<std::string> minimalLines() {
     return {"Vq 218", "Lorvi 106", "Intoal: 2", "CCCCK: 0"};
 }
 
 // A record line masked with line number n.
-inline std::string RecordLine(int address, int value, int n) {
+inline std::string recordLine(int address, int value, int n) {
     return std::to_string(address ^ n) + " " + std::to_string(value ^ n);
 }
 

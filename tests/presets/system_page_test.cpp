@@ -18,11 +18,11 @@ TEST(ModeList, ItemTextsAndTheNameAfterThePrefix) {
     for (const Case& c :
          {Case{0, "", "1-"}, Case{8, "Home", "9-Home"}, Case{9, "Party", "10-Party"},
           Case{15, "x-y", "16-x-y"}, Case{16, "", "MF1-"}, Case{17, "Club", "MF2-Club"}}) {
-        EXPECT_EQ(ModeItemText(c.index, c.name), c.item);
-        EXPECT_EQ(ModeNameOfItem(c.index, c.item), c.name) << c.item;
+        EXPECT_EQ(modeItemText(c.index, c.name), c.item);
+        EXPECT_EQ(modeNameOfItem(c.index, c.item), c.name) << c.item;
     }
     // The initial items of the form ("1-" to "22-") leave no name, whatever the prefix length.
-    EXPECT_EQ(ModeNameOfItem(20, "21-"), "");
+    EXPECT_EQ(modeNameOfItem(20, "21-"), "");
 }
 
 // Three bars of one source whose moves re-enter the change handling at once, as track bars do.
@@ -31,24 +31,24 @@ class FakeVolumeGroup : public VolumeGroup {
     FakeVolumeGroup(Model& model, ParameterSink& sink) : m_model(model), m_sink(sink) {}
 
     // The user (or a refresh) moves a bar.
-    void Move(VolumeRole role, int position) { SetPosition(role, position); }
-    int Position(VolumeRole role) const override { return m_bars.at(role).position; }
-    void SetPosition(VolumeRole role, int position) override {
+    void move(VolumeRole role, int position) { setPosition(role, position); }
+    int position(VolumeRole role) const override { return m_bars.at(role).position; }
+    void setPosition(VolumeRole role, int position) override {
         Bar& bar = m_bars[role];
         if (bar.position == position) {
             return;
         }
         bar.position = position;
-        VolumeBarChange(*this, role, m_model, m_sink);
+        volumeBarChange(*this, role, m_model, m_sink);
     }
-    int DisplayedValue(VolumeRole role) const override { return m_bars.at(role).hint; }
-    void SetDisplayedValue(VolumeRole role, int value) override { m_bars[role].hint = value; }
-    void ShowValue(VolumeRole role, int value) override { m_bars[role].shown = value; }
-    void PlaceMarkers(int startX, int maximumX) override { markers = {startX, maximumX}; }
-    void ShowLabelValue(int value) override { label = value; }
-    int Address(VolumeRole role) const override { return 0x1D01 + 4 * static_cast<int>(role); }
+    int displayedValue(VolumeRole role) const override { return m_bars.at(role).hint; }
+    void setDisplayedValue(VolumeRole role, int value) override { m_bars[role].hint = value; }
+    void showValue(VolumeRole role, int value) override { m_bars[role].shown = value; }
+    void placeMarkers(int startX, int maximumX) override { markers = {startX, maximumX}; }
+    void showLabelValue(int value) override { label = value; }
+    int address(VolumeRole role) const override { return 0x1D01 + 4 * static_cast<int>(role); }
 
-    void Set(VolumeRole role, int position) { m_bars[role] = {position, position, position}; }
+    void set(VolumeRole role, int position) { m_bars[role] = {position, position, position}; }
     int Shown(VolumeRole role) const { return m_bars.at(role).shown; }
 
     std::pair<int, int> markers;
@@ -74,9 +74,9 @@ struct RecordingSink : ParameterSink {
 class VolumeRulesTest : public ::testing::Test {
   protected:
     VolumeRulesTest() {
-        group.Set(VolumeRole::kNormal, 10);
-        group.Set(VolumeRole::kStart, 20);
-        group.Set(VolumeRole::kMaximum, 40);
+        group.set(VolumeRole::kNormal, 10);
+        group.set(VolumeRole::kStart, 20);
+        group.set(VolumeRole::kMaximum, 40);
     }
     static constexpr int kNormal = 0x1D01;
     static constexpr int kStart = 0x1D05;
@@ -88,50 +88,50 @@ class VolumeRulesTest : public ::testing::Test {
 };
 
 TEST_F(VolumeRulesTest, NormalVolumeRisesOneStepPerChangeAndFallsFreely) {
-    group.Move(VolumeRole::kNormal, 30);
-    EXPECT_EQ(group.Position(VolumeRole::kNormal), 11);
+    group.move(VolumeRole::kNormal, 30);
+    EXPECT_EQ(group.position(VolumeRole::kNormal), 11);
     EXPECT_EQ(sink.sent, (std::vector<std::pair<int, int>>{{kNormal, 11}, {kNormal, 11}}));
     EXPECT_EQ(group.Shown(VolumeRole::kNormal), 11);
     EXPECT_EQ(group.label, -1);  // the value label is for the limits only
 
     sink.sent.clear();
-    group.Move(VolumeRole::kNormal, 2);
+    group.move(VolumeRole::kNormal, 2);
     EXPECT_EQ(sink.sent, (std::vector<std::pair<int, int>>{{kNormal, 2}}));
 
     // A refresh puts the stored value in place as it is, and stores it without sending it.
     sink.sent.clear();
     const ScopedState::Scope refreshing = model.beginRefresh();
-    group.Move(VolumeRole::kNormal, 35);
-    EXPECT_EQ(group.Position(VolumeRole::kNormal), 35);
-    EXPECT_EQ(group.DisplayedValue(VolumeRole::kNormal), 35);
+    group.move(VolumeRole::kNormal, 35);
+    EXPECT_EQ(group.position(VolumeRole::kNormal), 35);
+    EXPECT_EQ(group.displayedValue(VolumeRole::kNormal), 35);
     EXPECT_TRUE(sink.sent.empty());
     EXPECT_EQ(model.param(29, 1), 35);
 }
 
 TEST_F(VolumeRulesTest, StartAndNormalStayAtOrBelowTheMaximum) {
-    group.Move(VolumeRole::kStart, 60);
-    EXPECT_EQ(group.Position(VolumeRole::kStart), 40);
+    group.move(VolumeRole::kStart, 60);
+    EXPECT_EQ(group.position(VolumeRole::kStart), 40);
     EXPECT_EQ(sink.sent.back(), std::make_pair(kStart, 40));
     EXPECT_EQ(group.label, 40);
 
     // Lowering the maximum below both pulls them down; every adjusted bar is sent.
     sink.sent.clear();
-    group.Move(VolumeRole::kMaximum, 5);
-    EXPECT_EQ(group.Position(VolumeRole::kStart), 5);
-    EXPECT_EQ(group.Position(VolumeRole::kNormal), 5);
+    group.move(VolumeRole::kMaximum, 5);
+    EXPECT_EQ(group.position(VolumeRole::kStart), 5);
+    EXPECT_EQ(group.position(VolumeRole::kNormal), 5);
     EXPECT_EQ(sink.sent,
               (std::vector<std::pair<int, int>>{{kStart, 5}, {kNormal, 5}, {kMaximum, 5}}));
-    EXPECT_EQ(group.markers, std::make_pair(VolumeMarkerPosition(5), VolumeMarkerPosition(5)));
+    EXPECT_EQ(group.markers, std::make_pair(volumeMarkerPosition(5), volumeMarkerPosition(5)));
 }
 
 TEST(VolumeMarkers, PositionsOnTheScaleBothWays) {
-    EXPECT_EQ(VolumeMarkerPosition(0), 53);
-    EXPECT_EQ(VolumeMarkerPosition(40), 129);  // 128.6
-    EXPECT_EQ(VolumeMarkerPosition(kVolumeBarMax), 212);
-    EXPECT_EQ(VolumeBarPositionOfMarker(53), 0);
-    EXPECT_EQ(VolumeBarPositionOfMarker(211), kVolumeBarMax);
+    EXPECT_EQ(volumeMarkerPosition(0), 53);
+    EXPECT_EQ(volumeMarkerPosition(40), 129);  // 128.6
+    EXPECT_EQ(volumeMarkerPosition(kVolumeBarMax), 212);
+    EXPECT_EQ(volumeBarPositionOfMarker(53), 0);
+    EXPECT_EQ(volumeBarPositionOfMarker(211), kVolumeBarMax);
     for (int p = 0; p <= kVolumeBarMax; ++p) {
-        EXPECT_EQ(VolumeBarPositionOfMarker(VolumeMarkerPosition(p)), p);
+        EXPECT_EQ(volumeBarPositionOfMarker(volumeMarkerPosition(p)), p);
     }
 }
 

@@ -18,16 +18,16 @@ class SimTest : public ::testing::Test {
   protected:
     SimTest() {
         port.open();
-        port.setDataReceived([this](int) { receiver.ReadFrom(port); });
+        port.setDataReceived([this](int) { receiver.readFrom(port); });
         receiver.setFrameListener([this](const ParsedFrame& f) { frames.push_back(f); });
     }
     // Sends a page request and delivers the reply, optionally one byte per notification.
-    void LoadPage(int page, size_t chunk = 0) {
-        sender.SendPageRequest(page);
-        port.Pump(chunk);
+    void loadPage(int page, size_t chunk = 0) {
+        sender.sendPageRequest(page);
+        port.pump(chunk);
     }
-    void ExpectPageMatches(int page) {
-        for (int s = 0; s < PageSlotCount(page); ++s) {
+    void expectPageMatches(int page) {
+        for (int s = 0; s < pageSlotCount(page); ++s) {
             ASSERT_EQ(model.param(page, s), sim.value(page, s)) << page << ":" << s;
         }
     }
@@ -44,28 +44,28 @@ class SimTest : public ::testing::Test {
 TEST_F(SimTest, ProbeIsAcknowledgedAndTheIdentityFollows) {
     sender.SendLinkCode(kProbeCode);
     EXPECT_FALSE(state.deviceAnswered);  // nothing arrives before the line is pumped
-    port.Pump();
+    port.pump();
     EXPECT_TRUE(state.deviceAnswered);
     EXPECT_TRUE(state.ready);
     EXPECT_EQ(model.deviceIdentity, "AEC02026");
     state.ready = false;
     sender.SendLinkCode(kKeepAliveCode);
-    EXPECT_EQ(port.Pump(), 2);
+    EXPECT_EQ(port.pump(), 2);
     EXPECT_TRUE(state.ready);
 }
 
 TEST_F(SimTest, PageZeroComesInTwoFramesAndEveryPageArrivesWhole) {
-    LoadPage(0);
+    loadPage(0);
     ASSERT_EQ(frames.size(), 2u);
     EXPECT_EQ(frames[0].address, 0x0000);
     EXPECT_EQ(frames[1].address, 0x0070);
     EXPECT_EQ(model.param(0, 7), 360);   // low-pass at 20200 Hz
     EXPECT_EQ(model.param(0, 12), 120);  // band gain 0.0 dB
     for (int page = 1; page < 30; ++page) {
-        LoadPage(page, page % 3 == 0 ? 1 : 0);
+        loadPage(page, page % 3 == 0 ? 1 : 0);
     }
     for (int page = 0; page < 30; ++page) {
-        ExpectPageMatches(page);
+        expectPageMatches(page);
     }
     EXPECT_EQ(frames.size(), 31u);
     for (const ParsedFrame& f : frames) {
@@ -76,19 +76,19 @@ TEST_F(SimTest, PageZeroComesInTwoFramesAndEveryPageArrivesWhole) {
 TEST_F(SimTest, SystemValuesNamesAndPasswordsAnswerTheirRequests) {
     sim.state().memory[30][8] = 1;
     for (int address : {0x1E01, 0x1E02, 0x1E03, 0x1E04, 0x1E08, 0x1E07, 0x1E05}) {
-        sender.SendValueRequest(address);
+        sender.sendValueRequest(address);
     }
     for (int i = 0; i < kModeCount; ++i) {
-        sender.SendNameRequest(i, state);
+        sender.sendNameRequest(i, state);
     }
     // Names land where the last request points, so each reply is delivered before the next.
-    port.Pump();
+    port.pump();
     EXPECT_EQ(model.param(30, 8), 1);
     EXPECT_EQ(model.systemPassword, "123456");
     EXPECT_EQ(model.panelPassword, "1234");
     for (int i = 0; i < kModeCount; ++i) {
-        sender.SendNameRequest(i, state);
-        port.Pump();
+        sender.sendNameRequest(i, state);
+        port.pump();
     }
     EXPECT_EQ(model.modeNames[0], "");
     EXPECT_EQ(model.modeNames[17], "Club");
@@ -97,37 +97,37 @@ TEST_F(SimTest, SystemValuesNamesAndPasswordsAnswerTheirRequests) {
 
 TEST_F(SimTest, WritesAreStoredAndAcknowledged) {
     sender.SendValueFrame(kWriteCommand, 0x0203, 77);
-    port.Pump();
+    port.pump();
     EXPECT_EQ(sim.value(2, 3), 77);
     EXPECT_TRUE(state.ready);
     sender.SendTextFrame(kSystemPasswordAddress, "654321");
     sender.SendTextFrame(kPanelPasswordAddress, "4321");
-    sender.SendValueRequest(kSystemPasswordAddress);
-    sender.SendValueRequest(kPanelPasswordAddress);
-    port.Pump();
+    sender.sendValueRequest(kSystemPasswordAddress);
+    sender.sendValueRequest(kPanelPasswordAddress);
+    port.pump();
     EXPECT_EQ(model.systemPassword, "654321");
     EXPECT_EQ(model.panelPassword, "4321");
 }
 
 TEST_F(SimTest, SaveAndLoadModes) {
     sender.SendValueFrame(kWriteCommand, 0x0000, 33);
-    const Bytes text = SaveModeText(2, "Party");
+    const Bytes text = saveModeText(2, "Party");
     sender.SendTextFrame(kSaveModeAddress,
                          std::string_view(reinterpret_cast<const char*>(text.data()), text.size()));
-    port.Pump();
+    port.pump();
     EXPECT_EQ(sim.state().modes[2].name, "Party");
     EXPECT_EQ(sim.state().modes[2].pages[0][0], 33);
 
     sender.SendValueFrame(kWriteCommand, kLoadModeAddress, 17);  // MF2
-    port.Pump();
+    port.pump();
     EXPECT_EQ(sim.value(0, 0), 20);
     EXPECT_EQ(sim.value(30, 2), 17);
     sender.SendValueFrame(kWriteCommand, kLoadModeAddress, 2);
-    port.Pump();
+    port.pump();
     EXPECT_EQ(sim.value(0, 0), 33);
 
     // Factory modes are never overwritten.
-    const Bytes factory = SaveModeText(18, "Mine");
+    const Bytes factory = saveModeText(18, "Mine");
     sender.SendTextFrame(
         kSaveModeAddress,
         std::string_view(reinterpret_cast<const char*>(factory.data()), factory.size()));
@@ -142,14 +142,14 @@ TEST_F(SimTest, PageUploadsFillTheProcessorsMemory) {
     }
     int acks = 0;
     for (int page = 0; page < 30; ++page) {
-        ASSERT_EQ(sender.SendPageUpload(model, page), PortError::kNone);
+        ASSERT_EQ(sender.sendPageUpload(model, page), PortError::kNone);
         state.ready = false;
-        port.Pump();
+        port.pump();
         acks += state.ready ? 1 : 0;
     }
     EXPECT_EQ(acks, 30);
     for (int page = 0; page < 30; ++page) {
-        ExpectPageMatches(page);
+        expectPageMatches(page);
     }
     EXPECT_EQ(sim.value(0, 164), 0);  // not part of a page transfer
 }
@@ -157,30 +157,30 @@ TEST_F(SimTest, PageUploadsFillTheProcessorsMemory) {
 TEST_F(SimTest, FaultsStarveTheEditor) {
     sim.faults().dropAcks = true;
     sender.SendValueFrame(kWriteCommand, 0x0001, 5);
-    port.Pump();
+    port.pump();
     EXPECT_FALSE(state.ready);
     EXPECT_EQ(sim.value(0, 1), 5);
 
     sim.faults() = {};
     sim.faults().corruptChecksums = true;
-    LoadPage(4);
-    ExpectPageMatches(4);                               // applied all the same
+    loadPage(4);
+    expectPageMatches(4);                               // applied all the same
     EXPECT_EQ(model.diagnosticLog.lines().size(), 4u);  // body line + three mismatch lines
 
     sim.faults() = {};
     sim.faults().stopAfterFrames = sim.framesReceived();
     sender.SendLinkCode(kProbeCode);
-    EXPECT_EQ(port.Pump(), 0);
+    EXPECT_EQ(port.pump(), 0);
 }
 
 TEST_F(SimTest, EditorFramesWithBadChecksumsAreDropped) {
     const int before = sim.value(0, 1);
-    Bytes frame = BuildValueFrame(kWriteCommand, 0x0001, 9);
+    Bytes frame = buildValueFrame(kWriteCommand, 0x0001, 9);
     frame.back() ^= 1;
     const Bytes noise = {0x00, 0xF5, 0x13};
     port.write(noise);
     port.write(frame);
-    EXPECT_EQ(port.Pump(), 0);
+    EXPECT_EQ(port.pump(), 0);
     EXPECT_EQ(sim.badChecksums(), 1);
     EXPECT_EQ(sim.value(0, 1), before);
 }
@@ -189,14 +189,14 @@ TEST_F(SimTest, AClosedPortOrAnotherPortHearsNothing) {
     port.setDeviceName("/dev/ttyUSB1");
     port.setPortName("/dev/ttyUSB0");
     sender.SendLinkCode(kProbeCode);
-    EXPECT_EQ(port.Pump(), 0);
+    EXPECT_EQ(port.pump(), 0);
     port.close();
     port.setPortName("/dev/ttyUSB1");
     sender.SendLinkCode(kProbeCode);
     EXPECT_TRUE(port.writes().size() == 1u);
     ASSERT_EQ(port.open(), PortError::kNone);
     sender.SendLinkCode(kProbeCode);
-    port.Pump();
+    port.pump();
     EXPECT_TRUE(state.deviceAnswered);
     port.setPortName("");
     port.close();
@@ -208,44 +208,44 @@ TEST_F(SimTest, AnOnLineLinkStaysUpWhileTheProcessorAnswers) {
     TransmitScheduler scheduler(model, state, sender, events);
     state.link = LinkStatus::kOnLine;
     state.ready = true;
-    scheduler.StartHoldTimer();
+    scheduler.startHoldTimer();
     for (int tick = 0; tick < 50 * 20; ++tick) {
         if (tick % 7 == 0) {
             scheduler.SetParameter(0x000C, tick % 181);
         }
         scheduler.HoldTimerTimer();
-        port.Pump();
+        port.pump();
     }
     EXPECT_TRUE(state.holdTimerEnabled);
     EXPECT_EQ(sim.value(0, 12), model.param(0, 12));
 }
 
 TEST(SimState, SurvivesItsTextForm) {
-    SimState state = DefaultSimState();
+    SimState state = defaultSimState();
     state.modes[3].name = "Two words";
     state.modes[4].name = "\x01odd";
     state.memory[30][2] = 7;
     state.systemPassword = "000000";
-    const auto back = ParseState(SerializeState(state));
+    const auto back = parseState(serializeState(state));
     ASSERT_TRUE(back.has_value());
     EXPECT_TRUE(*back == state);
-    std::string text = SerializeState(state);
-    EXPECT_FALSE(ParseState(text.substr(0, text.size() / 2)).has_value());
-    EXPECT_FALSE(ParseState("something else").has_value());
+    std::string text = serializeState(state);
+    EXPECT_FALSE(parseState(text.substr(0, text.size() / 2)).has_value());
+    EXPECT_FALSE(parseState("something else").has_value());
     text.replace(text.find("memory 0 ") + 9, 2, "-5");
-    EXPECT_FALSE(ParseState(text).has_value());
+    EXPECT_FALSE(parseState(text).has_value());
 }
 
 TEST(FrameDescription, ReadsLikeTheProtocol) {
-    EXPECT_EQ(LogLine("in", BuildValueFrame(kWriteCommand, kLinkControlAddress, kProbeCode)),
+    EXPECT_EQ(logLine("in", buildValueFrame(kWriteCommand, kLinkControlAddress, kProbeCode)),
               "in  F5 B1 06 B7 1E 30 11 00 0B  write probe");
-    EXPECT_EQ(DescribeUnit(Bytes{0xEE, 0xBB}), "ack BB");
-    EXPECT_EQ(DescribeUnit(BuildValueFrame(kReadCommand, kPageRequestAddress, 3)), "read page 3");
-    EXPECT_EQ(DescribeUnit(BuildValueFrame(kWriteCommand, 0x0123, 0x0456)), "write 0x0123 = 1110");
+    EXPECT_EQ(describeUnit(Bytes{0xEE, 0xBB}), "ack BB");
+    EXPECT_EQ(describeUnit(buildValueFrame(kReadCommand, kPageRequestAddress, 3)), "read page 3");
+    EXPECT_EQ(describeUnit(buildValueFrame(kWriteCommand, 0x0123, 0x0456)), "write 0x0123 = 1110");
     const Bytes name = {'C', 'l', 'u', 'b'};
-    EXPECT_EQ(DescribeUnit(BuildFrame(kReadCommand, kModeNameAddress, name)),
+    EXPECT_EQ(describeUnit(buildFrame(kReadCommand, kModeNameAddress, name)),
               "read mode name 'Club'");
-    EXPECT_EQ(DescribeUnit(BuildFrame(kReadCommand, kSystemPasswordAddress, {})),
+    EXPECT_EQ(describeUnit(buildFrame(kReadCommand, kSystemPasswordAddress, {})),
               "read system password (request)");
 }
 

@@ -12,8 +12,7 @@
 namespace aec::test {
 namespace {
 
-
-std::vector<std::string> Lines(const std::string& text) {
+std::vector<std::string> linesOf(const std::string& text) {
     std::vector<std::string> lines;
     std::istringstream in(text);
     for (std::string line; std::getline(in, line);) {
@@ -31,21 +30,21 @@ class PresetTool : public ::testing::Test {
         std::filesystem::create_directories(m_dir);
     }
     void TearDown() override { std::filesystem::remove_all(m_dir); }
-    std::string Path(const std::string& name) const { return "'" + (m_dir / name).string() + "'"; }
-    ToolRun Run(const std::string& args) const { return RunTool(args, m_dir); }
+    std::string path(const std::string& name) const { return "'" + (m_dir / name).string() + "'"; }
+    ToolRun runWith(const std::string& args) const { return runTool(args, m_dir); }
     std::filesystem::path m_dir;
 };
 
 TEST_F(PresetTool, InitWritesTheStartUpStateThatShowLists) {
-    ASSERT_EQ(Run("init " + Path("start.Kvpx")).exitCode, 0);
+    ASSERT_EQ(runWith("init " + path("start.Kvpx")).exitCode, 0);
     Model startUp;
     startUp.ResetEqBands(kAllPages);
-    EXPECT_EQ(Slurp(m_dir / "start.Kvpx"), PresetFileText(startUp));
+    EXPECT_EQ(slurp(m_dir / "start.Kvpx"), presetFileText(startUp));
 
-    const ToolRun show = Run("show " + Path("start.Kvpx"));
+    const ToolRun show = runWith("show " + path("start.Kvpx"));
     EXPECT_EQ(show.exitCode, 0);
     EXPECT_EQ(show.err, "");
-    const std::vector<std::string> lines = Lines(show.out);
+    const std::vector<std::string> lines = linesOf(show.out);
     ASSERT_EQ(lines.size(), 1879u);
     EXPECT_EQ(lines[0], "0 0 0");
     EXPECT_EQ(lines[7], "0 7 360");    // low-pass starts at 20200 Hz
@@ -57,19 +56,19 @@ TEST_F(PresetTool, InitWritesTheStartUpStateThatShowLists) {
 }
 
 TEST_F(PresetTool, ShowRejectsDamagedFilesWithTheEditorsMessage) {
-    ASSERT_EQ(Run("init " + Path("a.Kvpx")).exitCode, 0);
+    ASSERT_EQ(runWith("init " + path("a.Kvpx")).exitCode, 0);
     // One record line deleted.
     std::ofstream cut(m_dir / "cut.Kvpx", std::ios::binary);
-    const std::string text = Slurp(m_dir / "a.Kvpx");
-    const std::vector<std::string_view> lines = SplitLines(text);
+    const std::string text = slurp(m_dir / "a.Kvpx");
+    const std::vector<std::string_view> lines = splitLines(text);
     for (size_t n = 0; n < lines.size(); ++n) {
         if (n != 500) {
             cut << lines[n] << "\r\n";
         }
     }
     cut.close();
-    std::ofstream(m_dir / "foreign.Kvpx", std::ios::binary) << ScrambleLine("Vq 1") << "\r\n"
-                                                            << ScrambleLine("Lorvi 106") << "\r\n";
+    std::ofstream(m_dir / "foreign.Kvpx", std::ios::binary) << scrambleLine("Vq 1") << "\r\n"
+                                                            << scrambleLine("Lorvi 106") << "\r\n";
 
     const struct {
         std::string file;
@@ -80,7 +79,7 @@ TEST_F(PresetTool, ShowRejectsDamagedFilesWithTheEditorsMessage) {
         {"missing.Kvpx", "File not find!\n"},
     };
     for (const auto& c : cases) {
-        const ToolRun run = Run("show " + Path(c.file));
+        const ToolRun run = runWith("show " + path(c.file));
         EXPECT_EQ(run.exitCode, 1) << c.file;
         EXPECT_EQ(run.err, c.message) << c.file;
         EXPECT_EQ(run.out, "") << c.file;
@@ -88,13 +87,13 @@ TEST_F(PresetTool, ShowRejectsDamagedFilesWithTheEditorsMessage) {
 }
 
 TEST_F(PresetTool, InitIntoAMissingFolderFailsAndUsageErrorsExitTwo) {
-    const ToolRun init = Run("init " + Path("none/x.Kvpx"));
+    const ToolRun init = runWith("init " + path("none/x.Kvpx"));
     EXPECT_EQ(init.exitCode, 1);
     EXPECT_EQ(init.err, "Cannot write the file!\n");
-    EXPECT_EQ(Run("").exitCode, 2);
-    EXPECT_EQ(Run("frobnicate x").exitCode, 2);
-    EXPECT_EQ(Run("show").exitCode, 2);
-    EXPECT_NE(Run("show a b").err.find("usage:"), std::string::npos);
+    EXPECT_EQ(runWith("").exitCode, 2);
+    EXPECT_EQ(runWith("frobnicate x").exitCode, 2);
+    EXPECT_EQ(runWith("show").exitCode, 2);
+    EXPECT_NE(runWith("show a b").err.find("usage:"), std::string::npos);
 }
 
 }  // namespace

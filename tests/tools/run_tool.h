@@ -18,13 +18,13 @@ struct ToolRun {
     std::string err;
 };
 
-inline std::string Slurp(const std::filesystem::path& path) {
+inline std::string slurp(const std::filesystem::path& path) {
     std::ifstream in(path, std::ios::binary);
     return std::string((std::istreambuf_iterator<char>(in)), {});
 }
 
 // `args` is appended to the command line as given, so callers quote what needs quoting.
-inline ToolRun RunTool(const std::string& args, const std::filesystem::path& scratch) {
+inline ToolRun runTool(const std::string& args, const std::filesystem::path& scratch) {
     const auto out = scratch / "stdout.txt";
     const auto err = scratch / "stderr.txt";
     const std::string command = std::string("'") + AEC_PRESET_BIN + "' " + args + " >'" +
@@ -32,8 +32,8 @@ inline ToolRun RunTool(const std::string& args, const std::filesystem::path& scr
     const int status = std::system(command.c_str());
     ToolRun run;
     run.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    run.out = Slurp(out);
-    run.err = Slurp(err);
+    run.out = slurp(out);
+    run.err = slurp(err);
     return run;
 }
 

@@ -42,7 +42,7 @@ struct Facts {
 };
 
 // Tables built once on a window that was never shown, so nothing has re-addressed a Tag yet.
-TForm1& Built() {
+TForm1& built() {
     struct Window {
         Model model;
         RecordingSink sink{model};
@@ -50,25 +50,25 @@ TForm1& Built() {
         std::unique_ptr<TForm1> form;
     };
     static Window* w = [] {
-        TestApplication();
+        testApplication();
         auto* made = new Window;
         made->form = std::make_unique<TForm1>(made->model, made->sink, made->messages);
-        made->form->tables().Build(made->form->controls(), made->model);
+        made->form->tables().build(made->form->controls(), made->model);
         return made;
     }();
     return *w->form;
 }
 
-CellControls CellAt(int page, int slot) {
-    const ControlTables& t = Built().tables();
+CellControls cellAt(int page, int slot) {
+    const ControlTables& t = built().tables();
     return {t.control(page, slot),
             t.display(page, slot),
             {t.companion(page, slot, 0), t.companion(page, slot, 1), t.companion(page, slot, 2),
              t.companion(page, slot, 3)}};
 }
 
-std::vector<QWidget*> ListOf(List which) {
-    const ControlTables& t = Built().tables();
+std::vector<QWidget*> listOf(List which) {
+    const ControlTables& t = built().tables();
     const auto all = [](const auto& list) {
         return std::vector<QWidget*>(list.begin(), list.end());
     };
@@ -94,16 +94,16 @@ std::vector<QWidget*> ListOf(List which) {
 }
 
 // Row `row` of the EQ point label grid, 22 entries.
-std::vector<QWidget*> PointLabelRow(int row) {
+std::vector<QWidget*> pointLabelRow(int row) {
     std::vector<QWidget*> labels;
     for (int i = 0; i < 22; ++i) {
-        labels.push_back(Built().tables().pointLabel(row, i));
+        labels.push_back(built().tables().pointLabel(row, i));
     }
     return labels;
 }
 
-Facts Describe(const QWidget* c) {
-    Facts f{KindOf(c), TagOf(c), HintOf(c).toStdString()};
+Facts describe(const QWidget* c) {
+    Facts f{kindOf(c), tagOf(c), hintOf(c).toStdString()};
     if (const auto* slider = qobject_cast<const QSlider*>(c)) {
         f.min = slider->minimum();
         f.max = slider->maximum();
@@ -131,22 +131,22 @@ struct Want {
     QString caption{};  // labels: null where none is fixed
 };
 
-Want Edit(const QString& name, int kind, int tag = kOwnAddress) {
+Want edit(const QString& name, int kind, int tag = kOwnAddress) {
     return {name, ControlKind::EditBox, tag, QString::number(kind)};
 }
-Want Pane(const QString& name, int kind, int tag = kOwnAddress) {
+Want pane(const QString& name, int kind, int tag = kOwnAddress) {
     return {name, ControlKind::ValuePane, tag, QString::number(kind)};
 }
-Want Select(const QString& name, int kind, int tag = kOwnAddress) {
+Want select(const QString& name, int kind, int tag = kOwnAddress) {
     return {name, ControlKind::SelectBox, tag, kind == kNoKind ? QString() : QString::number(kind)};
 }
 Want Bar(const QString& name, int max, int tag = kOwnAddress) {
     return {name, ControlKind::Slider, tag, {}, max};
 }
-Want Button(const QString& name, int tag = kOwnAddress) {
+Want button(const QString& name, int tag = kOwnAddress) {
     return {name, ControlKind::BmpButton, tag};
 }
-Want Spin(const QString& name, int tag = kOwnAddress) {
+Want spinControl(const QString& name, int tag = kOwnAddress) {
     return {name, ControlKind::SpinButtons, tag};
 }
 Want ModeLabel(const QString& name, int position, const QString& caption = {}) {
@@ -155,7 +155,7 @@ Want ModeLabel(const QString& name, int position, const QString& caption = {}) {
 
 // The placeholder: an invisible edit box of display kind 0 whose last slot as a main control is
 // page 30 slot 5 (as a display control it takes no Tag).
-const Want kExample = Edit("Example", 0, 0x1E05);
+const Want kExample = edit("Example", 0, 0x1E05);
 
 struct CellWant {
     Want main{};
@@ -192,106 +192,106 @@ struct RowWant {
     Want companion{};
 };
 
-const std::vector<RowWant>& OtherRows() {
+const std::vector<RowWant>& otherRows() {
     static const std::vector<RowWant> rows = {
-        {0, 0, Edit("MusGain1Edit", 5), kExample, Spin("MusGain1UpDown")},
-        {0, 1, Edit("MusGain2Edit", 5), kExample, Spin("MusGain2UpDown")},
-        {0, 2, Edit("MusGain3Edit", 5), kExample, Spin("MusGain3UpDown")},
-        {0, 3, Bar("MusPitchBar", 14), Pane("MusPitchPane", 21)},
-        {0, 4, Select("MusHPTypeBox", 20), kExample},
-        {0, 5, Bar("MusHPFREBar", 361), Pane("MusHPFREPane", 6)},
-        {0, 6, Select("MusLPTypeBox", 21), kExample},
-        {0, 7, Bar("MusLPFREBar", 361), Pane("MusLPFREPane", 6)},
-        {0, 8, Button("MusEQAllpassBtn")},
+        {0, 0, edit("MusGain1Edit", 5), kExample, spinControl("MusGain1UpDown")},
+        {0, 1, edit("MusGain2Edit", 5), kExample, spinControl("MusGain2UpDown")},
+        {0, 2, edit("MusGain3Edit", 5), kExample, spinControl("MusGain3UpDown")},
+        {0, 3, Bar("MusPitchBar", 14), pane("MusPitchPane", 21)},
+        {0, 4, select("MusHPTypeBox", 20), kExample},
+        {0, 5, Bar("MusHPFREBar", 361), pane("MusHPFREPane", 6)},
+        {0, 6, select("MusLPTypeBox", 21), kExample},
+        {0, 7, Bar("MusLPFREBar", 361), pane("MusLPFREPane", 6)},
+        {0, 8, button("MusEQAllpassBtn")},
         {0, 9, kExample},
 
         {1, 0, kExample, kExample},
 
-        {2, 0, Bar("MicInputGainBar", 40), Pane("MicInputGainPane", 22)},
-        {2, 1, Bar("MicFBEBar", 4), Pane("MicFBEPane", 23)},
-        {2, 2, Bar("MicNoiseLevelBar", 60), Pane("MicNoiseLevelPane", 24)},
-        {2, 3, Bar("MicNoiseAttackBar", 19), Pane("MicNoiseAttackPane", 17)},
-        {2, 4, Bar("MicNoiseReleaseBar", 7), Pane("MicNoiseReleasePane", 16)},
-        {2, 5, Bar("MicRmsLevelBar", 34), Pane("MicRmsLevelPane", 25)},
-        {2, 6, Bar("MicRmsAttackBar", 19), Pane("MicRmsAttackPane", 17)},
-        {2, 7, Bar("MicRmsReleaseBar", 7), Pane("MicRmsReleasePane", 16)},
-        {2, 8, Bar("MicRmsRatioBar", 40), Pane("MicRmsRatioPane", 15)},
-        {2, 9, Select("MicHPTypeBox", 20), kExample},
-        {2, 10, Bar("MicHPFreBar", 361), Pane("MicHPFrePane", 6)},
-        {2, 11, Select("MicLPTypeBox", 21), kExample},
-        {2, 12, Bar("MicLPFreBar", 361), Pane("MicLPFrePane", 6)},
+        {2, 0, Bar("MicInputGainBar", 40), pane("MicInputGainPane", 22)},
+        {2, 1, Bar("MicFBEBar", 4), pane("MicFBEPane", 23)},
+        {2, 2, Bar("MicNoiseLevelBar", 60), pane("MicNoiseLevelPane", 24)},
+        {2, 3, Bar("MicNoiseAttackBar", 19), pane("MicNoiseAttackPane", 17)},
+        {2, 4, Bar("MicNoiseReleaseBar", 7), pane("MicNoiseReleasePane", 16)},
+        {2, 5, Bar("MicRmsLevelBar", 34), pane("MicRmsLevelPane", 25)},
+        {2, 6, Bar("MicRmsAttackBar", 19), pane("MicRmsAttackPane", 17)},
+        {2, 7, Bar("MicRmsReleaseBar", 7), pane("MicRmsReleasePane", 16)},
+        {2, 8, Bar("MicRmsRatioBar", 40), pane("MicRmsRatioPane", 15)},
+        {2, 9, select("MicHPTypeBox", 20), kExample},
+        {2, 10, Bar("MicHPFreBar", 361), pane("MicHPFrePane", 6)},
+        {2, 11, select("MicLPTypeBox", 21), kExample},
+        {2, 12, Bar("MicLPFreBar", 361), pane("MicLPFrePane", 6)},
         {2, 13, kExample},
 
-        {4, 0, Bar("EchoEffLevelBar", 100), Pane("EchoEffLevelPane", 8)},
-        {4, 1, Button("EchoEffPhaseBtn"), kExample},
-        {4, 2, Bar("EchoDirectLevelBar", 100), Pane("EchoDirectLevelPane", 8)},
-        {4, 3, Button("EchoDirectPhaseBtn"), kExample},
-        {4, 4, Bar("EchoPreDelayBar", 250), Pane("EchoPreDelayPane", 26)},
-        {4, 5, Bar("EchoTimeBar", 250), Pane("EchoTimePane", 11)},
-        {4, 6, Bar("EchoRepeatBar", 90), Pane("EchoRepeatPane", 8)},
-        {4, 7, Bar("EchoRPreDelayBar", 50), Pane("EchoRPreDelayPane", 8)},
-        {4, 8, Bar("EchoRTimeBar", 100), Pane("EchoRTimePane", 10)},
-        {4, 9, Select("EchoHPTypeBox", 20), kExample},
-        {4, 10, Bar("EchoHPFreBar", 361), Pane("EchoHPFrePane", 6)},
-        {4, 11, Select("EchoLPTypeBox", 21), kExample},
-        {4, 12, Bar("EchoLPFreBar", 361), Pane("EchoLPFrePane", 6)},
+        {4, 0, Bar("EchoEffLevelBar", 100), pane("EchoEffLevelPane", 8)},
+        {4, 1, button("EchoEffPhaseBtn"), kExample},
+        {4, 2, Bar("EchoDirectLevelBar", 100), pane("EchoDirectLevelPane", 8)},
+        {4, 3, button("EchoDirectPhaseBtn"), kExample},
+        {4, 4, Bar("EchoPreDelayBar", 250), pane("EchoPreDelayPane", 26)},
+        {4, 5, Bar("EchoTimeBar", 250), pane("EchoTimePane", 11)},
+        {4, 6, Bar("EchoRepeatBar", 90), pane("EchoRepeatPane", 8)},
+        {4, 7, Bar("EchoRPreDelayBar", 50), pane("EchoRPreDelayPane", 8)},
+        {4, 8, Bar("EchoRTimeBar", 100), pane("EchoRTimePane", 10)},
+        {4, 9, select("EchoHPTypeBox", 20), kExample},
+        {4, 10, Bar("EchoHPFreBar", 361), pane("EchoHPFrePane", 6)},
+        {4, 11, select("EchoLPTypeBox", 21), kExample},
+        {4, 12, Bar("EchoLPFreBar", 361), pane("EchoLPFrePane", 6)},
 
-        {5, 0, Bar("RvbEffLevelBar", 100), Pane("RvbEffLevelPane", 8)},
-        {5, 1, Button("RvbEffPhaseBtn"), kExample},
-        {5, 2, Bar("RvbDirectLevelBar", 100), Pane("RvbDirectLevelPane", 8)},
-        {5, 3, Button("RvbDirectPhaseBtn"), kExample},
-        {5, 4, Bar("RvbPreDelayBar", 100), Pane("RvbPreDelayPane", 11)},
-        {5, 5, Bar("RvbTimeBar", 80), Pane("RvbTimePane", 12)},
-        {5, 6, Select("RvbHPTypeBox", 20), kExample},
-        {5, 7, Bar("RvbHPFreBar", 361), Pane("RvbHPFrePane", 6)},
-        {5, 8, Select("RvbLPTypeBox", 21), kExample},
-        {5, 9, Bar("RvbLPFreBar", 361), Pane("RvbLPFrePane", 6)},
+        {5, 0, Bar("RvbEffLevelBar", 100), pane("RvbEffLevelPane", 8)},
+        {5, 1, button("RvbEffPhaseBtn"), kExample},
+        {5, 2, Bar("RvbDirectLevelBar", 100), pane("RvbDirectLevelPane", 8)},
+        {5, 3, button("RvbDirectPhaseBtn"), kExample},
+        {5, 4, Bar("RvbPreDelayBar", 100), pane("RvbPreDelayPane", 11)},
+        {5, 5, Bar("RvbTimeBar", 80), pane("RvbTimePane", 12)},
+        {5, 6, select("RvbHPTypeBox", 20), kExample},
+        {5, 7, Bar("RvbHPFreBar", 361), pane("RvbHPFrePane", 6)},
+        {5, 8, select("RvbLPTypeBox", 21), kExample},
+        {5, 9, Bar("RvbLPFreBar", 361), pane("RvbLPFrePane", 6)},
 
-        {6, 0, Bar("MainMusLevelBar", 200), Pane("MainMusLevelPane", 9)},
-        {6, 1, Button("MainMusPhaseBtn"), kExample},
-        {6, 2, Bar("MainMicLevelBar", 200), Pane("MainMicLevelPane", 9)},
-        {6, 3, Button("MainMicPhaseBtn"), kExample},
-        {6, 4, Bar("MainEchoALevelBar", 200), Pane("MainEchoALevelPane", 9)},
-        {6, 5, Button("MainEchoAPhaseBtn"), kExample},
-        {6, 6, Bar("MainEchoBLevelBar", 200), Pane("MainEchoBLevelPane", 9)},
-        {6, 7, Button("MainEchoBPhaseBtn"), kExample},
-        {6, 8, Bar("MainRvbLevelBar", 200), Pane("MainRvbLevelPane", 9)},
-        {6, 9, Button("MainRvbPhaseBtn"), kExample},
-        {6, 10, Bar("MainLdelayBar", 500), Pane("MainLdelayPane", 18)},
-        {6, 11, Button("MainLmuteBtn"), kExample},
-        {6, 12, Bar("MainRmsLevelBar", 34), Pane("MainRmsLevelPane", 14)},
-        {6, 13, Bar("MainRmsAttackBar", 19), Pane("MainRmsAttackPane", 17)},
-        {6, 14, Bar("MainRmsReleaseBar", 7), Pane("MainRmsReleasePane", 16)},
-        {6, 15, Bar("MainRmsRatioBar", 40), Pane("MainRmsRatioPane", 15)},
-        {6, 16, Select("MainHPTypeBox", 20), kExample},
-        {6, 17, Bar("MainMusHPFreBar", 361), Pane("MainMusHPFrePane", 6)},
-        {6, 18, Select("MainLPTypeBox", 21), kExample},
-        {6, 19, Bar("MainMusLPFreBar", 361), Pane("MainMusLPFrePane", 6)},
+        {6, 0, Bar("MainMusLevelBar", 200), pane("MainMusLevelPane", 9)},
+        {6, 1, button("MainMusPhaseBtn"), kExample},
+        {6, 2, Bar("MainMicLevelBar", 200), pane("MainMicLevelPane", 9)},
+        {6, 3, button("MainMicPhaseBtn"), kExample},
+        {6, 4, Bar("MainEchoALevelBar", 200), pane("MainEchoALevelPane", 9)},
+        {6, 5, button("MainEchoAPhaseBtn"), kExample},
+        {6, 6, Bar("MainEchoBLevelBar", 200), pane("MainEchoBLevelPane", 9)},
+        {6, 7, button("MainEchoBPhaseBtn"), kExample},
+        {6, 8, Bar("MainRvbLevelBar", 200), pane("MainRvbLevelPane", 9)},
+        {6, 9, button("MainRvbPhaseBtn"), kExample},
+        {6, 10, Bar("MainLdelayBar", 500), pane("MainLdelayPane", 18)},
+        {6, 11, button("MainLmuteBtn"), kExample},
+        {6, 12, Bar("MainRmsLevelBar", 34), pane("MainRmsLevelPane", 14)},
+        {6, 13, Bar("MainRmsAttackBar", 19), pane("MainRmsAttackPane", 17)},
+        {6, 14, Bar("MainRmsReleaseBar", 7), pane("MainRmsReleasePane", 16)},
+        {6, 15, Bar("MainRmsRatioBar", 40), pane("MainRmsRatioPane", 15)},
+        {6, 16, select("MainHPTypeBox", 20), kExample},
+        {6, 17, Bar("MainMusHPFreBar", 361), pane("MainMusHPFrePane", 6)},
+        {6, 18, select("MainLPTypeBox", 21), kExample},
+        {6, 19, Bar("MainMusLPFreBar", 361), pane("MainMusLPFrePane", 6)},
 
         // Right delay and mute of Main and Surround: one pair of controls, last tagged on page 15.
-        {9, 10, Bar("MainRdelayBar", 500, 0x0F0A), Pane("MainRdelayPane", 18, 0x0F0A)},
-        {9, 11, Button("MainRmuteBtn", 0x0F0B)},
-        {15, 10, Bar("MainRdelayBar", 500), Pane("MainRdelayPane", 18)},
-        {15, 11, Button("MainRmuteBtn")},
+        {9, 10, Bar("MainRdelayBar", 500, 0x0F0A), pane("MainRdelayPane", 18, 0x0F0A)},
+        {9, 11, button("MainRmuteBtn", 0x0F0B)},
+        {15, 10, Bar("MainRdelayBar", 500), pane("MainRdelayPane", 18)},
+        {15, 11, button("MainRmuteBtn")},
 
         {25, 0, kExample},
 
         // System volumes: the panes carry display kind 0.
-        {29, 0, Bar("SysMicNormalVolBar", 84), Pane("SysMicNormalVolPane", 0)},
-        {29, 1, Bar("SysMusNormalVolBar", 84), Pane("SysMusNormalVolPane", 0)},
-        {29, 2, Bar("SysEffNormalVolBar", 84), Pane("SysEffNormalVolPane", 0)},
-        {29, 3, Bar("SysMicStartVolBar", 84), Pane("SysMicStartVolPane", 0)},
-        {29, 4, Bar("SysMicMaxVolBar", 84), Pane("SysMicMaxVolPane", 0)},
-        {29, 5, Bar("SysMusStartVolBar", 84), Pane("SysMusStartVolPane", 0)},
-        {29, 6, Bar("SysMusMaxVolBar", 84), Pane("SysMusMaxVolPane", 0)},
-        {29, 7, Bar("SysEffStartVolBar", 84), Pane("SysEffStartVolPane", 0)},
-        {29, 8, Bar("SysEffMaxVolBar", 84), Pane("SysEffMaxVolPane", 0)},
+        {29, 0, Bar("SysMicNormalVolBar", 84), pane("SysMicNormalVolPane", 0)},
+        {29, 1, Bar("SysMusNormalVolBar", 84), pane("SysMusNormalVolPane", 0)},
+        {29, 2, Bar("SysEffNormalVolBar", 84), pane("SysEffNormalVolPane", 0)},
+        {29, 3, Bar("SysMicStartVolBar", 84), pane("SysMicStartVolPane", 0)},
+        {29, 4, Bar("SysMicMaxVolBar", 84), pane("SysMicMaxVolPane", 0)},
+        {29, 5, Bar("SysMusStartVolBar", 84), pane("SysMusStartVolPane", 0)},
+        {29, 6, Bar("SysMusMaxVolBar", 84), pane("SysMusMaxVolPane", 0)},
+        {29, 7, Bar("SysEffStartVolBar", 84), pane("SysEffStartVolPane", 0)},
+        {29, 8, Bar("SysEffMaxVolBar", 84), pane("SysEffMaxVolPane", 0)},
         {29, 9, kExample, kExample},
 
         {30, 0, kExample, kExample},
         {30, 1, kExample, kExample},
-        {30, 2, Select("SysModeBox", kNoKind), kExample},
-        {30, 3, Select("SysMusInputLevelBox", kNoKind), kExample},
+        {30, 2, select("SysModeBox", kNoKind), kExample},
+        {30, 3, select("SysMusInputLevelBox", kNoKind), kExample},
         {30, 4, kExample, kExample},
         {30, 5, kExample, kExample},
         {30, 12, {}, kExample},
@@ -299,7 +299,7 @@ const std::vector<RowWant>& OtherRows() {
         {30, 14, {}, kExample},
         {30, 15, {}, kExample},
         {30, 16, {}, kExample},
-        {30, 20, Select("SysInputBox", kNoKind)},
+        {30, 20, select("SysInputBox", kNoKind)},
     };
     return rows;
 }
@@ -307,7 +307,7 @@ const std::vector<RowWant>& OtherRows() {
 using Cells = std::map<std::pair<int, int>, CellWant>;
 
 // Replaces kOwnAddress by the cell's address.
-void Place(Cells& cells, int page, int slot, CellWant cell) {
+void place(Cells& cells, int page, int slot, CellWant cell) {
     const int own = page * 256 + slot;
     for (Want* w : {&cell.main, &cell.display, &cell.companions[0], &cell.companions[1],
                     &cell.companions[2], &cell.companions[3]}) {
@@ -319,7 +319,7 @@ void Place(Cells& cells, int page, int slot, CellWant cell) {
     EXPECT_TRUE(first) << "two rows for page " << page << " slot " << slot;
 }
 
-void AddBandRows(Cells& cells) {
+void addBandRows(Cells& cells) {
     for (const BandPage& bp : kBandPages) {
         const QString p = bp.prefix;
         for (int n = 1; n <= bp.bands; ++n) {
@@ -328,79 +328,79 @@ void AddBandRows(Cells& cells) {
             const int q = mode + 3;
             const int shelf = mode + 4;
             const int qTag = bp.page * 256 + (shelf < bp.slotCount ? shelf : q);
-            const Want qEdit = Edit(p + "QEdit" + num, 4, qTag);
-            const Want spin = Spin(bp.spinPrefix + num);
-            Place(
+            const Want qEdit = edit(p + "QEdit" + num, 4, qTag);
+            const Want spin = spinControl(bp.spinPrefix + num);
+            place(
                 cells, bp.page, mode,
-                {Select(p + "ModeBox" + num, 1),
+                {select(p + "ModeBox" + num, 1),
                  {},
                  {ModeLabel(p + "BYBtn" + num, 0, "BY"), ModeLabel(p + "PEQBtn" + num, 1, "P"),
                   ModeLabel(p + "LSQBtn" + num, 2, "LS"), ModeLabel(p + "HSQBtn" + num, 3, "HS")}});
-            Place(cells, bp.page, mode + 1, {Edit(p + "FreEdit" + num, 2)});
-            Place(cells, bp.page, mode + 2,
-                  {Edit(p + "GainEdit" + num, 3), {}, {Bar(p + "EQGainBar" + num, 180)}});
-            Place(cells, bp.page, q, {qEdit, {}, {bp.spinOnShelf ? Want{} : spin}});
-            Place(cells, bp.page, shelf, {qEdit, {}, {bp.spinOnShelf ? spin : Want{}}});
+            place(cells, bp.page, mode + 1, {edit(p + "FreEdit" + num, 2)});
+            place(cells, bp.page, mode + 2,
+                  {edit(p + "GainEdit" + num, 3), {}, {Bar(p + "EQGainBar" + num, 180)}});
+            place(cells, bp.page, q, {qEdit, {}, {bp.spinOnShelf ? Want{} : spin}});
+            place(cells, bp.page, shelf, {qEdit, {}, {bp.spinOnShelf ? spin : Want{}}});
         }
     }
 }
 
 // Dynamic EQ, three bands of ten slots from slot 1; Example displays every slot without a pane.
-void AddDynamicEqRows(Cells& cells) {
+void addDynamicEqRows(Cells& cells) {
     for (int n = 1; n <= 3; ++n) {
         const QString num = QString::number(n);
         const int t = 1 + 10 * (n - 1);
         // The type buttons keep their design Tags 0, 1, 2.
-        Place(cells, 1, t,
-              {Select("DEQTypeBox" + num, 1),
+        place(cells, 1, t,
+              {select("DEQTypeBox" + num, 1),
                kExample,
-               {Button("DEQTYpeOffBtn" + num, 0), Button("DEQTYpeBelowBtn" + num, 1),
-                Button("DEQTYpeAboveBtn" + num, 2)}});
-        Place(cells, 1, t + 1,
-              {Select("DEQModeBox" + num, 1),
+               {button("DEQTYpeOffBtn" + num, 0), button("DEQTYpeBelowBtn" + num, 1),
+                button("DEQTYpeAboveBtn" + num, 2)}});
+        place(cells, 1, t + 1,
+              {select("DEQModeBox" + num, 1),
                kExample,
                {ModeLabel("DEQBYBtn" + num, 0), ModeLabel("DEQPEQBtn" + num, 1),
                 ModeLabel("DEQLEQBtn" + num, 2), ModeLabel("DEQHEQBtn" + num, 3)}});
-        Place(cells, 1, t + 2, {Edit("DEQFreEdit" + num, 2), kExample});
-        Place(cells, 1, t + 3,
-              {Edit("DEQGainEdit" + num, 3), kExample, {Bar("DEQGainBar" + num, 180)}});
-        const Want qEdit = Edit("DEQQEdit" + num, 4, 0x0100 + t + 5);
-        Place(cells, 1, t + 4, {qEdit, kExample, {Spin("DEQQUpDownBtn" + num)}});
-        Place(cells, 1, t + 5, {qEdit, kExample});
-        Place(cells, 1, t + 6,
-              {Bar("DEQRmsLevelBar" + num, 60), Pane("DEQRmsLevelPane" + num, 20)});
-        Place(cells, 1, t + 7,
-              {Bar("DEQRmsAttackBar" + num, 19), Pane("DEQRmsAttackPane" + num, 17)});
-        Place(cells, 1, t + 8,
-              {Bar("DEQRmsReleaseBar" + num, 7), Pane("DEQRmsReleasePane" + num, 16)});
-        Place(cells, 1, t + 9,
-              {Bar("DEQRmsRatioBar" + num, 40), Pane("DEQRmsRatioPane" + num, 15)});
+        place(cells, 1, t + 2, {edit("DEQFreEdit" + num, 2), kExample});
+        place(cells, 1, t + 3,
+              {edit("DEQGainEdit" + num, 3), kExample, {Bar("DEQGainBar" + num, 180)}});
+        const Want qEdit = edit("DEQQEdit" + num, 4, 0x0100 + t + 5);
+        place(cells, 1, t + 4, {qEdit, kExample, {spinControl("DEQQUpDownBtn" + num)}});
+        place(cells, 1, t + 5, {qEdit, kExample});
+        place(cells, 1, t + 6,
+              {Bar("DEQRmsLevelBar" + num, 60), pane("DEQRmsLevelPane" + num, 20)});
+        place(cells, 1, t + 7,
+              {Bar("DEQRmsAttackBar" + num, 19), pane("DEQRmsAttackPane" + num, 17)});
+        place(cells, 1, t + 8,
+              {Bar("DEQRmsReleaseBar" + num, 7), pane("DEQRmsReleasePane" + num, 16)});
+        place(cells, 1, t + 9,
+              {Bar("DEQRmsRatioBar" + num, 40), pane("DEQRmsRatioPane" + num, 15)});
     }
 }
 
-const Cells& DesignedCells() {
+const Cells& designedCells() {
     static const Cells cells = [] {
         Cells c;
-        AddBandRows(c);
-        AddDynamicEqRows(c);
-        for (const RowWant& r : OtherRows()) {
-            Place(c, r.page, r.slot, {r.main, r.display, {r.companion}});
+        addBandRows(c);
+        addDynamicEqRows(c);
+        for (const RowWant& r : otherRows()) {
+            place(c, r.page, r.slot, {r.main, r.display, {r.companion}});
         }
         return c;
     }();
     return cells;
 }
 
-std::string NameOf(const QWidget* w) { return w ? w->objectName().toStdString() : std::string(); }
+std::string nameOf(const QWidget* w) { return w ? w->objectName().toStdString() : std::string(); }
 
-std::string Where(int page, int slot, const char* role) {
+std::string where(int page, int slot, const char* role) {
     return "page " + std::to_string(page) + " slot " + std::to_string(slot) + " " + role;
 }
 
 // Kind, Tag, Hint, caption and slider range of one control against its design.
-void ExpectFacts(const QWidget* c, const Want& want) {
+void expectFacts(const QWidget* c, const Want& want) {
     const std::string name = want.name.toStdString();
-    const Facts f = Describe(c);
+    const Facts f = describe(c);
     EXPECT_EQ(f.kind, want.kind) << name;
     EXPECT_EQ(f.tag, want.tag) << name;
     if (!want.hint.isNull()) {
@@ -420,30 +420,30 @@ void ExpectFacts(const QWidget* c, const Want& want) {
 // All 31 x 165 cells: the named controls where the window has them, nothing anywhere else
 // (pages 3, 7, 8, 10 to 14, 16 to 24, 26 to 28 and every slot no row names).
 TEST(ControlCells, EveryCellHoldsItsControlsAndNothingElse) {
-    const Cells& designed = DesignedCells();
+    const Cells& designed = designedCells();
     for (int page = 0; page < kPages; ++page) {
         for (int slot = 0; slot < kSlots; ++slot) {
             const auto found = designed.find({page, slot});
             const CellWant want = found == designed.end() ? CellWant{} : found->second;
-            const CellControls got = CellAt(page, slot);
-            EXPECT_EQ(NameOf(got.main), want.main.name.toStdString()) << Where(page, slot, "main");
-            EXPECT_EQ(NameOf(got.display), want.display.name.toStdString())
-                << Where(page, slot, "display");
+            const CellControls got = cellAt(page, slot);
+            EXPECT_EQ(nameOf(got.main), want.main.name.toStdString()) << where(page, slot, "main");
+            EXPECT_EQ(nameOf(got.display), want.display.name.toStdString())
+                << where(page, slot, "display");
             for (int j = 0; j < 4; ++j) {
-                EXPECT_EQ(NameOf(got.companions[j]), want.companions[j].name.toStdString())
-                    << Where(page, slot, "companion ") << j;
+                EXPECT_EQ(nameOf(got.companions[j]), want.companions[j].name.toStdString())
+                    << where(page, slot, "companion ") << j;
             }
         }
     }
     EXPECT_EQ(designed.size(), 445u);  // 64 bands of five slots, 30 Dynamic EQ slots, 95 other rows
-    EXPECT_EQ(NameOf(ListOf(List::Placeholder)[0]), "Example");
+    EXPECT_EQ(nameOf(listOf(List::Placeholder)[0]), "Example");
 }
 
 // Each bound control once: its kind, Tag after building, display kind, caption and range.
 TEST(ControlCells, BoundControlsCarryKindTagHintAndRange) {
     std::map<QString, std::pair<const QWidget*, Want>> controls;
-    for (const auto& [at, cell] : DesignedCells()) {
-        const CellControls got = CellAt(at.first, at.second);
+    for (const auto& [at, cell] : designedCells()) {
+        const CellControls got = cellAt(at.first, at.second);
         const std::pair<const QWidget*, const Want*> roles[] = {
             {got.main, &cell.main},
             {got.display, &cell.display},
@@ -453,7 +453,7 @@ TEST(ControlCells, BoundControlsCarryKindTagHintAndRange) {
             {got.companions[3], &cell.companions[3]},
         };
         for (const auto& [widget, want] : roles) {
-            if (want->name.isEmpty() || NameOf(widget) != want->name.toStdString()) {
+            if (want->name.isEmpty() || nameOf(widget) != want->name.toStdString()) {
                 continue;  // an empty or wrong cell is reported by the cell test
             }
             const auto [it, added] = controls.try_emplace(want->name, widget, *want);
@@ -467,7 +467,7 @@ TEST(ControlCells, BoundControlsCarryKindTagHintAndRange) {
         }
     }
     for (const auto& [name, control] : controls) {
-        ExpectFacts(control.first, control.second);
+        expectFacts(control.first, control.second);
     }
     EXPECT_EQ(controls.size(), 840u);
 }
@@ -507,11 +507,11 @@ TEST(ControlCells, ButtonListsInOrderWithTheirTags) {
          {{"SingModeBtn", 161}, {"DiscoModeBtn", 161}, {"CodeModeBtn", 161}}},
     };
     for (const auto& [list, entries] : lists) {
-        const std::vector<QWidget*> got = ListOf(list);
+        const std::vector<QWidget*> got = listOf(list);
         ASSERT_EQ(got.size(), entries.size()) << entries[0].name;
         for (size_t i = 0; i < entries.size(); ++i) {
-            EXPECT_EQ(NameOf(got[i]), entries[i].name) << i;
-            EXPECT_EQ(Describe(got[i]).tag, entries[i].tag) << entries[i].name;
+            EXPECT_EQ(nameOf(got[i]), entries[i].name) << i;
+            EXPECT_EQ(describe(got[i]).tag, entries[i].tag) << entries[i].name;
         }
     }
 }
@@ -541,7 +541,7 @@ TEST(ControlCells, PointLabelGridWithDesignTagsAndHints) {
         {8, "DEQPointLabel", 0, {"5", "5", "5"}},
     };
     for (const PointRow& r : rows) {
-        const std::vector<QWidget*> got = PointLabelRow(r.row);
+        const std::vector<QWidget*> got = pointLabelRow(r.row);
         for (size_t i = 0; i < got.size(); ++i) {
             const std::string at = "row " + std::to_string(r.row) + " label " + std::to_string(i);
             if (i >= r.hints.size()) {
@@ -549,8 +549,8 @@ TEST(ControlCells, PointLabelGridWithDesignTagsAndHints) {
                 continue;
             }
             const QString band = QString::number(i + 1);
-            ASSERT_EQ(NameOf(got[i]), r.prefix + band.toStdString()) << at;
-            const Facts f = Describe(got[i]);
+            ASSERT_EQ(nameOf(got[i]), r.prefix + band.toStdString()) << at;
+            const Facts f = describe(got[i]);
             EXPECT_EQ(f.kind, ControlKind::Label) << at;
             EXPECT_EQ(f.caption, band.toStdString()) << at;
             EXPECT_EQ(f.tag, r.tag) << at;

@@ -9,9 +9,9 @@ namespace {
 class ControlTableTest : public ::testing::Test {
   protected:
     void SetUp() override {
-        TestApplication();
+        testApplication();
         window = std::make_unique<TForm1>(model, sink, messages);
-        window->tables().Build(window->controls(), model);
+        window->tables().build(window->controls(), model);
     }
 
     Model model;
@@ -27,7 +27,7 @@ TEST_F(ControlTableTest, ModeLabelsMoveToTheLeftEdgeExceptOnDynamicEq) {
     for (QWidget* label : {music, output, dynamic}) {
         label->move(50, label->y());
     }
-    window->tables().Build(window->controls(), model);
+    window->tables().build(window->controls(), model);
     EXPECT_EQ(music->x(), 1);
     EXPECT_EQ(output->x(), 1);
     EXPECT_EQ(dynamic->x(), 50);
@@ -36,13 +36,13 @@ TEST_F(ControlTableTest, ModeLabelsMoveToTheLeftEdgeExceptOnDynamicEq) {
 TEST_F(ControlTableTest, BuildingAgainGivesTheSameTagsAndHints) {
     std::vector<std::pair<int, QString>> before;
     for (QWidget* c : window->controls().all()) {
-        before.emplace_back(TagOf(c), HintOf(c));
+        before.emplace_back(tagOf(c), hintOf(c));
     }
-    window->tables().Build(window->controls(), model);
+    window->tables().build(window->controls(), model);
     size_t i = 0;
     for (QWidget* c : window->controls().all()) {
-        EXPECT_EQ(before[i].first, TagOf(c)) << c->objectName().toStdString();
-        EXPECT_EQ(before[i].second, HintOf(c)) << c->objectName().toStdString();
+        EXPECT_EQ(before[i].first, tagOf(c)) << c->objectName().toStdString();
+        EXPECT_EQ(before[i].second, hintOf(c)) << c->objectName().toStdString();
         ++i;
     }
     EXPECT_FALSE(model.redrawsSuspended());

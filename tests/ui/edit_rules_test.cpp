@@ -7,28 +7,28 @@ namespace aec::test {
 namespace {
 
 TEST(EditText, KeepsOnlyNumberCharacters) {
-    EXPECT_EQ(NumberCharacters("1000Hz"), "1000");
-    EXPECT_EQ(NumberCharacters("-3.5dB"), "-3.5");
-    EXPECT_EQ(NumberCharacters("Hz"), "");
-    EXPECT_EQ(NumberCharacters("1k2"), "12");
+    EXPECT_EQ(numberCharacters("1000Hz"), "1000");
+    EXPECT_EQ(numberCharacters("-3.5dB"), "-3.5");
+    EXPECT_EQ(numberCharacters("Hz"), "");
+    EXPECT_EQ(numberCharacters("1k2"), "12");
 }
 
 TEST(EditText, ReadsOnlyPlainDecimals) {
-    EXPECT_DOUBLE_EQ(*ReadDecimal("1000"), 1000);
-    EXPECT_DOUBLE_EQ(*ReadDecimal("-30"), -30);
-    EXPECT_DOUBLE_EQ(*ReadDecimal(".5"), 0.5);
-    EXPECT_DOUBLE_EQ(*ReadDecimal("5."), 5);
+    EXPECT_DOUBLE_EQ(*readDecimal("1000"), 1000);
+    EXPECT_DOUBLE_EQ(*readDecimal("-30"), -30);
+    EXPECT_DOUBLE_EQ(*readDecimal(".5"), 0.5);
+    EXPECT_DOUBLE_EQ(*readDecimal("5."), 5);
     for (const char* bad : {"", "-", ".", "1-2", "1.2.3", "--1", "-.", "12-"}) {
-        EXPECT_FALSE(ReadDecimal(bad).has_value()) << bad;
+        EXPECT_FALSE(readDecimal(bad).has_value()) << bad;
     }
 }
 
 TEST(EditText, KeyFilterLetsThroughDigitsSignPointBackspaceAndEnter) {
     for (char32_t ok : {U'0', U'9', U'-', U'.', U'\b', U'\r'}) {
-        EXPECT_TRUE(EditKeyAllowed(ok));
+        EXPECT_TRUE(editKeyAllowed(ok));
     }
     for (char32_t bad : {U'a', U'H', U' ', U',', U'+', U'\t', U'\x1b', U'中'}) {
-        EXPECT_FALSE(EditKeyAllowed(bad));
+        EXPECT_FALSE(editKeyAllowed(bad));
     }
 }
 
@@ -46,7 +46,7 @@ class LimitValueTest : public ::testing::TestWithParam<LimitCase> {};
 
 TEST_P(LimitValueTest, LimitsByKind) {
     const LimitCase& c = GetParam();
-    EXPECT_DOUBLE_EQ(LimitValue(c.kind, c.step, c.refresh, c.x, c.page, c.qLimit), c.expected);
+    EXPECT_DOUBLE_EQ(limitValue(c.kind, c.step, c.refresh, c.x, c.page, c.qLimit), c.expected);
 }
 
 constexpr auto kApply = EditStep::kApply;
@@ -77,18 +77,18 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(EditRules, LastEditKinds) {
     for (int k : {0, 1, 2, 3, 4, 5, 6, 7, 13, 19}) {
-        EXPECT_TRUE(KindRecordsLastEdit(k)) << k;
+        EXPECT_TRUE(kindRecordsLastEdit(k)) << k;
     }
     for (int k : {8, 9, 12, 14, 18, 20, 26}) {
-        EXPECT_FALSE(KindRecordsLastEdit(k)) << k;
+        EXPECT_FALSE(kindRecordsLastEdit(k)) << k;
     }
 }
 
 TEST(EditRules, AccessCodeIsExact) {
-    EXPECT_TRUE(IsAccessCode("CONSOLE5832"));
-    EXPECT_FALSE(IsAccessCode("CONSOLE5832 "));
-    EXPECT_FALSE(IsAccessCode("console5832"));
-    EXPECT_FALSE(IsAccessCode(""));
+    EXPECT_TRUE(isAccessCode("CONSOLE5832"));
+    EXPECT_FALSE(isAccessCode("CONSOLE5832 "));
+    EXPECT_FALSE(isAccessCode("console5832"));
+    EXPECT_FALSE(isAccessCode(""));
 }
 
 }  // namespace

@@ -78,7 +78,7 @@ TEST_F(EditSyncTest, RejectedEntriesRestoreTheTextAndSendNothing) {
 TEST_F(EditSyncTest, AnEditBoxWithoutDisplayKindReportsAnError) {
     EditBox* box = edit("MusGainEdit1");
     QTest::mouseClick(box, Qt::LeftButton);
-    SetHint(box, "");
+    setHint(box, "");
     box->setText("3");
     QTest::keyClick(box, Qt::Key_Return);
     ASSERT_EQ(messages.shown().size(), 1u);
@@ -206,11 +206,11 @@ TEST_F(EditSyncTest, HighlightingFollowsTheEditedBandAndScrollsTheStrip) {
     EXPECT_TRUE(w<Label>("MusEQPointLabel3")->isOpaque());
     EXPECT_FALSE(w<Label>("MusEQPointLabel1")->isOpaque());
     EXPECT_EQ(window->sync().currentBand(KindOfPage::kMusic), 2);
-    window->sync().ClickRule(edit("MusFreEdit13"));
+    window->sync().clickRule(edit("MusFreEdit13"));
     EXPECT_EQ(w<QSlider>("MusPanScrollBar")->value(), 4);
     EXPECT_TRUE(w<Label>("MusEQPointLabel13")->isOpaque());
     EXPECT_FALSE(w<Label>("MusEQPointLabel3")->isOpaque());
-    window->sync().ClickRule(edit("MusFreEdit2"));
+    window->sync().clickRule(edit("MusFreEdit2"));
     EXPECT_EQ(w<QSlider>("MusPanScrollBar")->value(), 1);
 }
 
@@ -258,13 +258,13 @@ TEST_F(EditSyncTest, RefreshShowsTogglesAndRightChannel) {
     model.setParam(9, 10, 125);
     model.setParam(9, 11, 1);
     selectTab(kTabEffect);
-    EXPECT_EQ(HintOf(w<BmpButton>("EchoEffPhaseBtn")), "1");
+    EXPECT_EQ(hintOf(w<BmpButton>("EchoEffPhaseBtn")), "1");
     EXPECT_EQ(w<BmpButton>("EchoEffPhaseBtn")->look(), BmpButton::Look::Pressed);
     selectTab(kTabMain);
     EXPECT_EQ(w<QSlider>("MainRdelayBar")->value(), 125);
     EXPECT_EQ(w<QLabel>("MainRdelayPane")->text(), "12.5ms");
-    EXPECT_EQ(HintOf(w<BmpButton>("MainRmuteBtn")), "1");
-    EXPECT_EQ(TagOf(w<BmpButton>("MainRmuteBtn")), 0x090B);
+    EXPECT_EQ(hintOf(w<BmpButton>("MainRmuteBtn")), "1");
+    EXPECT_EQ(tagOf(w<BmpButton>("MainRmuteBtn")), 0x090B);
     EXPECT_TRUE(sink.sent.empty());
 }
 

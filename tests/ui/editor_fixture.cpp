@@ -4,7 +4,7 @@
 
 namespace aec::test {
 
-QApplication& TestApplication() {
+QApplication& testApplication() {
     static int argc = 1;
     static char name[] = "ui_window_tests";
     static char* argv[] = {name, nullptr};
@@ -14,7 +14,7 @@ QApplication& TestApplication() {
 }
 
 void EditorTest::SetUp() {
-    TestApplication();
+    testApplication();
     window = std::make_unique<TForm1>(model, sink, messages);
     window->show();
     window->activateWindow();

@@ -17,7 +17,7 @@
 namespace aec::test {
 
 // The one QApplication of the test program.
-QApplication& TestApplication();
+QApplication& testApplication();
 
 // Stores like an off-line SetParameter and records every value handed to it, that is every
 // value that would go to the processor. A refresh hands it nothing.

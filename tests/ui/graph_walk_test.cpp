@@ -55,7 +55,7 @@ TEST_F(GraphTest, TheTimerRedrawsTheLastEditedBand) {
     window->Timer1Timer();
     const PlotGeometry& g = window->graph().graph().geometry();
     EXPECT_EQ(w("EP3")->x(), before.x());
-    EXPECT_EQ(w("EP3")->y(), PixelRound(g.y(6) - kMarkerHalf));
+    EXPECT_EQ(w("EP3")->y(), pixelRound(g.y(6) - kMarkerHalf));
     EXPECT_TRUE(w("EQlabel")->isVisible());
     EXPECT_TRUE(w<QLabel>("EQlabel")->text().startsWith("6.0dB\nQ:1.00\n"));
     // The caption sits below a point at 0 dB or more.
@@ -78,7 +78,7 @@ TEST_F(GraphTest, ResizeRebuildsThePlotAndKeepsTheCurrentPointCaption) {
     EXPECT_TRUE(w("EQlabel")->isVisible());
     EXPECT_TRUE(w<QLabel>("EQlabel")->text().startsWith("-3.0dB"));
     const PlotGeometry& g = window->graph().graph().geometry();
-    EXPECT_EQ(w("EP2")->y(), PixelRound(g.y(-3) - kMarkerHalf));
+    EXPECT_EQ(w("EP2")->y(), pixelRound(g.y(-3) - kMarkerHalf));
     // Below 0 dB the caption sits above the point.
     EXPECT_EQ(w("EQlabel")->y(), w("EP2")->y() - w("EQlabel")->height() - 1);
 }

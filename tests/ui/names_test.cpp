@@ -13,7 +13,7 @@ namespace {
 
 // The sources that build and drive the main window; the link's folder holds the other two
 // windows, whose controls have names of their own.
-std::string WindowSources() {
+std::string windowSources() {
     std::string all;
     for (const char* folder : {"core", "eq", "presets", "ui", "app"}) {
         const auto root = std::filesystem::path(AEC_SOURCE_DIR) / folder;
@@ -30,7 +30,7 @@ std::string WindowSources() {
     return all;
 }
 
-size_t Count(const std::string& text, const std::string& needle) {
+size_t count(const std::string& text, const std::string& needle) {
     size_t n = 0;
     for (size_t at = text.find(needle); at != std::string::npos; at = text.find(needle, at + 1)) {
         ++n;
@@ -39,12 +39,12 @@ size_t Count(const std::string& text, const std::string& needle) {
 }
 
 TEST(ControlNames, EachIsWrittenOnceOutsideTheTests) {
-    TestApplication();
+    testApplication();
     Model model;
     RecordingSink sink(model);
     ScriptedMessages messages;
     TForm1 window(model, sink, messages);
-    const std::string sources = WindowSources();
+    const std::string sources = windowSources();
     size_t checked = 0;
     for (QWidget* control : window.controls().all()) {
         const std::string name = control->objectName().toStdString();
@@ -53,7 +53,7 @@ TEST(ControlNames, EachIsWrittenOnceOutsideTheTests) {
         }
         // The crossover markers are named like the English captions of the crossover rows.
         const size_t captions = name == "HPF" || name == "LPF" ? 1 : 0;
-        EXPECT_LE(Count(sources, '"' + name + '"'), 1u + captions) << name;
+        EXPECT_LE(count(sources, '"' + name + '"'), 1u + captions) << name;
         ++checked;
     }
     EXPECT_GT(checked, 1200u);

@@ -12,8 +12,8 @@ namespace {
 
 using NavigationTest = EditorTest;
 
-TEST(StartUp, RunsTheFirstShowStepsInOrder) {
-    TestApplication();
+TEST(startUp, RunsTheFirstShowStepsInOrder) {
+    testApplication();
     Model model;
     RecordingSink sink(model);
     ScriptedMessages messages;
@@ -67,7 +67,7 @@ TEST_F(NavigationTest, EveryTabShowsItsSheetAndPage) {
     for (int tab = 0; tab < kTabCount; ++tab) {
         selectTab(tab);
         EXPECT_EQ(sheet(), sheets[tab]) << tab;
-        EXPECT_EQ(PageOf(model.selection.currentView), pages[tab]) << tab;
+        EXPECT_EQ(pageOf(model.selection.currentView), pages[tab]) << tab;
         EXPECT_EQ(model.selection.currentTab, tab);
         for (int other = 0; other < kTabCount; ++other) {
             EXPECT_EQ(window->tables().tabButtons()[other]->isSelected(), other == tab);
@@ -94,7 +94,7 @@ TEST_F(NavigationTest, PanelLockBoxKeepsTheTab) {
 TEST_F(NavigationTest, MicAThenMicBChangesTheGroupTitles) {
     selectTab(kTabMicA);
     EXPECT_EQ(w<QGroupBox>("AdvGroupBox1")->title(), QString::fromUtf8("麦克风A压限"));
-    EXPECT_EQ(HintOf(w("AdvGroupBox1")), "MiC A Limit");
+    EXPECT_EQ(hintOf(w("AdvGroupBox1")), "MiC A Limit");
     selectTab(kTabMicB);
     EXPECT_EQ(sheet(), kSheetMic);
     EXPECT_EQ(w<QGroupBox>("AdvGroupBox1")->title(), QString::fromUtf8("麦克风B压限"));
@@ -139,15 +139,15 @@ TEST_F(NavigationTest, OutputTabsShowTheRightChannelOnlyForMainAndSurround) {
 
 TEST_F(NavigationTest, EffectButtonsChooseTheEffectPage) {
     selectTab(kTabEffect);
-    EXPECT_EQ(PageOf(model.selection.currentView), kPageEchoA);
+    EXPECT_EQ(pageOf(model.selection.currentView), kPageEchoA);
     window->EchoAToolButtonClick(*w<ToolButton>("RvbToolButton"));
     EXPECT_EQ(model.selection.curEffectPage, kPageReverb);
-    EXPECT_EQ(PageOf(model.selection.currentView), kPageReverb);
+    EXPECT_EQ(pageOf(model.selection.currentView), kPageReverb);
     EXPECT_EQ(w<QStackedWidget>("EffPageControl")->currentIndex(), 1);
     EXPECT_TRUE(w<ToolButton>("RvbToolButton")->isSelected());
     selectTab(kTabMusic);
     selectTab(kTabEffect);  // the Effect tab clicks the last effect button again
-    EXPECT_EQ(PageOf(model.selection.currentView), kPageReverb);
+    EXPECT_EQ(pageOf(model.selection.currentView), kPageReverb);
     window->EchoAToolButtonClick(*w<ToolButton>("EchoBToolButton"));
     EXPECT_EQ(model.selection.curEffectPage, kPageEchoB);
     typeInto("EchoGainEdit1", "-6");
@@ -160,7 +160,7 @@ TEST_F(NavigationTest, HiddenPageButtonsChooseTheirSource) {
     selectTab(kTabHint);
     window->HintMusBtnClick(*w<ToolButton>("HintMicABtn"));
     EXPECT_EQ(model.selection.curHintPage, 26);
-    EXPECT_EQ(model.selection.currentView, MakeView(25, kSheetHint));
+    EXPECT_EQ(model.selection.currentView, makeView(25, kSheetHint));
     EXPECT_TRUE(w<ToolButton>("HintMicABtn")->isSelected());
     EXPECT_FALSE(w<ToolButton>("HintMusBtn")->isSelected());
     typeInto("HintGainEdit2", "6");

@@ -14,7 +14,7 @@
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
-    QApplication::setFont(aec::look::WindowFont());
+    QApplication::setFont(aec::look::windowFont());
     const QString folder = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QString(".");
     QDir().mkpath(folder);
 
@@ -49,7 +49,7 @@ int main(int argc, char* argv[]) {
     // An edited band: highlighted label and box, the band's point and caption on the graph.
     window.FormMusTabBtnClick(*tabs[aec::kTabMusic]);
     auto* gain = window.control<aec::EditBox>("MusGainEdit4");
-    window.sync().ClickRule(gain);
+    window.sync().clickRule(gain);
     gain->setText("6");
     window.sync().CommitEdit(aec::EditStep::kApply);
     window.Timer1Timer();

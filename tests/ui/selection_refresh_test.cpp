@@ -37,7 +37,7 @@ TEST_F(SelectionTest, SurroundRightDelayIsAddressedOnPage15) {
     model.selection.surroundPairState = kPairRight;
     selectTab(kTabSurround);
     EXPECT_EQ(model.selection.curOutputPage, 15);
-    EXPECT_EQ(TagOf(w("MainRdelayBar")), 0x0F0A);
+    EXPECT_EQ(tagOf(w("MainRdelayBar")), 0x0F0A);
     w<QSlider>("MainRdelayBar")->setValue(40);
     EXPECT_EQ(sink.sent, (Sent{{0x0F0A, 40}}));
     EXPECT_EQ(model.param(15, 10), 40);
@@ -76,11 +76,11 @@ TEST_F(SelectionTest, EqPassFollowsThePageOnShow) {
     model.setParam(2, 14, 1);
     selectTab(kTabMicA);
     auto* pass = w<BmpButton>("MusEQAllpassBtn");
-    EXPECT_EQ(TagOf(pass), 0x020E);
-    EXPECT_EQ(HintOf(pass), "1");
+    EXPECT_EQ(tagOf(pass), 0x020E);
+    EXPECT_EQ(hintOf(pass), "1");
     EXPECT_TRUE(w("EQPassLabel")->isVisible());
     selectTab(kTabMusic);
-    EXPECT_EQ(TagOf(pass), 9);
+    EXPECT_EQ(tagOf(pass), 9);
     EXPECT_FALSE(w("EQPassLabel")->isVisible());
 }
 
@@ -99,19 +99,19 @@ TEST_F(SelectionTest, ModeBoxesShowStoredModesWithoutSending) {
 
 TEST_F(SelectionTest, HighlightingUsesTheRowOfThePageOnShow) {
     selectTab(kTabMicA);
-    window->sync().ClickRule(edit("MicGainEdit17"));
+    window->sync().clickRule(edit("MicGainEdit17"));
     EXPECT_TRUE(w<Label>("MicEQPointLabel17")->isOpaque());
     EXPECT_EQ(w<QSlider>("MicPanScrollBar")->value(), 9);
     EXPECT_EQ(window->sync().currentBand(KindOfPage::kMic), 16);
 
     selectTab(kTabEffect);
     window->EchoAToolButtonClick(*w<ToolButton>("RvbToolButton"));
-    window->sync().ClickRule(edit("RvbFreEdit4"));
+    window->sync().clickRule(edit("RvbFreEdit4"));
     EXPECT_TRUE(w<Label>("RvbEQPointLabel4")->isOpaque());
     EXPECT_FALSE(w<Label>("EffEQPointLabel4")->isOpaque());
 
     selectTab(kTabMusic);
-    window->sync().ClickRule(edit("MusGain3Edit"));  // not a band: band 0 lights up
+    window->sync().clickRule(edit("MusGain3Edit"));  // not a band: band 0 lights up
     EXPECT_TRUE(w<Label>("MusEQPointLabel1")->isOpaque());
     EXPECT_EQ(w<EditBox>("MusGain3Edit")->styleSheet().contains("#c8c8c8"), true);
     EXPECT_EQ(w<EditBox>("RvbFreEdit4")->styleSheet().contains("#e6e6e6"), true);

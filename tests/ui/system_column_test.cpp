@@ -18,12 +18,12 @@ namespace {
 class ScriptedLinkMessages : public LinkMessages {
   public:
     explicit ScriptedLinkMessages(ScriptedMessages& messages) : m_messages(messages) {}
-    void Tell(const std::string& text, const std::string& caption) override {
-        m_messages.Show(QString::fromStdString(text), QString::fromStdString(caption),
+    void tell(const std::string& text, const std::string& caption) override {
+        m_messages.show(QString::fromStdString(text), QString::fromStdString(caption),
                         MessageService::Buttons::Ok);
     }
-    bool Ask(const std::string& text, const std::string& caption) override {
-        return m_messages.Show(QString::fromStdString(text), QString::fromStdString(caption),
+    bool ask(const std::string& text, const std::string& caption) override {
+        return m_messages.show(QString::fromStdString(text), QString::fromStdString(caption),
                                MessageService::Buttons::YesNo) == MessageService::Answer::Yes;
     }
 
@@ -81,7 +81,7 @@ TEST_F(SystemCommandsTest, ModeListShowsTheNamesAndTheNameBoxTakesThePickedOne) 
 
     // A rebuild after a save keeps the selection and shows the new name.
     model.modeNames[17] = "Disco";
-    window->systemLooks().RebuildModeList();
+    window->systemLooks().rebuildModeList();
     EXPECT_EQ(modes()->itemText(17), "MF2-Disco");
     EXPECT_EQ(modes()->currentIndex(), 17);
 }
@@ -124,7 +124,7 @@ TEST_F(SystemCommandsTest, SaveGoesToAUserModeUnderTheTypedName) {
     EXPECT_EQ(lastMessage(), QString::fromUtf8("保存当前模式为 1-Club?"));
     ASSERT_EQ(port.written.size(), 1u);
     EXPECT_EQ(Bytes(port.written[0].begin(), port.written[0].begin() + 12),
-              Hex("F5 B1 1A B7 1E 01 00 00 43 6C 75 62"));
+              hex("F5 B1 1A B7 1E 01 00 00 43 6C 75 62"));
     EXPECT_EQ(model.modeNames[0], "Club");
     EXPECT_EQ(state.pendingAction, PendingAction::kSaveDone);
 }
@@ -171,12 +171,12 @@ TEST_F(SystemCommandsTest, VolumeBarsRiseOneStepAndKeepBelowTheMaximum) {
     start->setValue(60);
     EXPECT_EQ(start->value(), 40);
     EXPECT_EQ(sink.sent.back(), std::make_pair(0x1D05, 40));
-    EXPECT_EQ(w<QWidget>("MusStartImage")->x(), VolumeMarkerPosition(40));
+    EXPECT_EQ(w<QWidget>("MusStartImage")->x(), volumeMarkerPosition(40));
 
     w<QSlider>("SysMusMaxVolBar")->setValue(5);
     EXPECT_EQ(normal->value(), 5);
     EXPECT_EQ(start->value(), 5);
-    EXPECT_EQ(w<QWidget>("MusMaxImage")->x(), VolumeMarkerPosition(5));
+    EXPECT_EQ(w<QWidget>("MusMaxImage")->x(), volumeMarkerPosition(5));
     EXPECT_EQ(sink.sent.back(), std::make_pair(0x1D06, 5));
 }
 

@@ -9,7 +9,7 @@ namespace {
 
 using WiringTest = EditorTest;
 
-bool TakesInput(const QWidget* w) {
+bool takesInput(const QWidget* w) {
     return qobject_cast<const QAbstractButton*>(w) || qobject_cast<const QComboBox*>(w) ||
            qobject_cast<const QSlider*>(w) || qobject_cast<const PointImage*>(w) ||
            qobject_cast<const QTableWidget*>(w) || qobject_cast<const SpinButtons*>(w) ||
@@ -21,7 +21,7 @@ TEST_F(WiringTest, NothingThatTakesInputIsSilent) {
     for (const ControlRegistry::Entry& e : window->controls().entries()) {
         const QWidget* w = e.control;
         const bool heading = w->testAttribute(Qt::WA_TransparentForMouseEvents);
-        if (!TakesInput(w) || w->isHidden() || heading || !w->isEnabled()) {
+        if (!takesInput(w) || w->isHidden() || heading || !w->isEnabled()) {
             continue;
         }
         EXPECT_NE(e.handler, Handler::kNone) << w->objectName().toStdString();

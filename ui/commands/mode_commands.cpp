@@ -37,39 +37,39 @@ ModeCommands::ModeCommands(const ControlRegistry& controls, const SystemParts& p
 
 void ModeCommands::SysLoadModeBtnClick(bool save) {
     if (save) {
-        SaveSelectedMode();
+        saveSelectedMode();
     } else {
-        LoadSelectedMode();
+        loadSelectedMode();
     }
 }
 
-void ModeCommands::LoadSelectedMode() {
+void ModeCommands::loadSelectedMode() {
     SelectBox* box = m_parts.modeBox;
     if (box->currentIndex() < 0) {
         return;
     }
-    m_commands.LoadMode(box->currentIndex(), box->currentText().toStdString());
+    m_commands.loadMode(box->currentIndex(), box->currentText().toStdString());
 }
 
-void ModeCommands::SaveSelectedMode() {
+void ModeCommands::saveSelectedMode() {
     SelectBox* box = m_parts.modeBox;
-    const std::optional<int> target = m_commands.SaveModeTarget(box->currentIndex());
+    const std::optional<int> target = m_commands.saveModeTarget(box->currentIndex());
     if (!target) {
         return;
     }
     if (*target != box->currentIndex()) {
         box->setCurrentIndex(*target);
     }
-    m_commands.SaveMode(*target, m_parts.modeName->text().toStdString());
+    m_commands.saveMode(*target, m_parts.modeName->text().toStdString());
 }
 
 void ModeCommands::SysModeBtn1Click(BmpButton& button) {
     if (!m_link.onLine()) {
         return;
     }
-    m_parts.modeBox->setCurrentIndex(TagOf(&button));
+    m_parts.modeBox->setCurrentIndex(tagOf(&button));
     m_page.SysModeBoxChange();
-    LoadSelectedMode();
+    loadSelectedMode();
 }
 
 void ModeCommands::SysModeBox2Change() {
@@ -79,7 +79,7 @@ void ModeCommands::SysModeBox2Change() {
     }
     m_parts.modeBox->setCurrentIndex(more->currentIndex() + kModeBox2First);
     m_page.SysModeBoxChange();
-    LoadSelectedMode();
+    loadSelectedMode();
 }
 
 }  // namespace aec

@@ -27,8 +27,8 @@ class ModeCommands : public QObject {
     void SysModeBox2Change();
 
   private:
-    void LoadSelectedMode();
-    void SaveSelectedMode();
+    void loadSelectedMode();
+    void saveSelectedMode();
 
     const SystemParts& m_parts;
     SystemPage& m_page;

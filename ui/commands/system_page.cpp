@@ -14,21 +14,21 @@ class WidgetVolumeGroup : public VolumeGroup {
   public:
     explicit WidgetVolumeGroup(const VolumeWidgets& w) : m_w(w) {}
 
-    int Position(VolumeRole role) const override { return bar(role)->value(); }
-    void SetPosition(VolumeRole role, int position) override { bar(role)->setValue(position); }
-    int DisplayedValue(VolumeRole role) const override { return HintNumber(pane(role)); }
-    void SetDisplayedValue(VolumeRole role, int value) override {
-        SetHint(pane(role), QString::number(value));
+    int position(VolumeRole role) const override { return bar(role)->value(); }
+    void setPosition(VolumeRole role, int position) override { bar(role)->setValue(position); }
+    int displayedValue(VolumeRole role) const override { return hintNumber(pane(role)); }
+    void setDisplayedValue(VolumeRole role, int value) override {
+        setHint(pane(role), QString::number(value));
     }
-    void ShowValue(VolumeRole role, int value) override {
+    void showValue(VolumeRole role, int value) override {
         pane(role)->setText(QString::number(value));
     }
-    void PlaceMarkers(int startX, int maximumX) override {
+    void placeMarkers(int startX, int maximumX) override {
         m_w.startMarker->move(startX, m_w.startMarker->y());
         m_w.maxMarker->move(maximumX, m_w.maxMarker->y());
     }
-    void ShowLabelValue(int value) override { m_w.valueLabel->setText(QString::number(value)); }
-    int Address(VolumeRole role) const override { return TagOf(bar(role)); }
+    void showLabelValue(int value) override { m_w.valueLabel->setText(QString::number(value)); }
+    int address(VolumeRole role) const override { return tagOf(bar(role)); }
 
   private:
     QSlider* bar(VolumeRole role) const { return m_w.bars[static_cast<size_t>(role)]; }
@@ -44,7 +44,7 @@ void SystemPage::SysMusNormalVolBarChange(QSlider& bar) {
         for (size_t role = 0; role < source.bars.size(); ++role) {
             if (source.bars[role] == &bar) {
                 WidgetVolumeGroup group(source);
-                VolumeBarChange(group, static_cast<VolumeRole>(role), m_model, m_sink);
+                volumeBarChange(group, static_cast<VolumeRole>(role), m_model, m_sink);
                 return;
             }
         }
@@ -52,9 +52,9 @@ void SystemPage::SysMusNormalVolBarChange(QSlider& bar) {
 }
 
 void SystemPage::SysMusInputLevelClick(BmpButton& button) {
-    const int address = TagOf(&button);
-    const int value = HintNumber(&button);
-    m_looks.ShowSwitch(address, value);
+    const int address = tagOf(&button);
+    const int value = hintNumber(&button);
+    m_looks.showSwitch(address, value);
     if (address == kUserLevelAddress) {
         // The choice shows on the disabled pair until the system password opens it again.
         m_parts.rights->setEnabled(false);
@@ -68,7 +68,7 @@ void SystemPage::SysModeBoxChange() {
         return;
     }
     const std::string item = box->currentText().toStdString();
-    m_parts.modeName->setText(QString::fromStdString(ModeNameOfItem(box->currentIndex(), item)));
+    m_parts.modeName->setText(QString::fromStdString(modeNameOfItem(box->currentIndex(), item)));
 }
 
 }  // namespace aec

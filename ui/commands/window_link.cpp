@@ -9,9 +9,9 @@ namespace aec {
 
 namespace {
 
-QString Text(const std::string& text) { return QString::fromStdString(text); }
+QString qText(const std::string& text) { return QString::fromStdString(text); }
 
-QColor StatusColourOf(StatusColour colour) {
+QColor statusColourOf(StatusColour colour) {
     switch (colour) {
         case StatusColour::kDarkBlue:
             return look::kOnLine;
@@ -34,33 +34,33 @@ WindowLink::WindowLink(TForm1& window, Connection& connection)
             [this] { m_connection.LinkBtnClick(LinkSender::kUnLinkBtn); });
     frame.linkButton->setEnabled(true);
     frame.unlinkButton->setEnabled(true);
-    connect(&window, &TForm1::portListWanted, this, [this] { m_connection.FillPortList(); });
-    connect(&window, &TForm1::closing, this, [this] { m_connection.CloseRequest(); });
+    connect(&window, &TForm1::portListWanted, this, [this] { m_connection.fillPortList(); });
+    connect(&window, &TForm1::closing, this, [this] { m_connection.closeRequest(); });
 }
 
-void WindowLink::Tell(const std::string& text, const std::string& caption) {
-    m_window.messages().Show(Text(text), Text(caption), MessageService::Buttons::Ok);
+void WindowLink::tell(const std::string& text, const std::string& caption) {
+    m_window.messages().show(qText(text), qText(caption), MessageService::Buttons::Ok);
 }
 
-bool WindowLink::Ask(const std::string& text, const std::string& caption) {
-    return m_window.messages().Show(Text(text), Text(caption), MessageService::Buttons::YesNo) ==
+bool WindowLink::ask(const std::string& text, const std::string& caption) {
+    return m_window.messages().show(qText(text), qText(caption), MessageService::Buttons::YesNo) ==
            MessageService::Answer::Yes;
 }
 
-void WindowLink::SetLinkStatus(const std::string& caption, const std::string& hint) {
+void WindowLink::setLinkStatus(const std::string& caption, const std::string& hint) {
     Label* label = m_window.frame().statusLabel;
-    label->setText(Text(caption));
-    SetHint(label, Text(hint));
+    label->setText(qText(caption));
+    setHint(label, qText(hint));
 }
 
-void WindowLink::SetLinkStatusColour(StatusColour colour) {
+void WindowLink::setLinkStatusColour(StatusColour colour) {
     m_window.frame().statusLabel->setStyleSheet(
-        QString("color: %1;").arg(StatusColourOf(colour).name()));
+        QString("color: %1;").arg(statusColourOf(colour).name()));
 }
 
 // Linked: a raised button with its caption in orange, bold so that it reads on the light face.
 // Unlinked: the plain grey face with a black caption.
-void WindowLink::SetLinkButtonLook(bool linked) {
+void WindowLink::setLinkButtonLook(bool linked) {
     BmpButton* button = m_window.frame().linkButton;
     const BilingualText& caption = linked ? link_text::kLinkedCaption : link_text::kUnlinkedCaption;
     button->setText(QString::fromUtf8(caption.in(m_window.model().languageFlag())));
@@ -71,22 +71,22 @@ void WindowLink::SetLinkButtonLook(bool linked) {
     button->setFont(font);
 }
 
-void WindowLink::ShowPortList(const std::vector<std::string>& ports) {
+void WindowLink::showPortList(const std::vector<std::string>& ports) {
     QComboBox* list = m_window.frame().portList;
     list->clear();
     for (const std::string& port : ports) {
-        list->addItem(Text(port));
+        list->addItem(qText(port));
     }
 }
 
-void WindowLink::ShowSelectedPort(int index) { m_window.frame().portList->setCurrentIndex(index); }
+void WindowLink::showSelectedPort(int index) { m_window.frame().portList->setCurrentIndex(index); }
 
 void WindowLink::RefreshControls(int target) { m_window.RefreshControls(target); }
 
-int WindowLink::RunTabSelector(int tab) { return m_window.RunTabSelector(tab); }
+int WindowLink::runTabSelector(int tab) { return m_window.runTabSelector(tab); }
 
-void WindowLink::ShowMainWindow() { m_window.show(); }
+void WindowLink::showMainWindow() { m_window.show(); }
 
-void WindowLink::RebuildModeList() { m_window.systemLooks().RebuildModeList(); }
+void WindowLink::rebuildModeList() { m_window.systemLooks().rebuildModeList(); }
 
 }  // namespace aec

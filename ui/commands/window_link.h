@@ -16,18 +16,18 @@ class WindowLink : public QObject, public ConnectionView {
     WindowLink(TForm1& window, Connection& connection);
 
     // LinkMessages
-    void Tell(const std::string& text, const std::string& caption) override;
-    bool Ask(const std::string& text, const std::string& caption) override;
+    void tell(const std::string& text, const std::string& caption) override;
+    bool ask(const std::string& text, const std::string& caption) override;
     // ConnectionView
-    void SetLinkStatus(const std::string& caption, const std::string& hint) override;
-    void SetLinkStatusColour(StatusColour colour) override;
-    void SetLinkButtonLook(bool linked) override;
-    void ShowPortList(const std::vector<std::string>& ports) override;
-    void ShowSelectedPort(int index) override;
+    void setLinkStatus(const std::string& caption, const std::string& hint) override;
+    void setLinkStatusColour(StatusColour colour) override;
+    void setLinkButtonLook(bool linked) override;
+    void showPortList(const std::vector<std::string>& ports) override;
+    void showSelectedPort(int index) override;
     void RefreshControls(int target) override;
-    int RunTabSelector(int tab) override;
-    void ShowMainWindow() override;
-    void RebuildModeList() override;
+    int runTabSelector(int tab) override;
+    void showMainWindow() override;
+    void rebuildModeList() override;
 
   private:
     TForm1& m_window;

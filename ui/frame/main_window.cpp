@@ -66,9 +66,9 @@ TForm1::~TForm1() {
     m_model.diagnosticLog.setListener(nullptr);
 }
 
-void TForm1::FirstShow() {
-    m_tables.Build(m_controls, m_model);
-    m_sync->Reset();
+void TForm1::firstShow() {
+    m_tables.build(m_controls, m_model);
+    m_sync->reset();
     RefreshControls(m_model.ResetEqBands(kAllPages));
     // The search for the processor starts by itself; a failure here leaves the window usable.
     try {
@@ -85,14 +85,14 @@ void TForm1::FirstShow() {
 
 void TForm1::RefreshControls(int target) { m_refresh->RefreshControls(target); }
 
-void TForm1::Timer1Timer() { m_graph->Tick(m_sync->lastEdit()); }
+void TForm1::Timer1Timer() { m_graph->tick(m_sync->lastEdit()); }
 
 // ---- Window events ----
 
 void TForm1::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
     if (!m_windowShown) {
-        FirstShow();
+        firstShow();
     }
 }
 
@@ -102,10 +102,10 @@ void TForm1::resizeEvent(QResizeEvent* event) {
     FormResize();
 }
 
-void TForm1::FormResize() { m_graph->Resize(currentPoint()); }
+void TForm1::FormResize() { m_graph->resize(currentPoint()); }
 
 int TForm1::currentPoint() const {
-    return m_sync->currentBand(PageKind(MakeAddress(m_graph->page(), 0)));
+    return m_sync->currentBand(PageKind(makeAddress(m_graph->page(), 0)));
 }
 
 void TForm1::closeEvent(QCloseEvent* event) {

@@ -81,13 +81,13 @@ class TForm1 : public QWidget {
     bool isMaximised() const { return m_maximised; }
 
     // The first-show steps (tables, band defaults, link start, Music tab, timer).
-    void FirstShow();
+    void firstShow();
     // RefreshControls: the stores into the controls of a base page, or of all of them.
     void RefreshControls(int target);
     // FormMusTabBtnClick: selects the tab of a tab button.
     void FormMusTabBtnClick(ToolButton& button);
     // Tab selector: selection state, shared captions and visibility; returns CurrentView.
-    int RunTabSelector(int tab);
+    int runTabSelector(int tab);
     // EchoAToolButtonClick: echo A, echo B or reverb on the effect sheet.
     void EchoAToolButtonClick(ToolButton& button);
     // HintMusBtnClick: one of the hidden page's three sources.

@@ -18,7 +18,7 @@ constexpr VolumeSource kKeyBars[3] = {kMusicVolume, kMicVolume, kEffectVolume};
 constexpr int kEffectPages[3] = {kPageEchoA, kPageEchoB, kPageReverb};
 constexpr int kReverbButton = 2;
 
-QString Utf8(const std::string& text) { return QString::fromStdString(text); }
+QString utf8(const std::string& text) { return QString::fromStdString(text); }
 
 }  // namespace
 
@@ -28,27 +28,27 @@ void TForm1::FormMusTabBtnClick(ToolButton& button) {
         button.setSelected(false);
         return;
     }
-    const int tab = TagOf(&button);
-    CommandLooks::ToolGroupLook(tabs, tab);
+    const int tab = tagOf(&button);
+    CommandLooks::toolGroupLook(tabs, tab);
     m_model.selection.currentTab = tab;
-    const int view = RunTabSelector(tab);
-    m_frame.pages->setCurrentIndex(ViewSheet(view));
+    const int view = runTabSelector(tab);
+    m_frame.pages->setCurrentIndex(viewSheet(view));
     if (tab == kTabEffect) {
         // The effect source last used is chosen again.
         if (ToolButton* effect = m_tables.effectButtons()[m_lastEffect]) {
             EchoAToolButtonClick(*effect);
         }
     } else {
-        RefreshControls(ViewPage(view));
+        RefreshControls(viewPage(view));
     }
-    m_graph->DrawPageResponse(kAllPoints, ViewPage(m_model.selection.currentView));
+    m_graph->DrawPageResponse(kAllPoints, viewPage(m_model.selection.currentView));
     m_sync->setWheelFlag(0);
     m_frame.focusPark->setFocus(Qt::OtherFocusReason);
     m_parts.strip.eqPass->setVisible(m_frame.pages->currentIndex() != kSheetDynamicEq);
 }
 
-int TForm1::RunTabSelector(int tab) {
-    const TabLayout layout = SelectTab(m_model.selection, tab, m_commandLooks->manualFlag());
+int TForm1::runTabSelector(int tab) {
+    const TabLayout layout = selectTab(m_model.selection, tab, m_commandLooks->manualFlag());
     m_model.selection.currentView = layout.currentView;
     applyTabLayout(layout);
     return layout.currentView;
@@ -57,7 +57,7 @@ int TForm1::RunTabSelector(int tab) {
 void TForm1::applyTabLayout(const TabLayout& layout) {
     const int language = m_model.languageFlag();
     const auto texts = [&](QWidget* w, const TextPair& pair) {
-        SetBilingual(w, Utf8(pair.cn), Utf8(pair.en), language);
+        setBilingual(w, utf8(pair.cn), utf8(pair.en), language);
     };
     const StripParts& strip = m_parts.strip;
     const OutputParts& out = m_parts.output;
@@ -90,22 +90,22 @@ void TForm1::applyTabLayout(const TabLayout& layout) {
 }
 
 void TForm1::EchoAToolButtonClick(ToolButton& button) {
-    const int t = std::clamp(TagOf(&button), 0, 2);
-    CommandLooks::ToolGroupLook(m_tables.effectButtons(), t);
+    const int t = std::clamp(tagOf(&button), 0, 2);
+    CommandLooks::toolGroupLook(m_tables.effectButtons(), t);
     m_model.selection.curEffectPage = kEffectPages[t];
     m_lastEffect = t;
     m_parts.effectPages->setCurrentIndex(t == kReverbButton ? 1 : 0);
     const int page = t == kReverbButton ? kPageReverb : kPageEchoA;
-    m_model.selection.currentView = MakeView(page, kSheetEffect);
+    m_model.selection.currentView = makeView(page, kSheetEffect);
     RefreshControls(page);
     m_graph->DrawPageResponse(kAllPoints, page);
 }
 
 void TForm1::HintMusBtnClick(ToolButton& button) {
-    const int t = std::clamp(TagOf(&button), 0, 2);
-    CommandLooks::ToolGroupLook(m_tables.hintButtons(), t);
+    const int t = std::clamp(tagOf(&button), 0, 2);
+    CommandLooks::toolGroupLook(m_tables.hintButtons(), t);
     m_model.selection.curHintPage = kPageHint + t;
-    m_model.selection.currentView = MakeView(kPageHint, kSheetHint);
+    m_model.selection.currentView = makeView(kPageHint, kSheetHint);
     RefreshControls(kPageHint);
     m_graph->DrawPageResponse(kAllPoints, kPageHint);
 }
@@ -120,7 +120,7 @@ void TForm1::LinkLabelDblClick() {
 
 void TForm1::SysLogoEditKeyPress() {
     EditBox* code = m_frame.accessCode;
-    if (IsAccessCode(code->text().toStdString())) {
+    if (isAccessCode(code->text().toStdString())) {
         m_frame.hintTab->show();
         m_frame.accessLabel->hide();
         code->hide();
@@ -157,7 +157,7 @@ void TForm1::RzBmpButton3Click() { close(); }
 // ---- Volume keys ----
 
 bool TForm1::FormKeyDown(int key) {
-    const std::optional<VolumeKeyStep> step = VolumeKey(key);
+    const std::optional<VolumeKeyStep> step = volumeKey(key);
     if (!step) {
         return false;
     }

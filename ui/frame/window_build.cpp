@@ -74,23 +74,23 @@ struct SheetSpec {
 };
 
 constexpr SheetSpec kSheets[9] = {
-    {"AdvTabSheet1_mus", "音乐", BuildMusicSheet},
-    {"AdvTabSheet2_mic", "麦克风", BuildMicSheet},
-    {"AdvTabSheet3_Eff", "效果", BuildEffectSheet},
-    {"AdvTabSheet4_Main", "主输出", BuildOutputSheet},
-    {"AdvTabSheet5_Center", "中置", BuildHintSheet},
+    {"AdvTabSheet1_mus", "音乐", buildMusicSheet},
+    {"AdvTabSheet2_mic", "麦克风", buildMicSheet},
+    {"AdvTabSheet3_Eff", "效果", buildEffectSheet},
+    {"AdvTabSheet4_Main", "主输出", buildOutputSheet},
+    {"AdvTabSheet5_Center", "中置", buildHintSheet},
     {"AdvTabSheet6_Sub", "超低音", nullptr},
     {"AdvTabSheet7_sur", "后置", nullptr},
-    {"AdvTabSheet8_Sys", "系统", BuildSystemSheet},
-    {"AdvTabSheet9_DEQ", "动态均衡", BuildDynamicEqSheet},
+    {"AdvTabSheet8_Sys", "系统", buildSystemSheet},
+    {"AdvTabSheet9_DEQ", "动态均衡", buildDynamicEqSheet},
 };
 
 }  // namespace
 
 void TForm1::buildWindow() {
     setObjectName("TForm1");
-    setFont(look::WindowFont());
-    setStyleSheet(look::WindowStyleSheet());
+    setFont(look::windowFont());
+    setStyleSheet(look::windowStyleSheet());
     buildTitleStrip();
     m_frame.editing = m_factory.frame(
         this, "MaINGroupBox2",
@@ -98,12 +98,12 @@ void TForm1::buildWindow() {
     m_frame.editing->setStyleSheet("QGroupBox#MaINGroupBox2 { border: none; }");
     buildTabRow(m_frame.editing);
     buildSheets(m_frame.editing);
-    BuildGraphPanel(
+    buildGraphPanel(
         m_factory, m_parts, m_frame.editing,
         QRect(3, m_frame.editing->height() - kGraphPanelHeight, 938, kGraphPanelHeight));
     buildHiddenControls(m_frame.editing);
     buildPanelLockBox(m_frame.editing);
-    m_frame.systemColumn = BuildRightColumn(m_factory, m_parts, this,
+    m_frame.systemColumn = buildRightColumn(m_factory, m_parts, this,
                                             QRect(kClientWidth - kRightColumnWidth, kTitleHeight,
                                                   kRightColumnWidth, kClientHeight - kTitleHeight));
     m_frame.systemColumn->setStyleSheet("QGroupBox#RzGroupBox2 { border: none; }");
@@ -181,7 +181,7 @@ void TForm1::buildSheets(QWidget* editing) {
     for (const SheetSpec& plan : kSheets) {
         auto* sheet = m_factory.adopt(new AdvTabSheet, plan.name);
         sheet->setCaption(QString::fromUtf8(plan.caption));
-        SetHint(sheet, QString());
+        setHint(sheet, QString());
         m_frame.pages->addWidget(sheet);
         if (plan.build) {
             plan.build(m_factory, m_parts, sheet);

@@ -11,7 +11,7 @@ namespace aec {
 namespace {
 
 template <class T>
-T* As(QWidget* control) {
+T* as(QWidget* control) {
     return static_cast<T*>(control);
 }
 
@@ -26,16 +26,16 @@ void TForm1::wireControls() {
 void TForm1::wire(const ControlRegistry::Entry& entry) {
     QWidget* w = entry.control;
     const auto clicked = [&](auto handler) {
-        auto* button = As<QAbstractButton>(w);
+        auto* button = as<QAbstractButton>(w);
         connect(button, &QAbstractButton::clicked, this, handler);
     };
     const auto moved = [&](void (ControlSync::*handler)(QSlider&)) {
-        auto* slider = As<QSlider>(w);
+        auto* slider = as<QSlider>(w);
         connect(slider, &QSlider::valueChanged, this,
                 [this, slider, handler] { (m_sync.get()->*handler)(*slider); });
     };
     const auto pressLook = [&] {
-        auto* tool = As<ToolButton>(w);
+        auto* tool = as<ToolButton>(w);
         connect(tool, &ToolButton::mouseDown, this,
                 [this, tool] { FormMusTabBtnMouseDown(*tool); });
     };
@@ -44,10 +44,10 @@ void TForm1::wire(const ControlRegistry::Entry& entry) {
             break;
 
         case Handler::kValueEdit:
-            As<EditBox>(w)->setHandler(m_sync.get());
+            as<EditBox>(w)->setHandler(m_sync.get());
             break;
         case Handler::kSpin: {
-            auto* spin = As<SpinButtons>(w);
+            auto* spin = as<SpinButtons>(w);
             connect(spin, &SpinButtons::upClicked, this,
                     [this, spin] { m_sync->MusFreUpDownBtn1UpRightClick(*spin); });
             connect(spin, &SpinButtons::downClicked, this,
@@ -67,75 +67,75 @@ void TForm1::wire(const ControlRegistry::Entry& entry) {
             moved(&ControlSync::MusPanScrollBarChange);
             break;
         case Handler::kPointLabel: {
-            auto* label = As<Label>(w);
+            auto* label = as<Label>(w);
             connect(label, &Label::clicked, this,
                     [this, label] { m_sync->MusEQPointLabel1Click(*label); });
             break;
         }
 
         case Handler::kModeBox: {
-            auto* box = As<SelectBox>(w);
+            auto* box = as<SelectBox>(w);
             connect(box, &QComboBox::activated, this,
                     [this, box] { m_commands->MusModeBox1Change(*box); });
             break;
         }
         case Handler::kModeLabel: {
-            auto* label = As<Label>(w);
+            auto* label = as<Label>(w);
             connect(label, &Label::clicked, this,
                     [this, label] { m_commands->MusPEQtn1Click(*label); });
             break;
         }
         case Handler::kDynamicType: {
-            auto* button = As<BmpButton>(w);
+            auto* button = as<BmpButton>(w);
             clicked([this, button] { m_commands->DEQTYpeOffBtn1Click(*button); });
             break;
         }
         case Handler::kCrossoverType: {
-            auto* box = As<SelectBox>(w);
+            auto* box = as<SelectBox>(w);
             connect(box, &QComboBox::activated, this,
                     [this, box] { m_commands->MainHPTypeBoxChange(*box); });
             break;
         }
         case Handler::kPhase: {
-            auto* button = As<BmpButton>(w);
+            auto* button = as<BmpButton>(w);
             clicked([this, button] { m_commands->EchoEffPhaseBtnClick(*button); });
             break;
         }
         case Handler::kMute: {
-            auto* button = As<BmpButton>(w);
+            auto* button = as<BmpButton>(w);
             clicked([this, button] { m_commands->MainLmuteBtnClick(*button); });
             break;
         }
         case Handler::kInputBox: {
-            auto* box = As<SelectBox>(w);
+            auto* box = as<SelectBox>(w);
             connect(box, &QComboBox::activated, this,
-                    [this, box] { m_sink.SetParameter(TagOf(box), box->currentIndex()); });
+                    [this, box] { m_sink.SetParameter(tagOf(box), box->currentIndex()); });
             break;
         }
 
         case Handler::kTab: {
-            auto* tab = As<ToolButton>(w);
+            auto* tab = as<ToolButton>(w);
             pressLook();
             clicked([this, tab] { FormMusTabBtnClick(*tab); });
             break;
         }
         case Handler::kEffectSource: {
-            auto* button = As<ToolButton>(w);
+            auto* button = as<ToolButton>(w);
             pressLook();
             clicked([this, button] { EchoAToolButtonClick(*button); });
             break;
         }
         case Handler::kHintSource: {
-            auto* button = As<ToolButton>(w);
+            auto* button = as<ToolButton>(w);
             pressLook();
             clicked([this, button] { HintMusBtnClick(*button); });
             break;
         }
         case Handler::kStatusLabel:
-            connect(As<Label>(w), &Label::doubleClicked, this, &TForm1::LinkLabelDblClick);
+            connect(as<Label>(w), &Label::doubleClicked, this, &TForm1::LinkLabelDblClick);
             break;
         case Handler::kAccessCode:
-            connect(As<EditBox>(w), &QLineEdit::returnPressed, this, &TForm1::SysLogoEditKeyPress);
+            connect(as<EditBox>(w), &QLineEdit::returnPressed, this, &TForm1::SysLogoEditKeyPress);
             break;
         case Handler::kMinimise:
             clicked([this] { RzBmpButton2Click(); });
@@ -147,23 +147,23 @@ void TForm1::wire(const ControlRegistry::Entry& entry) {
             clicked([this] { RzBmpButton3Click(); });
             break;
         case Handler::kSystemTabs:
-            connect(As<QTabWidget>(w), &QTabWidget::currentChanged, this,
+            connect(as<QTabWidget>(w), &QTabWidget::currentChanged, this,
                     &TForm1::AdvPageControl1Change);
             break;
 
         case Handler::kVolumeBar: {
-            auto* bar = As<QSlider>(w);
+            auto* bar = as<QSlider>(w);
             connect(bar, &QSlider::valueChanged, this,
                     [this, bar] { m_systemPage->SysMusNormalVolBarChange(*bar); });
             break;
         }
         case Handler::kSwitch: {
-            auto* button = As<BmpButton>(w);
+            auto* button = as<BmpButton>(w);
             clicked([this, button] { m_systemPage->SysMusInputLevelClick(*button); });
             break;
         }
         case Handler::kModeList:
-            connect(As<SelectBox>(w), &QComboBox::activated, this,
+            connect(as<SelectBox>(w), &QComboBox::activated, this,
                     [this] { m_systemPage->SysModeBoxChange(); });
             break;
 

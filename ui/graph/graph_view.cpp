@@ -14,8 +14,8 @@ namespace aec {
 GraphView::GraphView(Model& model, ControlFactory& factory, const GraphParts& parts)
     : m_model(model), m_factory(factory), m_parts(parts), m_graph(model) {
     m_graph.setCaptionSizer([](const std::string& text) {
-        const QFontMetrics metrics(CaptionFont());
-        return metrics.size(0, QString::fromStdString(CaptionDisplayText(text)));
+        const QFontMetrics metrics(captionFont());
+        return metrics.size(0, QString::fromStdString(captionDisplayText(text)));
     });
     m_graph.setPlotOrigin(m_parts.inner->pos());
     m_graph.resizePlot(m_parts.inner->size());
@@ -36,7 +36,7 @@ void GraphView::placeAxisLabels(bool create) {
         if (create && !m_axis[i]) {
             m_axis[i] = m_factory.label(m_parts.outer, QString::fromStdString(plan.name), QRect(),
                                         plan.text.c_str());
-            m_axis[i]->setFont(AxisLabelFont());
+            m_axis[i]->setFont(axisLabelFont());
             m_axis[i]->setStyleSheet(QStringLiteral("color: %1; background: transparent;")
                                          .arg(QColor::fromRgb(kAxisLabelColour).name()));
             m_axis[i]->setAlignment(plan.align == AxisLabel::Align::kRight
@@ -82,7 +82,7 @@ void GraphView::showCaption() {
         label->hide();
         return;
     }
-    const QString text = QString::fromStdString(CaptionDisplayText(caption.text));
+    const QString text = QString::fromStdString(captionDisplayText(caption.text));
     label->setText(text);
     const QSize size = QFontMetrics(label->font()).size(0, text);
     label->setGeometry(caption.left, caption.top, size.width(), size.height());
@@ -90,7 +90,7 @@ void GraphView::showCaption() {
     label->raise();
 }
 
-void GraphView::Resize(int currentPoint) {
+void GraphView::resize(int currentPoint) {
     QWidget* inner = m_parts.inner;
     m_parts.image->setGeometry(0, 0, inner->width(), inner->height());
     m_graph.setPlotOrigin(inner->pos());
@@ -100,14 +100,14 @@ void GraphView::Resize(int currentPoint) {
     DrawPageResponse(currentPoint, page());
 }
 
-void GraphView::Tick(const LastEdit& edit) {
+void GraphView::tick(const LastEdit& edit) {
     if (edit == m_lastSeen) {
         return;
     }
     m_lastSeen = edit;
     const BandRef ref = BandOf(edit.address);
     if (ref.isBand() && ref.band < kPointCount) {
-        DrawPageResponse(ref.band, PageOf(edit.address));
+        DrawPageResponse(ref.band, pageOf(edit.address));
     }
 }
 

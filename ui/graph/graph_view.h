@@ -25,12 +25,12 @@ class GraphView {
     // Redraws point `index` or every point (100) of `page` and moves the widgets to match.
     void DrawPageResponse(int index, int page);
     // FormResize: a new plot of the inner panel's size, grid, whole page, then the current point.
-    void Resize(int currentPoint);
+    void resize(int currentPoint);
     // The graph part of the 10 ms tick: redraws the point of a new last edit.
-    void Tick(const LastEdit& edit);
+    void tick(const LastEdit& edit);
 
     // Page whose curves the graph draws (the base page of the view on show).
-    int page() const { return PageOf(m_model.selection.currentView); }
+    int page() const { return pageOf(m_model.selection.currentView); }
     ResponseGraph& graph() { return m_graph; }
     GraphImage* image() const { return m_parts.image; }
     QLabel* caption() const { return m_parts.caption; }

@@ -80,7 +80,7 @@ enum class Cell : uint8_t {
     kCompanion3
 };
 
-constexpr Cell CompanionCell(int j) {
+constexpr Cell companionCell(int j) {
     return static_cast<Cell>(static_cast<int>(Cell::kCompanion0) + j);
 }
 

@@ -17,11 +17,11 @@ constexpr int kShelfModes = 2;  // band modes from LSEQ up use the shelf Q
 // The limit of a band's Q box: shelf bands stop at the shelf Q table's end.
 int QLimit(const Model& model, int address) {
     const int modeSlot = address - BandOf(address).subSlot;
-    return model.view(PageOf(modeSlot), SlotOf(modeSlot)) >= kShelfModes ? kShelfQMax : kQMax;
+    return model.view(pageOf(modeSlot), slotOf(modeSlot)) >= kShelfModes ? kShelfQMax : kQMax;
 }
 
 // A Hint read as a whole number, blanks around it allowed.
-std::optional<int> ReadWholeNumber(std::string_view text) {
+std::optional<int> readWholeNumber(std::string_view text) {
     const auto blank = [](char c) { return c == ' ' || c == '\t'; };
     while (!text.empty() && blank(text.front())) {
         text.remove_prefix(1);
@@ -39,7 +39,7 @@ std::optional<int> ReadWholeNumber(std::string_view text) {
 
 }  // namespace
 
-EditDecision DecideEdit(const Model& model, const EditRequest& r) {
+EditDecision decideEdit(const Model& model, const EditRequest& r) {
     EditDecision d;
     if (!r.kind) {
         return d;
@@ -50,8 +50,8 @@ EditDecision DecideEdit(const Model& model, const EditRequest& r) {
     }
     d.applies = true;
     d.address = model.QSlotOf(r.tag);
-    const int page = PageOf(d.address);
-    const int slot = SlotOf(d.address);
+    const int page = pageOf(d.address);
+    const int slot = slotOf(d.address);
 
     if (r.target == EditTarget::kEditBox && k == kKindQ && r.refresh) {
         d.value = model.view(page, slot);
@@ -61,7 +61,7 @@ EditDecision DecideEdit(const Model& model, const EditRequest& r) {
         }
     } else {
         const int qLimit = k == kKindQ ? QLimit(model, d.address) : kQMax;
-        d.value = LimitValue(k, r.step, r.refresh, r.x, page, qLimit);
+        d.value = limitValue(k, r.step, r.refresh, r.x, page, qLimit);
     }
 
     switch (r.target) {
@@ -72,7 +72,7 @@ EditDecision DecideEdit(const Model& model, const EditRequest& r) {
             break;
         case EditTarget::kEditBox:
             if (k >= kKindFrequency && k <= kKindLastEditBox) {
-                d.text = DisplayText(k, d.value, page, slot);
+                d.text = displayText(k, d.value, page, slot);
                 d.becomesCurrent = k == kKindFrequency;
                 d.highlightsBand = true;
             }
@@ -81,31 +81,31 @@ EditDecision DecideEdit(const Model& model, const EditRequest& r) {
             if (k <= kKindLast) {
                 // Output level panes read their text by the output on show.
                 const int context = k == kKindOutputLevel ? model.selection.curOutputPage : page;
-                d.text = DisplayText(k, d.value, context, slot);
+                d.text = displayText(k, d.value, context, slot);
             }
             break;
     }
 
     d.stored = static_cast<int>(std::trunc(d.value));
-    d.sliderPosition = static_cast<int>(RoundHalfEven(d.value));
+    d.sliderPosition = static_cast<int>(roundHalfEven(d.value));
     if (r.refresh) {
         d.road = k <= kKindQ ? ValueRoad::kStore : ValueRoad::kNone;
     } else {
         d.road = model.refreshing() ? ValueRoad::kStore : ValueRoad::kSend;
     }
-    d.recordsLastEdit = KindRecordsLastEdit(k) && !model.redrawsSuspended();
+    d.recordsLastEdit = kindRecordsLastEdit(k) && !model.redrawsSuspended();
     return d;
 }
 
-CommitDecision DecideCommit(std::string_view text, std::string_view hint) {
+CommitDecision decideCommit(std::string_view text, std::string_view hint) {
     CommitDecision d;
-    const std::string t = NumberCharacters(text);
+    const std::string t = numberCharacters(text);
     if (t.empty()) {
         return d;
     }
     d.showError = hint.empty();
-    const std::optional<int> kind = ReadWholeNumber(hint);
-    const std::optional<double> number = ReadDecimal(t);
+    const std::optional<int> kind = readWholeNumber(hint);
+    const std::optional<double> number = readDecimal(t);
     if (!number || !kind) {
         return d;
     }

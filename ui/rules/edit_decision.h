@@ -57,7 +57,7 @@ struct EditDecision {
 
 // ApplyControlValue's decisions for one request. Inside a refresh (the model's refreshing
 // scope) a value is stored but never sent.
-EditDecision DecideEdit(const Model& model, const EditRequest& request);
+EditDecision decideEdit(const Model& model, const EditRequest& request);
 
 // What committing the typed text of an edit box does.
 struct CommitDecision {
@@ -67,6 +67,6 @@ struct CommitDecision {
 };
 
 // CommitEdit's decisions for the typed text of a box whose Hint (its display kind) is `hint`.
-CommitDecision DecideCommit(std::string_view text, std::string_view hint);
+CommitDecision decideCommit(std::string_view text, std::string_view hint);
 
 }  // namespace aec

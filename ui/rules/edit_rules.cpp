@@ -18,21 +18,21 @@ constexpr int kInputVolumeMax = 40;
 constexpr int kModeMax = 3;
 constexpr std::string_view kAccessCode = "CONSOLE5832";
 
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+bool isDigit(char c) { return c >= '0' && c <= '9'; }
 
 }  // namespace
 
-std::string NumberCharacters(std::string_view text) {
+std::string numberCharacters(std::string_view text) {
     std::string kept;
     for (char c : text) {
-        if (c == '-' || c == '.' || IsDigit(c)) {
+        if (c == '-' || c == '.' || isDigit(c)) {
             kept.push_back(c);
         }
     }
     return kept;
 }
 
-std::optional<double> ReadDecimal(std::string_view text) {
+std::optional<double> readDecimal(std::string_view text) {
     size_t i = 0;
     if (i < text.size() && text[i] == '-') {
         ++i;
@@ -40,7 +40,7 @@ std::optional<double> ReadDecimal(std::string_view text) {
     int digits = 0;
     int points = 0;
     for (; i < text.size(); ++i) {
-        if (IsDigit(text[i])) {
+        if (isDigit(text[i])) {
             ++digits;
         } else if (text[i] == '.' && points == 0) {
             ++points;
@@ -54,11 +54,11 @@ std::optional<double> ReadDecimal(std::string_view text) {
     return std::strtod(std::string(text).c_str(), nullptr);
 }
 
-bool EditKeyAllowed(char32_t ch) {
+bool editKeyAllowed(char32_t ch) {
     return ch == U'\b' || ch == U'\r' || ch == U'-' || ch == U'.' || (ch >= U'0' && ch <= U'9');
 }
 
-double Stepped(double x, EditStep step) {
+double steppedValue(double x, EditStep step) {
     switch (step) {
         case EditStep::kUp:
             return x + 1;
@@ -69,8 +69,8 @@ double Stepped(double x, EditStep step) {
     }
 }
 
-double LimitValue(int kind, EditStep step, bool refresh, double x, int page, int qLimit) {
-    const double stepped = refresh ? x : Stepped(x, step);
+double limitValue(int kind, EditStep step, bool refresh, double x, int page, int qLimit) {
+    const double stepped = refresh ? x : steppedValue(x, step);
     // A refreshed value is only limited from above; an edited one to the whole range.
     const auto limit = [&](double max) {
         return refresh ? std::min(x, max) : std::clamp(stepped, 0.0, max);
@@ -92,13 +92,13 @@ double LimitValue(int kind, EditStep step, bool refresh, double x, int page, int
             break;
     }
     if (kind > kKindLastEditBox && kind <= kKindLast) {
-        return std::clamp(x, 0.0, double(DisplayRange(kind, page, 0).max));
+        return std::clamp(x, 0.0, double(displayRange(kind, page, 0).max));
     }
     return x;
 }
 
-bool KindRecordsLastEdit(int kind) { return kind <= 7 || kind == 13 || kind == 19; }
+bool kindRecordsLastEdit(int kind) { return kind <= 7 || kind == 13 || kind == 19; }
 
-bool IsAccessCode(std::string_view text) { return text == kAccessCode; }
+bool isAccessCode(std::string_view text) { return text == kAccessCode; }
 
 }  // namespace aec

@@ -26,27 +26,27 @@ enum DisplayKind : int {
 };
 
 // The characters of a typed text that can form a number ('-', '.', digits), in their order.
-std::string NumberCharacters(std::string_view text);
+std::string numberCharacters(std::string_view text);
 
 // A plain decimal number: an optional minus, digits with at most one point, at least one digit.
-std::optional<double> ReadDecimal(std::string_view text);
+std::optional<double> readDecimal(std::string_view text);
 
 // Whether a typed character reaches an edit box: backspace, Enter, '-', '.' and digits.
-bool EditKeyAllowed(char32_t ch);
+bool editKeyAllowed(char32_t ch);
 
 // x moved by one step (up for kUp, down for kDown, unchanged for kApply).
-double Stepped(double x, EditStep step);
+double steppedValue(double x, EditStep step);
 
 // Limits the raw value x of a control of display kind `kind` before it is shown.
 // Edit boxes (kinds 2 to 5) are stepped first unless `refresh`; `qLimit` is the Q limit of the
 // band (24 for shelves, else 100); `page` is the base page of the value (Dynamic EQ gains
 // never fall below -12 dB). Kind 4 with `refresh` returns x: the caller reads it from the view.
-double LimitValue(int kind, EditStep step, bool refresh, double x, int page, int qLimit);
+double limitValue(int kind, EditStep step, bool refresh, double x, int page, int qLimit);
 
 // Whether an edit of this kind moves the graph (recorded as the last edit).
-bool KindRecordsLastEdit(int kind);
+bool kindRecordsLastEdit(int kind);
 
 // The hidden page's access code check: exact and case-sensitive.
-bool IsAccessCode(std::string_view text);
+bool isAccessCode(std::string_view text);
 
 }  // namespace aec

@@ -4,7 +4,7 @@
 
 namespace aec {
 
-int ScrollToShowBand(int position, int band, int visible) {
+int scrollToShowBand(int position, int band, int visible) {
     if (position + visible <= band) {
         return band - (visible - 1);
     }
@@ -14,11 +14,11 @@ int ScrollToShowBand(int position, int band, int visible) {
     return position;
 }
 
-int PointLabelAddress(int tag, int bandNumber, int hint) {
+int pointLabelAddress(int tag, int bandNumber, int hint) {
     return tag * 256 + (bandNumber - 1) * 5 + hint;
 }
 
-std::optional<int> RightChannelPage(int curOutputPage) {
+std::optional<int> rightChannelPage(int curOutputPage) {
     if (curOutputPage >= kPageMain && curOutputPage < kPageSurround) {
         return kPageMainRight;
     }
@@ -28,12 +28,12 @@ std::optional<int> RightChannelPage(int curOutputPage) {
     return std::nullopt;
 }
 
-void ReadMusicMode(Model& model) {
+void readMusicMode(Model& model) {
     const int mode = model.param(kPageMusic, 161);
     model.selection.musicMode = (mode >= 0 && mode < 3) ? mode : 0;
 }
 
-void ReadPairStates(Model& model) {
+void readPairStates(Model& model) {
     Selection& sel = model.selection;
     const auto follow = [](int& state, int flag) {
         if (flag == 1) {
@@ -48,13 +48,13 @@ void ReadPairStates(Model& model) {
     follow(sel.surroundPairState, model.view(kPageMusic, 163));
 }
 
-int HighlightBandCount(KindOfPage kind) {
+int highlightBandCount(KindOfPage kind) {
     static constexpr int kBands[5] = {15, 20, 7, 10, 5};
-    const int k = KindIndex(kind);
+    const int k = kindIndex(kind);
     return k < 5 ? kBands[k] : 0;
 }
 
-std::optional<VolumeKeyStep> VolumeKey(int key) {
+std::optional<VolumeKeyStep> volumeKey(int key) {
     if (key < 0 || key > 127) {
         return std::nullopt;
     }

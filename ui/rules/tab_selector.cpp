@@ -46,8 +46,8 @@ const OutputTexts kOutputTexts[4] = {
 // First output page of each output tab; the right pages follow three pages later.
 constexpr int kOutputFirstPage[4] = {kPageMain, kPageSurround, kPageCenter, kPageSub};
 
-void SelectMicTab(Selection& sel, int tab, TabLayout& out) {
-    out.currentView = MakeView(kPageMicA, kSheetMic);
+void selectMicTab(Selection& sel, int tab, TabLayout& out) {
+    out.currentView = makeView(kPageMicA, kSheetMic);
     if (tab == kTabMicA) {
         sel.curMicPage = kPageMicA;
         if (sel.micPairState != kPairLinked) {
@@ -71,10 +71,10 @@ void SelectMicTab(Selection& sel, int tab, TabLayout& out) {
     }
 }
 
-void SelectOutputTab(Selection& sel, int tab, TabLayout& out) {
+void selectOutputTab(Selection& sel, int tab, TabLayout& out) {
     const int channel = tab - kTabMain;
     const OutputTexts& texts = kOutputTexts[channel];
-    out.currentView = MakeView(kPageMain, kSheetOutput);
+    out.currentView = makeView(kPageMain, kSheetOutput);
     bool right = false;
     if (tab == kTabMain) {
         right = sel.mainPairState == kPairRight;
@@ -99,35 +99,35 @@ void SelectOutputTab(Selection& sel, int tab, TabLayout& out) {
 
 }  // namespace
 
-TabLayout SelectTab(Selection& sel, int tab, bool manualFlag) {
+TabLayout selectTab(Selection& sel, int tab, bool manualFlag) {
     TabLayout out;
     switch (tab) {
         case kTabMusic:
-            out.currentView = MakeView(kPageMusic, kSheetMusic);
+            out.currentView = makeView(kPageMusic, kSheetMusic);
             out.copyGroupShown = true;
             out.leftButton = TextPair{"音乐左", "Left"};
             out.rightButton = TextPair{"音乐右", "Right"};
             break;
         case kTabDynamicEq:
-            out.currentView = MakeView(kPageDynamicEq, kSheetDynamicEq);
+            out.currentView = makeView(kPageDynamicEq, kSheetDynamicEq);
             break;
         case kTabMicA:
         case kTabMicB:
-            SelectMicTab(sel, tab, out);
+            selectMicTab(sel, tab, out);
             break;
         case kTabEffect: {
             const int page = sel.curEffectPage == kPageEchoB ? kPageEchoA : sel.curEffectPage;
-            out.currentView = MakeView(page, kSheetEffect);
+            out.currentView = makeView(page, kSheetEffect);
             break;
         }
         case kTabMain:
         case kTabSurround:
         case kTabCenter:
         case kTabSub:
-            SelectOutputTab(sel, tab, out);
+            selectOutputTab(sel, tab, out);
             break;
         case kTabHint:
-            out.currentView = MakeView(kPageHint, kSheetHint);
+            out.currentView = makeView(kPageHint, kSheetHint);
             break;
         default:
             out.currentView = sel.currentView;

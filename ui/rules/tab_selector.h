@@ -31,9 +31,9 @@ struct TextPair {
 };
 
 // CurrentView from a base page and a sheet.
-constexpr int MakeView(int page, int sheet) { return page * 256 + sheet; }
-constexpr int ViewPage(int view) { return view / 256; }
-constexpr int ViewSheet(int view) { return view % 256; }
+constexpr int makeView(int page, int sheet) { return page * 256 + sheet; }
+constexpr int viewPage(int view) { return view / 256; }
+constexpr int viewSheet(int view) { return view % 256; }
 
 // What the tab selector decides for one tab.
 struct TabLayout {
@@ -66,6 +66,6 @@ inline constexpr int kRightMuteX = 679;
 // Runs the tab selector for tab c: updates the selection (current microphone and output page,
 // microphone pair state) and returns the view and the shared widgets' texts and visibility.
 // `manualFlag` is the manual output set-up flag, which unlocks the command groups on output tabs.
-TabLayout SelectTab(Selection& selection, int tab, bool manualFlag);
+TabLayout selectTab(Selection& selection, int tab, bool manualFlag);
 
 }  // namespace aec

@@ -44,80 +44,80 @@ class BandColumn : public QWidget {
     }
 };
 
-QString Name(const char* pattern, int band) { return QString::fromLatin1(pattern).arg(band); }
+QString name(const char* pattern, int band) { return QString::fromLatin1(pattern).arg(band); }
 
 // The design Tag and Hint of EQ point label n (1-based) of a row; they feed the click rule.
-std::pair<int, int> PointLabelDesign(int row, int n) {
+std::pair<int, int> pointLabelDesign(int row, int n) {
     switch (row) {
-        case KindIndex(KindOfPage::kMusic):
+        case kindIndex(KindOfPage::kMusic):
             return {0, n <= 9 ? n : n - 7};
-        case KindIndex(KindOfPage::kMic):
+        case kindIndex(KindOfPage::kMic):
             return {2, 5};
-        case KindIndex(KindOfPage::kEffect):
-        case KindIndex(KindOfPage::kHintOrSystem):
+        case kindIndex(KindOfPage::kEffect):
+        case kindIndex(KindOfPage::kHintOrSystem):
         case kReverbPointRow:
             return {4, 14};
-        case KindIndex(KindOfPage::kOutput):
+        case kindIndex(KindOfPage::kOutput):
             return {6, n <= 5 ? 31 : 5};
         default:
             return {0, 5};
     }
 }
 
-void BuildColumn(ControlFactory& f, QWidget* column, int band, const BandStripSpec& plan,
+void buildColumn(ControlFactory& f, QWidget* column, int band, const BandStripSpec& plan,
                  const ColumnLayout& at) {
     const BandNames& n = plan.names;
     const int w = kBandColumnWidth - 4;
-    const int e = MakeAddress(plan.page, BandSlot(FirstEqSlot(plan.page), band - 1, 0));
+    const int e = makeAddress(plan.page, BandSlot(firstEqSlot(plan.page), band - 1, 0));
 
-    auto* point = f.rzLabel(column, Name(n.pointLabel, band), QRect(2, at.point, w, 16),
+    auto* point = f.rzLabel(column, name(n.pointLabel, band), QRect(2, at.point, w, 16),
                             QString::number(band));
     point->setOpaque(false, look::kOrange);
     point->setCursor(Qt::PointingHandCursor);
-    const auto [tag, hint] = PointLabelDesign(plan.pointRow, band);
-    SetTag(point, tag);
-    SetHint(point, QString::number(hint));
+    const auto [tag, hint] = pointLabelDesign(plan.pointRow, band);
+    setTag(point, tag);
+    setHint(point, QString::number(hint));
     f.serve(point, Handler::kPointLabel);
     f.list(point, ControlList::kPointLabels, plan.pointRow * kPointLabelColumns + band - 1);
 
-    QStringList modes = plan.dynamic ? Items(kDynEqModeItems) : Items(kEqModeItems);
+    QStringList modes = plan.dynamic ? items(kDynEqModeItems) : items(kEqModeItems);
     if (!plan.dynamic && plan.page == kPageMusic && band == kTwelfthMusicBand) {
         modes[0] = "Bypass";
     }
     auto* mode =
-        f.select(column, Name(n.modeBox, band), QRect(2, at.mode, w, kRowHeight), modes, "1");
+        f.select(column, name(n.modeBox, band), QRect(2, at.mode, w, kRowHeight), modes, "1");
     f.bind(f.serve(mode, Handler::kModeBox), e);
     auto* freq =
-        f.edit(column, Name(n.freqEdit, band), QRect(2, at.freq, w, kRowHeight), kKindFrequency);
+        f.edit(column, name(n.freqEdit, band), QRect(2, at.freq, w, kRowHeight), kKindFrequency);
     f.bind(f.serve(freq, Handler::kValueEdit), e + 1);
     auto* gain =
-        f.edit(column, Name(n.gainEdit, band), QRect(2, at.gain, w, kRowHeight), kKindGain);
+        f.edit(column, name(n.gainEdit, band), QRect(2, at.gain, w, kRowHeight), kKindGain);
     f.bind(f.serve(gain, Handler::kValueEdit), e + 2);
 
     static const char* const kLetters[4] = {"BY", "P", "LS", "HS"};
     const int step = std::max(kModeLabelHeight + 2, at.sliderHeight() / 4);
     for (int j = 0; j < 4; ++j) {
-        auto* letter = f.rzLabel(column, Name(n.modeLabels[j], band),
+        auto* letter = f.rzLabel(column, name(n.modeLabels[j], band),
                                  QRect(1, at.sliderTop + j * step + (step - kModeLabelHeight) / 2,
                                        kModeLabelWidth, kModeLabelHeight),
                                  kLetters[j]);
         letter->setCursor(Qt::PointingHandCursor);
-        f.bind(f.serve(letter, Handler::kModeLabel), e, CompanionCell(j));
+        f.bind(f.serve(letter, Handler::kModeLabel), e, companionCell(j));
     }
-    auto* bar = f.slider(column, Name(n.gainBar, band),
+    auto* bar = f.slider(column, name(n.gainBar, band),
                          QRect(kModeLabelWidth + 10, at.sliderTop, 28, at.sliderHeight()), 180,
                          Qt::Vertical);
     f.serve(bar, plan.dynamic ? Handler::kDynamicGainBar : Handler::kBandGainBar);
     f.bind(bar, e + 2, Cell::kCompanion0);
 
-    auto* q = f.edit(column, Name(n.qEdit, band), QRect(2, at.q, kQEditWidth, kRowHeight), kKindQ);
+    auto* q = f.edit(column, name(n.qEdit, band), QRect(2, at.q, kQEditWidth, kRowHeight), kKindQ);
     f.bind(f.bind(f.serve(q, Handler::kValueEdit), e + 3), e + 4);
-    auto* spin = f.spin(column, Name(n.spin, band),
+    auto* spin = f.spin(column, name(n.spin, band),
                         QRect(2 + kQEditWidth + 1, at.q, kSpinWidth, kRowHeight));
     f.bind(f.serve(spin, Handler::kSpin), plan.spinOnShelf ? e + 4 : e + 3, Cell::kCompanion0);
 }
 
-void BuildRowLabels(ControlFactory& f, QWidget* parent, int x, int y, const ColumnLayout& at,
+void buildRowLabels(ControlFactory& f, QWidget* parent, int x, int y, const ColumnLayout& at,
                     const BandRowLabels& names) {
     const auto row = [&](const char* name, int top, const char* cn, const char* en) {
         f.label(parent, name, QRect(x, y + top, kBandRowLabelWidth - 4, kRowHeight), cn, en,
@@ -131,12 +131,12 @@ void BuildRowLabels(ControlFactory& f, QWidget* parent, int x, int y, const Colu
 
 }  // namespace
 
-BuiltStrip BuildBandStrip(ControlFactory& f, QWidget* parent, int x, int y, int height,
+BuiltStrip buildBandStrip(ControlFactory& f, QWidget* parent, int x, int y, int height,
                           const BandStripSpec& plan) {
     const bool scrolls = plan.scrollBox != nullptr;
     const int columnHeight = scrolls ? height - kScrollBarHeight - 2 : height;
     const ColumnLayout at(columnHeight);
-    BuildRowLabels(f, parent, x, y, at, plan.rowLabels);
+    buildRowLabels(f, parent, x, y, at, plan.rowLabels);
 
     BuiltStrip built;
     const int stripX = x + kBandRowLabelWidth;
@@ -166,7 +166,7 @@ BuiltStrip BuildBandStrip(ControlFactory& f, QWidget* parent, int x, int y, int 
         auto* column = new BandColumn(holder);
         column->setGeometry(holderX + i * kBandColumnWidth, scrolls ? 0 : y, kBandColumnWidth,
                             columnHeight);
-        BuildColumn(f, column, plan.firstBand + i, plan, at);
+        buildColumn(f, column, plan.firstBand + i, plan, at);
     }
     return built;
 }

@@ -65,7 +65,7 @@ struct BuiltStrip {
 };
 
 // Builds the strip at (x, y) in `parent`, `height` pixels high (the scroll slider included).
-BuiltStrip BuildBandStrip(ControlFactory& f, QWidget* parent, int x, int y, int height,
+BuiltStrip buildBandStrip(ControlFactory& f, QWidget* parent, int x, int y, int height,
                           const BandStripSpec& plan);
 
 }  // namespace aec

@@ -49,7 +49,7 @@ std::vector<BmpButton*> Buttons(ControlFactory& f, QWidget* parent,
         auto* button = f.button(parent, b.name, QRect(b.left, kButtonTop, b.width, kButtonHeight),
                                 b.caption, b.hint);
         button->setRole(b.role);
-        SetTag(button, b.tag);
+        setTag(button, b.tag);
         f.serve(button, b.handler);
         if (b.index >= 0) {
             f.list(button, b.list, b.index);
@@ -59,7 +59,7 @@ std::vector<BmpButton*> Buttons(ControlFactory& f, QWidget* parent,
     return made;
 }
 
-void BuildCommandStrip(ControlFactory& f, StripParts& parts, QWidget* panel) {
+void buildCommandStrip(ControlFactory& f, StripParts& parts, QWidget* panel) {
     using Role = BmpButton::Role;
     using L = ControlList;
     Buttons(f, panel,
@@ -97,12 +97,12 @@ void BuildCommandStrip(ControlFactory& f, StripParts& parts, QWidget* panel) {
 
 }  // namespace
 
-void BuildGraphPanel(ControlFactory& f, WindowParts& parts, QWidget* parent, const QRect& area) {
+void buildGraphPanel(ControlFactory& f, WindowParts& parts, QWidget* parent, const QRect& area) {
     GraphParts& graph = parts.graph;
     auto* outer = f.adopt(new Panel(look::kWhite, parent), "AdvPanel1");
     outer->setGeometry(area);
     graph.outer = outer;
-    BuildCommandStrip(f, parts.strip, outer);
+    buildCommandStrip(f, parts.strip, outer);
 
     const QPoint origin = ResponseGraph::kDesignPlotOrigin;
     auto* inner = f.adopt(new Panel(look::kGraphPanel, outer), "AdvPanel2");
@@ -114,15 +114,15 @@ void BuildGraphPanel(ControlFactory& f, WindowParts& parts, QWidget* parent, con
 
     for (int i = 0; i < kPointCount; ++i) {
         auto* marker = f.adopt(new PointImage(PointImage::Shape::Disc, inner),
-                               QString::fromStdString(MarkerName(i)));
+                               QString::fromStdString(markerName(i)));
         marker->setGeometry(0, 0, kMarkerSize, kMarkerSize);
-        SetTag(marker, i);
+        setTag(marker, i);
         marker->hide();
         graph.markers.push_back(f.serve(marker, Handler::kPointDrag));
     }
     auto* caption = f.label(inner, kCaptionName, QRect(0, 0, 80, 42), kDesignCaptionText);
-    caption->setText(QString::fromStdString(CaptionDisplayText(kDesignCaptionText)));
-    caption->setFont(CaptionFont());
+    caption->setText(QString::fromStdString(captionDisplayText(kDesignCaptionText)));
+    caption->setFont(captionFont());
     caption->setAlignment(Qt::AlignCenter);
     caption->setStyleSheet(QStringLiteral("color: %1; background: transparent;")
                                .arg(QColor::fromRgb(kCaptionColour).name()));

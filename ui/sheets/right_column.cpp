@@ -79,22 +79,22 @@ QWidget* Sheet(ControlFactory& f, QTabWidget* tabs, const char* name, const char
     auto* sheet = f.adopt(new AdvTabSheet, name);
     tabs->addTab(sheet, QString::fromUtf8(cn));
     sheet->setCaption(QString::fromUtf8(cn));
-    SetHint(sheet, QString::fromUtf8(en));
+    setHint(sheet, QString::fromUtf8(en));
     return sheet;
 }
 
 // A two-button switch: both buttons carry the address, their Hints are the values.
-void Switch(ControlFactory& f, SystemParts& parts, QWidget* parent, int x, int y, int tag,
-            const char* onName, const char* offName) {
+void addSwitch(ControlFactory& f, SystemParts& parts, QWidget* parent, int x, int y, int tag,
+               const char* onName, const char* offName) {
     auto* on = f.button(parent, onName, QRect(x, y, 56, 24), "启用", "1");
     auto* off = f.button(parent, offName, QRect(x + 62, y, 56, 24), "禁用", "0");
     for (BmpButton* b : {on, off}) {
-        SetTag(b, tag);
+        setTag(b, tag);
         parts.switches.push_back(f.serve(b, Handler::kSwitch));
     }
 }
 
-EditBox* Password(ControlFactory& f, QWidget* parent, const char* name, const QRect& r, int length,
+EditBox* password(ControlFactory& f, QWidget* parent, const char* name, const QRect& r, int length,
                   bool masked, Handler handler) {
     auto* box = f.serve(f.textBox(parent, name, r), handler);
     box->setMaxLength(length);
@@ -105,27 +105,27 @@ EditBox* Password(ControlFactory& f, QWidget* parent, const char* name, const QR
     return box;
 }
 
-void BuildMainVolumeTab(ControlFactory& f, SystemParts& parts, QWidget* sheet) {
+void buildMainVolumeTab(ControlFactory& f, SystemParts& parts, QWidget* sheet) {
     int y = 4;
     for (const VolumeBlock& v : kVolumes) {
         VolumeWidgets& w = parts.volumes[v.source];
-        auto* block = BlockFrame(sheet, QRect(4, y, 244, 62));
+        auto* block = blockFrame(sheet, QRect(4, y, 244, 62));
         block->setAttribute(Qt::WA_TransparentForMouseEvents, false);
         f.label(block, v.label, QRect(8, 3, 100, 18), v.cn, v.en);
         const auto normal = static_cast<size_t>(VolumeRole::kNormal);
         w.panes[normal] = f.pane(block, v.pane, QRect(190, 3, 46, 18), 0);
         f.bind(w.panes[normal], v.address, Cell::kDisplay);
         w.bars[normal] = f.slider(block, v.bar, QRect(52, 22, 168, 20), kVolumeBarMax);
-        SetHint(w.bars[normal], QString::number(normal));
+        setHint(w.bars[normal], QString::number(normal));
         f.bind(f.serve(w.bars[normal], Handler::kVolumeBar), v.address);
         w.valueLabel = f.label(block, v.valueLabel, QRect(8, 42, 40, 16), "0", "Music Vol");
         w.valueLabel->hide();
         w.startMarker = f.adopt(new PointImage(PointImage::Shape::StartMarker, block), v.start);
-        w.startMarker->setGeometry(VolumeMarkerPosition(0), 44, 8, 8);
-        SetTag(w.startMarker, v.startTag);
+        w.startMarker->setGeometry(volumeMarkerPosition(0), 44, 8, 8);
+        setTag(w.startMarker, v.startTag);
         w.maxMarker = f.adopt(new PointImage(PointImage::Shape::MaxMarker, block), v.max);
-        w.maxMarker->setGeometry(VolumeMarkerPosition(kVolumeBarMax), 44, 8, 8);
-        SetTag(w.maxMarker, v.maxTag);
+        w.maxMarker->setGeometry(volumeMarkerPosition(kVolumeBarMax), 44, 8, 8);
+        setTag(w.maxMarker, v.maxTag);
         f.serve(w.startMarker, Handler::kVolumeMarker);
         f.serve(w.maxMarker, Handler::kVolumeMarker);
         y += 66;
@@ -137,7 +137,7 @@ void BuildMainVolumeTab(ControlFactory& f, SystemParts& parts, QWidget* sheet) {
             i == 0 ? QString("SysFactoryBtn") : QString("SysFactoryBtn%1").arg(i + 1);
         auto* b = f.button(sheet, name, QRect(8 + i * 40, y + 22, 36, 24),
                            QByteArray::number(i + 1).constData());
-        SetTag(b, kFirstFactoryMode + i);
+        setTag(b, kFirstFactoryMode + i);
         f.list(f.serve(b, Handler::kModeButton), ControlList::kFactoryButtons, i);
     }
     auto* note =
@@ -150,7 +150,7 @@ void BuildMainVolumeTab(ControlFactory& f, SystemParts& parts, QWidget* sheet) {
         auto* b =
             f.button(sheet, QString("SysModeBtn%1").arg(i + 1), QRect(8 + i * 40, y + 20, 36, 24),
                      QByteArray::number(i + 1).constData());
-        SetTag(b, i);
+        setTag(b, i);
         f.list(f.serve(b, Handler::kModeButton), ControlList::kModeButtons, i);
     }
     QStringList more;
@@ -161,9 +161,9 @@ void BuildMainVolumeTab(ControlFactory& f, SystemParts& parts, QWidget* sheet) {
     f.serve(parts.moreModes, Handler::kMoreModes);
     y += 56;
     f.label(sheet, "Label62", QRect(8, y + 3, 70, 18), "音量跟随", "Main volume");
-    Switch(f, parts, sheet, 122, y, kVolumeFollowAddress, "SysVolRunBtn2", "SysVolRunBtn1");
-    f.bindPlaceholder(MakeAddress(kPageSystemVolumes, kVolumesPlaceholderSlot), Cell::kControl);
-    f.bindPlaceholder(MakeAddress(kPageSystemVolumes, kVolumesPlaceholderSlot), Cell::kDisplay);
+    addSwitch(f, parts, sheet, 122, y, kVolumeFollowAddress, "SysVolRunBtn2", "SysVolRunBtn1");
+    f.bindPlaceholder(makeAddress(kPageSystemVolumes, kVolumesPlaceholderSlot), Cell::kControl);
+    f.bindPlaceholder(makeAddress(kPageSystemVolumes, kVolumesPlaceholderSlot), Cell::kDisplay);
     auto* warning =
         f.label(sheet, "Label63", QRect(8, y + 30, 240, 54),
                 "警告：音量跟随功能，如果控制不好则\n可能导致音量突然增大，对你的系统有\n"
@@ -174,14 +174,14 @@ void BuildMainVolumeTab(ControlFactory& f, SystemParts& parts, QWidget* sheet) {
     warning->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 }
 
-void BuildVolumeSetTab(ControlFactory& f, SystemParts& parts, QWidget* sheet) {
+void buildVolumeSetTab(ControlFactory& f, SystemParts& parts, QWidget* sheet) {
     int y = 6;
     for (const LimitRow& row : kLimits) {
         VolumeWidgets& w = parts.volumes[row.source];
         const auto role = static_cast<size_t>(row.role);
         f.label(sheet, row.label, QRect(8, y, 200, 18), row.cn, row.en);
         w.bars[role] = f.slider(sheet, row.bar, QRect(8, y + 18, 184, 20), kVolumeBarMax);
-        SetHint(w.bars[role], QString::number(role));
+        setHint(w.bars[role], QString::number(role));
         f.bind(f.serve(w.bars[role], Handler::kVolumeBar), row.address);
         w.panes[role] = f.pane(sheet, row.pane, QRect(198, y + 19, 48, 18), 0);
         f.bind(w.panes[role], row.address, Cell::kDisplay);
@@ -189,25 +189,25 @@ void BuildVolumeSetTab(ControlFactory& f, SystemParts& parts, QWidget* sheet) {
     }
     y += 4;
     f.label(sheet, "Label64", QRect(8, y, 240, 18), "面板键盘自动锁定", "Key panel lock ");
-    Switch(f, parts, sheet, 8, y + 20, kPanelLockAddress, "SysPanelBtn2", "SysPanelBtn1");
+    addSwitch(f, parts, sheet, 8, y + 20, kPanelLockAddress, "SysPanelBtn2", "SysPanelBtn1");
     y += 56;
-    BlockFrame(sheet, QRect(4, y, 244, 92));
+    blockFrame(sheet, QRect(4, y, 244, 92));
     f.label(sheet, "Label66", QRect(10, y + 4, 232, 18), "面板键盘自动锁密码修改",
             "Modify Auto Key Lock Password");
     f.label(sheet, "Label119", QRect(10, y + 28, 52, 22), "旧密码", "Old:");
-    Password(f, sheet, "PassPanelLabel1", QRect(64, y + 28, 104, 22), 4, false,
+    password(f, sheet, "PassPanelLabel1", QRect(64, y + 28, 104, 22), 4, false,
              Handler::kPanelPassword);
     f.serve(f.button(sheet, "RzBmpButton22", QRect(174, y + 27, 68, 24), "确定"),
             Handler::kPanelPassword);
     f.label(sheet, "Label120", QRect(10, y + 58, 52, 22), "新密码", "New:");
-    Password(f, sheet, "NewPassLabel1", QRect(64, y + 58, 104, 22), 4, true,
+    password(f, sheet, "NewPassLabel1", QRect(64, y + 58, 104, 22), 4, true,
              Handler::kPanelPassword)
         ->setEnabled(false);
     f.serve(f.button(sheet, "RzBmpButton23", QRect(174, y + 57, 68, 24), "修改"),
             Handler::kPanelPassword);
 }
 
-void BuildPresetFiles(ControlFactory& f, QWidget* sheet, int y) {
+void buildPresetFiles(ControlFactory& f, QWidget* sheet, int y) {
     f.button(sheet, "RzBmpButton24", QRect(8, y, 238, 22), "单模式参数")
         ->setRole(BmpButton::Role::Heading);
     auto* list = f.adopt(new QTableWidget(0, 2, sheet), "ValueListEditor1");
@@ -232,7 +232,7 @@ void BuildPresetFiles(ControlFactory& f, QWidget* sheet, int y) {
             Handler::kPresetFiles);
 }
 
-void BuildSystemTab(ControlFactory& f, SystemParts& parts, QWidget* sheet) {
+void buildSystemTab(ControlFactory& f, SystemParts& parts, QWidget* sheet) {
     f.label(sheet, "Label65", QRect(8, 4, 200, 18), "保存 / 调用模式", "Load/Save Mode");
     f.label(sheet, "Label128", QRect(8, 26, 40, 22), "模式", "Mode");
     QStringList modes;
@@ -243,11 +243,11 @@ void BuildSystemTab(ControlFactory& f, SystemParts& parts, QWidget* sheet) {
     f.bind(f.serve(parts.modeBox, Handler::kModeList), kLoadModeAddress);
     f.bindPlaceholder(kLoadModeAddress, Cell::kDisplay);
     for (int slot : kSystemPlaceholderSlots) {
-        f.bindPlaceholder(MakeAddress(kPageSystem, slot), Cell::kControl);
-        f.bindPlaceholder(MakeAddress(kPageSystem, slot), Cell::kDisplay);
+        f.bindPlaceholder(makeAddress(kPageSystem, slot), Cell::kControl);
+        f.bindPlaceholder(makeAddress(kPageSystem, slot), Cell::kDisplay);
     }
     for (int slot : kSystemDisplayOnlySlots) {
-        f.bindPlaceholder(MakeAddress(kPageSystem, slot), Cell::kDisplay);
+        f.bindPlaceholder(makeAddress(kPageSystem, slot), Cell::kDisplay);
     }
     f.label(sheet, "Label130", QRect(8, 52, 40, 22), "名称", "Name");
     parts.modeName = f.textBox(sheet, "PresetModeEdit", QRect(50, 52, 196, 22));
@@ -259,7 +259,7 @@ void BuildSystemTab(ControlFactory& f, SystemParts& parts, QWidget* sheet) {
 
     int y = 116;
     f.label(sheet, "Label67", QRect(8, y, 200, 18), "用户/管理员模式", "User/Manager Mode");
-    Password(f, sheet, "SysPassEdit", QRect(8, y + 20, 160, 22), 6, true, Handler::kSystemPassword);
+    password(f, sheet, "SysPassEdit", QRect(8, y + 20, 160, 22), 6, true, Handler::kSystemPassword);
     f.serve(f.button(sheet, "RzBmpButton118", QRect(176, y + 19, 70, 24), "确定"),
             Handler::kSystemPassword);
     parts.rights = f.frame(sheet, "SysUserMangerGrop", QRect(8, y + 48, 238, 32));
@@ -268,7 +268,7 @@ void BuildSystemTab(ControlFactory& f, SystemParts& parts, QWidget* sheet) {
     auto* manager = f.button(parts.rights, "SysManagerBtn", QRect(110, 5, 22, 22), "", "1");
     f.label(parts.rights, "Label149", QRect(136, 5, 60, 22), "管理员", "admin");
     for (BmpButton* b : {user, manager}) {
-        SetTag(b, kUserLevelAddress);
+        setTag(b, kUserLevelAddress);
         parts.switches.push_back(f.serve(b, Handler::kSwitch));
     }
     parts.rights->setEnabled(false);
@@ -285,16 +285,16 @@ void BuildSystemTab(ControlFactory& f, SystemParts& parts, QWidget* sheet) {
                   {"Label125", "确定", "confirm", "NewSysPassLabel2"}};
     for (int i = 0; i < 3; ++i) {
         f.label(sheet, kRows[i].label, QRect(8, y + 20 + i * 26, 60, 22), kRows[i].cn, kRows[i].en);
-        auto* box = Password(f, sheet, kRows[i].box, QRect(70, y + 20 + i * 26, 176, 22), 6, true,
+        auto* box = password(f, sheet, kRows[i].box, QRect(70, y + 20 + i * 26, 176, 22), 6, true,
                              Handler::kSystemPasswordChange);
         box->setEnabled(i == 0);
     }
-    BuildPresetFiles(f, sheet, y + 104);
+    buildPresetFiles(f, sheet, y + 104);
 }
 
 }  // namespace
 
-QWidget* BuildRightColumn(ControlFactory& f, WindowParts& parts, QWidget* parent,
+QWidget* buildRightColumn(ControlFactory& f, WindowParts& parts, QWidget* parent,
                           const QRect& area) {
     auto* column = f.frame(parent, "RzGroupBox2", area);
     auto* tabs = f.adopt(new QTabWidget(column), "AdvPageControl1");
@@ -304,9 +304,9 @@ QWidget* BuildRightColumn(ControlFactory& f, WindowParts& parts, QWidget* parent
     f.serve(tabs, Handler::kSystemTabs);
     SystemParts& system = parts.system;
     system.tabs = tabs;
-    BuildMainVolumeTab(f, system, Sheet(f, tabs, "AdvTabSheet1", "主音量", "Main Volume"));
-    BuildVolumeSetTab(f, system, Sheet(f, tabs, "AdvTabSheet2", "音量控制", "Volume Set"));
-    BuildSystemTab(f, system, Sheet(f, tabs, "AdvTabSheet3", "系统设定", "System setting"));
+    buildMainVolumeTab(f, system, Sheet(f, tabs, "AdvTabSheet1", "主音量", "Main Volume"));
+    buildVolumeSetTab(f, system, Sheet(f, tabs, "AdvTabSheet2", "音量控制", "Volume Set"));
+    buildSystemTab(f, system, Sheet(f, tabs, "AdvTabSheet3", "系统设定", "System setting"));
     return column;
 }
 

@@ -46,25 +46,25 @@ constexpr DynamicLabels kLabels[kBandCount] = {
 QByteArray N(const char* pattern, int band) { return QString(pattern).arg(band).toLatin1(); }
 
 // Slot of band n's work type; its band controls and limiter follow in the next nine slots.
-int TypeSlot(int band) { return 1 + 10 * (band - 1); }
+int typeSlot(int band) { return 1 + 10 * (band - 1); }
 
-void BuildTypeButtons(ControlFactory& f, QWidget* sheet, int x, int y, int band) {
+void buildTypeButtons(ControlFactory& f, QWidget* sheet, int x, int y, int band) {
     static const struct {
         const char* name;
         const char* caption;
     } kTypes[3] = {{"DEQTYpeOffBtn%1", "关闭"},
                    {"DEQTYpeBelowBtn%1", "低启动"},
                    {"DEQTYpeAboveBtn%1", "高启动"}};
-    const int address = MakeAddress(kPageDynamicEq, TypeSlot(band));
+    const int address = makeAddress(kPageDynamicEq, typeSlot(band));
     for (int t = 0; t < 3; ++t) {
         auto* button = f.button(sheet, N(kTypes[t].name, band), QRect(x + t * 64, y, 60, 22),
                                 kTypes[t].caption);
-        SetTag(button, t);
-        f.bind(f.serve(button, Handler::kDynamicType), address, CompanionCell(t));
+        setTag(button, t);
+        f.bind(f.serve(button, Handler::kDynamicType), address, companionCell(t));
     }
     // The type itself lives in a hidden box the buttons choose an item of.
     auto* box =
-        f.select(sheet, N("DEQTypeBox%1", band), QRect(x, y, 60, 20), Items(kDynTypeItems), "1");
+        f.select(sheet, N("DEQTypeBox%1", band), QRect(x, y, 60, 20), items(kDynTypeItems), "1");
     box->hide();
     f.bind(box, address);
     for (int s = 0; s <= 5; ++s) {
@@ -72,9 +72,9 @@ void BuildTypeButtons(ControlFactory& f, QWidget* sheet, int x, int y, int band)
     }
 }
 
-void BuildDynamicBand(ControlFactory& f, QWidget* sheet, int band, const QRect& area) {
+void buildDynamicBand(ControlFactory& f, QWidget* sheet, int band, const QRect& area) {
     const DynamicLabels& labels = kLabels[band - 1];
-    BlockFrame(sheet, area);
+    blockFrame(sheet, area);
     BandStripSpec plan;
     plan.page = kPageDynamicEq;
     plan.names = {"DEQModeBox%1",
@@ -86,22 +86,22 @@ void BuildDynamicBand(ControlFactory& f, QWidget* sheet, int band, const QRect& 
                   {"DEQBYBtn%1", "DEQPEQBtn%1", "DEQLEQBtn%1", "DEQHEQBtn%1"},
                   "DEQPointLabel%1"};
     plan.rowLabels = labels.rows;
-    plan.pointRow = KindIndex(KindOfPage::kDynamicEq);
+    plan.pointRow = kindIndex(KindOfPage::kDynamicEq);
     plan.firstBand = band;
     plan.dynamic = true;
     const int stripWidth =
-        BuildBandStrip(f, sheet, area.x() + 3, area.y() + 4, area.height() - 7, plan).width;
+        buildBandStrip(f, sheet, area.x() + 3, area.y() + 4, area.height() - 7, plan).width;
 
     const int x = area.x() + stripWidth + 10;
     const int y = area.y() + 8;
     f.label(sheet, labels.workType, QRect(x, y, 190, 18), "动态均衡工作类型", "DEQ Work Type");
-    BuildTypeButtons(f, sheet, x, y + 22, band);
+    buildTypeButtons(f, sheet, x, y + 22, band);
 
     RowGeometry g;
     g.label = 74;
     g.bar = 64;
     g.pane = 46;
-    const int first = TypeSlot(band) + 6;
+    const int first = typeSlot(band) + 6;
     const QByteArray bars[4] = {N("DEQRmsLevelBar%1", band), N("DEQRmsAttackBar%1", band),
                                 N("DEQRmsReleaseBar%1", band), N("DEQRmsRatioBar%1", band)};
     const QByteArray panes[4] = {N("DEQRmsLevelPane%1", band), N("DEQRmsAttackPane%1", band),
@@ -114,17 +114,17 @@ void BuildDynamicBand(ControlFactory& f, QWidget* sheet, int band, const QRect& 
     };
     RowPlace place{kPageDynamicEq, sheet, x, y + 62, 36, g};
     for (const auto& row : rows) {
-        BuildSliderRow(f, place, row);
+        buildSliderRow(f, place, row);
     }
 }
 
 }  // namespace
 
-void BuildDynamicEqSheet(ControlFactory& f, WindowParts& /*parts*/, QWidget* sheet) {
-    f.bindPlaceholder(MakeAddress(kPageDynamicEq, 0), Cell::kControl);
-    f.bindPlaceholder(MakeAddress(kPageDynamicEq, 0), Cell::kDisplay);
+void buildDynamicEqSheet(ControlFactory& f, WindowParts& /*parts*/, QWidget* sheet) {
+    f.bindPlaceholder(makeAddress(kPageDynamicEq, 0), Cell::kControl);
+    f.bindPlaceholder(makeAddress(kPageDynamicEq, 0), Cell::kDisplay);
     for (int band = 1; band <= kBandCount; ++band) {
-        BuildDynamicBand(
+        buildDynamicBand(
             f, sheet, band,
             QRect(3 + (band - 1) * (kBandWidth + 3), kFrameTop, kBandWidth, kFrameHeight));
     }

@@ -49,7 +49,7 @@ struct EffectPage {
     BandStripSpec bands;
 };
 
-BandStripSpec Bands(int page, int pointRow, BandNames names, BandRowLabels labels) {
+BandStripSpec bands(int page, int pointRow, BandNames names, BandRowLabels labels) {
     BandStripSpec plan;
     plan.page = page;
     plan.pointRow = pointRow;
@@ -71,7 +71,7 @@ const EffectPage kPages[2] = {
      "",
      {9, "EchoHPTypeBox", "EchoHPFreBar", "EchoHPFrePane", "EchoLPTypeBox", "EchoLPFreBar",
       "EchoLPFrePane", "Label13", "Label48", "Label42", "Label40"},
-     Bands(kPageEchoA, KindIndex(KindOfPage::kEffect),
+     bands(kPageEchoA, kindIndex(KindOfPage::kEffect),
            {"EchoModeBox%1",
             "EchoFreEdit%1",
             "EchoGainEdit%1",
@@ -91,7 +91,7 @@ const EffectPage kPages[2] = {
      "Rvb LHP ",
      {6, "RvbHPTypeBox", "RvbHPFreBar", "RvbHPFrePane", "RvbLPTypeBox", "RvbLPFreBar",
       "RvbLPFrePane", "Label5", "Label35", "Label21", "Label31"},
-     Bands(kPageReverb, kReverbPointRow,
+     bands(kPageReverb, kReverbPointRow,
            {"RvbModeBox%1",
             "RvbFreEdit%1",
             "RvbGainEdit%1",
@@ -103,16 +103,16 @@ const EffectPage kPages[2] = {
            {"Label41", "Label45", "Label39", "Label46"})},
 };
 
-void BuildEffectPage(ControlFactory& f, QWidget* page, const EffectPage& plan, int width) {
+void buildEffectPage(ControlFactory& f, QWidget* page, const EffectPage& plan, int width) {
     RowGeometry g;
     g.label = 76;
     g.bar = 56;
     g.pane = 42;
-    BlockFrame(page, QRect(0, kFrameTop, kParamWidth, kFrameHeight));
+    blockFrame(page, QRect(0, kFrameTop, kParamWidth, kFrameHeight));
     const bool many = plan.rowCount > 4;
     RowPlace rows{plan.page, page, 6, kFrameTop + (many ? 10 : 22), many ? 30 : 44, g};
     for (int i = 0; i < plan.rowCount; ++i) {
-        BuildSliderRow(f, rows, plan.rows[i]);
+        buildSliderRow(f, rows, plan.rows[i]);
     }
 
     const int crossX = kParamWidth + 4;
@@ -123,18 +123,18 @@ void BuildEffectPage(ControlFactory& f, QWidget* page, const EffectPage& plan, i
     c.label = 32;
     c.bar = 54;
     c.pane = 44;
-    BuildCrossoverRows(f, {plan.page, page, crossX + 6, kFrameTop + kGroupTitle + 24, 40, c},
+    buildCrossoverRows(f, {plan.page, page, crossX + 6, kFrameTop + kGroupTitle + 24, 40, c},
                        plan.cross);
 
     const int bandsWidth = kBandRowLabelWidth + 7 * kBandColumnWidth + 6;
     const QRect bands(width - 2 - bandsWidth, kFrameTop, bandsWidth, kFrameHeight);
-    BlockFrame(page, bands);
-    BuildBandStrip(f, page, bands.x() + 3, bands.y() + 4, bands.height() - 7, plan.bands);
+    blockFrame(page, bands);
+    buildBandStrip(f, page, bands.x() + 3, bands.y() + 4, bands.height() - 7, plan.bands);
 }
 
 }  // namespace
 
-void BuildEffectSheet(ControlFactory& f, WindowParts& parts, QWidget* sheet) {
+void buildEffectSheet(ControlFactory& f, WindowParts& parts, QWidget* sheet) {
     static const struct {
         const char* name;
         const char* cn;
@@ -142,7 +142,7 @@ void BuildEffectSheet(ControlFactory& f, WindowParts& parts, QWidget* sheet) {
     } kButtons[3] = {{"EchoAToolButton", "回声A", "Echo A"},
                      {"EchoBToolButton", "回声B", "Echo B"},
                      {"RvbToolButton", "混响", "Reverb"}};
-    BlockFrame(sheet, QRect(3, kFrameTop, kButtonColumn - 6, kFrameHeight));
+    blockFrame(sheet, QRect(3, kFrameTop, kButtonColumn - 6, kFrameHeight));
     for (int t = 0; t < 3; ++t) {
         auto* button = f.tool(sheet, kButtons[t].name,
                               QRect(6, kFrameTop + 8 + t * 36, kButtonColumn - 12, 30),
@@ -156,9 +156,9 @@ void BuildEffectSheet(ControlFactory& f, WindowParts& parts, QWidget* sheet) {
     for (const EffectPage& plan : kPages) {
         auto* page = f.adopt(new AdvTabSheet, plan.sheetName);
         page->setCaption(QString::fromUtf8(plan.caption));
-        SetHint(page, QString());
+        setHint(page, QString());
         pages->addWidget(page);
-        BuildEffectPage(f, page, plan, width);
+        buildEffectPage(f, page, plan, width);
     }
 }
 

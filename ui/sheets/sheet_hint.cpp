@@ -30,7 +30,7 @@ class Frame : public QWidget {
 
 }  // namespace
 
-QWidget* BlockFrame(QWidget* parent, const QRect& r) {
+QWidget* blockFrame(QWidget* parent, const QRect& r) {
     auto* frame = new Frame(parent);
     frame->setGeometry(r);
     frame->setAttribute(Qt::WA_TransparentForMouseEvents);
@@ -38,7 +38,7 @@ QWidget* BlockFrame(QWidget* parent, const QRect& r) {
     return frame;
 }
 
-void BuildHintSheet(ControlFactory& f, WindowParts& /*parts*/, QWidget* sheet) {
+void buildHintSheet(ControlFactory& f, WindowParts& /*parts*/, QWidget* sheet) {
     static const struct {
         const char* name;
         const char* cn;
@@ -46,16 +46,16 @@ void BuildHintSheet(ControlFactory& f, WindowParts& /*parts*/, QWidget* sheet) {
     } kButtons[3] = {{"HintMusBtn", "音乐", "Music"},
                      {"HintMicABtn", "话筒A", "MIC A"},
                      {"HintMicBBtn", "话筒B", "MIC B"}};
-    BlockFrame(sheet, QRect(3, kFrameTop, 64, kFrameHeight));
+    blockFrame(sheet, QRect(3, kFrameTop, 64, kFrameHeight));
     for (int t = 0; t < 3; ++t) {
         auto* button = f.tool(sheet, kButtons[t].name, QRect(6, kFrameTop + 8 + t * 36, 58, 30),
                               kButtons[t].cn, kButtons[t].en, t);
         f.list(f.serve(button, Handler::kHintSource), ControlList::kHintButtons, t);
     }
-    f.bindPlaceholder(MakeAddress(kPageHint, 0), Cell::kControl);
+    f.bindPlaceholder(makeAddress(kPageHint, 0), Cell::kControl);
     const int width = kBandRowLabelWidth + 5 * kBandColumnWidth + 6;
     const QRect bands(71, kFrameTop, width, kFrameHeight);
-    BlockFrame(sheet, bands);
+    blockFrame(sheet, bands);
     BandStripSpec plan;
     plan.page = kPageHint;
     plan.names = {"HintModeBox%1",
@@ -67,14 +67,14 @@ void BuildHintSheet(ControlFactory& f, WindowParts& /*parts*/, QWidget* sheet) {
                   {"HintBYBtn%1", "HintPEQBtn%1", "HintLSQBtn%1", "HintHSQBtn%1"},
                   "HintEQPointLabel%1"};
     plan.rowLabels = {"Label104", "Label105", "Label103", "Label106"};
-    plan.pointRow = KindIndex(KindOfPage::kHintOrSystem);
+    plan.pointRow = kindIndex(KindOfPage::kHintOrSystem);
     plan.bands = 5;
     plan.visible = 5;
     plan.spinOnShelf = true;
-    BuildBandStrip(f, sheet, bands.x() + 3, bands.y() + 4, bands.height() - 7, plan);
+    buildBandStrip(f, sheet, bands.x() + 3, bands.y() + 4, bands.height() - 7, plan);
 }
 
-void BuildSystemSheet(ControlFactory& f, WindowParts& parts, QWidget* sheet) {
+void buildSystemSheet(ControlFactory& f, WindowParts& parts, QWidget* sheet) {
     f.label(sheet, "Label131", QRect(10, 10, 80, 20), "设备管理码");
     parts.system.deviceId = f.label(sheet, "DeviceIDLabel", QRect(96, 10, 200, 20), "");
     f.label(sheet, "Label127", QRect(10, 40, 120, 20), "电脑数据备份管理");
@@ -86,7 +86,7 @@ void BuildSystemSheet(ControlFactory& f, WindowParts& parts, QWidget* sheet) {
     f.label(sheet, "Label47", QRect(186, 72, 30, 20), "关闭");
     auto* off = f.button(sheet, "SysRemoteBtn1", QRect(218, 70, 40, 24), "关闭", "0");
     for (BmpButton* b : {on, off}) {
-        SetTag(b, kRemoteAddress);
+        setTag(b, kRemoteAddress);
         parts.system.switches.push_back(f.serve(b, Handler::kSwitch));
     }
     // Serve preset file reading and listing; never shown.

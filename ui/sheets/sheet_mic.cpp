@@ -31,7 +31,7 @@ constexpr SliderRowSpec kLimiterRows[] = {
     {8, "Label122", "压缩比例", "Ratio", "MicRmsRatioBar", 40, "MicRmsRatioPane", 15},
 };
 
-void BuildDynamics(ControlFactory& f, WindowParts& parts, QWidget* sheet) {
+void buildDynamics(ControlFactory& f, WindowParts& parts, QWidget* sheet) {
     const int x1 = 3;
     const int x2 = x1 + kColumnWidth + 4;
     RowGeometry g;
@@ -39,17 +39,17 @@ void BuildDynamics(ControlFactory& f, WindowParts& parts, QWidget* sheet) {
     g.bar = 54;
     g.pane = 44;
 
-    BlockFrame(sheet, QRect(x1, kFrameTop, kColumnWidth, 62));
+    blockFrame(sheet, QRect(x1, kFrameTop, kColumnWidth, 62));
     RowPlace input{kPageMicA, sheet, x1 + 6, kFrameTop + 8, 26, g};
     for (const auto& row : kInputRows) {
-        BuildSliderRow(f, input, row);
+        buildSliderRow(f, input, row);
     }
 
     const QRect gate(x1, 70, kColumnWidth, kStripHeight - 70 - kFrameTop);
     parts.micNoiseGroup = f.group(sheet, "AdvGroupBox16", gate, "麦克风A噪声门", "Mic A Noise");
     RowPlace gateRows{kPageMicA, sheet, x1 + 6, gate.y() + kGroupTitle + 8, 34, g};
     for (const auto& row : kGateRows) {
-        BuildSliderRow(f, gateRows, row);
+        buildSliderRow(f, gateRows, row);
     }
 
     RowGeometry limiter = g;
@@ -59,27 +59,27 @@ void BuildDynamics(ControlFactory& f, WindowParts& parts, QWidget* sheet) {
     parts.micLimiterGroup = f.group(sheet, "AdvGroupBox1", limit, "麦克风A压限", "MIC A Limit");
     RowPlace limitRows{kPageMicA, sheet, x2 + 6, limit.y() + kGroupTitle + 2, 23, limiter};
     for (const auto& row : kLimiterRows) {
-        BuildSliderRow(f, limitRows, row);
+        buildSliderRow(f, limitRows, row);
     }
 
     const QRect cross(x2, limit.bottom() + 5, kColumnWidth, kStripHeight - limit.bottom() - 8);
-    BlockFrame(sheet, cross);
+    blockFrame(sheet, cross);
     RowGeometry c = g;
     c.label = 32;
     c.bar = 86;
-    BuildCrossoverRows(f, {kPageMicA, sheet, x2 + 6, cross.y() + 5, 25, c},
+    buildCrossoverRows(f, {kPageMicA, sheet, x2 + 6, cross.y() + 5, 25, c},
                        {9, "MicHPTypeBox", "MicHPFreBar", "MicHPFrePane", "MicLPTypeBox",
                         "MicLPFreBar", "MicLPFrePane", "Label15", "Label17", "Label16", "Label50"});
 }
 
 }  // namespace
 
-void BuildMicSheet(ControlFactory& f, WindowParts& parts, QWidget* sheet) {
-    BuildDynamics(f, parts, sheet);
-    f.bindPlaceholder(MakeAddress(kPageMicA, kMicLinkSlot), Cell::kControl);
+void buildMicSheet(ControlFactory& f, WindowParts& parts, QWidget* sheet) {
+    buildDynamics(f, parts, sheet);
+    f.bindPlaceholder(makeAddress(kPageMicA, kMicLinkSlot), Cell::kControl);
     const int width = kBandRowLabelWidth + 8 * kBandColumnWidth + 6;
     const QRect bands(kSheetWidth - 2 - width, kFrameTop, width, kFrameHeight);
-    BlockFrame(sheet, bands);
+    blockFrame(sheet, bands);
     BandStripSpec plan;
     plan.page = kPageMicA;
     plan.names = {"MicModeBox%1",
@@ -91,14 +91,14 @@ void BuildMicSheet(ControlFactory& f, WindowParts& parts, QWidget* sheet) {
                   {"MicBYBtn%1", "MicPEQBtn%1", "MicLSQBtn%1", "MicHSQBtn%1"},
                   "MicEQPointLabel%1"};
     plan.rowLabels = {"Label26", "Label27", "Label25", "Label28"};
-    plan.pointRow = KindIndex(KindOfPage::kMic);
+    plan.pointRow = kindIndex(KindOfPage::kMic);
     plan.bands = 20;
     plan.visible = 8;
     plan.scrollBox = "MicScrollBox";
     plan.scrollBar = "MicPanScrollBar";
     plan.scrollMax = 12;
     BuiltStrip strip =
-        BuildBandStrip(f, sheet, bands.x() + 3, bands.y() + 4, bands.height() - 7, plan);
+        buildBandStrip(f, sheet, bands.x() + 3, bands.y() + 4, bands.height() - 7, plan);
     strip.scroll.sheet = kSheetMic;
     parts.scrollStrips.push_back(strip.scroll);
 }

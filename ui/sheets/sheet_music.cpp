@@ -33,9 +33,9 @@ constexpr VolumeRow kVolumes[] = {
 constexpr int kPitchSlot = 3;
 constexpr int kMusicLinkSlot = 9;  // held by the placeholder
 
-void BuildInputs(ControlFactory& f, QWidget* sheet) {
+void buildInputs(ControlFactory& f, QWidget* sheet) {
     const QRect area(3, kFrameTop, 146, kFrameHeight);
-    BlockFrame(sheet, area);
+    blockFrame(sheet, area);
     const int x = area.x() + 6;
     const int labelWidth = 60;
     const int controlX = x + labelWidth + 2;
@@ -43,13 +43,13 @@ void BuildInputs(ControlFactory& f, QWidget* sheet) {
     int y = area.y() + 10;
     f.label(sheet, "Label11", QRect(x, y, labelWidth, kRowHeight), "输入选择", "Input");
     auto* input = f.select(sheet, "SysInputBox", QRect(controlX, y, controlWidth, kRowHeight),
-                           Items(kInputSelectItems));
+                           items(kInputSelectItems));
     f.bind(f.serve(input, Handler::kInputBox), kInputSelectAddress);
     y += kRowStep;
     f.label(sheet, "Label12", QRect(x, y, labelWidth, kRowHeight), "模拟增益", "Analog Gain");
     auto* level =
         f.select(sheet, "SysMusInputLevelBox", QRect(controlX, y, controlWidth, kRowHeight),
-                 Items(kMusicInputLevelItems));
+                 items(kMusicInputLevelItems));
     f.bind(f.serve(level, Handler::kInputBox), kMusicInputLevelAddress);
     f.bindPlaceholder(kMusicInputLevelAddress, Cell::kDisplay);
     y += kRowStep;
@@ -74,26 +74,26 @@ void BuildInputs(ControlFactory& f, QWidget* sheet) {
     f.bind(pane, kPitchSlot, Cell::kDisplay);
 }
 
-void BuildCrossover(ControlFactory& f, QWidget* sheet) {
+void buildCrossover(ControlFactory& f, QWidget* sheet) {
     const QRect area(152, kFrameTop, 146, kFrameHeight);
-    BlockFrame(sheet, area);
+    blockFrame(sheet, area);
     RowGeometry g;
     g.label = 32;
     g.bar = 54;
     g.pane = 44;
-    BuildCrossoverRows(f, {kPageMusic, sheet, area.x() + 6, area.y() + 40, 36, g},
+    buildCrossoverRows(f, {kPageMusic, sheet, area.x() + 6, area.y() + 40, 36, g},
                        {4, "MusHPTypeBox", "MusHPFREBar", "MusHPFREPane", "MusLPTypeBox",
                         "MusLPFREBar", "MusLPFREPane", "Label33", "Label36", "Label34", "Label20"});
 }
 
 }  // namespace
 
-void BuildMusicSheet(ControlFactory& f, WindowParts& parts, QWidget* sheet) {
-    BuildInputs(f, sheet);
-    BuildCrossover(f, sheet);
+void buildMusicSheet(ControlFactory& f, WindowParts& parts, QWidget* sheet) {
+    buildInputs(f, sheet);
+    buildCrossover(f, sheet);
     f.bindPlaceholder(kMusicLinkSlot, Cell::kControl);
     const QRect bands(302, kFrameTop, 629, kFrameHeight);
-    BlockFrame(sheet, bands);
+    blockFrame(sheet, bands);
     BandStripSpec plan;
     plan.page = kPageMusic;
     plan.names = {"MusModeBox%1",
@@ -105,14 +105,14 @@ void BuildMusicSheet(ControlFactory& f, WindowParts& parts, QWidget* sheet) {
                   {"MusBYBtn%1", "MusPEQBtn%1", "MusLSQBtn%1", "MusHSQBtn%1"},
                   "MusEQPointLabel%1"};
     plan.rowLabels = {"Label22", "Label23", "Label14", "Label24"};
-    plan.pointRow = KindIndex(KindOfPage::kMusic);
+    plan.pointRow = kindIndex(KindOfPage::kMusic);
     plan.bands = 15;
     plan.visible = 9;
     plan.scrollBox = "MusScrollBox";
     plan.scrollBar = "MusPanScrollBar";
     plan.scrollMax = 6;
     BuiltStrip strip =
-        BuildBandStrip(f, sheet, bands.x() + 3, bands.y() + 4, bands.height() - 7, plan);
+        buildBandStrip(f, sheet, bands.x() + 3, bands.y() + 4, bands.height() - 7, plan);
     strip.scroll.sheet = kSheetMusic;
     parts.scrollStrips.push_back(strip.scroll);
 }

@@ -43,7 +43,7 @@ constexpr int kRightPages[2] = {9, 15};  // right delay and mute of Main and Sur
 constexpr int kDelaySlot = 10;
 constexpr int kMuteSlot = 11;
 
-void BuildBands(ControlFactory& f, WindowParts& parts, QWidget* sheet, const QRect& area) {
+void buildBands(ControlFactory& f, WindowParts& parts, QWidget* sheet, const QRect& area) {
     auto* group = f.group(sheet, "AdvGroupBox21", area, "", "");
     group->setProperty("frameOnly", true);
     group->lower();
@@ -58,19 +58,19 @@ void BuildBands(ControlFactory& f, WindowParts& parts, QWidget* sheet, const QRe
                   {"MainBYBtn%1", "MainPEQBtn%1", "MainLSQBtn%1", "MainHSQBtn%1"},
                   "MainEQPointLabel%1"};
     plan.rowLabels = {"Label51", "Label52", "Label49", "Label53"};
-    plan.pointRow = KindIndex(KindOfPage::kOutput);
+    plan.pointRow = kindIndex(KindOfPage::kOutput);
     plan.bands = 10;
     plan.visible = 5;
     plan.scrollBox = "MainScrollBox";
     plan.scrollBar = "MainPanScrollBar";
     plan.scrollMax = 5;
     plan.keepScrollLook = true;  // it stays readable while the outputs are locked
-    BuiltStrip strip = BuildBandStrip(f, group, 3, 4, area.height() - 7, plan);
+    BuiltStrip strip = buildBandStrip(f, group, 3, 4, area.height() - 7, plan);
     strip.scroll.sheet = kSheetOutput;
     parts.scrollStrips.push_back(strip.scroll);
 }
 
-void BuildLevels(ControlFactory& f, QWidget* sheet, const QRect& area) {
+void buildLevels(ControlFactory& f, QWidget* sheet, const QRect& area) {
     auto* group = f.group(sheet, "AdvGroupBox6", area, "", "");
     group->setProperty("frameOnly", true);
     RowGeometry g;
@@ -79,23 +79,23 @@ void BuildLevels(ControlFactory& f, QWidget* sheet, const QRect& area) {
     g.pane = 38;
     RowPlace rows{kPageMain, group, 6, 22, 38, g};
     for (const auto& row : kLevelRows) {
-        BuildSliderRow(f, rows, row);
+        buildSliderRow(f, rows, row);
     }
 }
 
-void BuildDelays(ControlFactory& f, OutputParts& parts, QWidget* sheet, const QRect& area) {
-    BlockFrame(sheet, area);
+void buildDelays(ControlFactory& f, OutputParts& parts, QWidget* sheet, const QRect& area) {
+    blockFrame(sheet, area);
     RowGeometry g;
     g.label = 72;
     g.bar = 80;
     g.pane = 44;
     RowPlace rows{kPageMain, sheet, area.x() + 4, area.y() + 6, 24, g};
-    parts.leftDelayLabel = BuildSliderRow(f, rows, kDelayRows[0]).label;
+    parts.leftDelayLabel = buildSliderRow(f, rows, kDelayRows[0]).label;
     // The right delay belongs to the right page of Main and of Surround.
     rows.page = kRightPages[0];
-    const SliderRow right = BuildSliderRow(f, rows, kDelayRows[1]);
-    f.bind(right.bar, MakeAddress(kRightPages[1], kDelaySlot));
-    f.bind(right.pane, MakeAddress(kRightPages[1], kDelaySlot), Cell::kDisplay);
+    const SliderRow right = buildSliderRow(f, rows, kDelayRows[1]);
+    f.bind(right.bar, makeAddress(kRightPages[1], kDelaySlot));
+    f.bind(right.pane, makeAddress(kRightPages[1], kDelaySlot), Cell::kDisplay);
     parts.rightDelayLabel = right.label;
     parts.rightDelayBar = right.bar;
     parts.rightDelayPane = right.pane;
@@ -104,18 +104,18 @@ void BuildDelays(ControlFactory& f, OutputParts& parts, QWidget* sheet, const QR
     parts.leftMute = f.button(sheet, "MainLmuteBtn", QRect(kLeftMuteXPaired, y + 2, kMuteWidth, 22),
                               "左静音", "0");
     parts.leftMute->setRole(BmpButton::Role::Toggle);
-    f.bind(f.serve(parts.leftMute, Handler::kMute), MakeAddress(kPageMain, kMuteSlot));
-    f.bindPlaceholder(MakeAddress(kPageMain, kMuteSlot), Cell::kDisplay);
+    f.bind(f.serve(parts.leftMute, Handler::kMute), makeAddress(kPageMain, kMuteSlot));
+    f.bindPlaceholder(makeAddress(kPageMain, kMuteSlot), Cell::kDisplay);
     parts.rightMute =
         f.button(sheet, "MainRmuteBtn", QRect(kRightMuteX, y + 2, kMuteWidth, 22), "右静音", "0");
     parts.rightMute->setRole(BmpButton::Role::Toggle);
     f.serve(parts.rightMute, Handler::kMute);
     for (int page : kRightPages) {
-        f.bind(parts.rightMute, MakeAddress(page, kMuteSlot));
+        f.bind(parts.rightMute, makeAddress(page, kMuteSlot));
     }
 }
 
-AdvGroupBox* BuildLimiter(ControlFactory& f, QWidget* sheet, const QRect& area) {
+AdvGroupBox* buildLimiter(ControlFactory& f, QWidget* sheet, const QRect& area) {
     auto* group = f.group(sheet, "OutLimiteGroup", area, "主输出压限", "Limit");
     RowGeometry g;
     g.label = 76;
@@ -123,12 +123,12 @@ AdvGroupBox* BuildLimiter(ControlFactory& f, QWidget* sheet, const QRect& area) 
     g.pane = 40;
     RowPlace rows{kPageMain, group, 6, kGroupTitle + 6, 28, g};
     for (const auto& row : kLimiterRows) {
-        BuildSliderRow(f, rows, row);
+        buildSliderRow(f, rows, row);
     }
     return group;
 }
 
-AdvGroupBox* BuildCrossover(ControlFactory& f, QWidget* sheet, const QRect& area) {
+AdvGroupBox* buildCrossover(ControlFactory& f, QWidget* sheet, const QRect& area) {
     auto* group = f.group(sheet, "OutLHPGroup", area, "主输出分频", "HP/LP");
     RowGeometry g;
     g.label = 30;
@@ -146,21 +146,21 @@ AdvGroupBox* BuildCrossover(ControlFactory& f, QWidget* sheet, const QRect& area
                        "Label18",
                        "Label37"};
     plan.lpFreqCn = "低通";
-    BuildCrossoverRows(f, {kPageMain, group, 6, kGroupTitle + 30, 40, g}, plan);
+    buildCrossoverRows(f, {kPageMain, group, 6, kGroupTitle + 30, 40, g}, plan);
     return group;
 }
 
 }  // namespace
 
-void BuildOutputSheet(ControlFactory& f, WindowParts& parts, QWidget* sheet) {
+void buildOutputSheet(ControlFactory& f, WindowParts& parts, QWidget* sheet) {
     const int bandsWidth = kBandRowLabelWidth + 5 * kBandColumnWidth + 6;
-    BuildBands(f, parts, sheet, QRect(3, kFrameTop, bandsWidth, kFrameHeight));
-    BuildLevels(f, sheet, QRect(bandsWidth + 6, kFrameTop, 196, kFrameHeight));
+    buildBands(f, parts, sheet, QRect(3, kFrameTop, bandsWidth, kFrameHeight));
+    buildLevels(f, sheet, QRect(bandsWidth + 6, kFrameTop, 196, kFrameHeight));
     const int delayX = kLeftMuteXPaired - 8;
-    BuildDelays(f, parts.output, sheet, QRect(delayX, kFrameTop, 204, 80));
+    buildDelays(f, parts.output, sheet, QRect(delayX, kFrameTop, 204, 80));
     parts.output.limiterGroup =
-        BuildLimiter(f, sheet, QRect(delayX, kFrameTop + 84, 204, kFrameHeight - 84));
-    parts.output.crossoverGroup = BuildCrossover(
+        buildLimiter(f, sheet, QRect(delayX, kFrameTop + 84, 204, kFrameHeight - 84));
+    parts.output.crossoverGroup = buildCrossover(
         f, sheet, QRect(delayX + 208, kFrameTop, kSheetWidth - delayX - 210, kFrameHeight));
 }
 

@@ -10,9 +10,9 @@ namespace {
 constexpr int kPhaseWidth = 15;  // the phase buttons are told apart by this width
 }
 
-SliderRow BuildSliderRow(ControlFactory& f, RowPlace& at, const SliderRowSpec& plan) {
+SliderRow buildSliderRow(ControlFactory& f, RowPlace& at, const SliderRowSpec& plan) {
     const RowGeometry& g = at.g;
-    const int address = MakeAddress(at.page, plan.slot);
+    const int address = makeAddress(at.page, plan.slot);
     auto* label =
         f.label(at.parent, plan.labelName, QRect(at.x, at.y, g.label, g.height), plan.cn, plan.en);
     const int barX = at.x + g.label + g.gap;
@@ -34,9 +34,9 @@ SliderRow BuildSliderRow(ControlFactory& f, RowPlace& at, const SliderRowSpec& p
     return {label, bar, pane};
 }
 
-void BuildCrossoverRows(ControlFactory& f, RowPlace at, const CrossoverSpec& plan) {
+void buildCrossoverRows(ControlFactory& f, RowPlace at, const CrossoverSpec& plan) {
     const RowGeometry& g = at.g;
-    const QStringList types = Items(kFilterTypeItems);
+    const QStringList types = items(kFilterTypeItems);
     const int boxX = at.x + g.label + g.gap;
     const int boxWidth = g.bar + g.gap + g.pane;
     const auto typeRow = [&](int slot, const char* labelName, const char* cn, const char* en,
@@ -44,14 +44,14 @@ void BuildCrossoverRows(ControlFactory& f, RowPlace at, const CrossoverSpec& pla
         f.label(at.parent, labelName, QRect(at.x, at.y, g.label, g.height), cn, en);
         auto* select = f.select(at.parent, box, QRect(boxX, at.y, boxWidth, g.height), types,
                                 QString::number(kind));
-        const int address = MakeAddress(at.page, slot);
+        const int address = makeAddress(at.page, slot);
         f.bind(f.serve(select, Handler::kCrossoverType), address);
         f.bindPlaceholder(address, Cell::kDisplay);
         at.y += at.step;
     };
     const auto freqRow = [&](int slot, const char* labelName, const char* cn, const char* en,
                              const char* bar, const char* pane) {
-        BuildSliderRow(f, at, {slot, labelName, cn, en, bar, 361, pane, 6});
+        buildSliderRow(f, at, {slot, labelName, cn, en, bar, 361, pane, 6});
     };
     const int s = plan.firstSlot;
     typeRow(s, plan.hpTypeLabel, "高通", "HP", plan.hpType, kKindHighPassType);

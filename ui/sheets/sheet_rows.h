@@ -52,7 +52,7 @@ struct SliderRow {
 };
 
 // Label, slider and pane of one row at the place's (x, y); moves the place to the next row.
-SliderRow BuildSliderRow(ControlFactory& f, RowPlace& at, const SliderRowSpec& plan);
+SliderRow buildSliderRow(ControlFactory& f, RowPlace& at, const SliderRowSpec& plan);
 
 // Names of a crossover block and the slot of its high-pass type box; the high-pass frequency,
 // low-pass type and low-pass frequency follow in the next three slots. The four caption labels
@@ -73,7 +73,7 @@ struct CrossoverSpec {
 };
 
 // The four crossover rows from the place.
-void BuildCrossoverRows(ControlFactory& f, RowPlace at, const CrossoverSpec& plan);
+void buildCrossoverRows(ControlFactory& f, RowPlace at, const CrossoverSpec& plan);
 
 // A group box holding rows: its inner rows start at x + kGroupInset, y + kGroupTitle.
 inline constexpr int kGroupInset = 6;

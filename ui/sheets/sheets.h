@@ -96,24 +96,24 @@ struct WindowParts {
     SystemParts system;
 };
 
-void BuildMusicSheet(ControlFactory& f, WindowParts& parts, QWidget* sheet);
-void BuildMicSheet(ControlFactory& f, WindowParts& parts, QWidget* sheet);
-void BuildEffectSheet(ControlFactory& f, WindowParts& parts, QWidget* sheet);
-void BuildOutputSheet(ControlFactory& f, WindowParts& parts, QWidget* sheet);
-void BuildHintSheet(ControlFactory& f, WindowParts& parts, QWidget* sheet);
-void BuildSystemSheet(ControlFactory& f, WindowParts& parts, QWidget* sheet);
-void BuildDynamicEqSheet(ControlFactory& f, WindowParts& parts, QWidget* sheet);
+void buildMusicSheet(ControlFactory& f, WindowParts& parts, QWidget* sheet);
+void buildMicSheet(ControlFactory& f, WindowParts& parts, QWidget* sheet);
+void buildEffectSheet(ControlFactory& f, WindowParts& parts, QWidget* sheet);
+void buildOutputSheet(ControlFactory& f, WindowParts& parts, QWidget* sheet);
+void buildHintSheet(ControlFactory& f, WindowParts& parts, QWidget* sheet);
+void buildSystemSheet(ControlFactory& f, WindowParts& parts, QWidget* sheet);
+void buildDynamicEqSheet(ControlFactory& f, WindowParts& parts, QWidget* sheet);
 
 // The graph panel AdvPanel1 at `area` of `parent`: the command strip along its top and
 // AdvPanel2 with the plot, the markers and the caption.
-void BuildGraphPanel(ControlFactory& f, WindowParts& parts, QWidget* parent, const QRect& area);
+void buildGraphPanel(ControlFactory& f, WindowParts& parts, QWidget* parent, const QRect& area);
 
 // The system column RzGroupBox2 with AdvPageControl1 inside `parent` at `area`; returns the group.
 inline constexpr int kRightColumnWidth = 260;
-QWidget* BuildRightColumn(ControlFactory& f, WindowParts& parts, QWidget* parent,
+QWidget* buildRightColumn(ControlFactory& f, WindowParts& parts, QWidget* parent,
                           const QRect& area);
 
 // An untitled frame that groups a block of controls.
-QWidget* BlockFrame(QWidget* parent, const QRect& r);
+QWidget* blockFrame(QWidget* parent, const QRect& r);
 
 }  // namespace aec

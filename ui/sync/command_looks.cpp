@@ -18,8 +18,8 @@ const QColor kOtherLabelFill(150, 150, 150);
 
 }  // namespace
 
-void CommandLooks::ShowToggle(BmpButton& button, int state) {
-    SetHint(&button, state == 1 ? "1" : "0");
+void CommandLooks::showToggle(BmpButton& button, int state) {
+    setHint(&button, state == 1 ? "1" : "0");
     button.setLook(state == 1 ? BmpButton::Look::Pressed : BmpButton::Look::Released);
 }
 
@@ -43,18 +43,18 @@ void CommandLooks::dynamicTypeLook(int address, int type) {
         if (!button) {
             continue;
         }
-        button->setLook(TagOf(button) == type ? BmpButton::Look::Pressed
+        button->setLook(tagOf(button) == type ? BmpButton::Look::Pressed
                                               : BmpButton::Look::Released);
     }
 }
 
-void CommandLooks::ShowBandMode(QComboBox& box) {
-    const int a = TagOf(&box);
+void CommandLooks::showBandMode(QComboBox& box) {
+    const int a = tagOf(&box);
     const int m = box.currentIndex();
     QWidget* companion = m_tables.companionAt(a, m);
-    if (KindOf(companion) == ControlKind::BmpButton) {
+    if (kindOf(companion) == ControlKind::BmpButton) {
         dynamicTypeLook(a, std::min(m, 2));
-    } else if (KindOf(companion) == ControlKind::Label) {
+    } else if (kindOf(companion) == ControlKind::Label) {
         modeLabelLook(a, std::min(m, 3));
     }
 }
@@ -69,7 +69,7 @@ void CommandLooks::threeWayLook(const std::array<BmpButton*, 3>& group, int chos
 
 void CommandLooks::showPairState() {
     const Selection& sel = m_model.selection;
-    const int page = PageOf(sel.currentView);
+    const int page = pageOf(sel.currentView);
     int state = -1;
     if (page == kPageMusic) {
         state = sel.musicPairState;
@@ -90,16 +90,16 @@ void CommandLooks::showPairState() {
 
 void CommandLooks::showEqPass() {
     BmpButton* button = m_parts.strip.eqPass;
-    const int page = PageOf(m_model.selection.currentView);
-    const int address = MakeAddress(page, FirstEqSlot(page) - 1);
-    SetTag(button, address);
-    const bool on = page != kPageDynamicEq && m_model.view(page, SlotOf(address)) != 0;
-    SetHint(button, on ? "1" : "0");
+    const int page = pageOf(m_model.selection.currentView);
+    const int address = makeAddress(page, firstEqSlot(page) - 1);
+    setTag(button, address);
+    const bool on = page != kPageDynamicEq && m_model.view(page, slotOf(address)) != 0;
+    setHint(button, on ? "1" : "0");
     button->setLook(on ? BmpButton::Look::Pressed : BmpButton::Look::Released);
     m_parts.graph.passLabel->setVisible(on);
 }
 
-void CommandLooks::RefreshCommandControls() {
+void CommandLooks::refreshCommandControls() {
     m_manualFlag = m_model.view(kPageMusic, kManualSlot) != 0;
     showPairState();
     showEqPass();

@@ -18,18 +18,18 @@ class CommandLooks {
         : m_model(model), m_tables(tables), m_parts(parts) {}
 
     // The mode letters (or dynamic type buttons) of a band show the item of its mode box.
-    void ShowBandMode(QComboBox& box);
+    void showBandMode(QComboBox& box);
     // A toggle shows state 0 or 1: its Hint holds the state, "1" shows pressed.
-    static void ShowToggle(BmpButton& button, int state);
+    static void showToggle(BmpButton& button, int state);
     // The command strip's looks from the stores, at the end of every refresh.
-    void RefreshCommandControls();
+    void refreshCommandControls();
 
     // The manual output set-up flag as the last refresh read it.
     bool manualFlag() const { return m_manualFlag; }
 
     // The chosen tool button of a group shows selected, the others not.
     template <size_t N>
-    static void ToolGroupLook(const std::array<ToolButton*, N>& group, int chosen) {
+    static void toolGroupLook(const std::array<ToolButton*, N>& group, int chosen) {
         for (size_t i = 0; i < N; ++i) {
             if (group[i]) {
                 group[i]->setSelected(static_cast<int>(i) == chosen);

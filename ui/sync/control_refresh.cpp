@@ -31,14 +31,14 @@ void ControlRefresh::showToggle(BmpButton& button, int value) {
     if (button.role() == BmpButton::Role::Phase) {
         button.setText(QString());
     }
-    CommandLooks::ShowToggle(button, state);
-    m_model.StoreValue(TagOf(&button), state);
+    CommandLooks::showToggle(button, state);
+    m_model.StoreValue(tagOf(&button), state);
 }
 
 void ControlRefresh::refreshCell(int page, int slot) {
     QWidget* c = m_tables.control(page, slot);
     const int v = m_model.view(page, slot);
-    switch (KindOf(c)) {
+    switch (kindOf(c)) {
         case ControlKind::Slider:
             putSlider(*static_cast<QSlider*>(c), v, page == kPageMain);
             break;
@@ -53,9 +53,9 @@ void ControlRefresh::refreshCell(int page, int slot) {
         case ControlKind::SelectBox: {
             auto* box = static_cast<QComboBox*>(c);
             box->setCurrentIndex(v >= 0 && v < box->count() ? v : -1);
-            const ControlKind first = KindOf(m_tables.companion(page, slot, 0));
+            const ControlKind first = kindOf(m_tables.companion(page, slot, 0));
             if (first == ControlKind::Label || first == ControlKind::BmpButton) {
-                m_commands.ShowBandMode(*box);
+                m_commands.showBandMode(*box);
             }
             break;
         }
@@ -69,18 +69,18 @@ void ControlRefresh::refreshCell(int page, int slot) {
 
 // The right delay and mute controls serve the right page of the output on show.
 void ControlRefresh::readdressRightChannel() {
-    const std::optional<int> right = RightChannelPage(m_model.selection.curOutputPage);
+    const std::optional<int> right = rightChannelPage(m_model.selection.curOutputPage);
     if (!right) {
         return;
     }
     const OutputParts& out = m_parts.output;
-    SetTag(out.rightDelayBar, MakeAddress(*right, kDelaySlot));
-    SetTag(out.rightDelayPane, MakeAddress(*right, kDelaySlot));
-    SetTag(out.rightMute, MakeAddress(*right, kMuteSlot));
+    setTag(out.rightDelayBar, makeAddress(*right, kDelaySlot));
+    setTag(out.rightDelayPane, makeAddress(*right, kDelaySlot));
+    setTag(out.rightMute, makeAddress(*right, kMuteSlot));
 }
 
 void ControlRefresh::refreshRightChannel() {
-    const std::optional<int> right = RightChannelPage(m_model.selection.curOutputPage);
+    const std::optional<int> right = rightChannelPage(m_model.selection.curOutputPage);
     if (!right) {
         return;
     }
@@ -95,7 +95,7 @@ void ControlRefresh::RefreshControls(int target) {
             const ScopedState::Scope quiet = m_model.suspendRedraws();
             m_model.SyncView();
             readdressRightChannel();
-            ReadMusicMode(m_model);
+            readMusicMode(m_model);
 
             // Refreshed frequency boxes and sliders must not take the user's place as the
             // current box.
@@ -104,16 +104,16 @@ void ControlRefresh::RefreshControls(int target) {
                 if (target != kAllPages && b != target) {
                     continue;
                 }
-                const int count = PageSlotCount(b);
+                const int count = pageSlotCount(b);
                 for (int s = 0; s < count; ++s) {
                     refreshCell(b, s);
                 }
             }
             refreshRightChannel();
             m_sync.setCurrentEdit(current);
-            ReadPairStates(m_model);
-            m_commands.RefreshCommandControls();
-            m_system.RefreshSystemPage();
+            readPairStates(m_model);
+            m_commands.refreshCommandControls();
+            m_system.refreshSystemPage();
         }
         m_graph.DrawPageResponse(kAllPoints, m_graph.page());
     }

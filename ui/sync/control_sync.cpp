@@ -11,7 +11,7 @@ namespace aec {
 
 namespace {
 
-bool IsArrow(int key) {
+bool isArrow(int key) {
     return key == Qt::Key_Up || key == Qt::Key_Down || key == Qt::Key_Left || key == Qt::Key_Right;
 }
 
@@ -27,8 +27,8 @@ ControlSync::ControlSync(Model& model, ParameterSink& sink, const ControlTables&
       m_pages(pages),
       m_messages(messages) {}
 
-void ControlSync::Reset() {
-    m_current = editAt(MakeAddress(kPageMusic, BandSlot(FirstEqSlot(kPageMusic), 0, 1)));
+void ControlSync::reset() {
+    m_current = editAt(makeAddress(kPageMusic, BandSlot(firstEqSlot(kPageMusic), 0, 1)));
     m_highlighted = m_tables.example();
     m_savedText.clear();
     m_dirty = false;
@@ -37,7 +37,7 @@ void ControlSync::Reset() {
 }
 
 int ControlSync::currentBand(KindOfPage kind) const {
-    const auto k = static_cast<size_t>(KindIndex(kind));
+    const auto k = static_cast<size_t>(kindIndex(kind));
     return k < m_currentBand.size() ? m_currentBand[k] : 0;
 }
 
@@ -45,14 +45,14 @@ EditBox* ControlSync::editAt(int address) const {
     return qobject_cast<EditBox*>(m_tables.controlAt(address));
 }
 
-void ControlSync::SetSliderQuietly(QSlider& slider, int position) {
+void ControlSync::setSliderQuietly(QSlider& slider, int position) {
     const bool was = m_sliderMoving;
     m_sliderMoving = true;
     slider.setValue(position);
     m_sliderMoving = was;
 }
 
-void ControlSync::RecordLastEdit(int address, int value) {
+void ControlSync::recordLastEdit(int address, int value) {
     if (!m_model.redrawsSuspended()) {
         m_lastEdit = {address, value};
     }
@@ -61,27 +61,27 @@ void ControlSync::RecordLastEdit(int address, int value) {
 namespace {
 
 // The request ApplyControlValue makes of a bound control, or nothing for other controls.
-std::optional<EditRequest> RequestOf(const QWidget* c) {
+std::optional<EditRequest> requestOf(const QWidget* c) {
     EditRequest r;
-    switch (KindOf(c)) {
+    switch (kindOf(c)) {
         case ControlKind::EditBox:
             r.target = EditTarget::kEditBox;
-            r.kind = HintNumber(c, 0);
+            r.kind = hintNumber(c, 0);
             break;
         case ControlKind::ValuePane:
             r.target = EditTarget::kValuePane;
-            r.kind = HintNumber(c, 0);
+            r.kind = hintNumber(c, 0);
             break;
         case ControlKind::SelectBox:
             r.target = EditTarget::kSelectBox;
-            if (!HintOf(c).isEmpty()) {
-                r.kind = HintNumber(c, 0);
+            if (!hintOf(c).isEmpty()) {
+                r.kind = hintNumber(c, 0);
             }
             break;
         default:
             return std::nullopt;
     }
-    r.tag = TagOf(c);
+    r.tag = tagOf(c);
     return r;
 }
 
@@ -90,19 +90,19 @@ std::optional<EditRequest> RequestOf(const QWidget* c) {
 // ---- ApplyControlValue ----
 
 void ControlSync::ApplyControlValue(QWidget* c, EditStep step, bool refresh, double x) {
-    std::optional<EditRequest> request = RequestOf(c);
+    std::optional<EditRequest> request = requestOf(c);
     if (!request) {
         return;
     }
     request->step = step;
     request->refresh = refresh;
     request->x = x;
-    const EditDecision d = DecideEdit(m_model, *request);
+    const EditDecision d = decideEdit(m_model, *request);
     if (!d.applies) {
         return;
     }
     if (d.viewClamp) {
-        m_model.setView(PageOf(d.address), SlotOf(d.address), *d.viewClamp);
+        m_model.setView(pageOf(d.address), slotOf(d.address), *d.viewClamp);
     }
     if (d.itemIndex) {
         static_cast<QComboBox*>(c)->setCurrentIndex(*d.itemIndex);
@@ -127,9 +127,9 @@ void ControlSync::ApplyControlValue(QWidget* c, EditStep step, bool refresh, dou
         highlightBand(*static_cast<EditBox*>(c), PageKind(d.address));
     }
     if (auto* slider = qobject_cast<QSlider*>(m_tables.controlAt(d.address))) {
-        SetSliderQuietly(*slider, d.sliderPosition);
+        setSliderQuietly(*slider, d.sliderPosition);
     } else if (auto* companion = qobject_cast<QSlider*>(m_tables.companionAt(d.address, 0))) {
-        SetSliderQuietly(*companion, d.sliderPosition);
+        setSliderQuietly(*companion, d.sliderPosition);
     }
     switch (d.road) {
         case ValueRoad::kSend:
@@ -150,27 +150,27 @@ void ControlSync::highlightBand(EditBox& box, KindOfPage kind) {
     if (m_model.redrawsSuspended() || kind == KindOfPage::kDynamicEq) {
         return;
     }
-    const BandRef ref = BandOf(TagOf(&box));
+    const BandRef ref = BandOf(tagOf(&box));
     const int band = ref.isBand() ? ref.band : 0;
-    m_currentBand[static_cast<size_t>(KindIndex(kind))] = band;
+    m_currentBand[static_cast<size_t>(kindIndex(kind))] = band;
     if (m_highlighted != m_current) {
         const int row =
             (kind == KindOfPage::kEffect && m_model.selection.curEffectPage == kPageReverb)
                 ? kReverbPointRow
-                : KindIndex(kind);
-        const int count = HighlightBandCount(kind);
+                : kindIndex(kind);
+        const int count = highlightBandCount(kind);
         for (int i = 0; i < count; ++i) {
             if (Label* label = m_tables.pointLabel(row, i)) {
                 label->setOpaque(i == band, look::kOrange, look::kWhite);
             }
         }
         if (m_current) {
-            if (EditBox* e = editAt(TagOf(m_current))) {
+            if (EditBox* e = editAt(tagOf(m_current))) {
                 e->setBackground(look::kEditCurrent);
             }
         }
         if (m_highlighted) {
-            if (EditBox* e = editAt(TagOf(m_highlighted))) {
+            if (EditBox* e = editAt(tagOf(m_highlighted))) {
                 e->setBackground(look::kEditIdle);
             }
         }
@@ -183,7 +183,7 @@ void ControlSync::scrollToBand(int band) {
     const int sheet = m_pages.currentIndex();
     for (const ScrollStrip& strip : m_parts.scrollStrips) {
         if (strip.sheet == sheet) {
-            strip.slider->setValue(ScrollToShowBand(strip.slider->value(), band, strip.visible));
+            strip.slider->setValue(scrollToShowBand(strip.slider->value(), band, strip.visible));
         }
     }
 }
@@ -195,9 +195,9 @@ void ControlSync::CommitEdit(EditStep step) {
     if (!e || e == m_tables.example()) {
         return;
     }
-    const CommitDecision d = DecideCommit(e->text().toStdString(), HintOf(e).toStdString());
+    const CommitDecision d = decideCommit(e->text().toStdString(), hintOf(e).toStdString());
     if (d.showError) {
-        m_messages.Show("error", kApplicationTitle, MessageService::Buttons::Ok);
+        m_messages.show("error", kApplicationTitle, MessageService::Buttons::Ok);
     }
     if (!d.apply) {
         e->setText(m_savedText);
@@ -215,7 +215,7 @@ void ControlSync::moveFocusTo(EditBox& box) {
     m_current = &box;
 }
 
-void ControlSync::ClickRule(QWidget* target) {
+void ControlSync::clickRule(QWidget* target) {
     auto* e = qobject_cast<EditBox*>(target);
     if (!e) {
         return;
@@ -227,13 +227,13 @@ void ControlSync::ClickRule(QWidget* target) {
     CommitEdit(EditStep::kApply);
 }
 
-void ControlSync::MusFreEdit1Click(EditBox& box) { ClickRule(m_tables.controlAt(TagOf(&box))); }
+void ControlSync::MusFreEdit1Click(EditBox& box) { clickRule(m_tables.controlAt(tagOf(&box))); }
 
 void ControlSync::MusFreEdit1KeyDown(EditBox& box, int key) {
     if (!m_current || m_current == m_tables.example()) {
         return;
     }
-    if (!IsArrow(key)) {
+    if (!isArrow(key)) {
         m_dirty = true;
         return;
     }
@@ -242,12 +242,12 @@ void ControlSync::MusFreEdit1KeyDown(EditBox& box, int key) {
         m_current = &box;
         m_savedText = box.text();
     }
-    const int kind = HintNumber(&box, 0);
-    const int tag = TagOf(&box);
+    const int kind = hintNumber(&box, 0);
+    const int tag = tagOf(&box);
     if (kind == kKindFrequency && (key == Qt::Key_Up || key == Qt::Key_Down)) {
-        ClickRule(m_tables.controlAt(tag + 1));
+        clickRule(m_tables.controlAt(tag + 1));
     } else if (kind == kKindGain && (key == Qt::Key_Left || key == Qt::Key_Right)) {
-        ClickRule(m_tables.controlAt(tag - 1));
+        clickRule(m_tables.controlAt(tag - 1));
     }
     m_dirty = true;
     CommitEdit((key == Qt::Key_Up || key == Qt::Key_Right) ? EditStep::kUp : EditStep::kDown);
@@ -259,7 +259,7 @@ bool ControlSync::MusFreEdit1KeyPress(EditBox& box, QChar ch) {
         m_savedText = box.text();  // so a rejected entry restores this box's own text
     }
     m_dirty = true;
-    if (!EditKeyAllowed(ch.unicode())) {
+    if (!editKeyAllowed(ch.unicode())) {
         return false;
     }
     if (ch == QChar('\r')) {
@@ -287,7 +287,7 @@ void ControlSync::MusFreEdit1Exit(EditBox&) {
 // ---- Spin buttons, wheel, sliders, labels ----
 
 void ControlSync::MusFreUpDownBtn1UpRightClick(QWidget& spin) {
-    QWidget* c = m_tables.controlAt(TagOf(&spin));
+    QWidget* c = m_tables.controlAt(tagOf(&spin));
     if (auto* e = qobject_cast<EditBox*>(c)) {
         moveFocusTo(*e);
         CommitEdit(EditStep::kUp);
@@ -297,7 +297,7 @@ void ControlSync::MusFreUpDownBtn1UpRightClick(QWidget& spin) {
 }
 
 void ControlSync::MusFreUpDownBtn1DownLeftClick(QWidget& spin) {
-    QWidget* c = m_tables.controlAt(TagOf(&spin));
+    QWidget* c = m_tables.controlAt(tagOf(&spin));
     if (auto* e = qobject_cast<EditBox*>(c)) {
         moveFocusTo(*e);
         CommitEdit(EditStep::kDown);
@@ -318,8 +318,8 @@ void ControlSync::MicHPFreBarChange(QSlider& slider) {
     if (m_sliderMoving) {
         return;
     }
-    QWidget* pane = m_tables.displayAt(TagOf(&slider));
-    if (KindOf(pane) == ControlKind::ValuePane) {
+    QWidget* pane = m_tables.displayAt(tagOf(&slider));
+    if (kindOf(pane) == ControlKind::ValuePane) {
         ApplyControlValue(pane, EditStep::kApply, false, slider.value());
     }
     m_current = m_tables.example();
@@ -329,7 +329,7 @@ void ControlSync::MusEQGainBar1Change(QSlider& slider) {
     if (m_sliderMoving) {
         return;
     }
-    if (EditBox* e = editAt(TagOf(&slider))) {
+    if (EditBox* e = editAt(tagOf(&slider))) {
         m_current = e;
         ApplyControlValue(e, EditStep::kApply, false, slider.value());
     }
@@ -350,10 +350,10 @@ void ControlSync::MusEQPointLabel1Click(QWidget& label) {
     if (!ok) {
         return;
     }
-    const int address = PointLabelAddress(TagOf(&label), band, HintNumber(&label, 0));
+    const int address = pointLabelAddress(tagOf(&label), band, hintNumber(&label, 0));
     auto* e = qobject_cast<EditBox*>(m_tables.controlAt(address));
     if (e && e->isVisible() && e->isEnabled()) {
-        ClickRule(e);
+        clickRule(e);
     }
 }
 

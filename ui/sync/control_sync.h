@@ -26,7 +26,7 @@ class ControlSync : public EditBoxHandler {
 
     // Start state once the tables exist: the Music page's first frequency box current, nothing
     // highlighted.
-    void Reset();
+    void reset();
 
     // Limits, shows, stores and (unless `refresh`) sends raw value x for control c.
     void ApplyControlValue(QWidget* c, EditStep step, bool refresh, double x);
@@ -39,7 +39,7 @@ class ControlSync : public EditBoxHandler {
     bool MusFreEdit1KeyPress(EditBox& box, QChar ch) override;
     void MusFreEdit1Exit(EditBox& box) override;
     // The click rule for the control bound at an address (used by arrows and point labels).
-    void ClickRule(QWidget* target);
+    void clickRule(QWidget* target);
 
     void MusFreUpDownBtn1UpRightClick(QWidget& spin);
     void MusFreUpDownBtn1DownLeftClick(QWidget& spin);
@@ -54,9 +54,9 @@ class ControlSync : public EditBoxHandler {
     void MusEQPointLabel1Click(QWidget& label);
 
     // Moves a slider without running its change handler.
-    void SetSliderQuietly(QSlider& slider, int position);
+    void setSliderQuietly(QSlider& slider, int position);
     // Records a change that moves the graph outside the edit boxes (band mode changes).
-    void RecordLastEdit(int address, int value);
+    void recordLastEdit(int address, int value);
 
     EditBox* currentEdit() const { return m_current; }
     void setCurrentEdit(EditBox* box) { m_current = box; }

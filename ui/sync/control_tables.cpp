@@ -10,7 +10,7 @@ constexpr int kModeLabelLeft = 1;
 
 }  // namespace
 
-ControlKind KindOf(const QWidget* c) {
+ControlKind kindOf(const QWidget* c) {
     if (!c) {
         return ControlKind::None;
     }
@@ -39,7 +39,7 @@ ControlKind KindOf(const QWidget* c) {
 }
 
 const ControlTables::CellControls* ControlTables::cell(int page, int slot) const {
-    if (!IsValidCell(page, slot)) {
+    if (!isValidCell(page, slot)) {
         return nullptr;
     }
     return &m_cells[page][slot];
@@ -68,9 +68,9 @@ Label* ControlTables::pointLabel(int row, int index) const {
 }
 
 void ControlTables::place(QWidget* control, Binding binding) {
-    const int page = PageOf(binding.address);
-    const int slot = SlotOf(binding.address);
-    if (!IsValidCell(page, slot)) {
+    const int page = pageOf(binding.address);
+    const int slot = slotOf(binding.address);
+    if (!isValidCell(page, slot)) {
         return;
     }
     CellControls& c = m_cells[page][slot];
@@ -131,34 +131,34 @@ void ControlTables::enlist(QWidget* control, ListSlot slot) {
 
 void ControlTables::assignTags() {
     for (int p = 0; p < kPageCount; ++p) {
-        const int count = PageSlotCount(p);
+        const int count = pageSlotCount(p);
         for (int k = 0; k < count; ++k) {
-            const int a = MakeAddress(p, k);
+            const int a = makeAddress(p, k);
             const CellControls& c = m_cells[p][k];
-            const ControlKind kind = KindOf(c.control);
+            const ControlKind kind = kindOf(c.control);
             if (kind == ControlKind::SelectBox || kind == ControlKind::Slider ||
                 kind == ControlKind::BmpButton || kind == ControlKind::EditBox) {
-                SetTag(c.control, a);
+                setTag(c.control, a);
                 // Parameter sliders share one look; the system volume bars keep their own.
                 if (kind == ControlKind::Slider && p < kPageSystemVolumes) {
                     c.control->setProperty("parameterSlider", true);
                 }
             }
-            const ControlKind shown = KindOf(c.display);
+            const ControlKind shown = kindOf(c.display);
             if (shown == ControlKind::SelectBox || shown == ControlKind::ValuePane ||
                 shown == ControlKind::BmpButton) {
-                SetTag(c.display, a);
+                setTag(c.display, a);
             }
             QWidget* first = c.companions[0];
-            const ControlKind companionKind = KindOf(first);
+            const ControlKind companionKind = kindOf(first);
             if (companionKind == ControlKind::Label) {
                 for (int j = 0; j < kCompanionCount; ++j) {
                     QWidget* label = c.companions[j];
-                    if (KindOf(label) != ControlKind::Label) {
+                    if (kindOf(label) != ControlKind::Label) {
                         continue;
                     }
-                    SetTag(label, a);
-                    SetHint(label, QString::number(j));
+                    setTag(label, a);
+                    setHint(label, QString::number(j));
                     if (p != kPageDynamicEq) {
                         label->move(kModeLabelLeft, label->y());
                     }
@@ -167,13 +167,13 @@ void ControlTables::assignTags() {
                        companionKind == ControlKind::SpinButtons) {
                 // Gain sliders and spin buttons; every gain slider is built alike, so they already
                 // share one look.
-                SetTag(first, a);
+                setTag(first, a);
             }
         }
     }
 }
 
-void ControlTables::Build(const ControlRegistry& controls, Model& model) {
+void ControlTables::build(const ControlRegistry& controls, Model& model) {
     m_cells = {};
     m_tabButtons = {};
     m_effectButtons = {};

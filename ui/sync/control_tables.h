@@ -24,7 +24,7 @@ enum class ControlKind {
     SpinButtons,
     Label
 };
-ControlKind KindOf(const QWidget* control);
+ControlKind kindOf(const QWidget* control);
 
 inline constexpr int kCompanionCount = 4;
 
@@ -33,7 +33,7 @@ class ControlTables {
     // BuildControlTables: fills the tables and lists from the cells and lists the controls'
     // descriptions name, assigns Tags and Hints. Suspends redraws while it runs. Calling it again
     // gives the same.
-    void Build(const ControlRegistry& controls, Model& model);
+    void build(const ControlRegistry& controls, Model& model);
 
     QWidget* control(int page, int slot) const;
     QWidget* display(int page, int slot) const;

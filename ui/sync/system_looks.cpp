@@ -9,13 +9,13 @@
 
 namespace aec {
 
-void SystemLooks::RebuildModeList() {
+void SystemLooks::rebuildModeList() {
     SelectBox* box = m_parts.modeBox;
     const int selected = box->currentIndex();
     const QSignalBlocker quiet(box);
     for (int i = 0; i < kModeCount; ++i) {
         const auto index = static_cast<size_t>(i);
-        const QString text = QString::fromStdString(ModeItemText(i, m_model.modeNames[index]));
+        const QString text = QString::fromStdString(modeItemText(i, m_model.modeNames[index]));
         if (i < box->count()) {
             box->setItemText(i, text);
         } else {
@@ -25,27 +25,27 @@ void SystemLooks::RebuildModeList() {
     box->setCurrentIndex(selected);
 }
 
-void SystemLooks::ShowSwitch(int address, int value) {
+void SystemLooks::showSwitch(int address, int value) {
     for (BmpButton* b : m_parts.switches) {
-        if (TagOf(b) == address) {
-            b->setLook(HintNumber(b, -1) == value ? BmpButton::Look::Pressed
+        if (tagOf(b) == address) {
+            b->setLook(hintNumber(b, -1) == value ? BmpButton::Look::Pressed
                                                   : BmpButton::Look::Released);
         }
     }
 }
 
-void SystemLooks::RefreshSystemPage() {
-    RebuildModeList();
-    const int mode = m_model.param(kPageSystem, SlotOf(kLoadModeAddress));
+void SystemLooks::refreshSystemPage() {
+    rebuildModeList();
+    const int mode = m_model.param(kPageSystem, slotOf(kLoadModeAddress));
     if (mode >= 0 && mode < kModeCount) {
         const QSignalBlocker quiet(m_parts.modeBox);
         m_parts.modeBox->setCurrentIndex(mode);
     }
-    const auto viewOf = [&](int address) { return m_model.view(PageOf(address), SlotOf(address)); };
-    ShowSwitch(kUserLevelAddress, viewOf(kUserLevelAddress));
-    ShowSwitch(kPanelLockAddress, viewOf(kPanelLockAddress));
-    ShowSwitch(kVolumeFollowAddress, viewOf(kVolumeFollowAddress));
-    ShowSwitch(kRemoteAddress, m_model.param(PageOf(kRemoteAddress), SlotOf(kRemoteAddress)));
+    const auto viewOf = [&](int address) { return m_model.view(pageOf(address), slotOf(address)); };
+    showSwitch(kUserLevelAddress, viewOf(kUserLevelAddress));
+    showSwitch(kPanelLockAddress, viewOf(kPanelLockAddress));
+    showSwitch(kVolumeFollowAddress, viewOf(kVolumeFollowAddress));
+    showSwitch(kRemoteAddress, m_model.param(pageOf(kRemoteAddress), slotOf(kRemoteAddress)));
 }
 
 }  // namespace aec

@@ -12,11 +12,11 @@ class SystemLooks {
     SystemLooks(const Model& model, const SystemParts& parts) : m_model(model), m_parts(parts) {}
 
     // The mode list from the mode name table, keeping the selected item.
-    void RebuildModeList();
+    void rebuildModeList();
     // The switch button whose Hint is the value shows pressed, its partner released.
-    void ShowSwitch(int address, int value);
+    void showSwitch(int address, int value);
     // End of every refresh: mode list, current mode, rights, panel lock, volume follow, remote.
-    void RefreshSystemPage();
+    void refreshSystemPage();
 
   private:
     const Model& m_model;

@@ -50,7 +50,7 @@ class ArrowButton : public QAbstractButton {
     bool m_up;
 };
 
-QColor Mix(const QColor& a, const QColor& b, float t) {
+QColor mix(const QColor& a, const QColor& b, float t) {
     return QColor::fromRgbF(a.redF() + (b.redF() - a.redF()) * t,
                             a.greenF() + (b.greenF() - a.greenF()) * t,
                             a.blueF() + (b.blueF() - a.blueF()) * t);
@@ -156,13 +156,13 @@ void BmpButton::paintEvent(QPaintEvent*) {
             break;
     }
     if (m_hover && isEnabled() && look != Look::Pressed) {
-        fill = Mix(fill, look::kOrange, 0.18F);
+        fill = mix(fill, look::kOrange, 0.18F);
     }
     if (m_caption.isValid()) {
         ink = m_caption;
     }
     if (!isEnabled()) {
-        fill = Mix(fill, Qt::white, 0.5F);
+        fill = mix(fill, Qt::white, 0.5F);
         ink = look::kDisabledText;
     }
     QLinearGradient gradient(r.topLeft(), r.bottomLeft());

@@ -7,14 +7,14 @@ namespace aec {
 namespace {
 
 template <class T>
-T* Place(T* control, const QString& name, const QRect& r, ControlRegistry& registry) {
+T* place(T* control, const QString& name, const QRect& r, ControlRegistry& registry) {
     control->setObjectName(name);
     control->setGeometry(r);
     registry.add(control);
     return control;
 }
 
-QString Utf8(const char* text) { return QString::fromUtf8(text ? text : ""); }
+QString utf8(const char* text) { return QString::fromUtf8(text ? text : ""); }
 
 }  // namespace
 
@@ -58,86 +58,86 @@ Handler ControlRegistry::handlerOf(const QWidget* control) const {
 
 Label* ControlFactory::label(QWidget* parent, const QString& name, const QRect& r, const char* cn,
                              const char* en, Qt::Alignment align) {
-    auto* l = Place(new Label(parent), name, r, m_registry);
-    l->setText(Utf8(cn));
-    SetHint(l, Utf8(en));
+    auto* l = place(new Label(parent), name, r, m_registry);
+    l->setText(utf8(cn));
+    setHint(l, utf8(en));
     l->setAlignment(align);
     return l;
 }
 
 RzLabel* ControlFactory::rzLabel(QWidget* parent, const QString& name, const QRect& r,
                                  const QString& text) {
-    auto* l = Place(new RzLabel(parent), name, r, m_registry);
+    auto* l = place(new RzLabel(parent), name, r, m_registry);
     l->setText(text);
     return l;
 }
 
 EditBox* ControlFactory::edit(QWidget* parent, const QString& name, const QRect& r, int kind) {
-    auto* e = Place(new EditBox(parent), name, r, m_registry);
-    SetHint(e, QString::number(kind));
+    auto* e = place(new EditBox(parent), name, r, m_registry);
+    setHint(e, QString::number(kind));
     e->setProperty("valueBox", true);
     return e;
 }
 
 EditBox* ControlFactory::textBox(QWidget* parent, const QString& name, const QRect& r) {
-    auto* e = Place(new EditBox(parent), name, r, m_registry);
+    auto* e = place(new EditBox(parent), name, r, m_registry);
     e->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     e->setProperty("plainBox", true);
     return e;
 }
 
 ValuePane* ControlFactory::pane(QWidget* parent, const QString& name, const QRect& r, int kind) {
-    auto* p = Place(new ValuePane(parent), name, r, m_registry);
-    SetHint(p, QString::number(kind));
+    auto* p = place(new ValuePane(parent), name, r, m_registry);
+    setHint(p, QString::number(kind));
     return p;
 }
 
 TrackBar* ControlFactory::slider(QWidget* parent, const QString& name, const QRect& r, int max,
                                  Qt::Orientation orientation) {
-    auto* s = Place(new TrackBar(orientation, parent), name, r, m_registry);
+    auto* s = place(new TrackBar(orientation, parent), name, r, m_registry);
     s->setRange(0, max);
     return s;
 }
 
 SelectBox* ControlFactory::select(QWidget* parent, const QString& name, const QRect& r,
                                   const QStringList& items, const QString& hint) {
-    auto* box = Place(new SelectBox(parent), name, r, m_registry);
+    auto* box = place(new SelectBox(parent), name, r, m_registry);
     box->addItems(items);
-    SetHint(box, hint);
+    setHint(box, hint);
     return box;
 }
 
 BmpButton* ControlFactory::button(QWidget* parent, const QString& name, const QRect& r,
                                   const char* caption, const QString& hint) {
-    auto* b = Place(new BmpButton(parent), name, r, m_registry);
-    b->setText(Utf8(caption));
-    SetHint(b, hint);
+    auto* b = place(new BmpButton(parent), name, r, m_registry);
+    b->setText(utf8(caption));
+    setHint(b, hint);
     return b;
 }
 
 ToolButton* ControlFactory::tool(QWidget* parent, const QString& name, const QRect& r,
                                  const char* cn, const char* en, int tag) {
-    auto* b = Place(new ToolButton(parent), name, r, m_registry);
-    b->setText(Utf8(cn));
-    SetHint(b, Utf8(en));
-    SetTag(b, tag);
+    auto* b = place(new ToolButton(parent), name, r, m_registry);
+    b->setText(utf8(cn));
+    setHint(b, utf8(en));
+    setTag(b, tag);
     return b;
 }
 
 SpinButtons* ControlFactory::spin(QWidget* parent, const QString& name, const QRect& r) {
-    return Place(new SpinButtons(parent), name, r, m_registry);
+    return place(new SpinButtons(parent), name, r, m_registry);
 }
 
 AdvGroupBox* ControlFactory::group(QWidget* parent, const QString& name, const QRect& r,
                                    const char* cn, const char* en) {
-    auto* g = Place(new AdvGroupBox(parent), name, r, m_registry);
-    g->setTitle(Utf8(cn));
-    SetHint(g, Utf8(en));
+    auto* g = place(new AdvGroupBox(parent), name, r, m_registry);
+    g->setTitle(utf8(cn));
+    setHint(g, utf8(en));
     return g;
 }
 
 RzGroupBox* ControlFactory::frame(QWidget* parent, const QString& name, const QRect& r) {
-    auto* g = Place(new RzGroupBox(parent), name, r, m_registry);
+    auto* g = place(new RzGroupBox(parent), name, r, m_registry);
     g->setProperty("frameOnly", true);
     return g;
 }

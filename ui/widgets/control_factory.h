@@ -118,7 +118,7 @@ class ControlFactory {
 
 // Item lists as Qt strings.
 template <class Container>
-QStringList Items(const Container& items) {
+QStringList items(const Container& items) {
     QStringList list;
     for (const auto& item : items) {
         list << QString::fromUtf8(item.data(), int(item.size()));

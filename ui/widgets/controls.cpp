@@ -15,27 +15,27 @@ constexpr char kTag[] = "Tag";
 constexpr char kHint[] = "Hint";
 }  // namespace
 
-int TagOf(const QObject* control) { return control ? control->property(kTag).toInt() : 0; }
+int tagOf(const QObject* control) { return control ? control->property(kTag).toInt() : 0; }
 
-void SetTag(QObject* control, int tag) {
+void setTag(QObject* control, int tag) {
     if (control) {
         control->setProperty(kTag, tag);
     }
 }
 
-QString HintOf(const QObject* control) {
+QString hintOf(const QObject* control) {
     return control ? control->property(kHint).toString() : QString();
 }
 
-void SetHint(QObject* control, const QString& hint) {
+void setHint(QObject* control, const QString& hint) {
     if (control) {
         control->setProperty(kHint, hint);
     }
 }
 
-int HintNumber(const QObject* control, int fallback, bool* ok) {
+int hintNumber(const QObject* control, int fallback, bool* ok) {
     bool good = false;
-    const int value = HintOf(control).trimmed().toInt(&good);
+    const int value = hintOf(control).trimmed().toInt(&good);
     if (ok) {
         *ok = good;
     }
@@ -227,7 +227,7 @@ void ScrollBox::wheelEvent(QWheelEvent* event) { event->ignore(); }
 
 // ---- Captions ----
 
-QString CaptionOf(const QWidget* control) {
+QString captionOf(const QWidget* control) {
     if (auto* label = qobject_cast<const QLabel*>(control)) {
         return label->text();
     }
@@ -243,7 +243,7 @@ QString CaptionOf(const QWidget* control) {
     return {};
 }
 
-void SetCaption(QWidget* control, const QString& caption) {
+void setCaption(QWidget* control, const QString& caption) {
     if (auto* label = qobject_cast<QLabel*>(control)) {
         label->setText(caption);
     } else if (auto* group = qobject_cast<QGroupBox*>(control)) {
@@ -255,14 +255,14 @@ void SetCaption(QWidget* control, const QString& caption) {
     }
 }
 
-void SetBilingual(QWidget* control, const QString& cn, const QString& en, int languageFlag) {
+void setBilingual(QWidget* control, const QString& cn, const QString& en, int languageFlag) {
     const bool chinese = languageFlag == 1;
-    SetCaption(control, chinese ? cn : en);
+    setCaption(control, chinese ? cn : en);
     // A bitmap button's Hint holds its state, so its other caption is kept beside it.
     if (qobject_cast<BmpButton*>(control)) {
         control->setProperty("OtherCaption", chinese ? en : cn);
     } else {
-        SetHint(control, chinese ? en : cn);
+        setHint(control, chinese ? en : cn);
     }
 }
 

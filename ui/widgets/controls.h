@@ -15,12 +15,12 @@
 
 namespace aec {
 
-int TagOf(const QObject* control);
-void SetTag(QObject* control, int tag);
-QString HintOf(const QObject* control);
-void SetHint(QObject* control, const QString& hint);
+int tagOf(const QObject* control);
+void setTag(QObject* control, int tag);
+QString hintOf(const QObject* control);
+void setHint(QObject* control, const QString& hint);
 // The Hint read as a whole number; `fallback` when it is not one.
-int HintNumber(const QObject* control, int fallback = 0, bool* ok = nullptr);
+int hintNumber(const QObject* control, int fallback = 0, bool* ok = nullptr);
 
 class EditBox;
 
@@ -154,10 +154,10 @@ class ScrollBox : public QScrollArea {
 };
 
 // Caption of a captioned control (label, group, button, sheet); empty for other kinds.
-QString CaptionOf(const QWidget* control);
-void SetCaption(QWidget* control, const QString& caption);
+QString captionOf(const QWidget* control);
+void setCaption(QWidget* control, const QString& caption);
 
 // Sets the caption in the active language and keeps the other language as the Hint.
-void SetBilingual(QWidget* control, const QString& cn, const QString& en, int languageFlag);
+void setBilingual(QWidget* control, const QString& cn, const QString& en, int languageFlag);
 
 }  // namespace aec

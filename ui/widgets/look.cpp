@@ -2,14 +2,14 @@
 
 namespace aec::look {
 
-QFont WindowFont(int pointSize) {
+QFont windowFont(int pointSize) {
     QFont font;
     font.setFamilies({"Liberation Sans", "Arial", "WenQuanYi Micro Hei"});
     font.setPointSize(pointSize);
     return font;
 }
 
-QString WindowStyleSheet() {
+QString windowStyleSheet() {
     return QStringLiteral(R"(
 QWidget#TForm1 { background: #ffffff; }
 QLineEdit[valueBox="true"] {

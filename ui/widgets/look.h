@@ -21,9 +21,9 @@ inline const QColor kGraphPanel = QColor::fromRgb(kGraphBackgroundColour);
 inline const QColor kOnLine(0x00, 0x33, 0x99);  // status label while on line
 
 // Font of the window's texts: Latin letters in Liberation Sans, Chinese in WenQuanYi Micro Hei.
-QFont WindowFont(int pointSize = 9);
+QFont windowFont(int pointSize = 9);
 
 // The style sheet of the whole window (sliders, edit boxes, selection boxes, group boxes).
-QString WindowStyleSheet();
+QString windowStyleSheet();
 
 }  // namespace aec::look

@@ -4,7 +4,7 @@
 
 namespace aec {
 
-MessageService::Answer QtMessageService::Show(const QString& text, const QString& caption,
+MessageService::Answer QtMessageService::show(const QString& text, const QString& caption,
                                               Buttons buttons) {
     QMessageBox box(m_parent);
     box.setWindowTitle(caption);

@@ -13,7 +13,7 @@ class MessageService {
     enum class Answer { Ok, Yes, No, Cancel };
     virtual ~MessageService() = default;
     // Shows `text` in a modal box captioned `caption` and returns the button chosen.
-    virtual Answer Show(const QString& text, const QString& caption, Buttons buttons) = 0;
+    virtual Answer show(const QString& text, const QString& caption, Buttons buttons) = 0;
 };
 
 // Message boxes on the screen, parented to the main window.
@@ -21,7 +21,7 @@ class QtMessageService : public MessageService {
   public:
     explicit QtMessageService(QWidget* parent = nullptr) : m_parent(parent) {}
     void setParent(QWidget* parent) { m_parent = parent; }
-    Answer Show(const QString& text, const QString& caption, Buttons buttons) override;
+    Answer show(const QString& text, const QString& caption, Buttons buttons) override;
 
   private:
     QWidget* m_parent;

@@ -20,7 +20,7 @@ class ScriptedMessages : public MessageService {
     const std::vector<Shown>& shown() const { return m_shown; }
     void clear() { m_shown.clear(); }
 
-    Answer Show(const QString& text, const QString& caption, Buttons buttons) override {
+    Answer show(const QString& text, const QString& caption, Buttons buttons) override {
         m_shown.push_back({text, caption, buttons});
         if (!m_answers.empty()) {
             const Answer a = m_answers.front();
