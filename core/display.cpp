@@ -52,8 +52,8 @@ const char* frequencyText(int index) {
     return kFreqTable[std::clamp(index, 0, kFreqCount - 1)].text;
 }
 float frequencyValue(int index) { return kFreqTable[std::clamp(index, 0, kFreqCount - 1)].value; }
-const char* QText(int index) { return kQTable[std::clamp(index, 0, kQCount - 1)].text; }
-float QValue(int index) { return kQTable[std::clamp(index, 0, kQCount - 1)].value; }
+const char* qTableText(int index) { return kQTable[std::clamp(index, 0, kQCount - 1)].text; }
+float qTableValue(int index) { return kQTable[std::clamp(index, 0, kQCount - 1)].value; }
 
 ValueRange displayRange(int kind, int page, int slot) {
     if (kind < 1 || kind >= kKindCount) {
@@ -77,7 +77,7 @@ std::string displayText(int kind, double r, int page, int slot) {
         case 3:
             return formatFixed(r / 5 - 24, 1) + "dB";
         case 4:
-            return QText(index(r, kQCount));
+            return qTableText(index(r, kQCount));
         case 5:
             return formatFixed(r / 2 - 10, 1) + "dB";
         case 6:
@@ -109,7 +109,7 @@ std::string displayText(int kind, double r, int page, int slot) {
         case 18:
             return formatFixed(r / 10, 1) + "ms";
         case 19:
-            return QText(index(r, kQCount));
+            return qTableText(index(r, kQCount));
         case 20:
             return whole(r - 60, "dBu");
         case 21:

@@ -24,7 +24,7 @@ double ParseEditValue(int kind, double x);
 // Table texts and numbers by index; indexes outside a table are clamped to it.
 const char* frequencyText(int index);
 float frequencyValue(int index);
-const char* QText(int index);
-float QValue(int index);
+const char* qTableText(int index);
+float qTableValue(int index);
 
 }  // namespace aec

@@ -24,7 +24,7 @@ void fillBand(const Model& model, int page, int band, CurveSource& e) {
     e.frequency = frequencyValue(model.view(page, s + 1));
     e.gain = gainOf(model.view(page, s + 2));
     // Shelves keep their own Q in the fifth slot.
-    e.q = QValue(model.view(page, e.type < kBandLowShelf ? s + 3 : s + 4));
+    e.q = qTableValue(model.view(page, e.type < kBandLowShelf ? s + 3 : s + 4));
     e.frequencyControl = {makeAddress(page, s + 1), false};
     e.gainControl = {makeAddress(page, s + 2), false};
     e.qControl = {makeAddress(page, s + 3), false};

@@ -101,7 +101,7 @@ TEST(ScaleTables, TextsAndNumbersAgree) {
     for (int i = 1; i < kQCount; ++i) {
         EXPECT_LT(kQTable[i - 1].value, kQTable[i].value);
     }
-    EXPECT_STREQ(QText(24), "1.60");
+    EXPECT_STREQ(qTableText(24), "1.60");
 }
 
 }  // namespace
