@@ -26,8 +26,8 @@ struct EditCase {
 const EditCase kEdits[] = {
     {"band gain typed below the range", EditTarget::kEditBox, 3, 0x000C, EditStep::kApply, false,
      -30, 0x000C, 0, "-24.0dB", ValueRoad::kSend, true},
-    {"Dynamic EQ gain never below -12 dB", EditTarget::kEditBox, 3, 0x0104, EditStep::kApply,
-     false, 10, 0x0104, 60, "-12.0dB", ValueRoad::kSend, true},
+    {"Dynamic EQ gain never below -12 dB", EditTarget::kEditBox, 3, 0x0104, EditStep::kApply, false,
+     10, 0x0104, 60, "-12.0dB", ValueRoad::kSend, true},
     {"frequency one step up", EditTarget::kEditBox, 2, 0x000B, EditStep::kUp, false, 204, 0x000B,
      205, "1020Hz", ValueRoad::kSend, true},
     {"frequency refreshed above the table", EditTarget::kEditBox, 2, 0x000B, EditStep::kUp, true,
@@ -36,10 +36,10 @@ const EditCase kEdits[] = {
      0x0013, 24, "1.60", ValueRoad::kSend, true},
     {"input volume", EditTarget::kEditBox, 5, 0x0001, EditStep::kDown, false, 0, 0x0001, 0,
      "-10.0dB", ValueRoad::kSend, true},
-    {"pane limited to its kind's range", EditTarget::kValuePane, 6, 0x0005, EditStep::kApply,
-     false, 400, 0x0005, 361, "20600Hz", ValueRoad::kSend, true},
-    {"pane refreshed: shown, not stored", EditTarget::kValuePane, 8, 0x0400, EditStep::kApply,
-     true, 50, 0x0400, 50, "50%", ValueRoad::kNone, false},
+    {"pane limited to its kind's range", EditTarget::kValuePane, 6, 0x0005, EditStep::kApply, false,
+     400, 0x0005, 361, "20600Hz", ValueRoad::kSend, true},
+    {"pane refreshed: shown, not stored", EditTarget::kValuePane, 8, 0x0400, EditStep::kApply, true,
+     50, 0x0400, 50, "50%", ValueRoad::kNone, false},
     {"band mode box", EditTarget::kSelectBox, 1, 0x000A, EditStep::kApply, false, 7, 0x000A, 3,
      nullptr, ValueRoad::kSend, true},
 };
@@ -54,8 +54,7 @@ class DecideEditTest : public ::testing::TestWithParam<EditCase> {
 
 TEST_P(DecideEditTest, Decides) {
     const EditCase& c = GetParam();
-    const EditDecision d =
-        decideEdit(model, {c.target, c.kind, c.tag, c.step, c.refresh, c.x});
+    const EditDecision d = decideEdit(model, {c.target, c.kind, c.tag, c.step, c.refresh, c.x});
     ASSERT_TRUE(d.applies);
     EXPECT_EQ(d.address, c.address);
     EXPECT_EQ(d.stored, c.stored);
@@ -79,8 +78,8 @@ TEST(DecideEdit, WhatDoesNotApplyAndWhatARefreshChanges) {
 
     // A refreshed Q above the table is shown and put back into ViewStore as 128.00.
     model.setView(0, 13, 150);
-    const EditDecision q = decideEdit(model, {EditTarget::kEditBox, 4, 0x000D, EditStep::kApply,
-                                              true, 0});
+    const EditDecision q =
+        decideEdit(model, {EditTarget::kEditBox, 4, 0x000D, EditStep::kApply, true, 0});
     EXPECT_EQ(q.viewClamp, 100);
     EXPECT_EQ(q.text, "128.00");
 
@@ -110,10 +109,11 @@ TEST(DecideCommit, TypedTexts) {
         bool error;
         double x;
     };
-    for (const Case& c : {Case{"1000Hz", "2", true, false, 204}, Case{"1011", "2", true, false, 205},
-                          Case{"-30", "3", true, false, -30}, Case{"Hz", "2", false, false, 0},
-                          Case{"1-2", "2", false, false, 0}, Case{"5", "", false, true, 0},
-                          Case{"5", "x", false, false, 0}, Case{"5", " 3 ", true, false, 145}}) {
+    for (const Case& c :
+         {Case{"1000Hz", "2", true, false, 204}, Case{"1011", "2", true, false, 205},
+          Case{"-30", "3", true, false, -30}, Case{"Hz", "2", false, false, 0},
+          Case{"1-2", "2", false, false, 0}, Case{"5", "", false, true, 0},
+          Case{"5", "x", false, false, 0}, Case{"5", " 3 ", true, false, 145}}) {
         const CommitDecision d = decideCommit(c.text, c.hint);
         EXPECT_EQ(d.apply, c.apply) << c.text << " / " << c.hint;
         EXPECT_EQ(d.showError, c.error) << c.text << " / " << c.hint;
