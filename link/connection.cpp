@@ -49,7 +49,9 @@ void Connection::startSearch() {
     m_scheduler.stopHoldTimer();
 
     m_state.queue.discard();
-    m_state.writeUnacknowledged = false;  // a write of the old link is never repeated
+    // A write of the old link is never repeated on the new one.
+    m_state.forgetAwaitedAcknowledgements();
+    m_state.lastFrameIsWrite = false;
     ShowLinkStatus(link_text::kSearch.zh, link_text::kSearch.en);
 
     m_stepIndex = 0;

@@ -1,6 +1,9 @@
 #pragma once
 // Protocol state shared by the receiver, the transmit scheduler and the connection logic.
 
+#include <algorithm>
+#include <cstdint>
+
 #include "link/pending_queue.h"
 
 namespace aec {
@@ -39,9 +42,13 @@ struct LinkState {
     int idleCounter = 0;
     PendingAction pendingAction = PendingAction::kNone;
     PendingQueue queue;
-    // The frame that went out last and still waits for its acknowledgement is a write (not a
-    // keep-alive), so a retry must repeat it even when nothing else is queued.
-    bool writeUnacknowledged = false;
+    // Acknowledgements received so far. They name no frame, so senders count them: a frame
+    // is answered once the count reaches the number awaited when it went out.
+    uint64_t acknowledgements = 0;
+    // The count at which every write of the transmit scheduler and mode command is answered.
+    uint64_t acknowledgementsAwaited = 0;
+    // The scheduler's last frame was a write (not a keep-alive): a retry repeats the write.
+    bool lastFrameIsWrite = false;
     // Whether the 20 ms transmit tick runs; the Qt timer follows it.
     bool holdTimerEnabled = false;
     // Panel lock per link: 0 no link since the search began, 1 on line and not yet locked,
@@ -49,6 +56,14 @@ struct LinkState {
     int lockMarker = 0;
 
     bool onLine() const { return link == LinkStatus::kOnLine; }
+    // One more frame waits for its acknowledgement; surplus acknowledgements that came before
+    // it do not answer it.
+    void awaitAcknowledgement() {
+        acknowledgementsAwaited = std::max(acknowledgementsAwaited, acknowledgements) + 1;
+    }
+    bool allAcknowledged() const { return acknowledgements >= acknowledgementsAwaited; }
+    // Nothing sent earlier is waited for any more (a new search).
+    void forgetAwaitedAcknowledgements() { acknowledgementsAwaited = acknowledgements; }
 };
 
 }  // namespace aec

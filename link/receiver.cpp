@@ -108,6 +108,7 @@ void Receiver::acknowledge() {
     m_state.deviceAnswered = true;
     m_state.ready = true;
     m_state.replyStatus = ReplyStatus::kAcknowledged;
+    ++m_state.acknowledgements;
     reset();
 }
 

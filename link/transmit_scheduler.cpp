@@ -2,6 +2,7 @@
 
 #include "core/pages.h"
 #include "link/frame.h"
+#include "link/link_texts.h"
 
 namespace aec {
 
@@ -30,26 +31,37 @@ void TransmitScheduler::SetParameterPaced(int baseAddress, int value) {
 
 void TransmitScheduler::sendNow(int address, int value) {
     m_state.replyStatus = ReplyStatus::kNone;
-    if (address == kLoadModeAddress) {
-        // The processor loads the mode; its acknowledgement starts a full load.
-        m_events.ShowLinkStatus("加载中...", "Loading...");
-        m_state.link = LinkStatus::kOffLine;
-        m_state.missCounter = 0;
-        m_state.pendingAction = PendingAction::kReload;
-    } else if (address == kSaveModeAddress) {
-        m_state.pendingAction = PendingAction::kSaveDone;
-    } else {
-        m_state.pendingAction = PendingAction::kNone;
-    }
+    m_state.pendingAction = PendingAction::kNone;
     m_state.queue.clear();
     m_state.queue.put(address, value);
     m_state.queue.take();
-    m_sender.SendValueFrame(kWriteCommand, address, value);
-    m_state.writeUnacknowledged = true;
+    m_state.awaitAcknowledgement();
+    sendCurrentEntry();
     // An ordinary write keeps the ready flag, so a dragged control streams while acknowledged.
     if (m_state.pendingAction != PendingAction::kNone) {
         m_state.ready = false;
     }
+}
+
+// Every road a write takes (at once, from the queue, repeated) ends here, so a mode command
+// arms its completion however it went out.
+void TransmitScheduler::sendCurrentEntry() {
+    const PendingWrite& entry = m_state.queue.current();
+    if (entry.address == kLoadModeAddress) {
+        // The processor loads the mode; its acknowledgement starts a full load. Edits queued
+        // behind it were made to the old mode, and the reload replaces them.
+        m_events.ShowLinkStatus(link_text::kLoading.zh, link_text::kLoading.en);
+        m_state.link = LinkStatus::kOffLine;
+        m_state.missCounter = 0;
+        m_state.pendingAction = PendingAction::kReload;
+        m_state.queue.discard();
+    } else if (entry.address == kSaveModeAddress) {
+        m_state.pendingAction = PendingAction::kSaveDone;
+    }
+    // A failed write is not reported here: its acknowledgement is missing, and the retry
+    // repeats it.
+    (void)m_sender.SendValueFrame(kWriteCommand, entry.address, entry.value);
+    m_state.lastFrameIsWrite = true;
 }
 
 void TransmitScheduler::HoldTimerTimer() {
@@ -73,9 +85,8 @@ void TransmitScheduler::HoldTimerTimer() {
         m_state.missCounter = 0;
         m_state.idleCounter = 0;
         m_state.queue.take();
-        const PendingWrite& entry = m_state.queue.current();
-        m_sender.SendValueFrame(kWriteCommand, entry.address, entry.value);
-        m_state.writeUnacknowledged = true;
+        m_state.awaitAcknowledgement();
+        sendCurrentEntry();
     }
 
     if (m_state.onLine() && m_state.idleCounter == kIdleSecond) {
@@ -83,11 +94,13 @@ void TransmitScheduler::HoldTimerTimer() {
     }
 }
 
+// The command is done when its own acknowledgement is in: the ready flag alone may have been
+// set by an earlier write answered late.
 void TransmitScheduler::completeModeCommand() {
     if (m_state.pendingAction == PendingAction::kNone) {
         return;
     }
-    if (m_state.ready) {
+    if (m_state.ready && m_state.allAcknowledged()) {
         const PendingAction action = m_state.pendingAction;
         m_state.pendingAction = PendingAction::kNone;
         m_events.LinkEvent(static_cast<LinkEventKind>(action));
@@ -101,20 +114,22 @@ void TransmitScheduler::completeModeCommand() {
     }
 }
 
+// The ready flag stays set after a write sent at once, so it cannot tell whether the last
+// write was answered; the count of acknowledgements can.
 void TransmitScheduler::keepAliveAndRetry() {
     m_state.idleCounter = 0;
     ++m_state.missCounter;
-    if (m_state.ready) {
+    if (m_state.ready && m_state.allAcknowledged()) {
         m_state.ready = false;
         m_state.missCounter = 0;
-        m_state.writeUnacknowledged = false;
-        m_sender.SendLinkCode(kKeepAliveCode);
+        sendKeepAlive();
     } else if (m_state.missCounter % 2 == 0) {
-        // A write whose frame or acknowledgement was lost is repeated, not replaced by a
-        // keep-alive whose acknowledgement would hide the lost value.
-        if (m_state.writeUnacknowledged) {
-            const PendingWrite& entry = m_state.queue.current();
-            m_sender.SendValueFrame(kWriteCommand, entry.address, entry.value);
+        if (m_state.allAcknowledged()) {
+            sendKeepAlive();
+        } else if (m_state.lastFrameIsWrite) {
+            // Repeated, not replaced by a keep-alive whose acknowledgement would hide the
+            // lost value.
+            sendCurrentEntry();
         } else {
             m_sender.SendLinkCode(kKeepAliveCode);
         }
@@ -122,6 +137,12 @@ void TransmitScheduler::keepAliveAndRetry() {
     if (m_state.missCounter > kMaxMisses) {
         raiseLinkLost();
     }
+}
+
+void TransmitScheduler::sendKeepAlive() {
+    m_state.awaitAcknowledgement();
+    m_state.lastFrameIsWrite = false;
+    m_sender.SendLinkCode(kKeepAliveCode);
 }
 
 void TransmitScheduler::raiseLinkLost() {

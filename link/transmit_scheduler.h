@@ -35,6 +35,9 @@ class TransmitScheduler : public ParameterSink {
 
   private:
     void sendNow(int address, int value);
+    // Sends the queue's current entry; a mode command among them arms its completion.
+    void sendCurrentEntry();
+    void sendKeepAlive();
     void completeModeCommand();
     void keepAliveAndRetry();
     void raiseLinkLost();

@@ -4,6 +4,7 @@
 #include "core/model.h"
 #include "link/frame.h"
 #include "link/frame_sender.h"
+#include "link/receiver.h"
 #include "link/transmit_scheduler.h"
 #include "tests/link/fake_port.h"
 #include "tests/link/recording_events.h"
@@ -66,10 +67,7 @@ class SchedulerTest : public ::testing::Test {
         state.ready = true;
         scheduler.startHoldTimer();
     }
-    void ack() {
-        state.ready = true;
-        state.replyStatus = ReplyStatus::kAcknowledged;
-    }
+    void ack() { receiver.feed(hex("EE BB")); }
     void tick(int n = 1) {
         for (int i = 0; i < n; ++i) {
             scheduler.HoldTimerTimer();
@@ -85,6 +83,7 @@ class SchedulerTest : public ::testing::Test {
     LinkState state;
     FakePort port;
     FrameSender sender{port};
+    Receiver receiver{model, state};
     RecordingEvents events;
     TransmitScheduler scheduler{model, state, sender, events};
 };
@@ -165,6 +164,7 @@ TEST_F(SchedulerTest, OneKeepAlivePerIdleSecond) {
 TEST_F(SchedulerTest, EditsPostponeTheKeepAlive) {
     tick(40);
     scheduler.SetParameter(0x0001, 1);
+    ack();
     tick(49);
     EXPECT_EQ(keepAlives(), 0u);
     tick();
@@ -215,9 +215,28 @@ TEST_F(SchedulerTest, RetryRepeatsALostWriteWhenNothingElseWaits) {
     EXPECT_EQ(keepAlives(), 1u);
 }
 
+TEST_F(SchedulerTest, LostAcknowledgementOfAWriteSentAtOnceIsRepeated) {
+    scheduler.SetParameter(0x000C, 1);
+    ack();
+    scheduler.SetParameter(0x000C, 2);
+    ack();
+    scheduler.SetParameter(0x000C, 3);  // its acknowledgement is lost
+    ASSERT_TRUE(state.ready);           // ... which the ready flag cannot tell
+    tick(50);
+    EXPECT_EQ(port.written.size(), 3u);  // no keep-alive in its place
+    tick(50);
+    ASSERT_EQ(port.written.size(), 4u);
+    EXPECT_EQ(Sent(3), "F5 B1 06 B7 00 0C 03 00 BB");
+    ack();
+    tick(50);
+    EXPECT_EQ(keepAlives(), 1u);
+    EXPECT_TRUE(events.events.empty());
+}
+
 TEST_F(SchedulerTest, RetryAfterAnUnansweredKeepAliveDoesNotRepeatAnOldWrite) {
     scheduler.SetParameter(0x0101, 7);  // sent at once and acknowledged
-    tick(50);                           // the idle second's keep-alive goes unanswered
+    ack();
+    tick(50);  // the idle second's keep-alive goes unanswered
     ASSERT_EQ(keepAlives(), 1u);
     scheduler.SetParameter(0x0102, 8);  // waits in the queue behind the keep-alive
     tick(100);
@@ -242,17 +261,42 @@ TEST_F(SchedulerTest, LoadModeWaitsForItsAcknowledgementThenReloads) {
     EXPECT_EQ(state.pendingAction, PendingAction::kNone);
 }
 
-TEST_F(SchedulerTest, QueuedLoadModeIsAnOrdinaryWrite) {
-    state.ready = false;
-    scheduler.SetParameter(kLoadModeAddress, 2);
-    ack();
-    tick();
-    EXPECT_EQ(port.written.size(), 1u);
+// A load command that waits in the queue (behind a keep-alive, or behind other writes) reloads
+// like one sent at once; edits queued behind it were made to the old mode and never go out.
+class QueuedLoadModeTest : public SchedulerTest, public ::testing::WithParamInterface<bool> {};
+
+TEST_P(QueuedLoadModeTest, GoesOutFromTheQueueAndReloads) {
+    const bool busyQueue = GetParam();
+    state.ready = false;  // a keep-alive waits for its acknowledgement
+    if (busyQueue) {
+        scheduler.SetParameter(0x0101, 1);
+    }
+    scheduler.SetParameter(kLoadModeAddress, 17);
+    scheduler.SetParameter(0x0102, 2);
     EXPECT_TRUE(state.onLine());
+    EXPECT_TRUE(port.written.empty());
+    if (busyQueue) {
+        ack();
+        tick();
+        ASSERT_EQ(port.written.size(), 1u);
+        EXPECT_EQ(Sent(0), "F5 B1 06 B7 01 01 01 00 AF");
+    }
+
     ack();
     tick();
+    EXPECT_EQ(hexBytes(port.written.back()), "F5 B1 06 B7 1E 02 11 00 DD");
+    EXPECT_EQ(events.status, "加载中...|Loading...");
+    EXPECT_FALSE(state.onLine());
+    EXPECT_EQ(state.pendingAction, PendingAction::kReload);
+    tick(100);
+    EXPECT_EQ(port.written.size(), busyQueue ? 2u : 1u);
     EXPECT_TRUE(events.events.empty());
+    ack();
+    tick();
+    EXPECT_EQ(events.events, std::vector<LinkEventKind>{LinkEventKind::kReload});
 }
+
+INSTANTIATE_TEST_SUITE_P(ReadyFlagClearOrBusyQueue, QueuedLoadModeTest, ::testing::Bool());
 
 TEST_F(SchedulerTest, SaveDoneCompletesAtTheFirstTickWithTheReadyFlag) {
     // The save command sets these itself and leaves the ready flag as it is.
