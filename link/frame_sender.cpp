@@ -14,9 +14,8 @@ PortError FrameSender::writeIfOpen(std::span<const uint8_t> bytes) {
     return m_port.write(bytes);
 }
 
-void FrameSender::SendValueFrame(uint8_t command, int address, int value) {
-    const Bytes frame = buildValueFrame(command, address, value);
-    (void)writeIfOpen(frame);
+PortError FrameSender::SendValueFrame(uint8_t command, int address, int value) {
+    return writeIfOpen(buildValueFrame(command, address, value));
 }
 
 PortError FrameSender::SendFrame(uint8_t command, int address, std::span<const uint8_t> payload) {
@@ -24,7 +23,7 @@ PortError FrameSender::SendFrame(uint8_t command, int address, std::span<const u
 }
 
 void FrameSender::SendLinkCode(int code) {
-    SendValueFrame(kWriteCommand, kLinkControlAddress, code);
+    (void)SendValueFrame(kWriteCommand, kLinkControlAddress, code);
 }
 
 PortError FrameSender::SendTextFrame(int address, std::string_view text) {
@@ -36,8 +35,8 @@ PortError FrameSender::SendTextFrame(int address, std::string_view text) {
     return SendFrame(kWriteCommand, address, std::span<const uint8_t>(bytes, text.size()));
 }
 
-void FrameSender::sendPageRequest(int page) {
-    SendValueFrame(kReadCommand, kPageRequestAddress, page);
+PortError FrameSender::sendPageRequest(int page) {
+    return SendValueFrame(kReadCommand, kPageRequestAddress, page);
 }
 
 PortError FrameSender::sendNameRequest(int modeIndex, LinkState& state) {

@@ -151,12 +151,13 @@ TEST(FrameSender, NothingIsWrittenToAClosedPort) {
     EXPECT_TRUE(port.written.empty());
 }
 
-TEST(FrameSender, ValueFrameFailuresAreSwallowedOthersReported) {
+TEST(FrameSender, WriteFailuresAreReportedExceptForLinkCodes) {
     FakePort port;
     port.setFailWrites(true);
     FrameSender sender(port);
-    sender.SendValueFrame(kWriteCommand, 0x0001, 1);  // must not throw or report
-    sender.SendLinkCode(kKeepAliveCode);
+    sender.SendLinkCode(kKeepAliveCode);  // must not throw
+    EXPECT_EQ(sender.SendValueFrame(kWriteCommand, 0x0001, 1), PortError::kIo);
+    EXPECT_EQ(sender.sendPageRequest(3), PortError::kIo);
     EXPECT_EQ(sender.SendTextFrame(kSystemPasswordAddress, "123456"), PortError::kIo);
     EXPECT_EQ(sender.sendPageUpload(Model(), 4), PortError::kIo);
 }
