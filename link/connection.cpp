@@ -156,11 +156,9 @@ void Connection::LinkEvent(LinkEventKind kind) {
     }
 }
 
-// Linking after a probe was answered, or reloading after the processor loaded a mode.
-// Linking waits for the first page like for any other step, so a processor that answers the
-// probe but sends no page is asked again and finally given up. A reload keeps the reply status
-// of the load command's acknowledgement, which does not count as a reply during a load: nothing
-// is retried there until the first page arrives.
+// Linking after a probe was answered, or reloading after the processor loaded a mode. Both
+// wait for the first page like for any other step, so a processor that sends no page is asked
+// again and finally given up.
 void Connection::startTransferFromProcessor(bool reload) {
     setTimer(LinkTimer::kTimer1, false);
     setTimer(LinkTimer::kTimer2, true);
@@ -169,11 +167,6 @@ void Connection::startTransferFromProcessor(bool reload) {
     m_stepCount = kLoadSteps;
     m_direction = TransferDirection::kFromProcessor;
     ++m_transferNumber;
-    TransferStep(0, m_direction);
-    if (!reload) {
-        m_state.replyStatus = ReplyStatus::kWaiting;
-        m_tickCounter = 0;
-    }
     m_state.link = LinkStatus::kOffLine;
     if (reload) {
         ShowLinkStatus(link_text::kLoading.zh, link_text::kLoading.en);
@@ -181,10 +174,11 @@ void Connection::startTransferFromProcessor(bool reload) {
         setColour(StatusColour::kBlack);
         ShowLinkStatus(link_text::kLinking.zh, link_text::kLinking.en);
     }
+    startStep();
 }
 
-// The reply status is left as earlier traffic set it, so an acknowledgement still standing
-// lets the first tick go straight on to the second page.
+// Each page waits for its own acknowledgements; one standing from earlier traffic answers
+// nothing.
 void Connection::startUpload() {
     setTimer(LinkTimer::kTimer1, false);
     setTimer(LinkTimer::kTimer2, true);
@@ -195,7 +189,7 @@ void Connection::startUpload() {
     ++m_transferNumber;
     ShowLinkStatus(link_text::kUpload.zh, link_text::kUpload.en);
     m_state.link = LinkStatus::kOffLine;
-    TransferStep(0, m_direction);
+    startStep();
 }
 
 void Connection::goOnLine() {

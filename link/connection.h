@@ -51,8 +51,8 @@ class Connection : public LinkEvents {
     void Timer2Timer();
     // One tick of the 20 ms transmit timer.
     void HoldTimerTimer() { m_scheduler.HoldTimerTimer(); }
-    // Sends what one step of a transfer needs.
-    void TransferStep(int step, TransferDirection direction);
+    // Sends what one step of a transfer needs; what failed when a frame could not be written.
+    PortError TransferStep(int step, TransferDirection direction);
     // Bytes arrived on the port: the receiver takes them all.
     void ComPortRxChar();
     // The main window is closing: the processor is told goodbye when on line.
@@ -86,6 +86,10 @@ class Connection : public LinkEvents {
     int selectedPort() const { return m_selectedPort; }
 
   private:
+    // The retries of an unanswered transfer step: the first step is sent again after the
+    // first wait, any step after the second, and the transfer fails after the last.
+    enum class StepWait { kFirst, kSecond, kLast };
+
     void startSearch();
     void unlink();
     void tryNextPort();
@@ -94,8 +98,13 @@ class Connection : public LinkEvents {
     void goOnLine();
     void goOffLine(bool lost);
     void saveDone();
+    void startStep();
+    void sendStep();
+    bool stepAnswered() const;
     void nextStep();
-    void sendPageUpload(int page);
+    void finishTransfer();
+    void failTransfer();
+    PortError sendPageUpload(int page);
 
     void setTimer(LinkTimer timer, bool enabled);
     void selectPort(int index);
@@ -126,6 +135,9 @@ class Connection : public LinkEvents {
     int m_stepCount = kLoadSteps;
     TransferDirection m_direction = TransferDirection::kFromProcessor;
     int m_tickCounter = 0;
+    StepWait m_wait = StepWait::kFirst;
+    // Acknowledgements received before the current step went out (last sent).
+    uint64_t m_acksAtStep = 0;
     // Mode index the next name request carries.
     int m_namePayload = 0;
     // Counts transfers, so a deferred second frame of page 0 never joins a later transfer.

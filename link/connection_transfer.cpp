@@ -22,46 +22,88 @@ constexpr int kFirstSystemStep = Connection::kNameStep + 1;
 constexpr int kLastPageStep = 29;
 constexpr int kInputSelectSlot = 20;
 
+// Frames an upload step sends, each acknowledged on its own: page 0 goes in two, and the last
+// step adds the input select value.
+uint64_t uploadFrames(int step) {
+    const int extra = step == kLastPageStep ? 1 : 0;
+    return static_cast<uint64_t>(pageFrameParts(step).count + extra);
+}
+
 }  // namespace
 
-void Connection::TransferStep(int step, TransferDirection direction) {
+PortError Connection::TransferStep(int step, TransferDirection direction) {
     if (direction == TransferDirection::kToProcessor) {
         if (step < 0 || step > kLastPageStep) {
-            return;
+            return PortError::kNone;
         }
-        sendPageUpload(step);
+        if (const PortError error = sendPageUpload(step); error != PortError::kNone) {
+            return error;
+        }
         if (step == kLastPageStep) {
-            m_sender.SendValueFrame(kWriteCommand, kInputSelectAddress,
-                                    m_model.param(kPageSystem, kInputSelectSlot));
+            return m_sender.SendValueFrame(kWriteCommand, kInputSelectAddress,
+                                           m_model.param(kPageSystem, kInputSelectSlot));
         }
-        return;
+        return PortError::kNone;
     }
     if (step >= 0 && step <= kLastPageStep) {
-        m_sender.sendPageRequest(step);
-    } else if (step == kNameStep) {
-        (void)m_sender.sendNameRequest(m_namePayload, m_state);
-    } else if (step >= kFirstSystemStep && step < kLoadSteps) {
-        (void)m_sender.sendValueRequest(kSystemReads[step - kFirstSystemStep]);
+        return m_sender.sendPageRequest(step);
     }
+    if (step == kNameStep) {
+        return m_sender.sendNameRequest(m_namePayload, m_state);
+    }
+    if (step >= kFirstSystemStep && step < kLoadSteps) {
+        return m_sender.sendValueRequest(kSystemReads[step - kFirstSystemStep]);
+    }
+    return PortError::kNone;
 }
 
 // Page 0 goes in two frames; the processor wants a short pause between them, which the timer
 // gives without holding up the window.
-void Connection::sendPageUpload(int page) {
+PortError Connection::sendPageUpload(int page) {
     const std::vector<Bytes> frames = FrameSender::pageUploadFrames(m_model, page);
-    if (frames.empty() || !m_port.isOpen()) {
-        return;
+    if (frames.empty()) {
+        return PortError::kNone;
     }
-    (void)m_port.write(frames.front());
+    if (const PortError error = m_sender.sendBytes(frames.front()); error != PortError::kNone) {
+        return error;
+    }
     if (frames.size() < 2) {
-        return;
+        return PortError::kNone;
     }
     const uint64_t transfer = m_transferNumber;
     m_platform.after(kPageZeroGapMs, [this, transfer, rest = frames.back()] {
-        if (transfer == m_transferNumber && m_timer2 && m_port.isOpen()) {
-            (void)m_port.write(rest);
+        if (transfer == m_transferNumber && m_timer2 &&
+            m_sender.sendBytes(rest) != PortError::kNone) {
+            failTransfer();
         }
     });
+    return PortError::kNone;
+}
+
+// Sends the step at the step index and waits for its answer from the first retry on.
+void Connection::startStep() {
+    m_state.replyStatus = ReplyStatus::kWaiting;
+    m_tickCounter = 0;
+    m_wait = StepWait::kFirst;
+    sendStep();
+}
+
+// Sends (or sends again) the step at the step index; only acknowledgements that come after
+// count for it. A step that cannot be written fails the transfer at once.
+void Connection::sendStep() {
+    m_acksAtStep = m_state.acknowledgements;
+    if (TransferStep(m_stepIndex, m_direction) != PortError::kNone) {
+        failTransfer();
+    }
+}
+
+// During a load a whole frame answers a step; during an upload each frame of the step must
+// be acknowledged.
+bool Connection::stepAnswered() const {
+    if (m_direction == TransferDirection::kFromProcessor) {
+        return m_state.replyStatus == ReplyStatus::kFrameReceived;
+    }
+    return m_state.acknowledgements - m_acksAtStep >= uploadFrames(m_stepIndex);
 }
 
 void Connection::Timer2Timer() {
@@ -73,43 +115,49 @@ void Connection::Timer2Timer() {
     }
     updateDialog(true);
 
-    const ReplyStatus reply = m_state.replyStatus;
-    // During a load only whole frames answer a step; during an upload acknowledgements do.
-    const bool answered =
-        reply == ReplyStatus::kFrameReceived ||
-        (reply == ReplyStatus::kAcknowledged && m_direction == TransferDirection::kToProcessor);
-    if (answered) {
-        if (m_stepIndex >= m_stepCount) {
-            m_state.replyStatus = ReplyStatus::kNone;
-            setTimer(LinkTimer::kTimer2, false);
-            LinkEvent(LinkEventKind::kOnLine);
-            return;
+    if (stepAnswered()) {
+        // The upload's last step is sent when the index reaches the count; a load has no
+        // request after its last one. Either way the transfer ends in the tick of the reply.
+        const bool lastAnswered = m_stepIndex >= m_stepCount;
+        if (!lastAnswered) {
+            nextStep();
         }
-        nextStep();
-        // A load has no request after its last step: the reply that brought the index to the
-        // end completes it at the next tick instead of waiting for an answer that never comes.
-        if (m_stepIndex < m_stepCount || m_direction == TransferDirection::kToProcessor) {
-            m_state.replyStatus = ReplyStatus::kWaiting;
+        const bool loaded =
+            m_direction == TransferDirection::kFromProcessor && m_stepIndex >= m_stepCount;
+        if (lastAnswered || loaded) {
+            finishTransfer();
+        } else {
+            startStep();
         }
+    } else if (m_wait == StepWait::kFirst && m_tickCounter > kFirstRetryTicks) {
+        m_wait = StepWait::kSecond;
         m_tickCounter = 0;
-    } else if (reply == ReplyStatus::kWaiting && m_tickCounter > kFirstRetryTicks) {
         if (m_stepIndex == 0) {
-            TransferStep(0, m_direction);
+            sendStep();
         }
-        m_state.replyStatus = ReplyStatus::kWaitingAgain;
+    } else if (m_wait == StepWait::kSecond && m_tickCounter > kSecondRetryTicks) {
+        m_wait = StepWait::kLast;
         m_tickCounter = 0;
-    } else if (reply == ReplyStatus::kWaitingAgain && m_tickCounter > kSecondRetryTicks) {
-        TransferStep(m_stepIndex, m_direction);
-        m_state.replyStatus = ReplyStatus::kLastWait;
-        m_tickCounter = 0;
-    } else if (reply == ReplyStatus::kLastWait && m_tickCounter >= kGiveUpTicks) {
-        m_state.replyStatus = ReplyStatus::kNone;
-        LinkEvent(LinkEventKind::kLinkFailed);
+        sendStep();
+    } else if (m_wait == StepWait::kLast && m_tickCounter >= kGiveUpTicks) {
+        failTransfer();
     }
 }
 
-// The step that follows an answered one. The mode names are asked one per reply at step 30;
-// the name index carries on from where the previous load left it and wraps after the last.
+void Connection::finishTransfer() {
+    m_state.replyStatus = ReplyStatus::kNone;
+    setTimer(LinkTimer::kTimer2, false);
+    LinkEvent(LinkEventKind::kOnLine);
+}
+
+void Connection::failTransfer() {
+    m_state.replyStatus = ReplyStatus::kNone;
+    LinkEvent(LinkEventKind::kLinkFailed);
+}
+
+// Moves to the step that follows an answered one. The mode names are asked one per reply at
+// step 30; the name index carries on from where the previous load left it and wraps after the
+// last.
 void Connection::nextStep() {
     const bool loading = m_direction == TransferDirection::kFromProcessor;
     if (loading && m_stepIndex == kNameStep) {
@@ -118,19 +166,18 @@ void Connection::nextStep() {
             m_state.nameIndex = 0;
             ++m_stepIndex;
         }
-    } else {
-        if (loading && m_stepIndex == kLastPageStep) {
-            // A load cut off after the last name was asked leaves the index past the table;
-            // the names then start again from the first rather than asking for a 23rd.
-            if (m_state.nameIndex >= kModeCount) {
-                m_state.nameIndex = 0;
-            }
-            m_namePayload = m_state.nameIndex;
-            ++m_state.nameIndex;
-        }
-        ++m_stepIndex;
+        return;
     }
-    TransferStep(m_stepIndex, m_direction);
+    if (loading && m_stepIndex == kLastPageStep) {
+        // A load cut off after the last name was asked leaves the index past the table; the
+        // names then start again from the first rather than asking for a 23rd.
+        if (m_state.nameIndex >= kModeCount) {
+            m_state.nameIndex = 0;
+        }
+        m_namePayload = m_state.nameIndex;
+        ++m_state.nameIndex;
+    }
+    ++m_stepIndex;
 }
 
 }  // namespace aec

@@ -10,14 +10,12 @@ namespace aec {
 
 enum class LinkStatus : int { kOffLine = 0, kOnLine = 2 };
 
-// Progress of the reply to the last transfer step.
+// What arrived since the last transfer step went out (waiting: nothing yet).
 enum class ReplyStatus : int {
     kNone = 0,
     kAcknowledged = 1,
     kFrameReceived = 2,
     kWaiting = 3,
-    kWaitingAgain = 4,
-    kLastWait = 5,
 };
 
 // What the transmit tick does when a mode command is acknowledged.

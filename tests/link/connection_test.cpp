@@ -68,7 +68,8 @@ TEST_F(ConnectionTest, FullLoadMirrorsTheProcessorAndGoesOnLine) {
     }
     view.currentView = 6 * 256 + 3;
     dialog.states.clear();
-    runTransfer();
+    // One tick per reply; the tick that takes the last reply goes on line.
+    EXPECT_EQ(runTransfer(), 59);
 
     ASSERT_TRUE(state().onLine());
     for (int page = 0; page < kPageSystem; ++page) {
@@ -169,26 +170,91 @@ TEST_F(ConnectionTest, UnansweredStepIsSentAgainAndTheLoadFailsAfterTheLastWait)
     EXPECT_TRUE(samePage(model.paramStore()[9], sim.state().memory[9], 9));
 }
 
-TEST_F(ConnectionTest, FirstPageRequestIsRepeatedWhenOnlyTheProbeIsAnswered) {
-    sim.faults().stopAfterFrames = 1;
+// The first page request is sent again after 1.1 s and after 2.1 s more, and the load fails
+// 10 s later: after the probe was answered, and after the processor loaded a mode.
+TEST_F(ConnectionTest, UnansweredFirstPageIsAskedAgainThenTheLoadFails) {
+    for (const bool reload : {false, true}) {
+        SCOPED_TRACE(reload ? "reload after a mode load" : "linking");
+        if (reload) {
+            sim.faults().stopAfterFrames = -1;
+            goOnLine();
+            connection.scheduler().SetParameter(kLoadModeAddress, 3);
+            sim.faults().stopAfterFrames = sim.framesReceived();  // the command is acknowledged
+            pump();
+            hold();
+            EXPECT_EQ(view.caption, "加载中...");
+        } else {
+            sim.faults().stopAfterFrames = 1;  // the probe is answered
+            connection.LinkBtnClick(LinkSender::kLinkBtn);
+            while (connection.timer1Enabled()) {
+                tick1();
+            }
+        }
+        ASSERT_TRUE(connection.timer2Enabled());
+        const Bytes firstPage = hex("F5 B1 06 B0 1E 10 00 00 D3");
+        ASSERT_EQ(takeWrites().back(), firstPage);
+        view.told.clear();
+
+        std::vector<int> sentAgainAt;
+        int ticks = 0;
+        while (connection.timer2Enabled() && ticks < 1000) {
+            tick2();
+            ++ticks;
+            for (const Bytes& frame : takeWrites()) {
+                EXPECT_EQ(frame, firstPage);
+                sentAgainAt.push_back(ticks);
+            }
+        }
+        EXPECT_EQ(sentAgainAt, (std::vector<int>{11, 32}));
+        EXPECT_EQ(ticks, 132);
+        EXPECT_EQ(view.told, (std::vector<Message>{{"连接失败!", "提示"}}));
+        EXPECT_EQ(view.caption, "设备未连接");
+        EXPECT_FALSE(state().onLine());
+    }
+}
+
+TEST_F(ConnectionTest, ABusyPortIsPassedOverAndTheSearchGoesOn) {
+    platform.ports = {"ttyS0", kDevice};
+    connection.LinkBtnClick(LinkSender::kLinkBtn);
+    port.setOpenFails(true);  // another program holds the first port
+    tick1();
+    EXPECT_FALSE(port.isOpen());
+    EXPECT_TRUE(takeWrites().empty());
+    port.setOpenFails(false);
+    tick1();
+    EXPECT_EQ(port.portName(), kDevice);
+    EXPECT_TRUE(state().deviceAnswered);
+    tick1();
+    EXPECT_EQ(view.caption, "连接中...");
+    EXPECT_TRUE(view.told.empty());
+}
+
+// A frame of a transfer that cannot be written fails the transfer in the same tick, instead of
+// waiting for answers to a request that never went out.
+TEST_F(ConnectionTest, AWriteFailureEndsATransferAtOnce) {
     connection.LinkBtnClick(LinkSender::kLinkBtn);
     while (connection.timer1Enabled()) {
         tick1();
     }
-    const Bytes firstPage = hex("F5 B1 06 B0 1E 10 00 00 D3");
-    ASSERT_EQ(takeWrites().back(), firstPage);
-    for (int tick = 1; tick <= 10; ++tick) {
+    while (connection.stepIndex() < 10) {
         tick2();
     }
-    EXPECT_TRUE(takeWrites().empty());
-    tick2();  // 1.1 s
-    EXPECT_EQ(takeWrites(), std::vector<Bytes>{firstPage});
-    for (int tick = 1; tick <= 21; ++tick) {
-        tick2();  // 2.1 s
-    }
-    EXPECT_EQ(takeWrites(), std::vector<Bytes>{firstPage});
-    runTransfer();
+    port.setWriteFails(true);
+    tick2();  // page 10 is in; the request for page 11 cannot be written
     EXPECT_EQ(view.told, (std::vector<Message>{{"连接失败!", "提示"}}));
+    EXPECT_FALSE(connection.timer2Enabled());
+    EXPECT_TRUE(view.refreshes.empty());
+    port.setWriteFails(false);
+    goOnLine();  // a new search links again
+
+    // The second part of page 0 fails after the gap.
+    view.told.clear();
+    connection.LinkEvent(LinkEventKind::kUpload);
+    port.setWriteFails(true);
+    pump();
+    EXPECT_EQ(view.told, (std::vector<Message>{{"连接失败!", "提示"}}));
+    EXPECT_FALSE(connection.timer2Enabled());
+    EXPECT_FALSE(state().onLine());
 }
 
 TEST_F(ConnectionTest, UnlinkAndClosingSayGoodbyeOnlyWhileOnLine) {
@@ -245,7 +311,7 @@ TEST_F(ConnectionTest, IdleLinkKeepsAliveAndIsLostWhenTheProcessorFallsSilent) {
     goOnLine();
 }
 
-TEST_F(ConnectionTest, ModeLoadReloadsAndHasNoTimeOutBeforeTheFirstPage) {
+TEST_F(ConnectionTest, ModeLoadReloadsEverything) {
     goOnLine();
     sim.state().modes[17].pages[4][0] = 123;
     model.selection.currentTab = kTabEffect;
@@ -259,31 +325,19 @@ TEST_F(ConnectionTest, ModeLoadReloadsAndHasNoTimeOutBeforeTheFirstPage) {
     hold();  // the acknowledgement arrived: the reload starts
     EXPECT_TRUE(connection.timer2Enabled());
     EXPECT_FALSE(platform.running[LinkTimer::kHoldTimer]);
-    runTransfer();
+    EXPECT_EQ(runTransfer(), 59);
     EXPECT_TRUE(state().onLine());
     EXPECT_EQ(model.param(4, 0), 123);
     EXPECT_EQ(model.param(kPageSystem, 2), 17);
     EXPECT_EQ(view.tabsSelected.back(), kTabEffect);
     EXPECT_EQ(view.refreshes.front(), kAllPages);
-
-    // A processor that acknowledges the load but never sends the first page: the load waits.
-    sim.faults().stopAfterFrames = sim.framesReceived() + 1;
-    connection.scheduler().SetParameter(kLoadModeAddress, 3);
-    pump();
-    hold();
-    ASSERT_TRUE(connection.timer2Enabled());
-    EXPECT_EQ(runTransfer(1000), 1000);
-    EXPECT_EQ(view.caption, "加载中...");
-    EXPECT_TRUE(view.told.empty());
 }
 
-TEST_F(ConnectionTest, UploadSendsEveryPageAndGoesStraightOnAfterAnEarlierAcknowledgement) {
+TEST_F(ConnectionTest, UploadSendsEveryPageAndGoesOnLineWithTheLastAcknowledgement) {
     connection.LinkEvent(LinkEventKind::kUpload);  // off line: nothing
     EXPECT_FALSE(connection.timer2Enabled());
 
     goOnLine();
-    hold(50);  // a keep-alive and its acknowledgement
-    ASSERT_EQ(state().replyStatus, ReplyStatus::kAcknowledged);
     for (int page = 0; page < kPageSystem; ++page) {
         for (int slot = 0; slot < pageSlotCount(page); ++slot) {
             model.setParam(page, slot, (page * 7 + slot) % 50);
@@ -296,19 +350,48 @@ TEST_F(ConnectionTest, UploadSendsEveryPageAndGoesStraightOnAfterAnEarlierAcknow
     EXPECT_EQ(view.caption, "下载数据...");
     EXPECT_FALSE(state().onLine());
     EXPECT_EQ(takeWrites().size(), 1u);  // page 0, first part; the second follows the gap
-    connection.Timer2Timer();
-    // The standing acknowledgement already counts: page 1 goes out on the first tick.
-    const std::vector<Bytes> first = takeWrites();
-    ASSERT_EQ(first.size(), 1u);
-    EXPECT_EQ(first[0][6], 1);
     pump();
-
-    runTransfer();
+    // One tick per step; the 30th takes the acknowledgements of page 29 and the input select.
+    EXPECT_EQ(runTransfer(), 30);
     ASSERT_TRUE(state().onLine());
+    const std::vector<Bytes> writes = takeWrites();
+    ASSERT_EQ(writes.size(), 31u);  // pages 1 to 29, the second part of page 0, input select
+    EXPECT_EQ(writes.back(), hex("F5 B1 06 B7 1E 14 02 00 E0"));
     for (int page = 0; page < kPageSystem; ++page) {
         EXPECT_TRUE(samePage(model.paramStore()[page], sim.state().memory[page], page));
     }
-    EXPECT_EQ(sim.value(kPageSystem, 20), 2);
+}
+
+// A processor that falls silent during an upload: the step is sent again and the upload ends
+// with the link's failure. An acknowledgement standing from earlier traffic, or one of the two
+// a step needs, answers nothing.
+TEST_F(ConnectionTest, UploadFailsWhenAStepGoesUnacknowledged) {
+    struct Case {
+        const char* what;
+        int framesAnswered;
+        int ticksToFailure;
+    };
+    const Case cases[] = {
+        {"silent from the start", 0, 132},
+        {"second part of page 0 unanswered", 1, 132},
+        {"input select value unanswered", 31, 29 + 132},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        sim.faults().stopAfterFrames = -1;
+        goOnLine();
+        hold(50);  // a keep-alive and its acknowledgement
+        ASSERT_EQ(state().replyStatus, ReplyStatus::kAcknowledged);
+        view.told.clear();
+
+        sim.faults().stopAfterFrames = sim.framesReceived() + c.framesAnswered;
+        connection.LinkEvent(LinkEventKind::kUpload);
+        pump();
+        EXPECT_EQ(runTransfer(), c.ticksToFailure);
+        EXPECT_EQ(view.told, (std::vector<Message>{{"连接失败!", "提示"}}));
+        EXPECT_EQ(view.caption, "设备未连接");
+        EXPECT_FALSE(state().onLine());
+    }
 }
 
 TEST_F(ConnectionTest, InterruptedLoadContinuesTheNamesWhereItStopped) {
