@@ -2,7 +2,6 @@
 
 #include "core/pages.h"
 #include "link/frame.h"
-#include "link/link_texts.h"
 
 namespace aec {
 
@@ -18,19 +17,29 @@ constexpr BilingualText kSaveRefused{"用户模式无法执行保存操作!",
 
 }  // namespace
 
-bool DeviceCommands::loadMode(int index, std::string_view itemText) {
+void DeviceCommands::refuse(const BilingualText& text) {
+    m_messages.tell(text.in(m_model.languageFlag()), link_text::kConfirmCaption);
+}
+
+// Off line (or while another mode command waits) the write would only change the stored
+// current mode, and no reload would follow.
+CommandOutcome DeviceCommands::loadMode(int index, std::string_view itemText) {
+    if (!m_state.onLine()) {
+        refuse(link_text::kLoadOffLineText);
+        return CommandOutcome::kOffLine;
+    }
     const std::string question =
         kLoadQuestion.in(m_model.languageFlag()) + std::string(itemText) + "?";
     if (!m_messages.ask(question, link_text::kConfirmCaption)) {
-        return false;
+        return CommandOutcome::kDeclined;
     }
     m_sink.SetParameter(kLoadModeAddress, index);
-    return true;
+    return CommandOutcome::kGiven;
 }
 
 std::optional<int> DeviceCommands::saveModeTarget(int selectedIndex) {
     if (m_model.view(kPageSystem, kLevelSlot) != kManager) {
-        m_messages.tell(kSaveRefused.in(m_model.languageFlag()), link_text::kConfirmCaption);
+        refuse(kSaveRefused);
         return std::nullopt;
     }
     if (selectedIndex >= kFirstFactoryMode || selectedIndex < 0) {
@@ -39,38 +48,55 @@ std::optional<int> DeviceCommands::saveModeTarget(int selectedIndex) {
     return selectedIndex;
 }
 
-bool DeviceCommands::saveMode(int index, std::string_view name) {
+CommandOutcome DeviceCommands::saveMode(int index, std::string_view name) {
+    if (!m_state.onLine()) {
+        refuse(link_text::kSaveOffLineText);
+        return CommandOutcome::kOffLine;
+    }
     if (index < 0 || index >= kFirstFactoryMode) {
-        return false;
+        return CommandOutcome::kNotAUserMode;
     }
-    const std::string question = kSaveQuestion.in(m_model.languageFlag()) +
-                                 std::to_string(index + 1) + "-" + std::string(name) + "?";
+    const int language = m_model.languageFlag();
+    const std::string question =
+        kSaveQuestion.in(language) + std::to_string(index + 1) + "-" + std::string(name) + "?";
     if (!m_messages.ask(question, link_text::kConfirmCaption)) {
-        return false;
+        return CommandOutcome::kDeclined;
     }
-    m_model.modeNames[static_cast<size_t>(index)] = std::string(name);
     const Bytes record = saveModeText(index, name);
-    (void)m_sender.SendTextFrame(
+    const PortError error = m_sender.SendTextFrame(
         kSaveModeAddress,
         std::string_view(reinterpret_cast<const char*>(record.data()), record.size()));
+    if (error != PortError::kNone) {
+        m_messages.tell(link_text::kSaveFailedText.in(language),
+                        link_text::kNoticeCaption.in(language));
+        return CommandOutcome::kWriteFailed;
+    }
+    m_model.modeNames[static_cast<size_t>(index)] = std::string(name);
     // The save completes at the first transmit tick after the processor acknowledges the
     // record; an acknowledgement of earlier traffic must not report it as saved.
+    m_state.awaitAcknowledgement();
     m_state.ready = false;
     m_state.pendingAction = PendingAction::kSaveDone;
     m_events.ShowLinkStatus(link_text::kSaving.zh, link_text::kSaving.en);
     m_state.link = LinkStatus::kOffLine;
     m_state.missCounter = 0;
-    return true;
+    return CommandOutcome::kGiven;
 }
 
-void DeviceCommands::sendSystemPassword(std::string_view password) {
-    m_model.systemPassword = std::string(password);
-    (void)m_sender.SendTextFrame(kSystemPasswordAddress, password);
+PortError DeviceCommands::sendSystemPassword(std::string_view password) {
+    const PortError error = m_sender.SendTextFrame(kSystemPasswordAddress, password);
+    if (error == PortError::kNone) {
+        m_model.systemPassword = std::string(password);
+    }
+    return error;
 }
 
-void DeviceCommands::sendPanelPassword(std::string_view password) {
-    m_model.panelPassword = std::string(password);
-    (void)m_sender.SendTextFrame(kPanelPasswordAddress, password);
+PortError DeviceCommands::sendPanelPassword(std::string_view password) {
+    const PortError error = m_sender.SendTextFrame(kPanelPasswordAddress, password);
+    if (error == PortError::kNone) {
+        m_model.panelPassword = std::string(password);
+    }
+    return error;
 }
 
 }  // namespace aec

@@ -27,6 +27,11 @@ inline constexpr BilingualText kSaving{"保存中...", "Saving..."};
 inline constexpr BilingualText kLostText{"已断开连接!", "Off Line!"};
 inline constexpr BilingualText kFailedText{"连接失败!", "Off Line!"};
 inline constexpr BilingualText kSavedText{"保存成功!", "Save Success!"};
+inline constexpr BilingualText kSaveFailedText{"保存失败!", "Save failed!"};
+inline constexpr BilingualText kLoadOffLineText{"设备未连接，无法调用模式!",
+                                                "Off line: the mode cannot be loaded!"};
+inline constexpr BilingualText kSaveOffLineText{"设备未连接，无法保存模式!",
+                                                "Off line: the mode cannot be saved!"};
 inline constexpr BilingualText kNoticeCaption{"提示", "Confirm"};
 inline constexpr const char* kConfirmCaption = "Confirm";
 

@@ -24,7 +24,7 @@ TEST_F(DeviceCommandsTest, SaveModeSendsTheRecordAndReportsAfterTheAcknowledgeme
     beManager();
     const std::optional<int> target = commands.saveModeTarget(2);
     ASSERT_EQ(target, 2);
-    ASSERT_TRUE(commands.saveMode(*target, "Party"));
+    ASSERT_EQ(commands.saveMode(*target, "Party"), CommandOutcome::kGiven);
     EXPECT_EQ(view.asked.back(), (Message{"保存当前模式为 3-Party?", "Confirm"}));
     EXPECT_EQ(model.modeNames[2], "Party");
     EXPECT_EQ(view.caption, "保存中...");
@@ -50,11 +50,63 @@ TEST_F(DeviceCommandsTest, SaveModeSendsTheRecordAndReportsAfterTheAcknowledgeme
     EXPECT_EQ(sim.state().modes[2].name, "Party");
 }
 
-TEST_F(DeviceCommandsTest, PasswordsGoOutAtOnceEvenOffLine) {
+// Off line a load would only change the stored current mode and a save only the name table,
+// with no reload or completion to follow: both are refused before the question.
+TEST_F(DeviceCommandsTest, ModeCommandsAreRefusedOffLine) {
+    beManager();
     connection.LinkBtnClick(LinkSender::kLinkBtn);  // unlink; the port stays open
     takeWrites();
-    commands.sendSystemPassword("654321");
-    commands.sendPanelPassword("4321");
+    const int currentMode = model.param(kPageSystem, 2);
+    const auto names = model.modeNames;
+    struct Case {
+        int language;
+        bool save;
+        Message told;
+    };
+    const Case cases[] = {
+        {1, false, {"设备未连接，无法调用模式!", "Confirm"}},
+        {0, false, {"Off line: the mode cannot be loaded!", "Confirm"}},
+        {1, true, {"设备未连接，无法保存模式!", "Confirm"}},
+        {0, true, {"Off line: the mode cannot be saved!", "Confirm"}},
+    };
+    for (const Case& c : cases) {
+        model.setLanguageFlag(c.language);
+        view.told.clear();
+        const CommandOutcome outcome =
+            c.save ? commands.saveMode(4, "Party") : commands.loadMode(4, "5-Jazz");
+        EXPECT_EQ(outcome, CommandOutcome::kOffLine) << c.told.text;
+        EXPECT_EQ(view.told, std::vector<Message>{c.told});
+    }
+    EXPECT_TRUE(view.asked.empty());
+    EXPECT_TRUE(takeWrites().empty());
+    EXPECT_EQ(model.param(kPageSystem, 2), currentMode);
+    EXPECT_EQ(model.modeNames, names);
+    EXPECT_EQ(view.caption, "设备未连接");
+    EXPECT_EQ(state().pendingAction, PendingAction::kNone);
+}
+
+TEST_F(DeviceCommandsTest, SaveRecordThatCannotBeWrittenChangesNothing) {
+    beManager();
+    const std::string before = model.modeNames[2];
+    port.setWriteFails(true);
+    model.setLanguageFlag(0);
+    EXPECT_EQ(commands.saveMode(2, "Party"), CommandOutcome::kWriteFailed);
+    EXPECT_EQ(view.told, (std::vector<Message>{{"Save failed!", "Confirm"}}));
+    EXPECT_EQ(model.modeNames[2], before);
+    EXPECT_EQ(connection.statusText(), "Online");  // never "Saving..."
+    EXPECT_TRUE(state().onLine());
+    EXPECT_EQ(state().pendingAction, PendingAction::kNone);
+
+    model.setLanguageFlag(1);
+    commands.saveMode(2, "Party");
+    EXPECT_EQ(view.told.back(), (Message{"保存失败!", "提示"}));
+}
+
+TEST_F(DeviceCommandsTest, PasswordsGoOutAtOnceEvenOffLineAndAreKeptOnlyWhenWritten) {
+    connection.LinkBtnClick(LinkSender::kLinkBtn);  // unlink; the port stays open
+    takeWrites();
+    EXPECT_EQ(commands.sendSystemPassword("654321"), PortError::kNone);
+    EXPECT_EQ(commands.sendPanelPassword("4321"), PortError::kNone);
     EXPECT_EQ(model.systemPassword, "654321");
     EXPECT_EQ(model.panelPassword, "4321");
     const std::vector<Bytes> writes = takeWrites();
@@ -64,6 +116,12 @@ TEST_F(DeviceCommandsTest, PasswordsGoOutAtOnceEvenOffLine) {
     pump();
     EXPECT_EQ(sim.state().systemPassword, "654321");
     EXPECT_EQ(sim.state().panelPassword, "4321");
+
+    port.setWriteFails(true);
+    EXPECT_EQ(commands.sendSystemPassword("111111"), PortError::kIo);
+    EXPECT_EQ(commands.sendPanelPassword("1111"), PortError::kIo);
+    EXPECT_EQ(model.systemPassword, "654321");
+    EXPECT_EQ(model.panelPassword, "4321");
 }
 
 }  // namespace
