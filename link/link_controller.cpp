@@ -5,7 +5,11 @@
 namespace aec {
 
 TForm3::TForm3(Model& model, QObject* parent)
-    : QObject(parent), m_connection(model, m_port, *this) {
+    : QObject(parent),
+      m_connection(model, m_port, *this),
+      m_timer1(this),
+      m_timer2(this),
+      m_holdTimer(this) {
     setObjectName(QStringLiteral("Form3"));
     m_timer1.setObjectName(QStringLiteral("Timer1"));
     m_timer2.setObjectName(QStringLiteral("Timer2"));

@@ -6,6 +6,8 @@
 #include <QLabel>
 #include <QProgressBar>
 #include <QTemporaryDir>
+#include <QTimer>
+#include <utility>
 
 #include "link/link_controller.h"
 #include "link/status_dialog.h"
@@ -55,16 +57,22 @@ TEST_F(LinkUiTest, StatusDialogShowsTheStateAndClosingOnlyHidesIt) {
     EXPECT_EQ(warn->text(), "Please Wait for a moment!");
 }
 
-TEST_F(LinkUiTest, LinkTimersFollowTheConnection) {
+TEST_F(LinkUiTest, LinkTimersRunAtTheirPeriodsAndFollowTheConnection) {
     QTemporaryDir runtime;  // no simulated ports
     qputenv("XDG_RUNTIME_DIR", runtime.path().toLocal8Bit());
     Model model;
     TForm3 form(model);
     Connection& connection = form.connection();
+    const std::pair<const char*, int> periods[] = {
+        {"Timer1", 1000}, {"Timer2", 100}, {"HoldTimer", 20}};
+    for (const auto& [name, ms] : periods) {
+        const auto* timer = form.findChild<QTimer*>(name);
+        ASSERT_TRUE(timer) << name;
+        EXPECT_EQ(timer->interval(), ms) << name;
+    }
 
     connection.LinkBtnClick(LinkSender::kLinkBtn);
     EXPECT_TRUE(form.timerActive(LinkTimer::kTimer1));
-
     form.setManualTicks(true);
     EXPECT_FALSE(form.timerActive(LinkTimer::kTimer1));
     EXPECT_TRUE(connection.timer1Enabled());
