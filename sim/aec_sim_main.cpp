@@ -37,6 +37,7 @@ struct Options {
     std::string logFile;
     aec::SimFaults faults;
     int delayMs = 0;
+    bool refuseOpen = false;
 };
 
 std::optional<Options> parseOptions(const QCoreApplication& app) {
@@ -53,9 +54,15 @@ std::optional<Options> parseOptions(const QCoreApplication& app) {
     const QCommandLineOption log("log", "Write every frame in and out to this file.", "file");
     const QCommandLineOption stopAfter("stop-after", "Stop answering after N frames.", "n");
     const QCommandLineOption dropAcks("drop-acks", "Never acknowledge writes.");
+    const QCommandLineOption dropAckOf(
+        "drop-ack-of", "Withhold the acknowledgement of frame N (counted from 1; repeatable).",
+        "n");
+    const QCommandLineOption refuseOpen(
+        "refuse-open", "Every open of the port fails, as for a port another program holds.");
     const QCommandLineOption corrupt("corrupt-checksums", "Send frames with wrong checksums.");
     const QCommandLineOption delay("delay-ms", "Hold every reply for this long.", "ms", "0");
-    parser.addOptions({name, portDir, state, log, stopAfter, dropAcks, corrupt, delay});
+    parser.addOptions(
+        {name, portDir, state, log, stopAfter, dropAcks, dropAckOf, refuseOpen, corrupt, delay});
     parser.process(app);
 
     Options o;
@@ -69,6 +76,7 @@ std::optional<Options> parseOptions(const QCoreApplication& app) {
     o.logFile = parser.value(log).toStdString();
     o.faults.dropAcks = parser.isSet(dropAcks);
     o.faults.corruptChecksums = parser.isSet(corrupt);
+    o.refuseOpen = parser.isSet(refuseOpen);
     bool ok = true;
     if (parser.isSet(stopAfter)) {
         o.faults.stopAfterFrames = parser.value(stopAfter).toInt(&ok);
@@ -76,8 +84,13 @@ std::optional<Options> parseOptions(const QCoreApplication& app) {
     if (ok) {
         o.delayMs = parser.value(delay).toInt(&ok);
     }
+    for (const QString& frame : parser.values(dropAckOf)) {
+        const int n = ok ? frame.toInt(&ok) : 0;
+        ok = ok && n > 0;
+        o.faults.dropAckOfFrames.push_back(n);
+    }
     if (!ok || o.delayMs < 0) {
-        std::cerr << "aec-sim: --stop-after and --delay-ms take a whole number\n";
+        std::cerr << "aec-sim: --stop-after, --drop-ack-of and --delay-ms take a whole number\n";
         return std::nullopt;
     }
     return o;
@@ -242,6 +255,10 @@ int main(int argc, char** argv) {
     const auto link = aec::PtyLink::open(options->portDir, options->name, error);
     if (!link) {
         std::cerr << "aec-sim: " << error << '\n';
+        return 1;
+    }
+    if (options->refuseOpen && !link->setOpenRefused(true)) {
+        std::cerr << "aec-sim: cannot lock the pseudo-terminal\n";
         return 1;
     }
 

@@ -2,6 +2,7 @@
 
 #include <fcntl.h>
 #include <pty.h>
+#include <sys/ioctl.h>
 #include <sys/stat.h>
 #include <termios.h>
 #include <unistd.h>
@@ -60,6 +61,11 @@ std::unique_ptr<PtyLink> PtyLink::open(const std::string& directory, const std::
     }
     link->m_linkPath = path;
     return link;
+}
+
+bool PtyLink::setOpenRefused(bool refused) {
+    int lock = refused ? 1 : 0;
+    return ioctl(m_master, TIOCSPTLCK, &lock) == 0;
 }
 
 PtyLink::~PtyLink() {

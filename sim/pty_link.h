@@ -18,6 +18,10 @@ class PtyLink {
     PtyLink(const PtyLink&) = delete;
     PtyLink& operator=(const PtyLink&) = delete;
 
+    // While refused, every open of the published port fails (the pseudo-terminal is locked),
+    // as for a port another program holds; the line itself stays up.
+    bool setOpenRefused(bool refused);
+
     // The processor's end: non-blocking, read what the editor sends, write replies.
     int masterFd() const { return m_master; }
     const std::string& slavePath() const { return m_slavePath; }

@@ -225,7 +225,9 @@ void SimProcessor::SendFrame(uint8_t command, int address, std::span<const uint8
 }
 
 void SimProcessor::sendAck(Bytes& out) {
-    if (m_faults.dropAcks) {
+    const std::vector<int>& dropped = m_faults.dropAckOfFrames;
+    if (m_faults.dropAcks ||
+        std::find(dropped.begin(), dropped.end(), m_framesReceived) != dropped.end()) {
         return;
     }
     const std::array<uint8_t, 2> ack = {kAckStartByte, kAckByteBB};

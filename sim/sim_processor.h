@@ -7,6 +7,7 @@
 #include <functional>
 #include <span>
 #include <string_view>
+#include <vector>
 
 #include "link/frame.h"
 #include "sim/sim_state.h"
@@ -19,6 +20,9 @@ struct SimFaults {
     int stopAfterFrames = -1;
     // Apply writes but never acknowledge them.
     bool dropAcks = false;
+    // Apply these frames (numbered from 1 in order of arrival) but withhold their
+    // acknowledgements: a lost acknowledgement in an otherwise answering link.
+    std::vector<int> dropAckOfFrames;
     // Send every frame with a wrong checksum.
     bool corruptChecksums = false;
 };

@@ -155,7 +155,18 @@ TEST_F(SimTest, PageUploadsFillTheProcessorsMemory) {
 }
 
 TEST_F(SimTest, FaultsStarveTheEditor) {
+    sim.faults().dropAckOfFrames = {2};
+    for (int frame = 1; frame <= 3; ++frame) {
+        state.ready = false;
+        sender.SendValueFrame(kWriteCommand, frame, frame);
+        port.pump();
+        EXPECT_EQ(state.ready, frame != 2) << frame;
+        EXPECT_EQ(sim.value(0, frame), frame) << frame;
+    }
+
+    sim.faults() = {};
     sim.faults().dropAcks = true;
+    state.ready = false;
     sender.SendValueFrame(kWriteCommand, 0x0001, 5);
     port.pump();
     EXPECT_FALSE(state.ready);
