@@ -221,6 +221,22 @@ TEST_F(NavigationTest, VolumeKeysFollowTheSystemTab) {
     EXPECT_EQ(w<QSlider>("SysMicNormalVolBar")->value(), 1);
 }
 
+TEST_F(NavigationTest, LettersTypedIntoATextBoxAreNoVolumeKeys) {
+    for (int maximum : {4, 6, 8}) {
+        model.setParam(kPageSystemVolumes, maximum, kVolumeBarMax);
+    }
+    window->RefreshControls(kAllPages);
+    w<Label>("LinkLabel")->doubleClicked();
+    auto* code = edit("SysLogoEdit");
+    ASSERT_EQ(QApplication::focusWidget(), code);
+    QTest::keyClicks(code, "CONSOLE5832");  // E would raise the effect volume
+    EXPECT_EQ(code->text(), "CONSOLE5832");
+    EXPECT_EQ(w<QSlider>("SysEffNormalVolBar")->value(), 0);
+    EXPECT_TRUE(sink.sent.empty());
+    QTest::keyClick(code, Qt::Key_Return);
+    EXPECT_TRUE(w("FormHintTabBtn")->isVisible());
+}
+
 // Presses a control leaves unhandled travel up to the window; of what lies on it, only the title
 // strip is its caption. Pressed through the window system, like a real mouse.
 TEST_F(NavigationTest, OnlyTheTitleStripMovesTheWindow) {

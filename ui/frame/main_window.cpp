@@ -171,8 +171,16 @@ bool TForm1::isOwnKeyEvent(QObject* watched) const {
     return focus ? widget == focus : widget == this;
 }
 
+bool TForm1::isTextBox(const QWidget* focus) const {
+    // Value boxes have a handler and discard letters; the focus park is never typed into.
+    const auto* box = qobject_cast<const EditBox*>(focus);
+    return box != nullptr && box->handler() == nullptr && box != m_frame.focusPark;
+}
+
 bool TForm1::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::KeyPress && m_keyPreview && isOwnKeyEvent(watched)) {
+    // Letters typed into a text box are text there, not volume keys.
+    if (event->type() == QEvent::KeyPress && m_keyPreview && isOwnKeyEvent(watched) &&
+        !isTextBox(QApplication::focusWidget())) {
         FormKeyDown(static_cast<QKeyEvent*>(event)->key());
         return false;  // the key still reaches the focused control
     }

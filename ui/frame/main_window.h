@@ -153,6 +153,8 @@ class TForm1 : public QWidget {
     bool isOwnKeyEvent(QObject* watched) const;
     // The window's surface not covered by a control, and the title strip, act as its caption.
     bool isCaption(const QWidget* pressed) const;
+    // A box the user types words into (the access code, names, passwords).
+    bool isTextBox(const QWidget* focus) const;
 
     Model& m_model;
     ParameterSink& m_sink;
