@@ -1,5 +1,7 @@
 #include "app/editor_app.h"
 
+#include <QApplication>
+
 namespace aec {
 
 EditorApp::EditorApp(MessageService& messages) {
@@ -18,6 +20,19 @@ EditorApp::EditorApp(MessageService& messages) {
                                        m_window->systemPage(), connection.state(), *m_commands);
     connection.setView(m_windowLink.get());
     connection.setStatusDialog(m_dialog.get());
+    QObject::connect(m_window.get(), &TForm1::closing, m_window.get(), [this] { closeDown(); });
+}
+
+void EditorApp::closeDown() {
+    Connection& connection = m_link->connection();
+    connection.closeRequest();
+    // No link timer runs again, and a transfer that still completed would reach no window.
+    m_link->setManualTicks(true);
+    connection.setView(nullptr);
+    connection.setStatusDialog(nullptr);
+    // A visible dialog would keep the application running after its main window closed.
+    m_dialog->hide();
+    QMetaObject::invokeMethod(qApp, &QCoreApplication::quit, Qt::QueuedConnection);
 }
 
 EditorApp::~EditorApp() {

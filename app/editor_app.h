@@ -30,6 +30,10 @@ class EditorApp {
     ModeCommands& modes() { return *m_modes; }
 
   private:
+    // The window closed: the goodbye when on line, the link stopped for good, the dialog
+    // hidden, and the event loop ends whatever the link was doing.
+    void closeDown();
+
     Model m_model;
     RoutedSink m_sink{m_model};
     std::unique_ptr<TForm1> m_window;

@@ -31,9 +31,14 @@ void makePresetDirectory(const std::filesystem::path& programFolder) {
     std::filesystem::create_directory(presetDirectory(programFolder), ignored);
 }
 
-std::filesystem::path presetFilePath(const std::filesystem::path& directory,
-                                     const std::string& name) {
-    return directory / (name + std::string(kPresetExtension));
+PresetPath presetFilePath(const std::filesystem::path& directory, const std::string& name) {
+    // The name becomes one file name inside the folder on every system the editor runs on, so
+    // the separators of all of them are refused, not only the local one.
+    constexpr std::string_view kLeadsElsewhere("/\\:\0", 4);
+    if (name.find_first_of(kLeadsElsewhere) != std::string::npos || name == "." || name == "..") {
+        return {{}, PresetError::kBadName};
+    }
+    return {directory / (name + std::string(kPresetExtension)), PresetError::kNone};
 }
 
 std::vector<std::string> listPresetFiles(const std::filesystem::path& directory) {

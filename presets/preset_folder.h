@@ -6,6 +6,8 @@
 #include <string_view>
 #include <vector>
 
+#include "presets/preset_texts.h"
+
 namespace aec {
 
 inline constexpr std::string_view kPresetExtension = ".Kvpx";
@@ -14,9 +16,16 @@ inline constexpr std::string_view kPresetExtension = ".Kvpx";
 std::filesystem::path presetDirectory(const std::filesystem::path& programFolder);
 // Creates the Mode and KMode folders when missing; failures are ignored.
 void makePresetDirectory(const std::filesystem::path& programFolder);
-// The file a preset name is saved to and loaded from: the name, unchanged, plus ".Kvpx".
-std::filesystem::path presetFilePath(const std::filesystem::path& directory,
-                                     const std::string& name);
+// Where a preset name leads: its file, or why the name is refused.
+struct PresetPath {
+    std::filesystem::path file;
+    PresetError error = PresetError::kNone;
+    bool ok() const { return error == PresetError::kNone; }
+};
+// The file a preset name is saved to and loaded from: the name, unchanged, plus ".Kvpx" in the
+// folder. A name that could lead elsewhere is refused with kBadName: one holding '/', '\\' or
+// ':' (a folder, a root, a drive or a stream) or a NUL, and the names "." and "..".
+PresetPath presetFilePath(const std::filesystem::path& directory, const std::string& name);
 
 // Names of the files in the folder that contain ".Kvpx" (the mask "*.Kvpx*"), sorted by
 // name without regard to case. A missing folder gives an empty list.

@@ -29,6 +29,9 @@ TextPair errorTexts(PresetError error) {
             return {"文件中的参数地址超出范围!", "File names a parameter address out of range!"};
         case PresetError::kWriteFailed:
             return {"无法写入文件!", "Cannot write the file!"};
+        case PresetError::kBadName:
+            return {"文件名无效!名称中不能有 / \\ :,也不能是 . 或 ..",
+                    "Invalid file name! A name may not contain / \\ : or be . or .."};
     }
     return {"", ""};
 }

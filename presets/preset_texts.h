@@ -15,6 +15,7 @@ enum class PresetError {
     kShortLine,       // a header, count or record line has fewer than two fields
     kAddressOutside,  // a record names a page or slot outside the stores
     kWriteFailed,     // the file could not be written; any old file is kept
+    kBadName,         // the preset name would lead out of the preset folder
 };
 
 // Outcome of loading or saving; `line` is the 0-based file line that failed, or -1.

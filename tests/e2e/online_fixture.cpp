@@ -5,6 +5,7 @@
 #include <QDir>
 #include <QFile>
 #include <QTest>
+#include <QTimer>
 
 namespace aec::test {
 
@@ -145,6 +146,20 @@ void OnlineTest::hold(int ticks) {
 
 bool OnlineTest::waitReady() {
     return QTest::qWaitFor([this] { return state().ready; }, kPatienceMs);
+}
+
+int OnlineTest::closeInsideEventLoop(int afterMs) {
+    constexpr int kCloseLimitMs = 1000;
+    QTimer watchdog;
+    watchdog.setSingleShot(true);
+    QObject::connect(&watchdog, &QTimer::timeout, &watchdog,
+                     [] { QCoreApplication::exit(kStillRunning); });
+    auto* close = w<BmpButton>("RzBmpButton3");
+    QTimer::singleShot(afterMs, close, [close, &watchdog] {
+        watchdog.start(kCloseLimitMs);
+        close->click();
+    });
+    return QApplication::exec();
 }
 
 QString OnlineTest::statusText() const {

@@ -51,6 +51,10 @@ class OnlineTest : public ::testing::Test {
     void hold(int ticks);
     // Waits until the processor acknowledged what was sent last.
     bool waitReady();
+    // Runs QApplication::exec() and clicks the window's close button `afterMs` into it; returns
+    // the loop's exit code, or kStillRunning when the loop still ran a second after the click.
+    int closeInsideEventLoop(int afterMs);
+    static constexpr int kStillRunning = 99;
 
     Connection& connection() { return editor->link().connection(); }
     LinkState& state() { return connection().state(); }

@@ -53,6 +53,7 @@ TEST_F(OnlineTest, StartUpFindsTheSimulatorAndLoadsEverything) {
     EXPECT_TRUE(mirrorsMemory(model(), box.memory));
     EXPECT_EQ(model().systemPassword, box.systemPassword);
     EXPECT_EQ(model().panelPassword, box.panelPassword);
+    EXPECT_EQ(w<QLabel>("DeviceIDLabel")->text(), "AEC02026");  // sent with the probe's answer
 
     auto* modes = w<QComboBox>("SysModeBox");
     ASSERT_EQ(modes->count(), kModeCount);

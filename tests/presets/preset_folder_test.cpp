@@ -25,7 +25,35 @@ TEST(displayName, DropsAFourCharacterExtension) {
 
 TEST(PresetPaths, LiveUnderTheProgramFolder) {
     EXPECT_EQ(presetDirectory("/opt/aec"), std::filesystem::path("/opt/aec/Mode/KMode"));
-    EXPECT_EQ(presetFilePath("/d", " My set "), std::filesystem::path("/d/ My set .Kvpx"));
+}
+
+// A name is one file in the folder or it is refused; an empty file means refused.
+TEST(PresetPaths, NamesNeverLeadOutOfTheFolder) {
+    const struct {
+        std::string name;
+        const char* file;
+    } kNames[] = {
+        {" My set ", "/d/ My set .Kvpx"},
+        {"v1.2", "/d/v1.2.Kvpx"},
+        {"a..b", "/d/a..b.Kvpx"},
+        {"...", "/d/....Kvpx"},
+        {"", "/d/.Kvpx"},  // the file of a listed ".Kvpx"; saving skips an empty name
+        {"a/b", ""},
+        {"..", ""},
+        {".", ""},
+        {"../x", ""},
+        {"/etc/x", ""},
+        {"C:\\x", ""},
+        {"C:x", ""},
+        {"x\\y", ""},
+        {std::string("x\0/y", 4), ""},
+    };
+    for (const auto& [name, file] : kNames) {
+        const PresetPath path = presetFilePath("/d", name);
+        EXPECT_EQ(path.ok(), *file != '\0') << name;
+        EXPECT_EQ(path.error, path.ok() ? PresetError::kNone : PresetError::kBadName) << name;
+        EXPECT_EQ(path.file, std::filesystem::path(file)) << name;
+    }
 }
 
 TEST(PresetTexts, FollowTheLanguageFlag) {
@@ -34,6 +62,10 @@ TEST(PresetTexts, FollowTheLanguageFlag) {
     EXPECT_EQ(presetMessage(PresetError::kFormat, 0), "File format error!");
     EXPECT_EQ(presetMessage(PresetError::kCorrupted, 1), "数据文件损坏!");
     EXPECT_EQ(presetMessage(PresetError::kCorrupted, 0), "Data file is corrupted!");
+    EXPECT_EQ(presetMessage(PresetError::kBadName, 0),
+              "Invalid file name! A name may not contain / \\ : or be . or ..");
+    EXPECT_EQ(presetMessage(PresetError::kBadName, 1),
+              "文件名无效!名称中不能有 / \\ :,也不能是 . 或 ..");
     EXPECT_EQ(overwriteQuestion(1).caption, "*系统提示*");
     EXPECT_EQ(overwriteQuestion(0).text, "File already exists, overwrite it right?");
     EXPECT_EQ(loadQuestion("a", 0).text, "Load File Data：a ?");

@@ -3,6 +3,7 @@
 #include <QSlider>
 #include <QStackedWidget>
 #include <QTabWidget>
+#include <QWindow>
 
 #include "editor_fixture.h"
 #include "presets/volume_rules.h"
@@ -218,6 +219,45 @@ TEST_F(NavigationTest, VolumeKeysFollowTheSystemTab) {
     w<QTabWidget>("AdvPageControl1")->setCurrentIndex(0);
     QTest::keyClick(box, Qt::Key_W);
     EXPECT_EQ(w<QSlider>("SysMicNormalVolBar")->value(), 1);
+}
+
+TEST_F(NavigationTest, LettersTypedIntoATextBoxAreNoVolumeKeys) {
+    for (int maximum : {4, 6, 8}) {
+        model.setParam(kPageSystemVolumes, maximum, kVolumeBarMax);
+    }
+    window->RefreshControls(kAllPages);
+    w<Label>("LinkLabel")->doubleClicked();
+    auto* code = edit("SysLogoEdit");
+    ASSERT_EQ(QApplication::focusWidget(), code);
+    QTest::keyClicks(code, "CONSOLE5832");  // E would raise the effect volume
+    EXPECT_EQ(code->text(), "CONSOLE5832");
+    EXPECT_EQ(w<QSlider>("SysEffNormalVolBar")->value(), 0);
+    EXPECT_TRUE(sink.sent.empty());
+    QTest::keyClick(code, Qt::Key_Return);
+    EXPECT_TRUE(w("FormHintTabBtn")->isVisible());
+}
+
+// Presses a control leaves unhandled travel up to the window; of what lies on it, only the title
+// strip is its caption. Pressed through the window system, like a real mouse.
+TEST_F(NavigationTest, OnlyTheTitleStripMovesTheWindow) {
+    const struct {
+        const char* name;
+        QPoint at;
+        bool drags;
+    } kPresses[] = {
+        {"Image2", {3, 3}, true},          {"ModelNameLabel", {3, 3}, true},
+        {"Image1", {3, 3}, false},         {"AdvPanel1", {3, 3}, false},
+        {"RzGroupBox17", {600, 3}, false},  // between the tabs and the status label
+        {"MaINGroupBox2", {3, 3}, false},  {"SysMusNormalVolPane", {3, 3}, false},
+    };
+    QWindow* surface = window->windowHandle();
+    for (const auto& [name, at, drags] : kPresses) {
+        const QPoint point = w(name)->mapTo(window.get(), at);
+        QTest::mousePress(surface, Qt::LeftButton, {}, point);
+        EXPECT_EQ(window->dragging(), drags) << name;
+        QTest::mouseRelease(surface, Qt::LeftButton, {}, point);
+        EXPECT_FALSE(window->dragging()) << name;
+    }
 }
 
 TEST_F(NavigationTest, PressAndReleaseLooks) {

@@ -140,6 +140,13 @@ TEST_F(SelectionTest, VolumeBarsShowTheirValueAndMarkers) {
     EXPECT_EQ(sink.sent, (Sent{{0x1D06, 40}}));
 }
 
+TEST_F(SelectionTest, RefreshShowsTheDeviceIdentity) {
+    EXPECT_EQ(w<QLabel>("DeviceIDLabel")->text(), "");
+    model.deviceIdentity = "12AB007F";
+    window->RefreshControls(0);  // a page refresh, as after a tab change
+    EXPECT_EQ(w<QLabel>("DeviceIDLabel")->text(), "12AB007F");
+}
+
 TEST_F(SelectionTest, TabChangeEndsWheelEditing) {
     QTest::mouseClick(edit("MusFreEdit2"), Qt::LeftButton);
     EXPECT_EQ(window->sync().wheelFlag(), 1);

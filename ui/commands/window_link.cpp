@@ -35,7 +35,6 @@ WindowLink::WindowLink(TForm1& window, Connection& connection)
     frame.linkButton->setEnabled(true);
     frame.unlinkButton->setEnabled(true);
     connect(&window, &TForm1::portListWanted, this, [this] { m_connection.fillPortList(); });
-    connect(&window, &TForm1::closing, this, [this] { m_connection.closeRequest(); });
 }
 
 void WindowLink::tell(const std::string& text, const std::string& caption) {

@@ -1,7 +1,7 @@
 #pragma once
 // The main window and the link controller wired together: the connection shows its state on
 // the status label, the link button and the port list, refreshes the controls and asks its
-// questions through the window; the link buttons and the window's closing reach the connection.
+// questions through the window; the link buttons and the port list request reach the connection.
 
 #include <QObject>
 
@@ -12,7 +12,7 @@ namespace aec {
 
 class WindowLink : public QObject, public ConnectionView {
   public:
-    // Wires the link buttons and the window's closing to the connection and enables them.
+    // Wires the link buttons and the port list request to the connection and enables the buttons.
     WindowLink(TForm1& window, Connection& connection);
 
     // LinkMessages

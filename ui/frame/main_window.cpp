@@ -126,13 +126,23 @@ void TForm1::paintEvent(QPaintEvent*) {
     p.drawRect(rect().adjusted(0, 0, -1, -1));
 }
 
-void TForm1::mousePressEvent(QMouseEvent* event) { FormMouseDown(*event); }
+void TForm1::mousePressEvent(QMouseEvent* event) {
+    // Presses that a control leaves unhandled (the graph, a panel, a group) arrive here too;
+    // they must not move the window.
+    if (isCaption(childAt(event->position().toPoint()))) {
+        FormMouseDown(*event);
+    }
+}
+
+bool TForm1::isCaption(const QWidget* pressed) const {
+    // The model name label lets presses through to the strip beneath it.
+    return pressed == nullptr || pressed == m_frame.titleStrip;
+}
 
 void TForm1::FormMouseDown(QMouseEvent& event) {
     if (event.button() != Qt::LeftButton) {
         return;
     }
-    // The window's own surface acts as its caption: a drag there moves the window.
     if (QWidget* grabber = QWidget::mouseGrabber()) {
         grabber->releaseMouse();
     }
@@ -161,8 +171,16 @@ bool TForm1::isOwnKeyEvent(QObject* watched) const {
     return focus ? widget == focus : widget == this;
 }
 
+bool TForm1::isTextBox(const QWidget* focus) const {
+    // Value boxes have a handler and discard letters; the focus park is never typed into.
+    const auto* box = qobject_cast<const EditBox*>(focus);
+    return box != nullptr && box->handler() == nullptr && box != m_frame.focusPark;
+}
+
 bool TForm1::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::KeyPress && m_keyPreview && isOwnKeyEvent(watched)) {
+    // Letters typed into a text box are text there, not volume keys.
+    if (event->type() == QEvent::KeyPress && m_keyPreview && isOwnKeyEvent(watched) &&
+        !isTextBox(QApplication::focusWidget())) {
         FormKeyDown(static_cast<QKeyEvent*>(event)->key());
         return false;  // the key still reaches the focused control
     }

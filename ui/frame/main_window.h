@@ -79,6 +79,9 @@ class TForm1 : public QWidget {
     bool windowShown() const { return m_windowShown; }
     bool keyPreview() const { return m_keyPreview; }
     bool isMaximised() const { return m_maximised; }
+    // Whether the window follows the mouse itself after a caption press; the system's own
+    // move (where it has one) leaves this false.
+    bool dragging() const { return m_dragging; }
 
     // The first-show steps (tables, band defaults, link start, Music tab, timer).
     void firstShow();
@@ -107,7 +110,7 @@ class TForm1 : public QWidget {
     void AdvPageControl1Change(int index);
     // FormResize: new plot size, grid and curves.
     void FormResize();
-    // FormMouseDown: a left press on the window's own surface moves the window.
+    // FormMouseDown: a left press on the window's caption moves the window.
     void FormMouseDown(QMouseEvent& event);
     // FormCloseQuery: the link's farewell; closing is never refused.
     void FormCloseQuery();
@@ -148,6 +151,10 @@ class TForm1 : public QWidget {
     void selectEffectPage(int page);
     int currentPoint() const;
     bool isOwnKeyEvent(QObject* watched) const;
+    // The window's surface not covered by a control, and the title strip, act as its caption.
+    bool isCaption(const QWidget* pressed) const;
+    // A box the user types words into (the access code, names, passwords).
+    bool isTextBox(const QWidget* focus) const;
 
     Model& m_model;
     ParameterSink& m_sink;

@@ -46,6 +46,7 @@ void SystemLooks::refreshSystemPage() {
     showSwitch(kPanelLockAddress, viewOf(kPanelLockAddress));
     showSwitch(kVolumeFollowAddress, viewOf(kVolumeFollowAddress));
     showSwitch(kRemoteAddress, m_model.param(pageOf(kRemoteAddress), slotOf(kRemoteAddress)));
+    m_parts.deviceId->setText(QString::fromStdString(m_model.deviceIdentity));
 }
 
 }  // namespace aec

@@ -1,6 +1,6 @@
 #pragma once
 // How the system column shows what the stores hold: the mode list with the processor's mode
-// names and the current mode, and the two-button switches.
+// names and the current mode, the two-button switches, and the processor's identity.
 
 #include "core/model.h"
 #include "ui/sheets/sheets.h"
@@ -15,7 +15,8 @@ class SystemLooks {
     void rebuildModeList();
     // The switch button whose Hint is the value shows pressed, its partner released.
     void showSwitch(int address, int value);
-    // End of every refresh: mode list, current mode, rights, panel lock, volume follow, remote.
+    // End of every refresh: mode list, current mode, rights, panel lock, volume follow, remote,
+    // device identity.
     void refreshSystemPage();
 
   private:
