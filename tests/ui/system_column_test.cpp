@@ -102,13 +102,18 @@ TEST_F(SystemCommandsTest, QuickModeButtonsLoadOnlyWhileOnLine) {
     w<BmpButton>("SysModeBtn3")->click();
     EXPECT_EQ(sink.sent, (Sent{{kLoadModeAddress, 2}}));
 
-    // The list of user modes 5 to 16 loads without looking at the link.
-    state.link = LinkStatus::kOffLine;
+    // The list of user modes 5 to 16 loads on line and is refused off line, in the language
+    // of the moment.
     model.setLanguageFlag(0);
     choose(w<QComboBox>("SysModeBox2"), 3);
     EXPECT_EQ(modes()->currentIndex(), 7);
     EXPECT_EQ(lastMessage(), "Load Mode to8-?");
     EXPECT_EQ(sink.sent.back(), std::make_pair(kLoadModeAddress, 7));
+    sink.sent.clear();
+    state.link = LinkStatus::kOffLine;
+    choose(w<QComboBox>("SysModeBox2"), 4);
+    EXPECT_EQ(lastMessage(), "Off line: the mode cannot be loaded!");
+    EXPECT_TRUE(sink.sent.empty());
 }
 
 TEST_F(SystemCommandsTest, SaveGoesToAUserModeUnderTheTypedName) {
@@ -117,6 +122,11 @@ TEST_F(SystemCommandsTest, SaveGoesToAUserModeUnderTheTypedName) {
     EXPECT_TRUE(port.written.empty());
 
     model.setView(kPageSystem, 8, 1);
+    w<BmpButton>("SysSaveModeBtn")->click();
+    EXPECT_EQ(lastMessage(), QString::fromUtf8("设备未连接，无法保存模式!"));
+    EXPECT_TRUE(port.written.empty());
+
+    state.link = LinkStatus::kOnLine;
     choose(modes(), 19);  // MF4
     w<QLineEdit>("PresetModeEdit")->setText("Club");
     w<BmpButton>("SysSaveModeBtn")->click();
