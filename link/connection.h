@@ -79,6 +79,9 @@ class Connection : public LinkEvents {
     TransferDirection direction() const { return m_direction; }
     int tickCounter() const { return m_tickCounter; }
     int scanIndex() const { return m_scanIndex; }
+    // The step in progress has its answer: a whole frame for a load, an acknowledgement of
+    // each of its frames for an upload.
+    bool stepAnswered() const;
     // The status label's text in the active language.
     std::string statusText() const;
     const StatusDialogState& dialog() const { return m_dialogState; }
@@ -100,7 +103,6 @@ class Connection : public LinkEvents {
     void saveDone();
     void startStep();
     void sendStep();
-    bool stepAnswered() const;
     void nextStep();
     void finishTransfer();
     void failTransfer();

@@ -106,7 +106,10 @@ ParsedFrame ParseFrame(std::span<const uint8_t> frame, Model& model, const LinkS
     const uint8_t computed = frameChecksum(frame);
     result.checksumOk = computed == frame.back();
     if (!result.checksumOk) {
+        // A garbled frame would put wrong values into the mirror; it is logged and dropped,
+        // and the step that asked for it is asked again.
         logChecksumMismatch(model.diagnosticLog, frame, computed);
+        return result;
     }
 
     const int page = frame[4];

@@ -18,8 +18,8 @@ struct ParsedFrame {
     int address = 0;
 };
 
-// Checks the checksum (a mismatch is logged and the frame applied all the same) and stores
-// what the frame carries: values of pages 0 to 29, or the system value, text or identity of
+// Checks the checksum (a mismatch is logged and nothing applied) and stores what a sound
+// frame carries: values of pages 0 to 29, or the system value, text or identity of
 // a page-30 slot. Writes never reach outside the stores or the mode name table.
 ParsedFrame ParseFrame(std::span<const uint8_t> frame, Model& model, const LinkState& state);
 

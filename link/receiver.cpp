@@ -129,7 +129,9 @@ size_t Receiver::collectBody(std::span<const uint8_t> in) {
     const ParsedFrame parsed = ParseFrame(
         std::span<const uint8_t>(m_buffer.data(), static_cast<size_t>(m_needed)), m_model, m_state);
     reset();
-    m_state.replyStatus = ReplyStatus::kFrameReceived;
+    if (parsed.checksumOk) {
+        m_state.replyStatus = ReplyStatus::kFrameReceived;
+    }
     if (m_listener) {
         m_listener(parsed);
     }

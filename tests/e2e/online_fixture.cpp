@@ -111,23 +111,15 @@ bool OnlineTest::search() {
 
 bool OnlineTest::transfer() {
     TForm3& link = editor->link();
-    const auto answered = [this] {
-        const ReplyStatus reply = state().replyStatus;
-        return reply == ReplyStatus::kFrameReceived ||
-               (reply == ReplyStatus::kAcknowledged &&
-                connection().direction() == TransferDirection::kToProcessor);
-    };
+    const auto answered = [this] { return connection().stepAnswered(); };
     for (int tick = 0; tick < 1000 && connection().timer2Enabled(); ++tick) {
         link.Timer2Timer();
-        // A step just went out (the first one of a link at the search's last tick), or a
-        // reload waits for its first page.
-        const ReplyStatus reply = state().replyStatus;
+        // A step just went out (or out again); the first one of a transfer went out before
+        // this loop, with the search's last tick or the event that started it.
         const int ticks = connection().tickCounter();
-        const bool expecting = (reply == ReplyStatus::kWaiting &&
-                                (ticks == 0 || (ticks == 1 && connection().stepIndex() == 0))) ||
-                               (reply == ReplyStatus::kAcknowledged &&
-                                connection().direction() == TransferDirection::kFromProcessor);
-        if (expecting && QTest::qWaitFor(answered, kReplyPatienceMs)) {
+        const bool justSent = ticks == 0 || (ticks == 1 && connection().stepIndex() == 0);
+        if (connection().timer2Enabled() && justSent &&
+            QTest::qWaitFor(answered, kReplyPatienceMs)) {
             // A reply of two frames (page 0) is taken whole before the next step.
             QTest::qWait(2);
         } else {

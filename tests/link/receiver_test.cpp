@@ -103,9 +103,11 @@ TEST_F(ReceiverTest, BothAcknowledgementsSetTheThreeFlags) {
     EXPECT_TRUE(log().empty());
 }
 
-TEST_F(ReceiverTest, WrongChecksumIsLoggedAndAppliedAllTheSame) {
+TEST_F(ReceiverTest, WrongChecksumIsLoggedAndNothingTaken) {
+    state.replyStatus = ReplyStatus::kWaiting;
     feed(hex("F5 B1 06 B7 02 05 07 00 00"));
-    EXPECT_EQ(model.param(2, 5), 7);
+    EXPECT_EQ(model.param(2, 5), 0);
+    EXPECT_EQ(state.replyStatus, ReplyStatus::kWaiting);  // the step is still unanswered
     ASSERT_EQ(log().size(), 4u);
     EXPECT_EQ(log()[0], "缓存长度K:C:L=5 5 5");
     EXPECT_EQ(log()[1], "2********************");

@@ -174,8 +174,11 @@ TEST_F(SimTest, FaultsStarveTheEditor) {
 
     sim.faults() = {};
     sim.faults().corruptChecksums = true;
+    state.replyStatus = ReplyStatus::kWaiting;
     loadPage(4);
-    expectPageMatches(4);                               // applied all the same
+    EXPECT_EQ(state.replyStatus, ReplyStatus::kWaiting);  // dropped: the request is unanswered
+    EXPECT_NE(sim.value(4, 0), 0);
+    EXPECT_EQ(model.param(4, 0), 0);
     EXPECT_EQ(model.diagnosticLog.lines().size(), 4u);  // body line + three mismatch lines
 
     sim.faults() = {};
