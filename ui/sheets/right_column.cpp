@@ -290,6 +290,11 @@ void buildSystemTab(ControlFactory& f, SystemParts& parts, QWidget* sheet) {
         box->setEnabled(i == 0);
     }
     buildPresetFiles(f, sheet, y + 104);
+
+    // The processor's identity, on the tab people see (its original sheet is never shown).
+    y += 104 + 224;
+    f.label(sheet, "Label131", QRect(8, y, 80, 20), "设备管理码", "Device ID:");
+    parts.deviceId = f.label(sheet, "DeviceIDLabel", QRect(90, y, 156, 20), "");
 }
 
 }  // namespace

@@ -75,8 +75,6 @@ void buildHintSheet(ControlFactory& f, WindowParts& /*parts*/, QWidget* sheet) {
 }
 
 void buildSystemSheet(ControlFactory& f, WindowParts& parts, QWidget* sheet) {
-    f.label(sheet, "Label131", QRect(10, 10, 80, 20), "设备管理码");
-    parts.system.deviceId = f.label(sheet, "DeviceIDLabel", QRect(96, 10, 200, 20), "");
     f.label(sheet, "Label127", QRect(10, 40, 120, 20), "电脑数据备份管理");
     f.button(sheet, "RzBmpButton25", QRect(136, 38, 90, 24), "整机参数")
         ->setRole(BmpButton::Role::Heading);
