@@ -18,6 +18,9 @@ class RoutedSink : public ParameterSink {
     void SetParameterPaced(int baseAddress, int value) override {
         m_target->SetParameterPaced(baseAddress, value);
     }
+    void SendDeviceValuePaced(int deviceAddress, int value) override {
+        m_target->SendDeviceValuePaced(deviceAddress, value);
+    }
 
   private:
     OfflineSink m_offline;

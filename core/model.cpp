@@ -195,26 +195,32 @@ int Model::ResetEqBands(int p, ParameterSink* paced) {
     return all ? kAllPages : target;
 }
 
-void Model::CopyLeftToRight(int b) {
+void Model::CopyLeftToRight(int b, ParameterSink* paced) {
     const int viewPage = selection.currentView / 256;
-    Store& p = m_paramStore;
+    const auto copy = [&](int fromPage, int fromSlot, int toPage, int toSlot) {
+        const int32_t value = m_paramStore[fromPage][fromSlot];
+        m_paramStore[toPage][toSlot] = value;
+        if (paced) {
+            paced->SendDeviceValuePaced(makeAddress(toPage, toSlot), value);
+        }
+    };
     if (b == kPageMusic) {
         for (int s = 10; s <= 84; ++s) {
-            p[kPageMusic][s + 75] = p[kPageMusic][s];
+            copy(kPageMusic, s, kPageMusic, s + 75);
         }
     } else if (viewPage == kPageDynamicEq) {
         for (int s = 1; s <= 30; ++s) {
-            p[kPageDynamicEq][s + 30] = p[kPageDynamicEq][s];
+            copy(kPageDynamicEq, s, kPageDynamicEq, s + 30);
         }
     } else if (viewPage == kPageMicA) {
         for (int s = 15; s <= 114; ++s) {
-            p[kPageMicB][s] = p[kPageMicA][s];
+            copy(kPageMicA, s, kPageMicB, s);
         }
     } else if (selection.currentTab == kTabMain || selection.currentTab == kTabSurround) {
         const int left = selection.currentTab == kTabMain ? kPageMain : kPageSurround;
         for (int s = 0; s <= 69; ++s) {
             for (int mode = 0; mode < kMusicModes; ++mode) {
-                p[left + kMusicModes + mode][s] = p[left + mode][s];
+                copy(left + mode, s, left + kMusicModes + mode, s);
             }
         }
     }

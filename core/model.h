@@ -68,8 +68,9 @@ class Model {
     // Writes band defaults: kAllPages = every page (nothing sent), else the base page of a
     // view, each value paced through `paced` when given. Returns the page to refresh.
     int ResetEqBands(int page, ParameterSink* paced = nullptr);
-    // Copies the left block of the current block to its right channel, in ParamStore only.
-    void CopyLeftToRight(int basePage);
+    // Copies the left block of the current block to its right channel, in ParamStore only;
+    // each copied value is then sent paced by its device address through `paced` when given.
+    void CopyLeftToRight(int basePage, ParameterSink* paced = nullptr);
 
   private:
     void resetBandsOfPage(int page, ParameterSink* paced);

@@ -16,6 +16,8 @@ class OfflineSink : public ParameterSink {
     void SetParameterPaced(int baseAddress, int value) override {
         m_model.StoreValue(baseAddress, value);
     }
+    // Off line nothing is sent, and the value is already stored.
+    void SendDeviceValuePaced(int, int) override {}
 
   private:
     Model& m_model;

@@ -10,6 +10,9 @@ class ParameterSink {
     virtual void SetParameter(int baseAddress, int value) = 0;
     // SetParameter, then waits for an acknowledgement before the next write goes out.
     virtual void SetParameterPaced(int baseAddress, int value) = 0;
+    // Sends a value the stores already hold at a device address, paced like SetParameterPaced.
+    // For slots no base address reaches under the current selection (a copied right set).
+    virtual void SendDeviceValuePaced(int deviceAddress, int value) = 0;
 };
 
 }  // namespace aec

@@ -8,7 +8,20 @@ namespace aec {
 
 void TransmitScheduler::SetParameter(int baseAddress, int value) {
     m_model.StoreValue(baseAddress, value);
-    const int device = m_model.deviceAddress(baseAddress);
+    transmit(m_model.deviceAddress(baseAddress), value);
+}
+
+void TransmitScheduler::SetParameterPaced(int baseAddress, int value) {
+    SetParameter(baseAddress, value);
+    m_state.ready = false;
+}
+
+void TransmitScheduler::SendDeviceValuePaced(int deviceAddress, int value) {
+    transmit(deviceAddress, value);
+    m_state.ready = false;
+}
+
+void TransmitScheduler::transmit(int device, int value) {
     if (!isValidCell(pageOf(device), slotOf(device))) {
         return;
     }
@@ -22,11 +35,6 @@ void TransmitScheduler::SetParameter(int baseAddress, int value) {
     } else {
         m_state.queue.put(device, value);
     }
-}
-
-void TransmitScheduler::SetParameterPaced(int baseAddress, int value) {
-    SetParameter(baseAddress, value);
-    m_state.ready = false;
 }
 
 void TransmitScheduler::sendNow(int address, int value) {

@@ -27,6 +27,8 @@ class TransmitScheduler : public ParameterSink {
     void SetParameter(int baseAddress, int value) override;
     // SetParameter, then waits for an acknowledgement before the next write goes out.
     void SetParameterPaced(int baseAddress, int value) override;
+    // Sends (or queues) a stored value by its device address and waits for its acknowledgement.
+    void SendDeviceValuePaced(int deviceAddress, int value) override;
 
     // One 20 ms tick of the transmit timer; does nothing while the timer is stopped.
     void HoldTimerTimer();
@@ -34,6 +36,8 @@ class TransmitScheduler : public ParameterSink {
     void stopHoldTimer() { setHoldTimer(false); }
 
   private:
+    // On line: at once when acknowledged and nothing waits, else into the queue.
+    void transmit(int deviceAddress, int value);
     void sendNow(int address, int value);
     // Sends the queue's current entry; a mode command among them arms its completion.
     void sendCurrentEntry();

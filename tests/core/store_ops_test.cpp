@@ -19,6 +19,8 @@ struct RecordingSink : ParameterSink {
         paced.emplace_back(a, v);
         model->StoreValue(a, v);
     }
+    void SendDeviceValuePaced(int a, int v) override { device.emplace_back(a, v); }
+    std::vector<std::pair<int, int>> device;
 };
 
 TEST(Model, StartUpContents) {
@@ -176,6 +178,42 @@ TEST(CopyLeftToRight, DynamicEqAndSurround) {
     m.setParam(14, 5, 9);
     m.CopyLeftToRight(6);
     EXPECT_EQ(m.param(17, 5), 9);
+}
+
+// The processor gets the copied right set by device address: base addresses of the current
+// selection would reach the left pages (Mic B, Main right) or miss the shared limiter slots.
+TEST(CopyLeftToRight, SendsEveryCopiedValueByDeviceAddress) {
+    struct Case {
+        int basePage;
+        int tab;
+        size_t count;
+        int first;
+        int last;
+    };
+    const Case cases[] = {
+        {0, kTabMusic, 75, 0x0055, 0x009F},     {1, kTabDynamicEq, 30, 0x011F, 0x013C},
+        {2, kTabMicA, 100, 0x030F, 0x0372},     {6, kTabMain, 210, 0x0900, 0x0B45},
+        {6, kTabSurround, 210, 0x0F00, 0x1145}, {6, kTabCenter, 0, 0, 0},
+    };
+    for (const Case& c : cases) {
+        Model m;
+        RecordingSink sink;
+        sink.model = &m;
+        m.selection.currentView = c.basePage * 256;
+        m.selection.currentTab = c.tab;
+        m.setParam(c.basePage, 15, 77);
+        m.CopyLeftToRight(c.basePage, &sink);
+        ASSERT_EQ(sink.device.size(), c.count) << c.tab;
+        EXPECT_TRUE(sink.paced.empty());
+        if (c.count == 0) {
+            continue;
+        }
+        EXPECT_EQ(sink.device.front().first, c.first) << c.tab;
+        EXPECT_EQ(sink.device.back().first, c.last) << c.tab;
+        for (const auto& [address, value] : sink.device) {
+            EXPECT_EQ(value, m.param(address / 256, address % 256));
+        }
+    }
 }
 
 TEST(SyncView, SurroundRightInMusicModeOne) {

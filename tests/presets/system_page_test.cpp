@@ -68,6 +68,7 @@ class FakeVolumeGroup : public VolumeGroup {
 struct RecordingSink : ParameterSink {
     void SetParameter(int address, int value) override { sent.emplace_back(address, value); }
     void SetParameterPaced(int address, int value) override { SetParameter(address, value); }
+    void SendDeviceValuePaced(int address, int value) override { SetParameter(address, value); }
     std::vector<std::pair<int, int>> sent;
 };
 

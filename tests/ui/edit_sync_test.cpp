@@ -278,6 +278,7 @@ TEST_F(EditSyncTest, OutputPanesFollowTheSelectedChannel) {
 }
 
 TEST_F(EditSyncTest, PhaseAndMuteTogglesStoreTheirState) {
+    model.setParam(kPageMusic, 160, 1);  // manual set-up: the output controls are usable
     selectTab(kTabMain);
     w<BmpButton>("MainMicPhaseBtn")->click();
     w<BmpButton>("MainLmuteBtn")->click();

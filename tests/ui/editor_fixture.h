@@ -29,7 +29,10 @@ class RecordingSink : public ParameterSink {
         sent.emplace_back(a, v);
     }
     void SetParameterPaced(int a, int v) override { SetParameter(a, v); }
+    // Values sent by device address, as they would go out.
+    void SendDeviceValuePaced(int a, int v) override { deviceSent.emplace_back(a, v); }
     std::vector<std::pair<int, int>> sent;
+    std::vector<std::pair<int, int>> deviceSent;
 
   private:
     Model& m_model;

@@ -21,6 +21,7 @@ TEST_F(SelectionTest, RightMusicSideEditsTheRightBandSet) {
 
 TEST_F(SelectionTest, MusicModeChoosesTheOutputPages) {
     model.setParam(0, 161, 1);
+    model.setParam(0, 160, 1);       // manual set-up: the output bands can be edited
     model.setParam(7, 21 + 2, 150);  // Main, music mode 1, band 1 gain
     window->RefreshControls(100);
     selectTab(kTabMain);

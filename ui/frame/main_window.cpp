@@ -32,10 +32,15 @@ TForm1::TForm1(Model& model, ParameterSink& sink, MessageService& messages, QWid
                                            m_messages);
     m_commandLooks = std::make_unique<CommandLooks>(m_model, m_tables, m_parts);
     m_systemLooks = std::make_unique<SystemLooks>(m_model, m_parts.system);
-    m_refresh = std::make_unique<ControlRefresh>(m_model, m_tables, m_parts, *m_sync,
-                                                 *m_commandLooks, *m_systemLooks, *m_graph);
+    m_outputMode = std::make_unique<OutputMode>(m_model, m_tables, m_parts);
+    m_refresh =
+        std::make_unique<ControlRefresh>(m_model, m_tables, m_parts, *m_sync, *m_commandLooks,
+                                         *m_outputMode, *m_systemLooks, *m_graph);
     m_commands = std::make_unique<ChannelCommands>(m_model, m_sink, m_tables, *m_commandLooks,
                                                    *m_sync, *m_graph);
+    m_stripCommands =
+        std::make_unique<StripCommands>(m_model, m_sink, m_tables, m_parts, *m_commandLooks,
+                                        *m_outputMode, static_cast<ViewHost&>(*this));
     m_systemPage = std::make_unique<SystemPage>(m_model, m_sink, m_parts.system, *m_systemLooks);
     layoutRegions();
     wireControls();

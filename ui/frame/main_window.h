@@ -12,6 +12,7 @@
 #include "core/model.h"
 #include "core/parameter_sink.h"
 #include "ui/commands/channel_commands.h"
+#include "ui/commands/strip_commands.h"
 #include "ui/commands/system_page.h"
 #include "ui/graph/graph_view.h"
 #include "ui/rules/tab_selector.h"
@@ -20,6 +21,7 @@
 #include "ui/sync/control_refresh.h"
 #include "ui/sync/control_sync.h"
 #include "ui/sync/control_tables.h"
+#include "ui/sync/output_mode.h"
 #include "ui/sync/system_looks.h"
 #include "ui/widgets/control_factory.h"
 #include "ui/widgets/message_service.h"
@@ -51,7 +53,7 @@ struct FrameParts {
     QWidget* systemColumn = nullptr;
 };
 
-class TForm1 : public QWidget {
+class TForm1 : public QWidget, private ViewHost {
     Q_OBJECT
   public:
     static constexpr int kClientWidth = 1204;
@@ -73,6 +75,8 @@ class TForm1 : public QWidget {
     CommandLooks& commandLooks() { return *m_commandLooks; }
     SystemLooks& systemLooks() { return *m_systemLooks; }
     ChannelCommands& commands() { return *m_commands; }
+    StripCommands& stripCommands() { return *m_stripCommands; }
+    OutputMode& outputMode() { return *m_outputMode; }
     SystemPage& systemPage() { return *m_systemPage; }
     GraphView& graph() { return *m_graph; }
     MessageService& messages() { return m_messages; }
@@ -148,6 +152,9 @@ class TForm1 : public QWidget {
     void wireControls();
     void wire(const ControlRegistry::Entry& entry);
     void applyTabLayout(const TabLayout& layout);
+    // ViewHost: the strip's commands choose a tab and show the view again.
+    void chooseTab(int tab) override;
+    void showCurrentView() override;
     void selectEffectPage(int page);
     int currentPoint() const;
     bool isOwnKeyEvent(QObject* watched) const;
@@ -168,8 +175,10 @@ class TForm1 : public QWidget {
     std::unique_ptr<ControlSync> m_sync;
     std::unique_ptr<CommandLooks> m_commandLooks;
     std::unique_ptr<SystemLooks> m_systemLooks;
+    std::unique_ptr<OutputMode> m_outputMode;
     std::unique_ptr<ControlRefresh> m_refresh;
     std::unique_ptr<ChannelCommands> m_commands;
+    std::unique_ptr<StripCommands> m_stripCommands;
     std::unique_ptr<SystemPage> m_systemPage;
 
     QTimer m_timer;

@@ -54,6 +54,18 @@ int TForm1::runTabSelector(int tab) {
     return layout.currentView;
 }
 
+void TForm1::chooseTab(int tab) {
+    CommandLooks::toolGroupLook(m_tables.tabButtons(), tab);
+    m_model.selection.currentTab = tab;
+    m_frame.pages->setCurrentIndex(viewSheet(runTabSelector(tab)));
+}
+
+void TForm1::showCurrentView() {
+    const int page = viewPage(runTabSelector(m_model.selection.currentTab));
+    RefreshControls(page);
+    m_graph->DrawPageResponse(currentPoint(), page);
+}
+
 void TForm1::applyTabLayout(const TabLayout& layout) {
     const int language = m_model.languageFlag();
     const auto texts = [&](QWidget* w, const TextPair& pair) {

@@ -113,6 +113,30 @@ void TForm1::wire(const ControlRegistry::Entry& entry) {
             break;
         }
 
+        case Handler::kPair: {
+            auto* button = as<BmpButton>(w);
+            clicked([this, button] { m_stripCommands->SameBtnClick(*button); });
+            break;
+        }
+        case Handler::kMusicMode: {
+            auto* button = as<BmpButton>(w);
+            clicked([this, button] { m_stripCommands->SingModeBtnClick(*button); });
+            break;
+        }
+        case Handler::kAutoManual: {
+            auto* button = as<BmpButton>(w);
+            clicked([this, button] { m_stripCommands->AutoModeBtnClick(*button); });
+            break;
+        }
+        case Handler::kEqPass: {
+            auto* button = as<BmpButton>(w);
+            clicked([this, button] { m_stripCommands->MusEQAllpassBtnClick(*button); });
+            break;
+        }
+        case Handler::kEqReset:
+            clicked([this] { m_stripCommands->EQResetBtnClick(); });
+            break;
+
         case Handler::kTab: {
             auto* tab = as<ToolButton>(w);
             pressLook();
@@ -177,11 +201,6 @@ void TForm1::wire(const ControlRegistry::Entry& entry) {
             break;
 
         // Commands the editor does not have: visibly unavailable rather than silent.
-        case Handler::kPair:
-        case Handler::kMusicMode:
-        case Handler::kAutoManual:
-        case Handler::kEqPass:
-        case Handler::kEqReset:
         case Handler::kSpectrum:
         case Handler::kLowTrigger:
         case Handler::kLanguage:

@@ -29,6 +29,13 @@ enum class Handler : uint8_t {
     kMute,           // MainLmuteBtnClick
     kInputBox,       // an input selection, stored by its item index
 
+    // The command strip above the graph.
+    kPair,        // SameBtnClick
+    kMusicMode,   // SingModeBtnClick
+    kAutoManual,  // AutoModeBtnClick
+    kEqPass,      // MusEQAllpassBtnClick
+    kEqReset,     // EQResetBtnClick
+
     // Navigation and the window itself.
     kTab,           // FormMusTabBtnClick
     kEffectSource,  // EchoAToolButtonClick
@@ -53,11 +60,6 @@ enum class Handler : uint8_t {
     kMoreModes,   // SysModeBox2Change
 
     // Commands the editor does not have; their controls are disabled.
-    kPair,                  // SameBtnClick
-    kMusicMode,             // SingModeBtnClick
-    kAutoManual,            // AutoModeBtnClick
-    kEqPass,                // MusEQAllpassBtnClick
-    kEqReset,               // EQResetBtnClick
     kSpectrum,              // PinPPBtnClick
     kLowTrigger,            // PinDCFBtnClick
     kLanguage,              // RzToolButton11Click

@@ -92,6 +92,7 @@ void buildCommandStrip(ControlFactory& f, StripParts& parts, QWidget* panel) {
         Buttons(f, parts.passGroup,
                 {{"EQResetBtn", 4, 68, "EQ重置", "", 0, Role::Plain, Handler::kEqReset},
                  {"MusEQAllpassBtn", 76, 68, "EQ pass", "0", 0, Role::Toggle, Handler::kEqPass}});
+    parts.eqReset = pass[0];
     parts.eqPass = f.bind(pass[1], kEqPassSlot);
 }
 

@@ -45,6 +45,7 @@ constexpr int kMuteSlot = 11;
 
 void buildBands(ControlFactory& f, WindowParts& parts, QWidget* sheet, const QRect& area) {
     auto* group = f.group(sheet, "AdvGroupBox21", area, "", "");
+    parts.output.bandGroup = group;
     group->setProperty("frameOnly", true);
     group->lower();
     BandStripSpec plan;
@@ -68,9 +69,10 @@ void buildBands(ControlFactory& f, WindowParts& parts, QWidget* sheet, const QRe
     BuiltStrip strip = buildBandStrip(f, group, 3, 4, area.height() - 7, plan);
     strip.scroll.sheet = kSheetOutput;
     parts.scrollStrips.push_back(strip.scroll);
+    parts.output.panScroll = strip.scroll.slider;
 }
 
-void buildLevels(ControlFactory& f, QWidget* sheet, const QRect& area) {
+AdvGroupBox* buildLevels(ControlFactory& f, QWidget* sheet, const QRect& area) {
     auto* group = f.group(sheet, "AdvGroupBox6", area, "", "");
     group->setProperty("frameOnly", true);
     RowGeometry g;
@@ -81,6 +83,7 @@ void buildLevels(ControlFactory& f, QWidget* sheet, const QRect& area) {
     for (const auto& row : kLevelRows) {
         buildSliderRow(f, rows, row);
     }
+    return group;
 }
 
 void buildDelays(ControlFactory& f, OutputParts& parts, QWidget* sheet, const QRect& area) {
@@ -155,7 +158,8 @@ AdvGroupBox* buildCrossover(ControlFactory& f, QWidget* sheet, const QRect& area
 void buildOutputSheet(ControlFactory& f, WindowParts& parts, QWidget* sheet) {
     const int bandsWidth = kBandRowLabelWidth + 5 * kBandColumnWidth + 6;
     buildBands(f, parts, sheet, QRect(3, kFrameTop, bandsWidth, kFrameHeight));
-    buildLevels(f, sheet, QRect(bandsWidth + 6, kFrameTop, 196, kFrameHeight));
+    parts.output.levelGroup =
+        buildLevels(f, sheet, QRect(bandsWidth + 6, kFrameTop, 196, kFrameHeight));
     const int delayX = kLeftMuteXPaired - 8;
     buildDelays(f, parts.output, sheet, QRect(delayX, kFrameTop, 204, 80));
     parts.output.limiterGroup =

@@ -42,6 +42,9 @@ enum VolumeSource : int { kMusicVolume = 0, kMicVolume = 1, kEffectVolume = 2 };
 
 // The output sheet's widgets whose texts, places and addresses follow the output on show.
 struct OutputParts {
+    AdvGroupBox* bandGroup = nullptr;   // the band strip
+    AdvGroupBox* levelGroup = nullptr;  // levels and phases
+    TrackBar* panScroll = nullptr;      // scrolls the band strip
     AdvGroupBox* limiterGroup = nullptr;
     AdvGroupBox* crossoverGroup = nullptr;
     BmpButton* leftMute = nullptr;
@@ -58,6 +61,7 @@ struct StripParts {
     RzGroupBox* modeGroup = nullptr;  // music mode and automatic/manual
     RzGroupBox* passGroup = nullptr;  // EQ reset and EQ pass
     BmpButton* eqPass = nullptr;
+    BmpButton* eqReset = nullptr;
     BmpButton* automatic = nullptr;
     BmpButton* manual = nullptr;
 };

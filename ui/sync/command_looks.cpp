@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "core/pages.h"
+#include "ui/rules/strip_rules.h"
 #include "ui/rules/tab_selector.h"
 #include "ui/widgets/look.h"
 
@@ -88,14 +89,20 @@ void CommandLooks::showPairState() {
     }
 }
 
+void CommandLooks::twoWayLook(BmpButton& chosen, BmpButton& other) {
+    chosen.setLook(BmpButton::Look::Pressed);
+    other.setLook(BmpButton::Look::Disabled);
+}
+
+// A page without an EQ pass flag (Dynamic EQ) shows it off and keeps the button's last Tag.
 void CommandLooks::showEqPass() {
     BmpButton* button = m_parts.strip.eqPass;
-    const int page = pageOf(m_model.selection.currentView);
-    const int address = makeAddress(page, firstEqSlot(page) - 1);
-    setTag(button, address);
-    const bool on = page != kPageDynamicEq && m_model.view(page, slotOf(address)) != 0;
-    setHint(button, on ? "1" : "0");
-    button->setLook(on ? BmpButton::Look::Pressed : BmpButton::Look::Released);
+    const std::optional<int> address = eqPassAddress(pageOf(m_model.selection.currentView));
+    if (address) {
+        setTag(button, *address);
+    }
+    const bool on = address && m_model.view(pageOf(*address), slotOf(*address)) != 0;
+    showToggle(*button, on ? 1 : 0);
     m_parts.graph.passLabel->setVisible(on);
 }
 
@@ -103,10 +110,12 @@ void CommandLooks::refreshCommandControls() {
     m_manualFlag = m_model.view(kPageMusic, kManualSlot) != 0;
     showPairState();
     showEqPass();
-    m_parts.strip.automatic->setLook(m_manualFlag ? BmpButton::Look::Disabled
-                                                  : BmpButton::Look::Pressed);
-    m_parts.strip.manual->setLook(m_manualFlag ? BmpButton::Look::Pressed
-                                               : BmpButton::Look::Disabled);
+    const StripParts& strip = m_parts.strip;
+    if (m_manualFlag) {
+        twoWayLook(*strip.manual, *strip.automatic);
+    } else {
+        twoWayLook(*strip.automatic, *strip.manual);
+    }
     threeWayLook(m_tables.musicModeButtons(), m_model.selection.musicMode);
 }
 

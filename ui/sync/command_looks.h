@@ -24,8 +24,14 @@ class CommandLooks {
     // The command strip's looks from the stores, at the end of every refresh.
     void refreshCommandControls();
 
-    // The manual output set-up flag as the last refresh read it.
+    // The manual output set-up flag: read by every refresh, set by the automatic/manual buttons.
     bool manualFlag() const { return m_manualFlag; }
+    void setManualFlag(bool manual) { m_manualFlag = manual; }
+
+    // Three-way choice: the chosen button pressed, the others stayed down.
+    static void threeWayLook(const std::array<BmpButton*, 3>& group, int chosen);
+    // Two-way choice: the chosen button pressed, the other one its disabled image.
+    static void twoWayLook(BmpButton& chosen, BmpButton& other);
 
     // The chosen tool button of a group shows selected, the others not.
     template <size_t N>
@@ -40,7 +46,6 @@ class CommandLooks {
   private:
     void modeLabelLook(int address, int mode);
     void dynamicTypeLook(int address, int type);
-    static void threeWayLook(const std::array<BmpButton*, 3>& group, int chosen);
     void showPairState();
     void showEqPass();
 

@@ -113,6 +113,7 @@ void ControlRefresh::RefreshControls(int target) {
             m_sync.setCurrentEdit(current);
             readPairStates(m_model);
             m_commands.refreshCommandControls();
+            m_outputMode.ApplyOutputMode(m_commands.manualFlag());
             m_system.refreshSystemPage();
         }
         m_graph.DrawPageResponse(kAllPoints, m_graph.page());

@@ -8,6 +8,7 @@
 #include "ui/sync/command_looks.h"
 #include "ui/sync/control_sync.h"
 #include "ui/sync/control_tables.h"
+#include "ui/sync/output_mode.h"
 #include "ui/sync/system_looks.h"
 
 namespace aec {
@@ -15,12 +16,14 @@ namespace aec {
 class ControlRefresh {
   public:
     ControlRefresh(Model& model, const ControlTables& tables, const WindowParts& parts,
-                   ControlSync& sync, CommandLooks& commands, SystemLooks& system, GraphView& graph)
+                   ControlSync& sync, CommandLooks& commands, OutputMode& outputMode,
+                   SystemLooks& system, GraphView& graph)
         : m_model(model),
           m_tables(tables),
           m_parts(parts),
           m_sync(sync),
           m_commands(commands),
+          m_outputMode(outputMode),
           m_system(system),
           m_graph(graph) {}
 
@@ -39,6 +42,7 @@ class ControlRefresh {
     const WindowParts& m_parts;
     ControlSync& m_sync;
     CommandLooks& m_commands;
+    OutputMode& m_outputMode;
     SystemLooks& m_system;
     GraphView& m_graph;
 };
