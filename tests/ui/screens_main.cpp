@@ -62,5 +62,21 @@ int main(int argc, char* argv[]) {
     system->setCurrentIndex(0);
     window.RzBmpButton1Click();
     save("maximised");
+    window.RzBmpButton1Click();
+
+    // The command strip's looks: a linked pair with EQ pass on, then automatic and manual
+    // output set-up.
+    const auto button = [&](const char* name) { return window.control<aec::BmpButton>(name); };
+    aec::StripCommands& strip = window.stripCommands();
+    window.FormMusTabBtnClick(*tabs[aec::kTabMusic]);
+    strip.SameBtnClick(*button("SameBtn"));
+    strip.MusEQAllpassBtnClick(*button("MusEQAllpassBtn"));
+    save("strip_sync_eq_pass");
+    window.FormMusTabBtnClick(*tabs[aec::kTabMain]);
+    save("strip_automatic");
+    strip.AutoModeBtnClick(*button("ManulModeBtn"));
+    strip.SingModeBtnClick(*button("DiscoModeBtn"));
+    strip.SameBtnClick(*button("RightBtn"));
+    save("strip_manual_disco_right");
     return 0;
 }

@@ -162,8 +162,9 @@ void BmpButton::paintEvent(QPaintEvent*) {
         ink = m_caption;
     }
     if (!isEnabled()) {
-        fill = mix(fill, Qt::white, 0.5F);
-        ink = look::kDisabledText;
+        // Faded, but a locked choice still tells its pressed button from the stayed-down ones.
+        fill = mix(fill, Qt::white, 0.35F);
+        ink = look == Look::Pressed ? mix(Qt::white, fill, 0.3F) : look::kDisabledText;
     }
     QLinearGradient gradient(r.topLeft(), r.bottomLeft());
     gradient.setColorAt(0, fill.lighter(106));
