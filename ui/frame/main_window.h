@@ -76,7 +76,6 @@ class TForm1 : public QWidget, private ViewHost {
     SystemLooks& systemLooks() { return *m_systemLooks; }
     ChannelCommands& commands() { return *m_commands; }
     StripCommands& stripCommands() { return *m_stripCommands; }
-    OutputMode& outputMode() { return *m_outputMode; }
     SystemPage& systemPage() { return *m_systemPage; }
     GraphView& graph() { return *m_graph; }
     MessageService& messages() { return m_messages; }
