@@ -34,12 +34,12 @@ TEST_F(WiringTest, CommandsTheEditorLacksAreDisabled) {
     window->RefreshControls(kAllPages);
     selectTab(kTabMain);
     for (const char* name :
-         {"PinPPBtn",         "PinDCFBtn",     "LeftBtn",        "SameBtn",
-          "RightBtn",         "SingModeBtn",   "DiscoModeBtn",   "CodeModeBtn",
-          "AutoModeBtn",      "ManulModeBtn",  "EQResetBtn",     "MusEQAllpassBtn",
-          "RzToolButton11",   "EP1",           "MusStartImage",  "RzBmpButton118",
-          "RzBmpButton22",    "RzBmpButton23", "RzBmpButton119", "RzBmpButton120",
-          "ValueListEditor1", "RzBmpButton4"}) {
+         {"PinPPBtn",       "PinDCFBtn",      "LeftBtn",        "SameBtn",
+          "RightBtn",       "SingModeBtn",    "DiscoModeBtn",   "CodeModeBtn",
+          "AutoModeBtn",    "ManulModeBtn",   "EQResetBtn",     "MusEQAllpassBtn",
+          "RzToolButton11", "MusStartImage",  "RzBmpButton118", "RzBmpButton22",
+          "RzBmpButton23",  "RzBmpButton119", "RzBmpButton120", "ValueListEditor1",
+          "RzBmpButton4"}) {
         EXPECT_FALSE(w(name)->isEnabled()) << name;
     }
     // Served by the link, so off in a window that has none.

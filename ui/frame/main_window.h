@@ -14,6 +14,7 @@
 #include "ui/commands/channel_commands.h"
 #include "ui/commands/system_page.h"
 #include "ui/graph/graph_view.h"
+#include "ui/graph/point_editor.h"
 #include "ui/rules/tab_selector.h"
 #include "ui/sheets/sheets.h"
 #include "ui/sync/command_looks.h"
@@ -75,6 +76,7 @@ class TForm1 : public QWidget {
     ChannelCommands& commands() { return *m_commands; }
     SystemPage& systemPage() { return *m_systemPage; }
     GraphView& graph() { return *m_graph; }
+    PointEditor& pointEditor() { return *m_points; }
     MessageService& messages() { return m_messages; }
     bool windowShown() const { return m_windowShown; }
     bool keyPreview() const { return m_keyPreview; }
@@ -147,6 +149,7 @@ class TForm1 : public QWidget {
     void layoutRegions();
     void wireControls();
     void wire(const ControlRegistry::Entry& entry);
+    void wireGraphPlot();
     void applyTabLayout(const TabLayout& layout);
     void selectEffectPage(int page);
     int currentPoint() const;
@@ -165,6 +168,7 @@ class TForm1 : public QWidget {
     WindowParts m_parts;
     ControlTables m_tables;
     std::unique_ptr<GraphView> m_graph;
+    std::unique_ptr<PointEditor> m_points;
     std::unique_ptr<ControlSync> m_sync;
     std::unique_ptr<CommandLooks> m_commandLooks;
     std::unique_ptr<SystemLooks> m_systemLooks;
