@@ -2,12 +2,11 @@
 // Where a dragged graph marker goes and what it stands for: the marker's box on the plot, the
 // frequency index and gain code it points at, and the Q steps of a right-button drag.
 
+#include "eq/graph_layout.h"
 #include "eq/plot_geometry.h"
 
 namespace aec {
 
-// Half the 14-pixel marker: the marker's centre is this far from its left and top.
-inline constexpr int kMarkerHalf = 7;
 // A dragged marker's centre stays between these frequencies.
 inline constexpr double kDragLowestHz = 19.5;
 inline constexpr double kDragHighestHz = 20600;

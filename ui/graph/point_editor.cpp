@@ -29,6 +29,11 @@ PointEditor::PointEditor(Model& model, ControlSync& sync, const ControlTables& t
 
 int PointEditor::sheet() const { return m_pages.currentIndex(); }
 
+QPoint PointEditor::toPlot(const QWidget& marker, QPoint at) const {
+    // The markers and the plot share the inner panel.
+    return m_graph.image()->mapFromParent(marker.mapToParent(at));
+}
+
 // ---- Press ----
 
 void PointEditor::EP1MouseDown(QWidget& marker, const QMouseEvent& event) {
@@ -45,7 +50,7 @@ void PointEditor::EP1MouseDown(QWidget& marker, const QMouseEvent& event) {
     if (event.button() == Qt::LeftButton) {
         pressLeft();
     } else if (event.button() == Qt::RightButton) {
-        m_lastStep = marker.mapTo(m_graph.image(), m_grab);
+        m_lastStep = toPlot(marker, m_grab);
         pressRight();
     }
 }
@@ -112,7 +117,7 @@ void PointEditor::selectEdit(std::optional<int> address) {
 void PointEditor::EP1MouseMove(QWidget& marker, const QMouseEvent& event) {
     const QPoint at = event.position().toPoint();
     if (m_rightMode) {
-        Image1MouseMove(marker.mapTo(m_graph.image(), at), event.buttons());
+        Image1MouseMove(toPlot(marker, at), event.buttons());
         return;
     }
     if (!m_model.dragging() || m_point < 0) {

@@ -49,6 +49,8 @@ class PointEditor {
     void applyTo(const ControlRef& ref, int value);
     int storedAt(const ControlRef& ref) const;
     int sheet() const;
+    // A position inside a marker as a position on the plot.
+    QPoint toPlot(const QWidget& marker, QPoint at) const;
     bool isBand() const { return m_point >= 0 && m_point < kHighPassPoint; }
 
     Model& m_model;
