@@ -52,6 +52,11 @@ class Model {
     bool redrawsSuspended() const { return m_redrawsSuspended.raised(); }
     [[nodiscard]] ScopedState::Scope suspendRedraws() { return m_redrawsSuspended.raise(); }
 
+    // Raised while a graph point or a volume marker is dragged: the graph timer waits and
+    // redraws leave the markers where the mouse put them.
+    bool dragging() const { return m_dragging; }
+    void setDragging(bool dragging) { m_dragging = dragging; }
+
     // Q slot (3) or shelf Q slot (4) of the band, by the band's current mode in ViewStore.
     int QSlotOf(int baseAddress) const;
     // Base address -> address on the device page of the current selection (slot unchanged).
@@ -80,6 +85,7 @@ class Model {
     Store m_viewStore{};
     ScopedState m_refreshing;
     ScopedState m_redrawsSuspended;
+    bool m_dragging = false;
 };
 
 }  // namespace aec

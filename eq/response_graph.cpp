@@ -130,7 +130,7 @@ void ResponseGraph::DrawPageResponse(int index, int page) {
         }
         CurveSource& source = m_sources[e];
         computeEntryCurve(source);
-        if (m_dragging) {
+        if (dragInProgress()) {
             continue;
         }
         const int marker = markerOfEntry(e, m_counts);
@@ -177,6 +177,8 @@ void ResponseGraph::moveMarker(int marker, int left, int top) {
     m_markers[marker].left = left;
     m_markers[marker].top = top;
 }
+
+bool ResponseGraph::dragInProgress() const { return m_model.dragging(); }
 
 void ResponseGraph::drawCurve() { drawResponseCurve(m_plot, m_points); }
 

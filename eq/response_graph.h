@@ -67,11 +67,11 @@ class ResponseGraph {
     // Strokes the curve from the stored points again (after a spectrum frame).
     void drawCurve();
 
-    // While a marker is dragged, redraws leave every marker where the mouse put it.
-    void setDragInProgress(bool dragging) { m_dragging = dragging; }
     // Records where the mouse moved a marker, so the caption follows it during a drag.
     void moveMarker(int marker, int left, int top);
-    bool dragInProgress() const { return m_dragging; }
+    // While a marker is dragged (the model's drag flag), redraws leave every marker where the
+    // mouse put it.
+    bool dragInProgress() const;
     void setUnderlay(Underlay underlay) { m_underlay = std::move(underlay); }
     // Replaces the font metrics used to size the caption (a window may measure its label).
     void setCaptionSizer(CaptionSizer sizer) { m_captionSizer = std::move(sizer); }
@@ -105,7 +105,6 @@ class ResponseGraph {
     AxisLabels m_labels{};
     bool m_labelsCreated = false;
     PointsPolyline m_points{};
-    bool m_dragging = false;
     Underlay m_underlay;
     CaptionSizer m_captionSizer;
 };

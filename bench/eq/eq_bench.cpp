@@ -86,7 +86,7 @@ void BM_DragStep(benchmark::State& state) {
     ResponseGraph graph(model);
     graph.BuildGraphBackground(kBackgroundCreate);
     graph.DrawPageResponse(kAllPoints, kPageMusic);
-    graph.setDragInProgress(true);
+    model.setDragging(true);
     int gain = 0;
     for (auto _ : state) {
         model.setView(0, 10 + 5 * 6 + 2, gain);

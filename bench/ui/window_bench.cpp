@@ -2,9 +2,11 @@
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
+#include <QMouseEvent>
 
 #include "core/offline_sink.h"
 #include "ui/frame/main_window.h"
+#include "ui/widgets/point_image.h"
 #include "ui/widgets/scripted_messages.h"
 
 namespace aec {
@@ -74,6 +76,31 @@ void BM_TypedGainAndGraphTick(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_TypedGainAndGraphTick)->Unit(benchmark::kMicrosecond);
+
+void sendMouse(QWidget* to, QEvent::Type type, QPoint at, Qt::MouseButton button,
+               Qt::MouseButtons held) {
+    QMouseEvent event(type, at, to->mapToGlobal(at), button, held, Qt::NoModifier);
+    QApplication::sendEvent(to, &event);
+}
+
+// One drag step of a music band: the move event (frequency and gain applied through the band's
+// controls and sent), then the redraw of that band's curve, caption and the summed curve.
+void BM_PointDragStep(benchmark::State& state) {
+    application();
+    Editor editor;
+    editor.window.show();
+    auto* marker = editor.window.control<PointImage>("EP6");
+    const QPoint centre(7, 7);
+    sendMouse(marker, QEvent::MouseButtonPress, centre, Qt::LeftButton, Qt::LeftButton);
+    int dy = 3;
+    for (auto _ : state) {
+        dy = -dy;  // up and down, so every step changes the gain
+        sendMouse(marker, QEvent::MouseMove, centre + QPoint(dy, dy), Qt::NoButton, Qt::LeftButton);
+        editor.window.graph().DrawPageResponse(5, kPageMusic);
+    }
+    sendMouse(marker, QEvent::MouseButtonRelease, centre, Qt::LeftButton, Qt::NoButton);
+}
+BENCHMARK(BM_PointDragStep)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
 }  // namespace aec

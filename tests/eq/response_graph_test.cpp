@@ -138,7 +138,7 @@ TEST_F(ResponseGraphTest, LevelsBeyondThePlotAreClippedNotClamped) {
 TEST_F(ResponseGraphTest, DragMovesNoMarkerButUpdatesCurveAndCaption) {
     graph.DrawPageResponse(kAllPoints, kPageMusic);
     graph.DrawPageResponse(2, kPageMusic);
-    graph.setDragInProgress(true);
+    model.setDragging(true);
     graph.moveMarker(2, 300, 150);
     const MarkerPlacements before = graph.markers();
     const PointsPolyline pointsBefore = graph.points();
@@ -148,7 +148,7 @@ TEST_F(ResponseGraphTest, DragMovesNoMarkerButUpdatesCurveAndCaption) {
     EXPECT_NE(graph.points(), pointsBefore);
     EXPECT_EQ(graph.caption().text.substr(0, 5), "6.0dB");
     EXPECT_EQ(graph.caption().top, 150 + kMarkerSize);  // follows the dragged marker
-    graph.setDragInProgress(false);
+    model.setDragging(false);
     graph.DrawPageResponse(2, kPageMusic);
     EXPECT_NE(graph.markers()[2].top, 150);
 }

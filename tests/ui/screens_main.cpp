@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QMouseEvent>
 #include <QTabWidget>
 
 #include "core/offline_sink.h"
@@ -54,6 +55,21 @@ int main(int argc, char* argv[]) {
     window.sync().CommitEdit(aec::EditStep::kApply);
     window.Timer1Timer();
     save("edit_music_band4");
+    // Band 4 being dragged: the marker under the mouse, the curve of the applied values; then
+    // released and redrawn by the timer.
+    auto* marker = window.control<QWidget>("EP4");
+    const auto mouse = [&](QEvent::Type type, QPoint at, Qt::MouseButtons held) {
+        const Qt::MouseButton button = type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton;
+        QMouseEvent event(type, at, marker->mapToGlobal(at), button, held, {});
+        QApplication::sendEvent(marker, &event);
+    };
+    mouse(QEvent::MouseButtonPress, {7, 7}, Qt::LeftButton);
+    mouse(QEvent::MouseMove, {157, -53}, Qt::LeftButton);
+    window.graph().DrawPageResponse(3, aec::kPageMusic);
+    save("drag_music_band4");
+    mouse(QEvent::MouseButtonRelease, {7, 7}, Qt::NoButton);
+    window.Timer1Timer();
+    save("drag_music_band4_released");
     auto* system = window.control<QTabWidget>("AdvPageControl1");
     for (int i = 1; i < 3; ++i) {
         system->setCurrentIndex(i);

@@ -33,7 +33,7 @@ TEST_F(WiringTest, CommandsTheEditorLacksAreDisabled) {
     model.setParam(kPageMusic, 160, 1);
     window->RefreshControls(kAllPages);
     selectTab(kTabMain);
-    for (const char* name : {"PinPPBtn", "PinDCFBtn", "RzToolButton11", "EP1", "MusStartImage",
+    for (const char* name : {"PinPPBtn", "PinDCFBtn", "RzToolButton11", "MusStartImage",
                              "RzBmpButton118", "RzBmpButton22", "RzBmpButton23", "RzBmpButton119",
                              "RzBmpButton120", "ValueListEditor1", "RzBmpButton4"}) {
         EXPECT_FALSE(w(name)->isEnabled()) << name;

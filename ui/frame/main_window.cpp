@@ -30,6 +30,8 @@ TForm1::TForm1(Model& model, ParameterSink& sink, MessageService& messages, QWid
     m_graph = std::make_unique<GraphView>(m_model, m_factory, m_parts.graph);
     m_sync = std::make_unique<ControlSync>(m_model, m_sink, m_tables, m_parts, *m_frame.pages,
                                            m_messages);
+    m_points = std::make_unique<PointEditor>(m_model, *m_sync, m_tables, *m_graph, *m_frame.pages,
+                                             m_windowShown);
     m_commandLooks = std::make_unique<CommandLooks>(m_model, m_tables, m_parts);
     m_systemLooks = std::make_unique<SystemLooks>(m_model, m_parts.system);
     m_outputMode = std::make_unique<OutputMode>(m_model, m_tables, m_parts);
@@ -90,7 +92,14 @@ void TForm1::firstShow() {
 
 void TForm1::RefreshControls(int target) { m_refresh->RefreshControls(target); }
 
-void TForm1::Timer1Timer() { m_graph->tick(m_sync->lastEdit()); }
+void TForm1::Timer1Timer() {
+    // A drag (of a graph point or a volume marker) applies its own values as it goes.
+    if (m_model.dragging()) {
+        return;
+    }
+    m_points->applyPending();
+    m_graph->tick(m_sync->lastEdit());
+}
 
 // ---- Window events ----
 

@@ -15,6 +15,7 @@
 #include "ui/commands/strip_commands.h"
 #include "ui/commands/system_page.h"
 #include "ui/graph/graph_view.h"
+#include "ui/graph/point_editor.h"
 #include "ui/rules/tab_selector.h"
 #include "ui/sheets/sheets.h"
 #include "ui/sync/command_looks.h"
@@ -78,6 +79,7 @@ class TForm1 : public QWidget, private ViewHost {
     StripCommands& stripCommands() { return *m_stripCommands; }
     SystemPage& systemPage() { return *m_systemPage; }
     GraphView& graph() { return *m_graph; }
+    PointEditor& pointEditor() { return *m_points; }
     MessageService& messages() { return m_messages; }
     bool windowShown() const { return m_windowShown; }
     bool keyPreview() const { return m_keyPreview; }
@@ -150,6 +152,7 @@ class TForm1 : public QWidget, private ViewHost {
     void layoutRegions();
     void wireControls();
     void wire(const ControlRegistry::Entry& entry);
+    void wireGraphPlot();
     void applyTabLayout(const TabLayout& layout);
     // ViewHost: the strip's commands choose a tab and show the view again.
     void chooseTab(int tab) override;
@@ -171,6 +174,7 @@ class TForm1 : public QWidget, private ViewHost {
     WindowParts m_parts;
     ControlTables m_tables;
     std::unique_ptr<GraphView> m_graph;
+    std::unique_ptr<PointEditor> m_points;
     std::unique_ptr<ControlSync> m_sync;
     std::unique_ptr<CommandLooks> m_commandLooks;
     std::unique_ptr<SystemLooks> m_systemLooks;

@@ -5,6 +5,8 @@
 #include <QTabWidget>
 
 #include "ui/frame/main_window.h"
+#include "ui/widgets/graph_image.h"
+#include "ui/widgets/point_image.h"
 
 namespace aec {
 
@@ -20,6 +22,22 @@ T* as(QWidget* control) {
 void TForm1::wireControls() {
     for (const ControlRegistry::Entry& entry : m_controls.entries()) {
         wire(entry);
+    }
+    wireGraphPlot();
+}
+
+void TForm1::wireGraphPlot() {
+    GraphParts& graph = m_parts.graph;
+    connect(graph.image, &GraphImage::mouseMoved, this, [this](QMouseEvent* e) {
+        m_points->Image1MouseMove(e->position().toPoint(), e->buttons());
+    });
+    connect(graph.image, &GraphImage::mouseReleased, this,
+            [this](QMouseEvent* e) { m_points->Image1MouseUp(e->button()); });
+    for (QWidget* label :
+         {static_cast<QWidget*>(graph.caption), static_cast<QWidget*>(graph.passLabel)}) {
+        if (auto* l = qobject_cast<Label*>(label)) {
+            connect(l, &Label::mouseReleased, this, [this] { m_points->EQlabelMouseUp(); });
+        }
     }
 }
 
@@ -66,6 +84,16 @@ void TForm1::wire(const ControlRegistry::Entry& entry) {
         case Handler::kScrollBar:
             moved(&ControlSync::MusPanScrollBarChange);
             break;
+        case Handler::kPointDrag: {
+            auto* marker = as<PointImage>(w);
+            connect(marker, &PointImage::mousePressed, this,
+                    [this, marker](QMouseEvent* e) { m_points->EP1MouseDown(*marker, *e); });
+            connect(marker, &PointImage::mouseMoved, this,
+                    [this, marker](QMouseEvent* e) { m_points->EP1MouseMove(*marker, *e); });
+            connect(marker, &PointImage::mouseReleased, this,
+                    [this, marker](QMouseEvent* e) { m_points->EP1MouseUp(*marker, *e); });
+            break;
+        }
         case Handler::kPointLabel: {
             auto* label = as<Label>(w);
             connect(label, &Label::clicked, this,
@@ -204,7 +232,6 @@ void TForm1::wire(const ControlRegistry::Entry& entry) {
         case Handler::kSpectrum:
         case Handler::kLowTrigger:
         case Handler::kLanguage:
-        case Handler::kPointDrag:
         case Handler::kVolumeMarker:
         case Handler::kSystemPassword:
         case Handler::kSystemPasswordChange:

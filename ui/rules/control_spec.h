@@ -19,6 +19,7 @@ enum class Handler : uint8_t {
     kDynamicGainBar,  // ComEQGainBarChange
     kScrollBar,       // MusPanScrollBarChange
     kPointLabel,      // MusEQPointLabel1Click
+    kPointDrag,       // EP1MouseDown, EP1MouseMove, EP1MouseUp
 
     // Commands of the pages.
     kModeBox,        // MusModeBox1Change
@@ -63,7 +64,6 @@ enum class Handler : uint8_t {
     kSpectrum,              // PinPPBtnClick
     kLowTrigger,            // PinDCFBtnClick
     kLanguage,              // RzToolButton11Click
-    kPointDrag,             // EP1MouseDown, EP1MouseMove, EP1MouseUp
     kVolumeMarker,          // MusStartImageMouseDown, MusStartImageMouseMove, MusStartImageMouseUp
     kSystemPassword,        // RzBmpButton118Click, SysPassEditKeyPress
     kSystemPasswordChange,  // SysPanelLabel1KeyPress
