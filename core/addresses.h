@@ -30,6 +30,9 @@ inline constexpr int kEffectStartVolumeAddress = 0x1D07;
 inline constexpr int kEffectMaxVolumeAddress = 0x1D08;
 inline constexpr int kVolumeFollowAddress = 0x1D09;
 
+// Page 0: 1 while the outputs are set by hand, 0 while the processor sets them up itself.
+inline constexpr int kManualOutputsAddress = 0x00A0;
+
 // Page 9: the infra-red remote switch.
 inline constexpr int kRemoteAddress = 0x0911;
 

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "core/addresses.h"
 #include "core/pages.h"
 #include "ui/rules/strip_rules.h"
 #include "ui/rules/tab_selector.h"
@@ -9,7 +10,6 @@
 namespace aec {
 
 namespace {
-constexpr int kManualAddress = makeAddress(kPageMusic, 160);
 constexpr int kMusicModeAddress = makeAddress(kPageMusic, 161);
 }  // namespace
 
@@ -46,7 +46,7 @@ void StripCommands::AutoModeBtnClick(BmpButton& button) {
     const bool manual = &button == strip.manual;
     CommandLooks::twoWayLook(manual ? *strip.manual : *strip.automatic,
                              manual ? *strip.automatic : *strip.manual);
-    m_sink.SetParameter(kManualAddress, manual ? 1 : 0);
+    m_sink.SetParameter(kManualOutputsAddress, manual ? 1 : 0);
     m_looks.setManualFlag(manual);
     m_outputMode.ApplyOutputMode(manual);
 }

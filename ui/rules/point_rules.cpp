@@ -2,6 +2,7 @@
 
 #include <array>
 
+#include "core/addresses.h"
 #include "core/pages.h"
 #include "ui/rules/control_spec.h"
 #include "ui/rules/tab_selector.h"
@@ -9,8 +10,6 @@
 namespace aec {
 
 namespace {
-
-constexpr int kManualSlot = 160;
 
 // Per sheet: the last band marker, and whether the markers after it keep still (or only move
 // sideways, as crossovers do).
@@ -48,7 +47,8 @@ MarkerMotion markerMotion(int sheet, int tag, bool eqPass) {
 }
 
 bool outputsLocked(const Model& model, int sheet) {
-    return sheet == kSheetOutput && model.view(kPageMusic, kManualSlot) == 0;
+    return sheet == kSheetOutput &&
+           model.view(pageOf(kManualOutputsAddress), slotOf(kManualOutputsAddress)) == 0;
 }
 
 bool eqPassOn(const Model& model, int page) {

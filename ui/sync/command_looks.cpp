@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "core/addresses.h"
 #include "core/pages.h"
 #include "ui/rules/strip_rules.h"
 #include "ui/rules/tab_selector.h"
@@ -10,8 +11,6 @@
 namespace aec {
 
 namespace {
-
-constexpr int kManualSlot = 160;
 
 // Chosen mode label: white ground, grey text; the others grey ground, white text.
 const QColor kChosenLabelText(80, 80, 80);
@@ -107,7 +106,7 @@ void CommandLooks::showEqPass() {
 }
 
 void CommandLooks::refreshCommandControls() {
-    m_manualFlag = m_model.view(kPageMusic, kManualSlot) != 0;
+    m_manualFlag = m_model.view(pageOf(kManualOutputsAddress), slotOf(kManualOutputsAddress)) != 0;
     showPairState();
     showEqPass();
     const StripParts& strip = m_parts.strip;
