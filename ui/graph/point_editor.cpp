@@ -68,7 +68,7 @@ void PointEditor::pressLeft() {
         if (counts.crossovers == 0) {
             return;
         }
-        m_graph.DrawPageResponse(counts.bands + m_point - kHighPassPoint, m_graph.page());
+        m_graph.DrawPageResponse(entryOfPoint(), m_graph.page());
     }
     // Each drag compares with the pressed point's own stored values.
     const CurveSource& source = sources[static_cast<size_t>(m_point)];
@@ -89,6 +89,11 @@ void PointEditor::pressRight() {
         selectEdit(q);
         m_rightMode = true;
     }
+}
+
+// A band's curve entry is its point; the crossovers follow the page's bands.
+int PointEditor::entryOfPoint() const {
+    return isBand() ? m_point : m_graph.graph().counts().bands + m_point - kHighPassPoint;
 }
 
 std::optional<int> PointEditor::bandAddress(int subSlot) const {
@@ -143,6 +148,8 @@ void PointEditor::EP1MouseMove(QWidget& marker, const QMouseEvent& event) {
     m_pendingGain = isBand() ? step.gainCode : m_lastGain;
     if (m_pendingFrequency != m_lastFrequency || m_pendingGain != m_lastGain) {
         applyPending();
+        // The curve and caption follow the drag; the markers stay where the mouse put them.
+        m_graph.DrawPageResponse(entryOfPoint(), page);
     }
 }
 

@@ -44,6 +44,7 @@ class PointEditor {
     void release(Qt::MouseButton button);
     // Base address of a sub-slot of the pressed band, named by its point label; nothing when the
     // label is missing, not a number, or names no band of the page.
+    int entryOfPoint() const;
     std::optional<int> bandAddress(int subSlot) const;
     void selectEdit(std::optional<int> address);
     void applyTo(const ControlRef& ref, int value);
