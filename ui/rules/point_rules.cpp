@@ -5,6 +5,7 @@
 #include "core/addresses.h"
 #include "core/pages.h"
 #include "ui/rules/control_spec.h"
+#include "ui/rules/strip_rules.h"
 #include "ui/rules/tab_selector.h"
 
 namespace aec {
@@ -52,11 +53,8 @@ bool outputsLocked(const Model& model, int sheet) {
 }
 
 bool eqPassOn(const Model& model, int page) {
-    if (page == kPageDynamicEq) {
-        return false;
-    }
-    const int slot = firstEqSlot(page) - 1;
-    return isValidCell(page, slot) && model.view(page, slot) != 0;
+    const std::optional<int> address = eqPassAddress(page);
+    return address && model.view(pageOf(*address), slotOf(*address)) != 0;
 }
 
 int pointLabelRow(const Model& model, int page) {
