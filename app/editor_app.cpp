@@ -18,6 +18,7 @@ EditorApp::EditorApp(MessageService& messages) {
     m_modes =
         std::make_unique<ModeCommands>(m_window->controls(), m_window->parts().system,
                                        m_window->systemPage(), connection.state(), *m_commands);
+    m_passwords = std::make_unique<PasswordCommands>(*m_window, connection.state(), *m_commands);
     connection.setView(m_windowLink.get());
     connection.setStatusDialog(m_dialog.get());
     QObject::connect(m_window.get(), &TForm1::closing, m_window.get(), [this] { closeDown(); });

@@ -10,6 +10,7 @@
 #include "link/link_controller.h"
 #include "link/status_dialog.h"
 #include "ui/commands/mode_commands.h"
+#include "ui/commands/password_commands.h"
 #include "ui/commands/window_link.h"
 #include "ui/frame/main_window.h"
 #include "ui/widgets/message_service.h"
@@ -28,6 +29,7 @@ class EditorApp {
     TForm3& link() { return *m_link; }
     TForm2& dialog() { return *m_dialog; }
     ModeCommands& modes() { return *m_modes; }
+    PasswordCommands& passwords() { return *m_passwords; }
 
   private:
     // The window closed: the goodbye when on line, the link stopped for good, the dialog
@@ -42,6 +44,7 @@ class EditorApp {
     std::unique_ptr<WindowLink> m_windowLink;
     std::unique_ptr<DeviceCommands> m_commands;
     std::unique_ptr<ModeCommands> m_modes;
+    std::unique_ptr<PasswordCommands> m_passwords;
 };
 
 }  // namespace aec

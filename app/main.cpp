@@ -1,10 +1,14 @@
 // aec-editor: sets the application up, creates the model and the windows in their start-up
 // order and runs the event loop. Showing the main window starts the search for the processor.
 #include <QApplication>
+#include <QFile>
 #include <QFont>
 #include <QScreen>
+#include <QStandardPaths>
+#include <filesystem>
 
 #include "app/editor_app.h"
+#include "presets/preset_folder.h"
 #include "ui/widgets/look.h"
 #include "ui/widgets/message_service.h"
 
@@ -18,6 +22,14 @@ int main(int argc, char* argv[]) {
     aec::EditorApp editor(messages);
     aec::TForm1& window = editor.window();
     messages.setParent(&window);
+
+    // Presets live beside the program, or in the user's data folder when it cannot write there.
+    const auto folder = [](const QString& path) {
+        return std::filesystem::path(QFile::encodeName(path).toStdString());
+    };
+    window.presetFiles().setDirectory(aec::choosePresetDirectory(
+        folder(QCoreApplication::applicationDirPath()),
+        folder(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation))));
 
     if (QScreen* screen = QApplication::primaryScreen()) {
         window.move(screen->availableGeometry().center() - window.rect().center());

@@ -127,7 +127,7 @@ void Model::StoreValue(int a, int value) {
 
 void Model::SyncView() {
     for (int b : kBasePages) {
-        const int count = pageSlotCount(b);
+        const int count = shownSlotCount(b);
         for (int s = 0; s < count; ++s) {
             const int d = ResolveAddress(makeAddress(b, s));
             m_viewStore[b][s] = param(pageOf(d), ChannelSlot(b, s));

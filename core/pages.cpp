@@ -54,6 +54,15 @@ BandRef byFirstEqSlot(int slot, int e) {
 }  // namespace
 
 int pageSlotCount(int page) { return validPage(page) ? kLayouts[page].slotCount : 0; }
+int shownSlotCount(int page) {
+    const int count = pageSlotCount(page);
+    const int first = firstEqSlot(page);
+    const int bands = pageBands(page);
+    const bool shelfBeyond =
+        bands > 0 && first != kDynamicEqLayout && first + 5 * bands == count + 1;
+    return shelfBeyond ? count + 1 : count;
+}
+
 int firstEqSlot(int page) { return validPage(page) ? kLayouts[page].firstEqSlot : kSlotCount; }
 int pageBands(int page) { return validPage(page) ? kLayouts[page].bands : 0; }
 

@@ -48,6 +48,9 @@ constexpr bool isValidCell(int page, int slot) {
 
 // Slots that page-wide loops visit (0 .. count - 1).
 int pageSlotCount(int page);
+// Slots the window shows of a page: the page-wide slots and, where the last band's shelf Q lies
+// one beyond them, that slot too.
+int shownSlotCount(int page);
 // Slot of band 0's mode slot, or kDynamicEqLayout.
 int firstEqSlot(int page);
 // Number of equaliser bands on the page.

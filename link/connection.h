@@ -105,6 +105,7 @@ class Connection : public LinkEvents {
     void sendStep();
     void nextStep();
     void finishTransfer();
+    void sendUploadTail();
     void failTransfer();
     PortError sendPageUpload(int page);
 

@@ -147,7 +147,21 @@ void Connection::Timer2Timer() {
 void Connection::finishTransfer() {
     m_state.replyStatus = ReplyStatus::kNone;
     setTimer(LinkTimer::kTimer2, false);
+    const bool uploaded = m_direction == TransferDirection::kToProcessor;
     LinkEvent(LinkEventKind::kOnLine);
+    if (uploaded) {
+        sendUploadTail();
+    }
+}
+
+// The page frames of an upload stop one slot short of each channel page's highest slot (on
+// most pages the last band's shelf Q), which the stores and preset files hold; those values
+// follow the upload one by one, paced like any edit.
+void Connection::sendUploadTail() {
+    for (int page = kPageMusic; page <= kPageEchoB; ++page) {
+        const int slot = pageSlotCount(page);
+        m_scheduler.SendDeviceValuePaced(makeAddress(page, slot), m_model.param(page, slot));
+    }
 }
 
 void Connection::failTransfer() {

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <cstdio>
 
 namespace aec {
 
@@ -29,6 +30,35 @@ void makePresetDirectory(const std::filesystem::path& programFolder) {
     std::error_code ignored;
     std::filesystem::create_directory(programFolder / "Mode", ignored);
     std::filesystem::create_directory(presetDirectory(programFolder), ignored);
+}
+
+namespace {
+
+// Whether a file can be made in the folder: a probe is created and removed again.
+bool acceptsFiles(const std::filesystem::path& folder) {
+    const std::filesystem::path probe = folder / ".aec-write-probe";
+    std::FILE* file = std::fopen(probe.string().c_str(), "wb");
+    if (file == nullptr) {
+        return false;
+    }
+    std::fclose(file);
+    std::error_code ignored;
+    std::filesystem::remove(probe, ignored);
+    return true;
+}
+
+}  // namespace
+
+std::filesystem::path choosePresetDirectory(const std::filesystem::path& programFolder,
+                                            const std::filesystem::path& dataFolder) {
+    makePresetDirectory(programFolder);
+    if (acceptsFiles(presetDirectory(programFolder))) {
+        return presetDirectory(programFolder);
+    }
+    std::error_code ignored;
+    std::filesystem::create_directories(dataFolder, ignored);
+    makePresetDirectory(dataFolder);
+    return presetDirectory(dataFolder);
 }
 
 PresetPath presetFilePath(const std::filesystem::path& directory, const std::string& name) {
@@ -77,6 +107,12 @@ std::vector<std::string> presetDisplayNames(const std::filesystem::path& directo
 
 bool isListedName(const std::vector<std::string>& displayNames, std::string_view name) {
     return std::find(displayNames.begin(), displayNames.end(), name) != displayNames.end();
+}
+
+bool saveReplacesPreset(const std::vector<std::string>& displayNames, const std::string& name,
+                        const std::filesystem::path& file) {
+    std::error_code ignored;
+    return isListedName(displayNames, name) || std::filesystem::exists(file, ignored);
 }
 
 }  // namespace aec

@@ -16,6 +16,11 @@ inline constexpr std::string_view kPresetExtension = ".Kvpx";
 std::filesystem::path presetDirectory(const std::filesystem::path& programFolder);
 // Creates the Mode and KMode folders when missing; failures are ignored.
 void makePresetDirectory(const std::filesystem::path& programFolder);
+// The folder presets live in: Mode/KMode beside the program when the program may write there,
+// otherwise the same folders under the user's data folder (an installed program cannot write
+// beside itself). Both are created when missing; the first that takes a file is chosen.
+std::filesystem::path choosePresetDirectory(const std::filesystem::path& programFolder,
+                                            const std::filesystem::path& dataFolder);
 // Where a preset name leads: its file, or why the name is refused.
 struct PresetPath {
     std::filesystem::path file;
@@ -37,5 +42,9 @@ std::string displayName(std::string_view fileName);
 std::vector<std::string> presetDisplayNames(const std::filesystem::path& directory);
 // True when a listed display name equals the name exactly (case-sensitive).
 bool isListedName(const std::vector<std::string>& displayNames, std::string_view name);
+// A save asks before it replaces: the name is listed, or a file of that name exists now (made
+// since the list was read, or listed under another case).
+bool saveReplacesPreset(const std::vector<std::string>& displayNames, const std::string& name,
+                        const std::filesystem::path& file);
 
 }  // namespace aec

@@ -1,5 +1,6 @@
 #include "presets/volume_rules.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "core/number_format.h"
@@ -8,15 +9,18 @@ namespace aec {
 
 namespace {
 constexpr double kMarkerScale = 1.89;
-constexpr int kMarkerOrigin = 53;
 }  // namespace
 
 int volumeMarkerPosition(int position) {
-    return static_cast<int>(std::lround(position * kMarkerScale + kMarkerOrigin));
+    return static_cast<int>(std::lround(position * kMarkerScale + kMarkerLeftmost));
 }
 
 int volumeBarPositionOfMarker(int x) {
-    return static_cast<int>(roundHalfEven((x - kMarkerOrigin) / kMarkerScale));
+    return static_cast<int>(roundHalfEven((x - kMarkerLeftmost) / kMarkerScale));
+}
+
+int draggedMarkerX(int markerX, int pressX, int pointerX) {
+    return std::clamp(markerX, kMarkerLeftmost, kMarkerRightmost) + (pointerX - pressX);
 }
 
 // Positions are read afresh after every move: a move runs the moved bar's own handling first,

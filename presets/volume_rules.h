@@ -18,6 +18,13 @@ int volumeMarkerPosition(int position);
 // The bar position a marker at x stands for, rounded with halves to even.
 int volumeBarPositionOfMarker(int x);
 
+// Usable left pixels of a marker in its group.
+inline constexpr int kMarkerLeftmost = 53;
+inline constexpr int kMarkerRightmost = 211;
+// A marker dragged: brought back into its range first, then moved by the pointer's travel
+// since the press (pointer positions in the marker's own coordinates).
+int draggedMarkerX(int markerX, int pressX, int pointerX);
+
 // One source's three bars with their value displays, markers and value label.
 class VolumeGroup {
   public:

@@ -222,7 +222,7 @@ TEST(SyncView, SurroundRightInMusicModeOne) {
     EXPECT_EQ(m.view(15, 10), 16 * 1000 + 10);
     EXPECT_EQ(m.view(15, 11), 16 * 1000 + 11);
     EXPECT_EQ(m.view(9, 10), 10 * 1000 + 10);
-    EXPECT_EQ(m.view(6, 70), 0);  // beyond the slot count
+    EXPECT_EQ(m.view(6, 70), 16 * 1000 + 70);  // the last band's shelf Q, beyond the slot count
 }
 
 TEST(SyncView, SelectedSubPagesAndSides) {

@@ -94,6 +94,7 @@ void OnlineTest::startEditor() {
         }
         return ports;
     });
+    window().presetFiles().setDirectory(runtime.filePath("presets").toStdString());
     window().show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&window()));
 }

@@ -339,7 +339,9 @@ TEST_F(ConnectionTest, UploadSendsEveryPageAndGoesOnLineWithTheLastAcknowledgeme
 
     goOnLine();
     for (int page = 0; page < kPageSystem; ++page) {
-        for (int slot = 0; slot < pageSlotCount(page); ++slot) {
+        // Channel pages up to their highest slot, which the page frames leave out.
+        const int last = page <= kPageEchoB ? pageSlotCount(page) : pageSlotCount(page) - 1;
+        for (int slot = 0; slot <= last; ++slot) {
             model.setParam(page, slot, (page * 7 + slot) % 50);
         }
     }
@@ -354,11 +356,19 @@ TEST_F(ConnectionTest, UploadSendsEveryPageAndGoesOnLineWithTheLastAcknowledgeme
     // One tick per step; the 30th takes the acknowledgements of page 29 and the input select.
     EXPECT_EQ(runTransfer(), 30);
     ASSERT_TRUE(state().onLine());
-    const std::vector<Bytes> writes = takeWrites();
-    ASSERT_EQ(writes.size(), 31u);  // pages 1 to 29, the second part of page 0, input select
-    EXPECT_EQ(writes.back(), hex("F5 B1 06 B7 1E 14 02 00 E0"));
+    std::vector<Bytes> writes = takeWrites();
+    // Pages 1 to 29, the second part of page 0, input select, then the first highest slot.
+    ASSERT_EQ(writes.size(), 32u);
+    EXPECT_EQ(writes[30], hex("F5 B1 06 B7 1E 14 02 00 E0"));
     for (int page = 0; page < kPageSystem; ++page) {
         EXPECT_TRUE(samePage(model.paramStore()[page], sim.state().memory[page], page));
+    }
+    // The highest slots follow one by one, each paced by its acknowledgement.
+    hold(30);
+    EXPECT_EQ(takeWrites().size(), static_cast<size_t>(kPageEchoB));
+    for (int page = 0; page <= kPageEchoB; ++page) {
+        const int slot = pageSlotCount(page);
+        EXPECT_EQ(sim.state().memory[page][slot], model.param(page, slot)) << page;
     }
 }
 

@@ -112,5 +112,27 @@ TEST_F(PresetFolder, ListsMatchingFilesSortedIgnoringCase) {
     EXPECT_FALSE(isListedName(names, "Beta"));
 }
 
+TEST_F(PresetFolder, LivesBesideTheProgramOrElseInTheDataFolder) {
+    const auto data = m_program / "data";
+    EXPECT_EQ(choosePresetDirectory(m_program, data), presetDirectory(m_program));
+    EXPECT_FALSE(std::filesystem::exists(data));
+    // A program folder that cannot hold folders (here a plain file) sends the presets to the
+    // data folder, made with its Mode and KMode folders.
+    std::ofstream(m_program / "program");
+    EXPECT_EQ(choosePresetDirectory(m_program / "program", data), presetDirectory(data));
+    EXPECT_TRUE(std::filesystem::is_directory(presetDirectory(data)));
+    EXPECT_TRUE(listPresetFiles(presetDirectory(data)).empty());  // the probe file is gone
+}
+
+TEST_F(PresetFolder, SaveAsksWhenTheNameIsListedOrTheFileExistsNow) {
+    makePresetDirectory(m_program);
+    const auto dir = presetDirectory(m_program);
+    const std::vector<std::string> listed = {"live"};
+    EXPECT_TRUE(saveReplacesPreset(listed, "live", dir / "live.Kvpx"));
+    EXPECT_FALSE(saveReplacesPreset(listed, "new", dir / "new.Kvpx"));
+    touch("new.Kvpx");  // made since the list was read
+    EXPECT_TRUE(saveReplacesPreset(listed, "new", dir / "new.Kvpx"));
+}
+
 }  // namespace
 }  // namespace aec::test

@@ -4,6 +4,7 @@
 #include <map>
 
 #include "presets/mode_list.h"
+#include "presets/system_rules.h"
 #include "presets/volume_rules.h"
 
 namespace aec::test {
@@ -134,6 +135,81 @@ TEST(VolumeMarkers, PositionsOnTheScaleBothWays) {
     for (int p = 0; p <= kVolumeBarMax; ++p) {
         EXPECT_EQ(volumeBarPositionOfMarker(volumeMarkerPosition(p)), p);
     }
+}
+
+TEST(VolumeMarkers, DragIsBroughtBackIntoRangeThenFollowsThePointer) {
+    struct Case {
+        int markerX, pressX, pointerX, x;
+    };
+    for (const Case& c :
+         {Case{100, 4, 9, 105}, Case{100, 4, 4, 100}, Case{230, 4, 6, 213}, Case{40, 4, 1, 50}}) {
+        EXPECT_EQ(draggedMarkerX(c.markerX, c.pressX, c.pointerX), c.x) << c.markerX;
+    }
+    EXPECT_EQ(volumeBarPositionOfMarker(kMarkerRightmost), kVolumeBarMax);
+    EXPECT_EQ(volumeBarPositionOfMarker(kMarkerLeftmost), 0);
+}
+
+TEST(Passwords, KeysAndPastedTextAreDigitsOnly) {
+    for (char32_t ch : {U'0', U'9', U'\b', U'\r'}) {
+        EXPECT_TRUE(isPasswordKey(ch));
+    }
+    for (char32_t ch : {U'a', U' ', U'-', U'\x7f', U'\x3000', U'/'}) {
+        EXPECT_FALSE(isPasswordKey(ch));
+    }
+    EXPECT_TRUE(isPasswordText("012345"));
+    EXPECT_FALSE(isPasswordText("12a4"));
+}
+
+TEST(Passwords, RightsOpenOnlyOnLineWithTheWholeSystemPassword) {
+    EXPECT_EQ(checkRightsPassword("123456", "123456", true), RightsOutcome::kOpened);
+    EXPECT_EQ(checkRightsPassword("123456", "123456", false), RightsOutcome::kStaysClosed);
+    EXPECT_EQ(checkRightsPassword("123457", "123456", true), RightsOutcome::kWrongPassword);
+    // Before any link the password is empty, and an empty box does not match it.
+    EXPECT_EQ(checkRightsPassword("", "", true), RightsOutcome::kWrongPassword);
+    EXPECT_EQ(checkRightsPassword("1234", "1234", true), RightsOutcome::kWrongPassword);
+}
+
+TEST(Passwords, SystemPasswordChangeStepByStep) {
+    using Outcome = SystemPasswordStep::Outcome;
+    struct Case {
+        const char *oldText, *newText, *confirm;
+        bool onLine;
+        bool enableNew, enableConfirm;
+        Outcome outcome;
+    };
+    const char* pw = "123456";
+    for (const Case& c : {
+             Case{"12345", "", "", true, false, false, Outcome::kTyping},
+             Case{"123456", "", "", false, false, false, Outcome::kTyping},
+             Case{"123456", "65432", "", true, true, false, Outcome::kTyping},
+             Case{"123456", "654321", "65432", true, true, true, Outcome::kTyping},
+             Case{"123456", "654321", "654321", true, true, true, Outcome::kChanged},
+             Case{"123456", "654321", "654322", true, true, true, Outcome::kMismatch},
+             Case{"123456", "123456", "123456", true, true, true, Outcome::kUnchanged},
+         }) {
+        const SystemPasswordStep step =
+            systemPasswordStep(c.oldText, c.newText, c.confirm, pw, c.onLine);
+        EXPECT_EQ(step.enableNew, c.enableNew) << c.newText << "/" << c.confirm;
+        EXPECT_EQ(step.enableConfirm, c.enableConfirm) << c.newText << "/" << c.confirm;
+        EXPECT_EQ(step.outcome, c.outcome) << c.newText << "/" << c.confirm;
+        EXPECT_EQ(step.reset(), c.outcome != Outcome::kTyping);
+    }
+}
+
+TEST(Passwords, PanelPasswordAndLock) {
+    EXPECT_TRUE(panelOldPasswordAccepted("1234", "1234", true));
+    EXPECT_FALSE(panelOldPasswordAccepted("1234", "1234", false));  // only the processor has it
+    EXPECT_FALSE(panelOldPasswordAccepted("", "", true));
+    EXPECT_TRUE(panelNewPasswordAccepted("0007", true));
+    EXPECT_FALSE(panelNewPasswordAccepted("007", true));
+    EXPECT_FALSE(panelNewPasswordAccepted("0007", false));
+    // The lock applies once per link: marker 1 with the panel lock on.
+    EXPECT_TRUE(panelLockDue(1, 1));
+    EXPECT_FALSE(panelLockDue(0, 1));
+    EXPECT_FALSE(panelLockDue(kLockApplied, 1));
+    EXPECT_FALSE(panelLockDue(1, 0));
+    EXPECT_TRUE(unlockAccepted("4321", "4321"));
+    EXPECT_FALSE(unlockAccepted("", ""));
 }
 
 }  // namespace

@@ -16,6 +16,7 @@ QApplication& testApplication() {
 void EditorTest::SetUp() {
     testApplication();
     window = std::make_unique<TForm1>(model, sink, messages);
+    window->presetFiles().setDirectory(presetFolder.filePath("KMode").toStdString());
     window->show();
     window->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));

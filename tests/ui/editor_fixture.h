@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QTemporaryDir>
 #include <QTest>
 #include <memory>
 #include <utility>
@@ -55,6 +56,8 @@ class EditorTest : public ::testing::Test {
     void selectTab(int tab);
     int sheet() const;
 
+    // The window's preset folder: private to the test.
+    QTemporaryDir presetFolder;
     Model model;
     RecordingSink sink{model};
     ScriptedMessages messages;

@@ -10,6 +10,8 @@
 #include "tests/link/recording_events.h"
 #include "tests/ui/editor_fixture.h"
 #include "ui/commands/mode_commands.h"
+#include "ui/commands/password_commands.h"
+#include "ui/widgets/point_image.h"
 
 namespace aec::test {
 namespace {
@@ -39,6 +41,7 @@ class SystemCommandsTest : public EditorTest {
             std::make_unique<DeviceCommands>(model, state, sender, sink, events, linkMessages);
         modeCommands = std::make_unique<ModeCommands>(window->controls(), window->parts().system,
                                                       window->systemPage(), state, *commands);
+        passwords = std::make_unique<PasswordCommands>(*window, state, *commands);
         window->RefreshControls(kAllPages);
         sink.sent.clear();
     }
@@ -60,7 +63,200 @@ class SystemCommandsTest : public EditorTest {
     ScriptedLinkMessages linkMessages{messages};
     std::unique_ptr<DeviceCommands> commands;
     std::unique_ptr<ModeCommands> modeCommands;
+    std::unique_ptr<PasswordCommands> passwords;
 };
+
+class PasswordTest : public SystemCommandsTest {
+  protected:
+    void SetUp() override {
+        SystemCommandsTest::SetUp();
+        model.systemPassword = "123456";
+        model.panelPassword = "1234";
+    }
+    // Types into a box as a person does, key by key.
+    void type(const char* box, const char* keys, bool enter = false) {
+        QTest::keyClicks(edit(box), keys);
+        if (enter) {
+            QTest::keyClick(edit(box), Qt::Key_Return);
+        }
+    }
+    void click(const char* button) { QTest::mouseClick(w(button), Qt::LeftButton); }
+    // The text frames written, as address and text.
+    std::vector<std::pair<int, std::string>> textFrames() const {
+        std::vector<std::pair<int, std::string>> frames;
+        for (const auto& f : port.written) {
+            frames.emplace_back(f[4] * 256 + f[5], std::string(f.begin() + 6, f.end() - 1));
+        }
+        return frames;
+    }
+};
+
+TEST_F(PasswordTest, PasswordBoxesTakeDigitsOnlyHoweverTextComes) {
+    for (const char* name :
+         {"SysPassEdit", "PassPanelLabel1", "SysPanelLabel1", "PanelPassWordEdit"}) {
+        EditBox* box = edit(name);
+        QTest::keyClicks(box, "1a2 -3");
+        box->insert("x9");  // what a paste or drop brings
+        box->insert("4");
+        EXPECT_EQ(box->text(), "1234") << name;
+    }
+}
+
+TEST_F(PasswordTest, RightsOpenOnceWithTheSystemPasswordOnLine) {
+    auto* group = w<QWidget>("SysUserMangerGrop");
+    type("SysPassEdit", "123456");
+    click("RzBmpButton118");  // off line: emptied, still closed, nothing said
+    EXPECT_TRUE(edit("SysPassEdit")->text().isEmpty());
+    EXPECT_FALSE(group->isEnabled());
+    EXPECT_TRUE(messages.shown().empty());
+
+    state.link = LinkStatus::kOnLine;
+    type("SysPassEdit", "123455");
+    click("RzBmpButton118");
+    EXPECT_EQ(lastMessage(), QString::fromUtf8("密码错误!"));
+    EXPECT_EQ(messages.shown().back().caption, "Confirm");
+    EXPECT_FALSE(group->isEnabled());
+
+    type("SysPassEdit", "123456");
+    click("RzBmpButton118");
+    EXPECT_TRUE(group->isEnabled());
+    selectTab(kTabMicA);  // any refresh closes it again
+    EXPECT_FALSE(group->isEnabled());
+}
+
+TEST_F(PasswordTest, SystemPasswordChangeCompletesAtTheKeyAfterTheSixthDigit) {
+    state.link = LinkStatus::kOnLine;
+    type("SysPanelLabel1", "123456");
+    EXPECT_FALSE(edit("NewSysPassLabel1")->isEnabled());  // checked before the digit enters
+    type("SysPanelLabel1", "", true);
+    ASSERT_TRUE(edit("NewSysPassLabel1")->isEnabled());
+    type("NewSysPassLabel1", "654321", true);
+    ASSERT_TRUE(edit("NewSysPassLabel2")->isEnabled());
+    type("NewSysPassLabel2", "654321");
+    EXPECT_TRUE(port.written.empty());
+    type("NewSysPassLabel2", "", true);
+    EXPECT_EQ(textFrames(), (std::vector<std::pair<int, std::string>>{{0x1E07, "654321"}}));
+    EXPECT_EQ(model.systemPassword, "654321");
+    for (const char* box : {"SysPanelLabel1", "NewSysPassLabel1", "NewSysPassLabel2"}) {
+        EXPECT_TRUE(edit(box)->text().isEmpty()) << box;
+    }
+    EXPECT_FALSE(edit("NewSysPassLabel1")->isEnabled());
+
+    // New and confirmation differ: said, and the group starts again; the same password as
+    // before changes nothing.
+    struct Case {
+        const char* confirm;
+        const char* message;
+    };
+    for (const Case& c : {Case{"111111", "密码不一致!"}, Case{"654321", ""}}) {
+        messages.clear();
+        type("SysPanelLabel1", "654321", true);
+        type("NewSysPassLabel1", c.confirm == std::string("654321") ? "654321" : "222222", true);
+        type("NewSysPassLabel2", c.confirm, true);
+        EXPECT_EQ(lastMessage(), QString::fromUtf8(c.message));
+        EXPECT_EQ(port.written.size(), 1u);
+        EXPECT_FALSE(edit("NewSysPassLabel2")->isEnabled());
+    }
+}
+
+TEST_F(PasswordTest, PanelPasswordChangeNeedsTheOldOneAndTheLink) {
+    type("PassPanelLabel1", "1234");
+    click("RzBmpButton22");  // off line: only the processor can take a new one
+    EXPECT_EQ(lastMessage(), QString::fromUtf8("设备未连接，无法修改密码!"));
+    EXPECT_FALSE(edit("NewPassLabel1")->isEnabled());
+    EXPECT_EQ(edit("PassPanelLabel1")->text(), "1234");
+
+    state.link = LinkStatus::kOnLine;
+    edit("PassPanelLabel1")->setText("1111");
+    click("RzBmpButton22");  // wrong: nothing happens
+    EXPECT_FALSE(edit("NewPassLabel1")->isEnabled());
+    EXPECT_EQ(edit("PassPanelLabel1")->text(), "1111");
+
+    edit("PassPanelLabel1")->setText("1234");
+    click("RzBmpButton22");
+    ASSERT_TRUE(edit("NewPassLabel1")->isEnabled());
+    EXPECT_TRUE(edit("PassPanelLabel1")->text().isEmpty());
+    type("NewPassLabel1", "432");
+    click("RzBmpButton23");  // three digits: nothing
+    EXPECT_TRUE(port.written.empty());
+    type("NewPassLabel1", "1");
+    click("RzBmpButton23");
+    EXPECT_EQ(textFrames(), (std::vector<std::pair<int, std::string>>{{0x1E05, "4321"}}));
+    EXPECT_EQ(model.panelPassword, "4321");
+    EXPECT_FALSE(edit("NewPassLabel1")->isEnabled());
+    EXPECT_TRUE(edit("NewPassLabel1")->text().isEmpty());
+}
+
+TEST_F(PasswordTest, PanelLockHoldsTheEditorOncePerLinkUntilUnlocked) {
+    auto* box = w<QWidget>("FirstCheckGrop");
+    model.setParam(kPageSystem, 4, 1);  // the processor's key panel lock is on
+    window->RefreshControls(kAllPages);
+    EXPECT_TRUE(box->isHidden());  // no link yet
+
+    state.lockMarker = 1;  // on line
+    selectTab(kTabMicA);
+    ASSERT_FALSE(box->isHidden());
+    EXPECT_EQ(model.selection.currentTab, kTabMusic);
+    EXPECT_EQ(state.lockMarker, 2);
+    for (const char* area : {"FormPageItem", "AdvPanel1", "AdvPageControl1"}) {
+        EXPECT_FALSE(w(area)->isEnabled()) << area;
+    }
+    EXPECT_FALSE(window->FormKeyDown('Q'));  // the volume keys are held too
+
+    type("PanelPassWordEdit", "1235", true);  // Enter does not unlock
+    click("RzBmpButton4");
+    EXPECT_FALSE(box->isHidden());
+    EXPECT_TRUE(edit("PanelPassWordEdit")->text().isEmpty());
+    EXPECT_TRUE(messages.shown().empty());
+
+    model.setLanguageFlag(0);
+    type("PanelPassWordEdit", "1234");
+    click("RzBmpButton4");
+    EXPECT_TRUE(box->isHidden());
+    EXPECT_EQ(lastMessage(), QString::fromUtf8("解锁成功"));  // Chinese in both languages
+    EXPECT_TRUE(w("AdvPageControl1")->isEnabled());
+    EXPECT_TRUE(window->FormKeyDown('Q'));
+
+    window->RefreshControls(kAllPages);  // the same link: not again
+    EXPECT_TRUE(box->isHidden());
+    state.lockMarker = 1;  // the next link
+    window->RefreshControls(kAllPages);
+    EXPECT_FALSE(box->isHidden());
+}
+
+TEST_F(SystemCommandsTest, MarkersDragTheirBarAndStopAtBothEnds) {
+    model.setParam(29, 5, 20);  // music start
+    model.setParam(29, 6, 40);  // music maximum
+    window->RefreshControls(kAllPages);
+    auto* start = w<PointImage>("MusStartImage");
+    auto* max = w<PointImage>("MusMaxImage");
+    SystemPage& page = window->systemPage();
+
+    page.MusStartImageMouseDown(*max, Qt::LeftButton, 4);
+    EXPECT_TRUE(model.dragging());
+    page.MusStartImageMouseMove(*max, 4 + 500);
+    EXPECT_EQ(max->x(), volumeMarkerPosition(kVolumeBarMax));
+    EXPECT_EQ(w<QSlider>("SysMusMaxVolBar")->value(), kVolumeBarMax);
+    EXPECT_EQ(sink.sent.back(), std::make_pair(0x1D06, kVolumeBarMax));
+    EXPECT_FALSE(w("musLabel")->isHidden());
+    EXPECT_EQ(w<QLabel>("musLabel")->text(), "84");
+    page.MusStartImageMouseUp();
+
+    page.MusStartImageMouseDown(*start, Qt::LeftButton, 4);
+    page.MusStartImageMouseMove(*start, 4 - 19);  // ten steps of 1.89 px
+    EXPECT_EQ(w<QSlider>("SysMusStartVolBar")->value(), 10);
+    page.MusStartImageMouseMove(*start, 4 - 500);
+    EXPECT_EQ(start->x(), kMarkerLeftmost);
+    EXPECT_EQ(sink.sent.back(), std::make_pair(0x1D05, 0));
+    page.MusStartImageMouseUp();
+    EXPECT_FALSE(model.dragging());
+    EXPECT_TRUE(w("musLabel")->isHidden());
+
+    // A right-button press remembers the marker but drags nothing.
+    page.MusStartImageMouseDown(*start, Qt::RightButton, 4);
+    page.MusStartImageMouseMove(*start, 100);
+    EXPECT_EQ(start->x(), kMarkerLeftmost);
+}
 
 TEST_F(SystemCommandsTest, ModeListShowsTheNamesAndTheNameBoxTakesThePickedOne) {
     model.modeNames[9] = "Party";

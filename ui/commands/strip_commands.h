@@ -19,6 +19,8 @@ class ViewHost {
     virtual void chooseTab(int tab) = 0;
     // CurrentView from the current tab, then the controls of its page and the graph.
     virtual void showCurrentView() = 0;
+    // RefreshControls: the stores into the controls of a base page, or of all of them.
+    virtual void refreshControls(int target) = 0;
 };
 
 class StripCommands {

@@ -71,4 +71,48 @@ void SystemPage::SysModeBoxChange() {
     m_parts.modeName->setText(QString::fromStdString(modeNameOfItem(box->currentIndex(), item)));
 }
 
+SystemPage::MarkerPlace SystemPage::placeOf(const PointImage& marker) const {
+    for (const VolumeWidgets& source : m_parts.volumes) {
+        if (source.startMarker == &marker) {
+            return {&source, VolumeRole::kStart};
+        }
+        if (source.maxMarker == &marker) {
+            return {&source, VolumeRole::kMaximum};
+        }
+    }
+    return {};
+}
+
+void SystemPage::MusStartImageMouseDown(PointImage& marker, Qt::MouseButton button, int x) {
+    m_markerAddress = tagOf(&marker);
+    if (button == Qt::LeftButton) {
+        m_pressX = x;
+        m_model.setDragging(true);
+    }
+}
+
+void SystemPage::MusStartImageMouseMove(PointImage& marker, int x) {
+    if (!m_model.dragging()) {
+        return;
+    }
+    const MarkerPlace place = placeOf(marker);
+    if (place.source == nullptr) {
+        return;
+    }
+    marker.move(draggedMarkerX(marker.x(), m_pressX, x), marker.y());
+    // The bar's change handling sends the value and puts both markers back on the scale; a bar
+    // already at its end does not change, so the marker is put back on it here too.
+    QSlider* bar = place.source->bars[static_cast<size_t>(place.role)];
+    bar->setValue(volumeBarPositionOfMarker(marker.x()));
+    marker.move(volumeMarkerPosition(bar->value()), marker.y());
+    place.source->valueLabel->show();
+}
+
+void SystemPage::MusStartImageMouseUp() {
+    m_model.setDragging(false);
+    for (const VolumeWidgets& source : m_parts.volumes) {
+        source.valueLabel->hide();
+    }
+}
+
 }  // namespace aec

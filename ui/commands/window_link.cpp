@@ -35,6 +35,9 @@ WindowLink::WindowLink(TForm1& window, Connection& connection)
     frame.linkButton->setEnabled(true);
     frame.unlinkButton->setEnabled(true);
     connect(&window, &TForm1::portListWanted, this, [this] { m_connection.fillPortList(); });
+    // A preset file applied to the stores goes to the processor when on line.
+    connect(&window.presetFiles(), &PresetFiles::uploadWanted, this,
+            [this] { m_connection.LinkEvent(LinkEventKind::kUpload); });
 }
 
 void WindowLink::tell(const std::string& text, const std::string& caption) {

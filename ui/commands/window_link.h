@@ -1,7 +1,8 @@
 #pragma once
 // The main window and the link controller wired together: the connection shows its state on
 // the status label, the link button and the port list, refreshes the controls and asks its
-// questions through the window; the link buttons and the port list request reach the connection.
+// questions through the window; the link buttons, the port list request and the upload after a
+// preset load reach the connection.
 
 #include <QObject>
 

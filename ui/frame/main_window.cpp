@@ -44,6 +44,8 @@ TForm1::TForm1(Model& model, ParameterSink& sink, MessageService& messages, QWid
         std::make_unique<StripCommands>(m_model, m_sink, m_tables, m_parts, *m_commandLooks,
                                         *m_outputMode, static_cast<ViewHost&>(*this));
     m_systemPage = std::make_unique<SystemPage>(m_model, m_sink, m_parts.system, *m_systemLooks);
+    m_presetFiles = std::make_unique<PresetFiles>(m_model, m_parts.system.presets,
+                                                  static_cast<ViewHost&>(*this), m_messages);
     layoutRegions();
     wireControls();
 
@@ -74,6 +76,7 @@ TForm1::~TForm1() {
 }
 
 void TForm1::firstShow() {
+    m_presetFiles->PreparePresets();
     m_tables.build(m_controls, m_model);
     m_sync->reset();
     RefreshControls(m_model.ResetEqBands(kAllPages));
@@ -90,7 +93,34 @@ void TForm1::firstShow() {
     m_windowShown = true;
 }
 
-void TForm1::RefreshControls(int target) { m_refresh->RefreshControls(target); }
+void TForm1::RefreshControls(int target) {
+    m_refresh->RefreshControls(target);
+    emit controlsRefreshed();
+}
+
+void TForm1::refreshControls(int target) { RefreshControls(target); }
+
+// The panel lock holds everything but the tab row, the language and link buttons and the box.
+void TForm1::showPanelLock() {
+    if (ToolButton* music = m_tables.tabButtons()[kTabMusic]) {
+        FormMusTabBtnClick(*music);
+    }
+    m_frame.lockBox->show();
+    m_frame.lockBox->raise();
+    m_frame.unlockBox->setFocus(Qt::OtherFocusReason);
+    setPanelAreasEnabled(false);
+}
+
+void TForm1::hidePanelLock() {
+    m_frame.lockBox->hide();
+    setPanelAreasEnabled(true);
+}
+
+void TForm1::setPanelAreasEnabled(bool enabled) {
+    m_frame.pages->setEnabled(enabled);
+    m_parts.graph.outer->setEnabled(enabled);
+    m_parts.system.tabs->setEnabled(enabled);
+}
 
 void TForm1::Timer1Timer() {
     // A drag (of a graph point or a volume marker) applies its own values as it goes.

@@ -12,6 +12,7 @@
 #include "core/model.h"
 #include "core/parameter_sink.h"
 #include "ui/commands/channel_commands.h"
+#include "ui/commands/preset_files.h"
 #include "ui/commands/strip_commands.h"
 #include "ui/commands/system_page.h"
 #include "ui/graph/graph_view.h"
@@ -51,6 +52,7 @@ struct FrameParts {
     QComboBox* portList = nullptr;
     QPlainTextEdit* log = nullptr;
     RzGroupBox* lockBox = nullptr;
+    EditBox* unlockBox = nullptr;
     QWidget* systemColumn = nullptr;
 };
 
@@ -78,6 +80,7 @@ class TForm1 : public QWidget, private ViewHost {
     ChannelCommands& commands() { return *m_commands; }
     StripCommands& stripCommands() { return *m_stripCommands; }
     SystemPage& systemPage() { return *m_systemPage; }
+    PresetFiles& presetFiles() { return *m_presetFiles; }
     GraphView& graph() { return *m_graph; }
     PointEditor& pointEditor() { return *m_points; }
     MessageService& messages() { return m_messages; }
@@ -92,6 +95,12 @@ class TForm1 : public QWidget, private ViewHost {
     void firstShow();
     // RefreshControls: the stores into the controls of a base page, or of all of them.
     void RefreshControls(int target);
+    // The panel-lock box over the editing area: the Music tab is chosen, the box shown with the
+    // focus in its password box, and the sheets, the graph and the system column disabled.
+    void showPanelLock();
+    // The box hidden and the three areas enabled again.
+    void hidePanelLock();
+    bool panelLocked() const;
     // FormMusTabBtnClick: selects the tab of a tab button.
     void FormMusTabBtnClick(ToolButton& button);
     // Tab selector: selection state, shared captions and visibility; returns CurrentView.
@@ -130,6 +139,8 @@ class TForm1 : public QWidget, private ViewHost {
     void portListWanted();
     // The window is closing.
     void closing();
+    // A RefreshControls has ended (the panel lock is checked then).
+    void controlsRefreshed();
 
   protected:
     void showEvent(QShowEvent* event) override;
@@ -157,6 +168,8 @@ class TForm1 : public QWidget, private ViewHost {
     // ViewHost: the strip's commands choose a tab and show the view again.
     void chooseTab(int tab) override;
     void showCurrentView() override;
+    void refreshControls(int target) override;
+    void setPanelAreasEnabled(bool enabled);
     void selectEffectPage(int page);
     int currentPoint() const;
     bool isOwnKeyEvent(QObject* watched) const;
@@ -183,6 +196,7 @@ class TForm1 : public QWidget, private ViewHost {
     std::unique_ptr<ChannelCommands> m_commands;
     std::unique_ptr<StripCommands> m_stripCommands;
     std::unique_ptr<SystemPage> m_systemPage;
+    std::unique_ptr<PresetFiles> m_presetFiles;
 
     QTimer m_timer;
     bool m_windowShown = false;

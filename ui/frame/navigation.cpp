@@ -24,7 +24,7 @@ QString utf8(const std::string& text) { return QString::fromStdString(text); }
 
 void TForm1::FormMusTabBtnClick(ToolButton& button) {
     const auto& tabs = m_tables.tabButtons();
-    if (m_frame.lockBox->isVisible() && &button != tabs[kTabMusic]) {
+    if (panelLocked() && &button != tabs[kTabMusic]) {
         button.setSelected(false);
         return;
     }
@@ -170,13 +170,16 @@ void TForm1::RzBmpButton3Click() { close(); }
 
 bool TForm1::FormKeyDown(int key) {
     const std::optional<VolumeKeyStep> step = volumeKey(key);
-    if (!step) {
+    // The panel lock holds the volumes too.
+    if (!step || panelLocked()) {
         return false;
     }
     QSlider* bar = m_parts.system.volumes[kKeyBars[step->bar]].bars[0];
     bar->setValue(bar->value() + step->delta);
     return true;
 }
+
+bool TForm1::panelLocked() const { return !m_frame.lockBox->isHidden(); }
 
 void TForm1::AdvPageControl1Change(int index) { m_keyPreview = index == 0; }
 

@@ -224,9 +224,8 @@ void TForm1::buildPanelLockBox(QWidget* editing) {
     label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     auto* password = m_factory.textBox(box, "PanelPassWordEdit", QRect(20, 46, 170, 24));
     password->setMaxLength(6);
-    password->setEchoMode(QLineEdit::Password);
-    password->setProperty("passwordBox", true);
-    m_factory.serve(password, Handler::kPanelUnlock);
+    makePasswordBox(*password, true);
+    m_frame.unlockBox = m_factory.serve(password, Handler::kPasswordBox);
     m_factory.serve(m_factory.button(box, "RzBmpButton4", QRect(200, 45, 80, 26), "确定"),
                     Handler::kPanelUnlock);
     box->hide();

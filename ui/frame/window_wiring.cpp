@@ -3,6 +3,7 @@
 // the link wires them.
 #include <QMouseEvent>
 #include <QTabWidget>
+#include <QTableWidget>
 
 #include "ui/frame/main_window.h"
 #include "ui/widgets/graph_image.h"
@@ -218,6 +219,36 @@ void TForm1::wire(const ControlRegistry::Entry& entry) {
             connect(as<SelectBox>(w), &QComboBox::activated, this,
                     [this] { m_systemPage->SysModeBoxChange(); });
             break;
+        case Handler::kVolumeMarker: {
+            auto* marker = as<PointImage>(w);
+            connect(marker, &PointImage::mousePressed, this, [this, marker](QMouseEvent* e) {
+                m_systemPage->MusStartImageMouseDown(*marker, e->button(),
+                                                     e->position().toPoint().x());
+            });
+            connect(marker, &PointImage::mouseMoved, this, [this, marker](QMouseEvent* e) {
+                m_systemPage->MusStartImageMouseMove(*marker, e->position().toPoint().x());
+            });
+            connect(marker, &PointImage::mouseReleased, this,
+                    [this] { m_systemPage->MusStartImageMouseUp(); });
+            break;
+        }
+        case Handler::kPasswordBox:
+        case Handler::kSystemPasswordChange:
+            break;  // the builder made them password boxes; the link adds the change steps
+        case Handler::kPresetList: {
+            auto* list = as<QTableWidget>(w);
+            connect(list, &QTableWidget::cellClicked, this,
+                    [this](int row) { m_presetFiles->ValueListEditor1Click(row); });
+            connect(list, &QTableWidget::currentCellChanged, this,
+                    [this](int row) { m_presetFiles->ValueListEditor1Click(row); });
+            break;
+        }
+        case Handler::kPresetLoad:
+            clicked([this] { m_presetFiles->RzBmpButton119Click(); });
+            break;
+        case Handler::kPresetSave:
+            clicked([this] { m_presetFiles->RzBmpButton120Click(); });
+            break;
 
         // The link wires these when the editor has one.
         case Handler::kLink:
@@ -225,6 +256,10 @@ void TForm1::wire(const ControlRegistry::Entry& entry) {
         case Handler::kSaveMode:
         case Handler::kModeButton:
         case Handler::kMoreModes:
+        case Handler::kRightsPassword:
+        case Handler::kPanelPasswordOk:
+        case Handler::kPanelPasswordModify:
+        case Handler::kPanelUnlock:
             w->setEnabled(false);
             break;
 
@@ -232,12 +267,6 @@ void TForm1::wire(const ControlRegistry::Entry& entry) {
         case Handler::kSpectrum:
         case Handler::kLowTrigger:
         case Handler::kLanguage:
-        case Handler::kVolumeMarker:
-        case Handler::kSystemPassword:
-        case Handler::kSystemPasswordChange:
-        case Handler::kPanelPassword:
-        case Handler::kPanelUnlock:
-        case Handler::kPresetFiles:
             w->setEnabled(false);
             w->setCursor(Qt::ArrowCursor);
             break;

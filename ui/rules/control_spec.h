@@ -49,27 +49,31 @@ enum class Handler : uint8_t {
     kSystemTabs,    // AdvPageControl1Change
 
     // The system column.
-    kVolumeBar,  // SysMusNormalVolBarChange
-    kSwitch,     // SysMusInputLevelClick
-    kModeList,   // SysModeBoxChange
+    kVolumeBar,     // SysMusNormalVolBarChange
+    kSwitch,        // SysMusInputLevelClick
+    kModeList,      // SysModeBoxChange
+    kVolumeMarker,  // MusStartImageMouseDown, MusStartImageMouseMove, MusStartImageMouseUp
+    kPasswordBox,   // SysPassEditKeyPress, PassPanelLabel1KeyPress: digits, Backspace, Enter
+    kPresetList,    // ValueListEditor1Click, ValueListEditor1KeyPress
+    kPresetLoad,    // RzBmpButton119Click
+    kPresetSave,    // RzBmpButton120Click
 
     // Served by the link controller; disabled in a window without one.
-    kLink,        // LinkBtnClick
-    kLoadMode,    // SysLoadModeBtnClick, load
-    kSaveMode,    // SysLoadModeBtnClick, save
-    kModeButton,  // SysModeBtn1Click
-    kMoreModes,   // SysModeBox2Change
+    kLink,                  // LinkBtnClick
+    kLoadMode,              // SysLoadModeBtnClick, load
+    kSaveMode,              // SysLoadModeBtnClick, save
+    kModeButton,            // SysModeBtn1Click
+    kMoreModes,             // SysModeBox2Change
+    kRightsPassword,        // RzBmpButton118Click
+    kSystemPasswordChange,  // SysPanelLabel1KeyPress (a password box until the link serves it)
+    kPanelPasswordOk,       // RzBmpButton22Click
+    kPanelPasswordModify,   // RzBmpButton23Click
+    kPanelUnlock,           // RzBmpButton4Click
 
     // Commands the editor does not have; their controls are disabled.
-    kSpectrum,              // PinPPBtnClick
-    kLowTrigger,            // PinDCFBtnClick
-    kLanguage,              // RzToolButton11Click
-    kVolumeMarker,          // MusStartImageMouseDown, MusStartImageMouseMove, MusStartImageMouseUp
-    kSystemPassword,        // RzBmpButton118Click, SysPassEditKeyPress
-    kSystemPasswordChange,  // SysPanelLabel1KeyPress
-    kPanelPassword,         // PassPanelLabel1KeyPress, RzBmpButton22Click, RzBmpButton23Click
-    kPanelUnlock,           // the panel-lock box's password and button
-    kPresetFiles,           // ValueListEditor1Click, RzBmpButton119Click, RzBmpButton120Click
+    kSpectrum,    // PinPPBtnClick
+    kLowTrigger,  // PinDCFBtnClick
+    kLanguage,    // RzToolButton11Click
 };
 
 // The place of a control in the cell of a parameter slot.

@@ -1,7 +1,6 @@
 // The system column at the right edge: AdvPageControl1 with its three tabs.
 #include <QHeaderView>
 #include <QTabWidget>
-#include <QTableWidget>
 
 #include "core/addresses.h"
 #include "core/pages.h"
@@ -94,14 +93,12 @@ void addSwitch(ControlFactory& f, SystemParts& parts, QWidget* parent, int x, in
     }
 }
 
+// A password box: digits only, masked unless it shows an old password in clear.
 EditBox* password(ControlFactory& f, QWidget* parent, const char* name, const QRect& r, int length,
-                  bool masked, Handler handler) {
+                  bool masked, Handler handler = Handler::kPasswordBox) {
     auto* box = f.serve(f.textBox(parent, name, r), handler);
     box->setMaxLength(length);
-    box->setProperty("passwordBox", true);
-    if (masked) {
-        box->setEchoMode(QLineEdit::Password);
-    }
+    makePasswordBox(*box, masked);
     return box;
 }
 
@@ -195,22 +192,21 @@ void buildVolumeSetTab(ControlFactory& f, SystemParts& parts, QWidget* sheet) {
     f.label(sheet, "Label66", QRect(10, y + 4, 232, 18), "面板键盘自动锁密码修改",
             "Modify Auto Key Lock Password");
     f.label(sheet, "Label119", QRect(10, y + 28, 52, 22), "旧密码", "Old:");
-    password(f, sheet, "PassPanelLabel1", QRect(64, y + 28, 104, 22), 4, false,
-             Handler::kPanelPassword);
-    f.serve(f.button(sheet, "RzBmpButton22", QRect(174, y + 27, 68, 24), "确定"),
-            Handler::kPanelPassword);
+    PasswordParts& boxes = parts.passwords;
+    boxes.panelOld = password(f, sheet, "PassPanelLabel1", QRect(64, y + 28, 104, 22), 4, false);
+    f.serve(f.button(sheet, "RzBmpButton22", QRect(174, y + 27, 68, 24), "确定", "OK"),
+            Handler::kPanelPasswordOk);
     f.label(sheet, "Label120", QRect(10, y + 58, 52, 22), "新密码", "New:");
-    password(f, sheet, "NewPassLabel1", QRect(64, y + 58, 104, 22), 4, true,
-             Handler::kPanelPassword)
-        ->setEnabled(false);
-    f.serve(f.button(sheet, "RzBmpButton23", QRect(174, y + 57, 68, 24), "修改"),
-            Handler::kPanelPassword);
+    boxes.panelNew = password(f, sheet, "NewPassLabel1", QRect(64, y + 58, 104, 22), 4, true);
+    boxes.panelNew->setEnabled(false);
+    f.serve(f.button(sheet, "RzBmpButton23", QRect(174, y + 57, 68, 24), "修改", "Modify"),
+            Handler::kPanelPasswordModify);
 }
 
-void buildPresetFiles(ControlFactory& f, QWidget* sheet, int y) {
-    f.button(sheet, "RzBmpButton24", QRect(8, y, 238, 22), "单模式参数")
+void buildPresetFiles(ControlFactory& f, PresetParts& parts, QWidget* sheet, int y) {
+    f.button(sheet, "RzBmpButton24", QRect(8, y, 238, 22), "单模式参数", "Alone Mode File")
         ->setRole(BmpButton::Role::Heading);
-    auto* list = f.adopt(new QTableWidget(0, 2, sheet), "ValueListEditor1");
+    auto* list = f.adopt(new ValueList(sheet), "ValueListEditor1");
     list->setGeometry(8, y + 26, 238, 132);
     list->setHorizontalHeaderLabels({"NO.", "File Name"});
     list->setColumnWidth(0, 49);
@@ -223,13 +219,15 @@ void buildPresetFiles(ControlFactory& f, QWidget* sheet, int y) {
     list->setEditTriggers(QAbstractItemView::NoEditTriggers);
     list->setSelectionBehavior(QAbstractItemView::SelectRows);
     list->setSelectionMode(QAbstractItemView::SingleSelection);
-    f.serve(list, Handler::kPresetFiles);
+    parts.list = f.serve(list, Handler::kPresetList);
     f.label(sheet, "Label126", QRect(8, y + 164, 64, 22), "模式名称", "Mode Name:");
-    f.serve(f.textBox(sheet, "FileEdit", QRect(74, y + 164, 172, 22)), Handler::kPresetFiles);
-    f.serve(f.button(sheet, "RzBmpButton119", QRect(8, y + 192, 116, 26), "上传数据到设备"),
-            Handler::kPresetFiles);
-    f.serve(f.button(sheet, "RzBmpButton120", QRect(130, y + 192, 116, 26), "保存数据到电脑"),
-            Handler::kPresetFiles);
+    parts.name = f.textBox(sheet, "FileEdit", QRect(74, y + 164, 172, 22));
+    parts.load = f.serve(f.button(sheet, "RzBmpButton119", QRect(8, y + 192, 116, 26),
+                                  "上传数据到设备", "Load File data"),
+                         Handler::kPresetLoad);
+    parts.save = f.serve(f.button(sheet, "RzBmpButton120", QRect(130, y + 192, 116, 26),
+                                  "保存数据到电脑", "Save Data to PC"),
+                         Handler::kPresetSave);
 }
 
 void buildSystemTab(ControlFactory& f, SystemParts& parts, QWidget* sheet) {
@@ -259,9 +257,9 @@ void buildSystemTab(ControlFactory& f, SystemParts& parts, QWidget* sheet) {
 
     int y = 116;
     f.label(sheet, "Label67", QRect(8, y, 200, 18), "用户/管理员模式", "User/Manager Mode");
-    password(f, sheet, "SysPassEdit", QRect(8, y + 20, 160, 22), 6, true, Handler::kSystemPassword);
-    f.serve(f.button(sheet, "RzBmpButton118", QRect(176, y + 19, 70, 24), "确定"),
-            Handler::kSystemPassword);
+    parts.passwords.rights = password(f, sheet, "SysPassEdit", QRect(8, y + 20, 160, 22), 6, true);
+    f.serve(f.button(sheet, "RzBmpButton118", QRect(176, y + 19, 70, 24), "确定", "OK"),
+            Handler::kRightsPassword);
     parts.rights = f.frame(sheet, "SysUserMangerGrop", QRect(8, y + 48, 238, 32));
     auto* user = f.button(parts.rights, "SysUserBtn", QRect(6, 5, 22, 22), "", "0");
     f.label(parts.rights, "Label148", QRect(32, 5, 60, 22), "用户", "User");
@@ -288,8 +286,9 @@ void buildSystemTab(ControlFactory& f, SystemParts& parts, QWidget* sheet) {
         auto* box = password(f, sheet, kRows[i].box, QRect(70, y + 20 + i * 26, 176, 22), 6, true,
                              Handler::kSystemPasswordChange);
         box->setEnabled(i == 0);
+        parts.passwords.systemChange[static_cast<size_t>(i)] = box;
     }
-    buildPresetFiles(f, sheet, y + 104);
+    buildPresetFiles(f, parts.presets, sheet, y + 104);
 
     // The processor's identity, on the tab people see (its original sheet is never shown).
     y += 104 + 224;

@@ -12,6 +12,7 @@
 
 class QLabel;
 class QStackedWidget;
+class QTableWidget;
 class QTabWidget;
 
 namespace aec {
@@ -76,6 +77,22 @@ struct GraphParts {
     Label* passLabel = nullptr;
 };
 
+// The PC preset files at the bottom of the system setting tab.
+struct PresetParts {
+    QTableWidget* list = nullptr;
+    EditBox* name = nullptr;
+    BmpButton* load = nullptr;
+    BmpButton* save = nullptr;
+};
+
+// The password boxes of the system column.
+struct PasswordParts {
+    EditBox* rights = nullptr;               // opens the user/manager switch
+    std::array<EditBox*, 3> systemChange{};  // old, new and confirmation system password
+    EditBox* panelOld = nullptr;             // old panel password, in clear
+    EditBox* panelNew = nullptr;             // new panel password
+};
+
 // The system column and the hidden system sheet.
 struct SystemParts {
     QTabWidget* tabs = nullptr;
@@ -86,6 +103,8 @@ struct SystemParts {
     std::vector<BmpButton*> switches;  // two-button switches: Tag the address, Hint the value
     RzGroupBox* rights = nullptr;
     Label* deviceId = nullptr;
+    PresetParts presets;
+    PasswordParts passwords;
 };
 
 // Parts of the built window that handlers reach directly rather than by name.

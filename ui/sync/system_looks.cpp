@@ -43,6 +43,8 @@ void SystemLooks::refreshSystemPage() {
     }
     const auto viewOf = [&](int address) { return m_model.view(pageOf(address), slotOf(address)); };
     showSwitch(kUserLevelAddress, viewOf(kUserLevelAddress));
+    // The user/manager choice opens again only with the system password.
+    m_parts.rights->setEnabled(false);
     showSwitch(kPanelLockAddress, viewOf(kPanelLockAddress));
     showSwitch(kVolumeFollowAddress, viewOf(kVolumeFollowAddress));
     showSwitch(kRemoteAddress, m_model.param(pageOf(kRemoteAddress), slotOf(kRemoteAddress)));

@@ -15,8 +15,8 @@ class SystemLooks {
     void rebuildModeList();
     // The switch button whose Hint is the value shows pressed, its partner released.
     void showSwitch(int address, int value);
-    // End of every refresh: mode list, current mode, rights, panel lock, volume follow, remote,
-    // device identity.
+    // End of every refresh: mode list, current mode, rights (shown, and closed again), panel
+    // lock, volume follow, remote, device identity.
     void refreshSystemPage();
 
   private:

@@ -3,9 +3,11 @@
 #include <QKeyEvent>
 #include <QPainter>
 #include <QPointer>
+#include <QRegularExpressionValidator>
 #include <QScrollBar>
 #include <QTabWidget>
 
+#include "presets/system_rules.h"
 #include "ui/widgets/buttons.h"
 
 namespace aec {
@@ -51,6 +53,15 @@ EditBox::EditBox(QWidget* parent) : QLineEdit(parent) {
 
 void EditBox::setBackground(const QColor& colour) {
     setStyleSheet(QStringLiteral("background: %1;").arg(colour.name()));
+}
+
+void makePasswordBox(EditBox& box, bool masked) {
+    box.setProperty("passwordBox", true);
+    if (masked) {
+        box.setEchoMode(QLineEdit::Password);
+    }
+    box.setValidator(new QRegularExpressionValidator(QRegularExpression("[0-9]*"), &box));
+    box.setKeyFilter([](QChar ch) { return isPasswordKey(ch.unicode()); });
 }
 
 void EditBox::keyPressEvent(QKeyEvent* event) {

@@ -11,6 +11,7 @@
 #include <QLineEdit>
 #include <QScrollArea>
 #include <QSlider>
+#include <QTableWidget>
 #include <functional>
 
 namespace aec {
@@ -54,6 +55,18 @@ class EditBox : public QLineEdit {
   private:
     EditBoxHandler* m_handler = nullptr;
     std::function<bool(QChar)> m_filter;
+};
+
+// Makes a plain box a password box: digits, Backspace and Enter are the only keys it takes,
+// and a paste or drop that brings anything but digits is refused. Masked boxes show dots.
+void makePasswordBox(EditBox& box, bool masked);
+
+// Two-column list (key, name) that rows are picked from; typed keys neither edit nor search it.
+class ValueList : public QTableWidget {
+    Q_OBJECT
+  public:
+    explicit ValueList(QWidget* parent = nullptr) : QTableWidget(0, 2, parent) {}
+    void keyboardSearch(const QString& /*search*/) override {}
 };
 
 // Value pane: shows a formatted value beside a slider (display kind in the Hint).

@@ -15,7 +15,8 @@ class ScriptedMessages : public MessageService {
         QString caption;
         Buttons buttons;
     };
-    // Answers given in order; when none is queued, Ok boxes answer Ok and questions Yes.
+    // Answers given in order; when none is queued, Yes/No questions answer Yes and the other
+    // boxes Ok.
     void queue(Answer answer) { m_answers.push_back(answer); }
     const std::vector<Shown>& shown() const { return m_shown; }
     void clear() { m_shown.clear(); }
@@ -27,7 +28,7 @@ class ScriptedMessages : public MessageService {
             m_answers.pop_front();
             return a;
         }
-        return buttons == Buttons::Ok ? Answer::Ok : Answer::Yes;
+        return buttons == Buttons::YesNo ? Answer::Yes : Answer::Ok;
     }
 
   private:
