@@ -23,8 +23,8 @@ RightsOutcome checkRightsPassword(std::string_view typed, std::string_view syste
 }
 
 SystemPasswordStep systemPasswordStep(std::string_view oldText, std::string_view newText,
-                                      std::string_view confirmText,
-                                      std::string_view systemPassword, bool onLine) {
+                                      std::string_view confirmText, std::string_view systemPassword,
+                                      bool onLine) {
     using Outcome = SystemPasswordStep::Outcome;
     SystemPasswordStep step;
     if (!onLine || systemPassword.size() != kSystemPasswordLength || oldText != systemPassword) {

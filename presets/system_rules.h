@@ -43,8 +43,8 @@ struct SystemPasswordStep {
     bool reset() const { return outcome != Outcome::kTyping; }
 };
 SystemPasswordStep systemPasswordStep(std::string_view oldText, std::string_view newText,
-                                      std::string_view confirmText,
-                                      std::string_view systemPassword, bool onLine);
+                                      std::string_view confirmText, std::string_view systemPassword,
+                                      bool onLine);
 
 // The panel password change: the old password opens the new box, and a new one of four digits
 // is taken. Both need the processor on line, since only it holds the password.
@@ -69,8 +69,8 @@ inline constexpr SystemMessage kPasswordErrorText{"密码错误!", "Password Err
 inline constexpr SystemMessage kPasswordMismatchText{"密码不一致!", "Password Error!"};
 inline constexpr SystemMessage kPasswordOffLineText{"设备未连接，无法修改密码!",
                                                     "Off line: the password cannot be changed!"};
-inline constexpr SystemMessage kPasswordNotSentText{"密码未能发送到设备，密码没有改变!",
-                                                    "The password could not be sent; it is unchanged!"};
+inline constexpr SystemMessage kPasswordNotSentText{
+    "密码未能发送到设备，密码没有改变!", "The password could not be sent; it is unchanged!"};
 inline constexpr SystemMessage kPanelLockedText{"面板已锁定，请先解锁!",
                                                 "The panel is locked: unlock it first!"};
 // The same text in both languages.

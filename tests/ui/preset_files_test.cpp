@@ -89,9 +89,9 @@ TEST_F(PresetFilesTest, OverwriteIsAskedForListedNamesAndForFilesMadeMeanwhile) 
 
 TEST_F(PresetFilesTest, LoadShowsTheFileAtOnceAndAsksForTheUpload) {
     Model other;
-    other.setParam(kPageMusic, 12, 150);    // music band 1 gain
-    other.setParam(kPageMicA, 110, 2);      // mic A band 20: low shelf
-    other.setParam(kPageMicA, 114, 20);     // its shelf Q, beyond the page's transfer
+    other.setParam(kPageMusic, 12, 150);  // music band 1 gain
+    other.setParam(kPageMicA, 110, 2);    // mic A band 20: low shelf
+    other.setParam(kPageMicA, 114, 20);   // its shelf Q, beyond the page's transfer
     ASSERT_TRUE(savePresetFile(file("club"), other).ok());
     window->presetFiles().refreshList();
     const QSignalSpy uploads(&window->presetFiles(), &PresetFiles::uploadWanted);

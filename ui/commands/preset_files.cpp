@@ -18,8 +18,9 @@ QString qText(const std::string& text) { return QString::fromStdString(text); }
 void PresetFiles::PreparePresets() {
     // A window without a preset folder has no files to offer.
     const bool folder = !m_directory.empty();
-    for (QWidget* control : {static_cast<QWidget*>(m_parts.list), static_cast<QWidget*>(m_parts.load),
-                             static_cast<QWidget*>(m_parts.save)}) {
+    for (QWidget* control :
+         {static_cast<QWidget*>(m_parts.list), static_cast<QWidget*>(m_parts.load),
+          static_cast<QWidget*>(m_parts.save)}) {
         control->setEnabled(folder);
     }
     if (!folder) {
