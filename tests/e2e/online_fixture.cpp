@@ -141,6 +141,23 @@ bool OnlineTest::waitReady() {
     return QTest::qWaitFor([this] { return state().ready; }, kPatienceMs);
 }
 
+bool OnlineTest::drain() {
+    while (waitReady()) {
+        if (state().queue.empty()) {
+            return true;
+        }
+        hold(1);
+    }
+    return false;
+}
+
+Store OnlineTest::simMemoryAfterClose() {
+    window().close();
+    stopSim();
+    const std::optional<SimState> saved = savedSimState();
+    return saved ? saved->memory : Store{};
+}
+
 int OnlineTest::closeInsideEventLoop(int afterMs) {
     constexpr int kCloseLimitMs = 1000;
     QTimer watchdog;

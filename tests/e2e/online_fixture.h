@@ -51,6 +51,10 @@ class OnlineTest : public ::testing::Test {
     void hold(int ticks);
     // Waits until the processor acknowledged what was sent last.
     bool waitReady();
+    // Ticks until every queued write went out and was acknowledged.
+    bool drain();
+    // Closes the window and stops the simulator; its memory as it saved it.
+    Store simMemoryAfterClose();
     // Runs QApplication::exec() and clicks the window's close button `afterMs` into it; returns
     // the loop's exit code, or kStillRunning when the loop still ran a second after the click.
     int closeInsideEventLoop(int afterMs);

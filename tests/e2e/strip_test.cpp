@@ -7,26 +7,7 @@
 namespace aec::test {
 namespace {
 
-class StripOnlineTest : public OnlineTest {
-  protected:
-    // Ticks until every queued write went out and was acknowledged.
-    bool drain() {
-        while (waitReady()) {
-            if (state().queue.empty()) {
-                return true;
-            }
-            hold(1);
-        }
-        return false;
-    }
-    // Closes the window and stops the simulator; its memory as it saved it.
-    Store simMemoryAfterClose() {
-        window().close();
-        stopSim();
-        const std::optional<SimState> saved = savedSimState();
-        return saved ? saved->memory : Store{};
-    }
-};
+using StripOnlineTest = OnlineTest;
 
 TEST_F(StripOnlineTest, SyncLinksTheMusicChannelsAndTheRightSetFollowsTheLeft) {
     SimState box = defaultSimState();
