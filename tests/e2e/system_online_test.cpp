@@ -58,7 +58,7 @@ TEST_F(SystemOnlineTest, ALoadedPresetReachesTheProcessorWholly) {
                         model().param(pageOf(address), slotOf(address)));
     }
     preset.setParam(kPageMusic, 12, 150);
-    preset.setParam(kPageMicA, 110, 2);  // the last band a low shelf
+    preset.setParam(kPageMicA, 110, 2);   // the last band a low shelf
     preset.setParam(kPageMicA, 114, 20);  // with its shelf Q beyond the page frame
     preset.setParam(kPageMain, 70, 15);
     preset.setParam(kPageEchoB, 48, 18);
