@@ -202,6 +202,8 @@ TEST_F(PasswordTest, PanelLockHoldsTheEditorOncePerLinkUntilUnlocked) {
         EXPECT_FALSE(w(area)->isEnabled()) << area;
     }
     EXPECT_FALSE(window->FormKeyDown('Q'));  // the volume keys are held too
+    QCoreApplication::processEvents();       // the tab click has parked the focus by now
+    EXPECT_EQ(QApplication::focusWidget(), w("PanelPassWordEdit"));
 
     type("PanelPassWordEdit", "1235", true);  // Enter does not unlock
     click("RzBmpButton4");

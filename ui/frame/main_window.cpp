@@ -107,8 +107,13 @@ void TForm1::showPanelLock() {
     }
     m_frame.lockBox->show();
     m_frame.lockBox->raise();
-    m_frame.unlockBox->setFocus(Qt::OtherFocusReason);
     setPanelAreasEnabled(false);
+    // A tab click that refreshed into the lock parks the focus when it finishes; the box takes
+    // it after that.
+    EditBox* box = m_frame.unlockBox;
+    box->setFocus(Qt::OtherFocusReason);
+    QMetaObject::invokeMethod(
+        box, [box] { box->setFocus(Qt::OtherFocusReason); }, Qt::QueuedConnection);
 }
 
 void TForm1::hidePanelLock() {
