@@ -22,6 +22,8 @@ EditorApp::EditorApp(MessageService& messages) {
     connection.setView(m_windowLink.get());
     connection.setStatusDialog(m_dialog.get());
     QObject::connect(m_window.get(), &TForm1::closing, m_window.get(), [this] { closeDown(); });
+    QObject::connect(m_window.get(), &TForm1::languageChanged, m_dialog.get(),
+                     [this] { m_dialog->applyLanguage(m_model.languageFlag()); });
 }
 
 void EditorApp::closeDown() {

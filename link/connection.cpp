@@ -247,6 +247,11 @@ void Connection::ShowLinkStatus(const std::string& chinese, const std::string& e
     }
 }
 
+void Connection::languageChanged() {
+    ShowLinkStatus(m_statusZh, m_statusEn);
+    updateDialog(m_dialogState.visible);
+}
+
 void Connection::holdTimerChanged(bool enabled) {
     m_platform.setTimer(LinkTimer::kHoldTimer, enabled);
 }

@@ -59,6 +59,8 @@ class Connection : public LinkEvents {
     void closeRequest();
     // Lists the ports present again and selects the first.
     void fillPortList();
+    // The language was switched: the status texts and the dialog's label follow.
+    void languageChanged();
 
     // LinkEvents
     void LinkEvent(LinkEventKind kind) override;

@@ -127,5 +127,17 @@ TEST_F(SystemOnlineTest, APanelLockedAtLinkingIsUnlockedOncePerLink) {
     EXPECT_TRUE(lockBox->isVisible());
 }
 
+TEST_F(SystemOnlineTest, TheLinkButtonAndStatusSpeakTheLanguageChosen) {
+    ASSERT_TRUE(startSim());
+    startEditor();
+    ASSERT_TRUE(linkUp());
+    click("RzToolButton11");
+    EXPECT_EQ(w<BmpButton>("LinkBtn")->text(), "Unlink");
+    EXPECT_EQ(w<QLabel>("LinkLabel")->text(), "Online");
+    click("RzToolButton11");
+    EXPECT_EQ(w<BmpButton>("LinkBtn")->text(), QString::fromUtf8("断开"));
+    EXPECT_EQ(w<QLabel>("LinkLabel")->text(), QString::fromUtf8("设备已连接"));
+}
+
 }  // namespace
 }  // namespace aec::test

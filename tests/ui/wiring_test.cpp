@@ -33,7 +33,7 @@ TEST_F(WiringTest, CommandsTheEditorLacksAreDisabled) {
     model.setParam(kPageMusic, 160, 1);
     window->RefreshControls(kAllPages);
     selectTab(kTabMain);
-    for (const char* name : {"PinPPBtn", "PinDCFBtn", "RzToolButton11"}) {
+    for (const char* name : {"PinPPBtn", "PinDCFBtn"}) {
         EXPECT_FALSE(w(name)->isEnabled()) << name;
     }
     // Served by the link, so off in a window that has none.

@@ -35,6 +35,14 @@ WindowLink::WindowLink(TForm1& window, Connection& connection)
     frame.linkButton->setEnabled(true);
     frame.unlinkButton->setEnabled(true);
     connect(&window, &TForm1::portListWanted, this, [this] { m_connection.fillPortList(); });
+    // After a language switch: the status texts, and the link button by the link state.
+    connect(&window, &TForm1::languageChanged, this, [this] {
+        m_connection.languageChanged();
+        const BilingualText& caption =
+            m_connection.state().onLine() ? link_text::kLinkedCaption : link_text::kUnlinkedCaption;
+        m_window.frame().linkButton->setText(
+            QString::fromUtf8(caption.in(m_window.model().languageFlag())));
+    });
     // A preset file applied to the stores goes to the processor when on line.
     connect(&window.presetFiles(), &PresetFiles::uploadWanted, this,
             [this] { m_connection.LinkEvent(LinkEventKind::kUpload); });

@@ -112,6 +112,9 @@ class TForm1 : public QWidget, private ViewHost {
     // LinkLabelDblClick shows the access-code box; SysLogoEditKeyPress runs on its Enter key.
     void LinkLabelDblClick();
     void SysLogoEditKeyPress();
+    // RzToolButton11Click: the other language (the button's Tag), then the tab selector and a
+    // refresh of the page on show rewrite the texts that follow the selection.
+    void RzToolButton11Click(ToolButton& button);
     // Press and release looks of the tool buttons.
     void FormMusTabBtnMouseDown(ToolButton& button);
     void RzToolButton11MouseUp(ToolButton& button);
@@ -141,6 +144,8 @@ class TForm1 : public QWidget, private ViewHost {
     void closing();
     // A RefreshControls has ended (the panel lock is checked then).
     void controlsRefreshed();
+    // The window's texts were switched to the other language.
+    void languageChanged();
 
   protected:
     void showEvent(QShowEvent* event) override;

@@ -8,6 +8,7 @@
 #include "ui/frame/main_window.h"
 #include "ui/rules/edit_rules.h"
 #include "ui/rules/sync_rules.h"
+#include "ui/sync/language_switch.h"
 
 namespace aec {
 
@@ -144,6 +145,17 @@ void TForm1::SysLogoEditKeyPress() {
 void TForm1::FormMusTabBtnMouseDown(ToolButton& button) { button.setOpaque(true); }
 
 void TForm1::RzToolButton11MouseUp(ToolButton& button) { button.setOpaque(false); }
+
+void TForm1::RzToolButton11Click(ToolButton& button) {
+    const int language = tagOf(&button);
+    setTag(&button, 1 - language);
+    if (language != m_model.languageFlag()) {
+        m_model.setLanguageFlag(language);
+        exchangeLanguage(m_controls);
+        emit languageChanged();
+    }
+    RefreshControls(viewPage(runTabSelector(m_model.selection.currentTab)));
+}
 
 // ---- Window buttons ----
 

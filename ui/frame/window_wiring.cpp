@@ -264,9 +264,17 @@ void TForm1::wire(const ControlRegistry::Entry& entry) {
             break;
 
         // Commands the editor does not have: visibly unavailable rather than silent.
+        case Handler::kLanguage: {
+            auto* tool = as<ToolButton>(w);
+            pressLook();
+            connect(tool, &ToolButton::mouseUp, this,
+                    [this, tool] { RzToolButton11MouseUp(*tool); });
+            clicked([this, tool] { RzToolButton11Click(*tool); });
+            break;
+        }
+
         case Handler::kSpectrum:
         case Handler::kLowTrigger:
-        case Handler::kLanguage:
             w->setEnabled(false);
             w->setCursor(Qt::ArrowCursor);
             break;

@@ -30,6 +30,7 @@ struct StripButton {
     int left;
     int width;
     const char* caption;
+    const char* english;  // the caption in English, or null where another writer sets it
     const char* hint;
     int tag;
     BmpButton::Role role;
@@ -48,6 +49,9 @@ std::vector<BmpButton*> Buttons(ControlFactory& f, QWidget* parent,
     for (const StripButton& b : buttons) {
         auto* button = f.button(parent, b.name, QRect(b.left, kButtonTop, b.width, kButtonHeight),
                                 b.caption, b.hint);
+        if (b.english != nullptr) {
+            setOtherCaption(button, QString::fromUtf8(b.english));
+        }
         button->setRole(b.role);
         setTag(button, b.tag);
         f.serve(button, b.handler);
@@ -62,36 +66,39 @@ std::vector<BmpButton*> Buttons(ControlFactory& f, QWidget* parent,
 void buildCommandStrip(ControlFactory& f, StripParts& parts, QWidget* panel) {
     using Role = BmpButton::Role;
     using L = ControlList;
-    Buttons(f, panel,
-            {{"PinPPBtn", 48, 58, "频谱", "0", 0, Role::Toggle, Handler::kSpectrum},
-             {"PinDCFBtn", 110, 58, "低触发", "0", 0, Role::Toggle, Handler::kLowTrigger}});
+    Buttons(
+        f, panel,
+        {{"PinPPBtn", 48, 58, "频谱", "Spectrum", "0", 0, Role::Toggle, Handler::kSpectrum},
+         {"PinDCFBtn", 110, 58, "低触发", "Normal", "0", 0, Role::Toggle, Handler::kLowTrigger}});
 
     parts.copyGroup = f.frame(panel, "CopyGrop", QRect(176, 0, 194, 32));
-    Buttons(
-        f, parts.copyGroup,
-        {{"LeftBtn", 4, 60, "音乐左", "0", 0, Role::Plain, Handler::kPair, L::kPairButtons, 0},
-         {"SameBtn", 67, 60, "同步", "1", 1, Role::Plain, Handler::kPair, L::kPairButtons, 1},
-         {"RightBtn", 130, 60, "音乐右", "2", 2, Role::Plain, Handler::kPair, L::kPairButtons, 2}});
+    Buttons(f, parts.copyGroup,
+            {{"LeftBtn", 4, 60, "音乐左", nullptr, "0", 0, Role::Plain, Handler::kPair,
+              L::kPairButtons, 0},
+             {"SameBtn", 67, 60, "同步", "SYNC", "1", 1, Role::Plain, Handler::kPair,
+              L::kPairButtons, 1},
+             {"RightBtn", 130, 60, "音乐右", nullptr, "2", 2, Role::Plain, Handler::kPair,
+              L::kPairButtons, 2}});
 
     parts.modeGroup = f.frame(panel, "SingleDiscoGrop", QRect(376, 0, 298, 32));
-    const auto modes =
-        Buttons(f, parts.modeGroup,
-                {{"SingModeBtn", 4, 54, "唱歌", "0", 161, Role::Plain, Handler::kMusicMode,
-                  L::kMusicModeButtons, 0},
-                 {"DiscoModeBtn", 60, 54, "热舞", "1", 161, Role::Plain, Handler::kMusicMode,
-                  L::kMusicModeButtons, 1},
-                 {"CodeModeBtn", 116, 54, "解码", "2", 161, Role::Plain, Handler::kMusicMode,
-                  L::kMusicModeButtons, 2},
-                 {"AutoModeBtn", 180, 54, "自动", "0", 160, Role::Plain, Handler::kAutoManual},
-                 {"ManulModeBtn", 238, 54, "手动", "1", 160, Role::Plain, Handler::kAutoManual}});
+    const auto modes = Buttons(
+        f, parts.modeGroup,
+        {{"SingModeBtn", 4, 54, "唱歌", "Sing", "0", 161, Role::Plain, Handler::kMusicMode,
+          L::kMusicModeButtons, 0},
+         {"DiscoModeBtn", 60, 54, "热舞", "Disco", "1", 161, Role::Plain, Handler::kMusicMode,
+          L::kMusicModeButtons, 1},
+         {"CodeModeBtn", 116, 54, "解码", "decode", "2", 161, Role::Plain, Handler::kMusicMode,
+          L::kMusicModeButtons, 2},
+         {"AutoModeBtn", 180, 54, "自动", "Auto", "0", 160, Role::Plain, Handler::kAutoManual},
+         {"ManulModeBtn", 238, 54, "手动", "Manual", "1", 160, Role::Plain, Handler::kAutoManual}});
     parts.automatic = modes[3];
     parts.manual = modes[4];
 
     parts.passGroup = f.frame(panel, "EQPassGrop", QRect(680, 0, 150, 32));
-    const auto pass =
-        Buttons(f, parts.passGroup,
-                {{"EQResetBtn", 4, 68, "EQ重置", "", 0, Role::Plain, Handler::kEqReset},
-                 {"MusEQAllpassBtn", 76, 68, "EQ pass", "0", 0, Role::Toggle, Handler::kEqPass}});
+    const auto pass = Buttons(
+        f, parts.passGroup,
+        {{"EQResetBtn", 4, 68, "EQ重置", "EQ Reset", "", 0, Role::Plain, Handler::kEqReset},
+         {"MusEQAllpassBtn", 76, 68, "EQ pass", nullptr, "0", 0, Role::Toggle, Handler::kEqPass}});
     parts.eqReset = pass[0];
     parts.eqPass = f.bind(pass[1], kEqPassSlot);
 }

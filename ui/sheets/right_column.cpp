@@ -85,8 +85,8 @@ QWidget* Sheet(ControlFactory& f, QTabWidget* tabs, const char* name, const char
 // A two-button switch: both buttons carry the address, their Hints are the values.
 void addSwitch(ControlFactory& f, SystemParts& parts, QWidget* parent, int x, int y, int tag,
                const char* onName, const char* offName) {
-    auto* on = f.button(parent, onName, QRect(x, y, 56, 24), "启用", "1");
-    auto* off = f.button(parent, offName, QRect(x + 62, y, 56, 24), "禁用", "0");
+    auto* on = f.wordButton(parent, onName, QRect(x, y, 56, 24), "启用", "Enable", "1");
+    auto* off = f.wordButton(parent, offName, QRect(x + 62, y, 56, 24), "禁用", "Disable", "0");
     for (BmpButton* b : {on, off}) {
         setTag(b, tag);
         parts.switches.push_back(f.serve(b, Handler::kSwitch));
@@ -194,17 +194,17 @@ void buildVolumeSetTab(ControlFactory& f, SystemParts& parts, QWidget* sheet) {
     f.label(sheet, "Label119", QRect(10, y + 28, 52, 22), "旧密码", "Old:");
     PasswordParts& boxes = parts.passwords;
     boxes.panelOld = password(f, sheet, "PassPanelLabel1", QRect(64, y + 28, 104, 22), 4, false);
-    f.serve(f.button(sheet, "RzBmpButton22", QRect(174, y + 27, 68, 24), "确定", "OK"),
+    f.serve(f.wordButton(sheet, "RzBmpButton22", QRect(174, y + 27, 68, 24), "确定", "OK"),
             Handler::kPanelPasswordOk);
     f.label(sheet, "Label120", QRect(10, y + 58, 52, 22), "新密码", "New:");
     boxes.panelNew = password(f, sheet, "NewPassLabel1", QRect(64, y + 58, 104, 22), 4, true);
     boxes.panelNew->setEnabled(false);
-    f.serve(f.button(sheet, "RzBmpButton23", QRect(174, y + 57, 68, 24), "修改", "Modify"),
+    f.serve(f.wordButton(sheet, "RzBmpButton23", QRect(174, y + 57, 68, 24), "修改", "Modify"),
             Handler::kPanelPasswordModify);
 }
 
 void buildPresetFiles(ControlFactory& f, PresetParts& parts, QWidget* sheet, int y) {
-    f.button(sheet, "RzBmpButton24", QRect(8, y, 238, 22), "单模式参数", "Alone Mode File")
+    f.wordButton(sheet, "RzBmpButton24", QRect(8, y, 238, 22), "单模式参数", "Alone Mode File")
         ->setRole(BmpButton::Role::Heading);
     auto* list = f.adopt(new ValueList(sheet), "ValueListEditor1");
     list->setGeometry(8, y + 26, 238, 132);
@@ -222,11 +222,11 @@ void buildPresetFiles(ControlFactory& f, PresetParts& parts, QWidget* sheet, int
     parts.list = f.serve(list, Handler::kPresetList);
     f.label(sheet, "Label126", QRect(8, y + 164, 64, 22), "模式名称", "Mode Name:");
     parts.name = f.textBox(sheet, "FileEdit", QRect(74, y + 164, 172, 22));
-    parts.load = f.serve(f.button(sheet, "RzBmpButton119", QRect(8, y + 192, 116, 26),
-                                  "上传数据到设备", "Load File data"),
+    parts.load = f.serve(f.wordButton(sheet, "RzBmpButton119", QRect(8, y + 192, 116, 26),
+                                      "上传数据到设备", "Load File data"),
                          Handler::kPresetLoad);
-    parts.save = f.serve(f.button(sheet, "RzBmpButton120", QRect(130, y + 192, 116, 26),
-                                  "保存数据到电脑", "Save Data to PC"),
+    parts.save = f.serve(f.wordButton(sheet, "RzBmpButton120", QRect(130, y + 192, 116, 26),
+                                      "保存数据到电脑", "Save Data to PC"),
                          Handler::kPresetSave);
 }
 
@@ -250,15 +250,17 @@ void buildSystemTab(ControlFactory& f, SystemParts& parts, QWidget* sheet) {
     f.label(sheet, "Label130", QRect(8, 52, 40, 22), "名称", "Name");
     parts.modeName = f.textBox(sheet, "PresetModeEdit", QRect(50, 52, 196, 22));
     parts.modeName->setMaxLength(kModeNameLength);
-    f.serve(f.button(sheet, "SysLoadModeBtn", QRect(8, 80, 116, 26), "调用设备模式"),
-            Handler::kLoadMode);
-    f.serve(f.button(sheet, "SysSaveModeBtn", QRect(130, 80, 116, 26), "保存设备模式"),
-            Handler::kSaveMode);
+    f.serve(
+        f.wordButton(sheet, "SysLoadModeBtn", QRect(8, 80, 116, 26), "调用设备模式", "Load Mode"),
+        Handler::kLoadMode);
+    f.serve(
+        f.wordButton(sheet, "SysSaveModeBtn", QRect(130, 80, 116, 26), "保存设备模式", "Save Mode"),
+        Handler::kSaveMode);
 
     int y = 116;
     f.label(sheet, "Label67", QRect(8, y, 200, 18), "用户/管理员模式", "User/Manager Mode");
     parts.passwords.rights = password(f, sheet, "SysPassEdit", QRect(8, y + 20, 160, 22), 6, true);
-    f.serve(f.button(sheet, "RzBmpButton118", QRect(176, y + 19, 70, 24), "确定", "OK"),
+    f.serve(f.wordButton(sheet, "RzBmpButton118", QRect(176, y + 19, 70, 24), "确定", "OK"),
             Handler::kRightsPassword);
     parts.rights = f.frame(sheet, "SysUserMangerGrop", QRect(8, y + 48, 238, 32));
     auto* user = f.button(parts.rights, "SysUserBtn", QRect(6, 5, 22, 22), "", "0");

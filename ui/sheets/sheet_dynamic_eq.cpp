@@ -52,13 +52,14 @@ void buildTypeButtons(ControlFactory& f, QWidget* sheet, int x, int y, int band)
     static const struct {
         const char* name;
         const char* caption;
-    } kTypes[3] = {{"DEQTYpeOffBtn%1", "关闭"},
-                   {"DEQTYpeBelowBtn%1", "低启动"},
-                   {"DEQTYpeAboveBtn%1", "高启动"}};
+        const char* english;
+    } kTypes[3] = {{"DEQTYpeOffBtn%1", "关闭", "Off"},
+                   {"DEQTYpeBelowBtn%1", "低启动", "Below"},
+                   {"DEQTYpeAboveBtn%1", "高启动", "Above"}};
     const int address = makeAddress(kPageDynamicEq, typeSlot(band));
     for (int t = 0; t < 3; ++t) {
-        auto* button = f.button(sheet, N(kTypes[t].name, band), QRect(x + t * 64, y, 60, 22),
-                                kTypes[t].caption);
+        auto* button = f.wordButton(sheet, N(kTypes[t].name, band), QRect(x + t * 64, y, 60, 22),
+                                    kTypes[t].caption, kTypes[t].english);
         setTag(button, t);
         f.bind(f.serve(button, Handler::kDynamicType), address, companionCell(t));
     }

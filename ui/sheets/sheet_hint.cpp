@@ -76,7 +76,7 @@ void buildHintSheet(ControlFactory& f, WindowParts& /*parts*/, QWidget* sheet) {
 
 void buildSystemSheet(ControlFactory& f, WindowParts& parts, QWidget* sheet) {
     f.label(sheet, "Label127", QRect(10, 40, 120, 20), "电脑数据备份管理");
-    f.button(sheet, "RzBmpButton25", QRect(136, 38, 90, 24), "整机参数")
+    f.wordButton(sheet, "RzBmpButton25", QRect(136, 38, 90, 24), "整机参数", "All Mode File")
         ->setRole(BmpButton::Role::Heading);
     f.label(sheet, "Label43", QRect(10, 72, 90, 20), "红外遥控管理");
     f.label(sheet, "Label44", QRect(106, 72, 30, 20), "开启");

@@ -109,8 +109,8 @@ void buildDelays(ControlFactory& f, OutputParts& parts, QWidget* sheet, const QR
     parts.leftMute->setRole(BmpButton::Role::Toggle);
     f.bind(f.serve(parts.leftMute, Handler::kMute), makeAddress(kPageMain, kMuteSlot));
     f.bindPlaceholder(makeAddress(kPageMain, kMuteSlot), Cell::kDisplay);
-    parts.rightMute =
-        f.button(sheet, "MainRmuteBtn", QRect(kRightMuteX, y + 2, kMuteWidth, 22), "右静音", "0");
+    parts.rightMute = f.wordButton(sheet, "MainRmuteBtn", QRect(kRightMuteX, y + 2, kMuteWidth, 22),
+                                   "右静音", "R Mute", "0");
     parts.rightMute->setRole(BmpButton::Role::Toggle);
     f.serve(parts.rightMute, Handler::kMute);
     for (int page : kRightPages) {

@@ -115,6 +115,13 @@ BmpButton* ControlFactory::button(QWidget* parent, const QString& name, const QR
     return b;
 }
 
+BmpButton* ControlFactory::wordButton(QWidget* parent, const QString& name, const QRect& r,
+                                      const char* cn, const char* en, const QString& hint) {
+    BmpButton* b = button(parent, name, r, cn, hint);
+    setOtherCaption(b, utf8(en));
+    return b;
+}
+
 ToolButton* ControlFactory::tool(QWidget* parent, const QString& name, const QRect& r,
                                  const char* cn, const char* en, int tag) {
     auto* b = place(new ToolButton(parent), name, r, m_registry);

@@ -77,6 +77,9 @@ class ControlFactory {
                       const QStringList& items, const QString& hint = {});
     BmpButton* button(QWidget* parent, const QString& name, const QRect& r, const char* caption,
                       const QString& hint = {});
+    // A bitmap button with words: the Chinese caption shown, the English one kept for the switch.
+    BmpButton* wordButton(QWidget* parent, const QString& name, const QRect& r, const char* cn,
+                          const char* en, const QString& hint = {});
     ToolButton* tool(QWidget* parent, const QString& name, const QRect& r, const char* cn,
                      const char* en, int tag);
     SpinButtons* spin(QWidget* parent, const QString& name, const QRect& r);

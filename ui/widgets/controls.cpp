@@ -266,12 +266,20 @@ void setCaption(QWidget* control, const QString& caption) {
     }
 }
 
+QString otherCaptionOf(const QWidget* button) {
+    return button->property("OtherCaption").toString();
+}
+
+void setOtherCaption(QWidget* button, const QString& text) {
+    button->setProperty("OtherCaption", text);
+}
+
 void setBilingual(QWidget* control, const QString& cn, const QString& en, int languageFlag) {
     const bool chinese = languageFlag == 1;
     setCaption(control, chinese ? cn : en);
     // A bitmap button's Hint holds its state, so its other caption is kept beside it.
     if (qobject_cast<BmpButton*>(control)) {
-        control->setProperty("OtherCaption", chinese ? en : cn);
+        setOtherCaption(control, chinese ? en : cn);
     } else {
         setHint(control, chinese ? en : cn);
     }

@@ -170,6 +170,10 @@ class ScrollBox : public QScrollArea {
 QString captionOf(const QWidget* control);
 void setCaption(QWidget* control, const QString& caption);
 
+// A bitmap button's caption in the other language; its Hint holds its state.
+QString otherCaptionOf(const QWidget* button);
+void setOtherCaption(QWidget* button, const QString& text);
+
 // Sets the caption in the active language and keeps the other language as the Hint.
 void setBilingual(QWidget* control, const QString& cn, const QString& en, int languageFlag);
 
