@@ -139,7 +139,7 @@ void buildMainVolumeTab(ControlFactory& f, SystemParts& parts, QWidget* sheet) {
     }
     auto* note =
         f.label(sheet, "Label61", QRect(8, y + 48, 240, 16), "调用出厂模式时候，音量不会变化",
-                "The factory pattern volume will not change\n");
+                "The factory pattern volume will not change");
     note->setStyleSheet("color: #8a8a8a;");
     y += 70;
     f.label(sheet, "Label60", QRect(8, y, 200, 18), "调用用户模式：", "User mode setting：");
@@ -220,8 +220,8 @@ void buildPresetFiles(ControlFactory& f, PresetParts& parts, QWidget* sheet, int
     list->setSelectionBehavior(QAbstractItemView::SelectRows);
     list->setSelectionMode(QAbstractItemView::SingleSelection);
     parts.list = f.serve(list, Handler::kPresetList);
-    f.label(sheet, "Label126", QRect(8, y + 164, 64, 22), "模式名称", "Mode Name:");
-    parts.name = f.textBox(sheet, "FileEdit", QRect(74, y + 164, 172, 22));
+    f.label(sheet, "Label126", QRect(8, y + 164, 70, 22), "模式名称", "Mode Name:");
+    parts.name = f.textBox(sheet, "FileEdit", QRect(80, y + 164, 166, 22));
     parts.load = f.serve(f.wordButton(sheet, "RzBmpButton119", QRect(8, y + 192, 116, 26),
                                       "上传数据到设备", "Load File data"),
                          Handler::kPresetLoad);

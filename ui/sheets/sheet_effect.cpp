@@ -104,9 +104,9 @@ const EffectPage kPages[2] = {
 };
 
 void buildEffectPage(ControlFactory& f, QWidget* page, const EffectPage& plan, int width) {
-    RowGeometry g;
-    g.label = 76;
-    g.bar = 56;
+    RowGeometry g;  // the label column holds "Echo Effect Vol" whole
+    g.label = 90;
+    g.bar = 42;
     g.pane = 42;
     blockFrame(page, QRect(0, kFrameTop, kParamWidth, kFrameHeight));
     const bool many = plan.rowCount > 4;

@@ -19,7 +19,7 @@ constexpr SliderRowSpec kInputRows[] = {
 };
 
 constexpr SliderRowSpec kGateRows[] = {
-    {2, "Label145", "启动电平", "Threshold\n", "MicNoiseLevelBar", 60, "MicNoiseLevelPane", 24},
+    {2, "Label145", "启动电平", "Threshold", "MicNoiseLevelBar", 60, "MicNoiseLevelPane", 24},
     {3, "Label146", "启动时间", "Attack Time", "MicNoiseAttackBar", 19, "MicNoiseAttackPane", 17},
     {4, "Label153", "释放时间", "Release Time", "MicNoiseReleaseBar", 7, "MicNoiseReleasePane", 16},
 };
@@ -47,7 +47,10 @@ void buildDynamics(ControlFactory& f, WindowParts& parts, QWidget* sheet) {
 
     const QRect gate(x1, 70, kColumnWidth, kStripHeight - 70 - kFrameTop);
     parts.micNoiseGroup = f.group(sheet, "AdvGroupBox16", gate, "麦克风A噪声门", "Mic A Noise");
-    RowPlace gateRows{kPageMicA, sheet, x1 + 6, gate.y() + kGroupTitle + 8, 34, g};
+    RowGeometry gateRow = g;  // room for "Release Time"
+    gateRow.label = 72;
+    gateRow.bar = 46;
+    RowPlace gateRows{kPageMicA, sheet, x1 + 6, gate.y() + kGroupTitle + 8, 34, gateRow};
     for (const auto& row : kGateRows) {
         buildSliderRow(f, gateRows, row);
     }

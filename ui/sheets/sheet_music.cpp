@@ -46,7 +46,9 @@ void buildInputs(ControlFactory& f, QWidget* sheet) {
                            items(kInputSelectItems));
     f.bind(f.serve(input, Handler::kInputBox), kInputSelectAddress);
     y += kRowStep;
-    f.label(sheet, "Label12", QRect(x, y, labelWidth, kRowHeight), "模拟增益", "Analog Gain");
+    // Two-word English captions take two lines in the label's column.
+    const auto twoLines = [&](int top) { return QRect(x, top - 5, labelWidth, kRowHeight + 10); };
+    f.label(sheet, "Label12", twoLines(y), "模拟增益", "Analog Gain")->setWordWrap(true);
     auto* level =
         f.select(sheet, "SysMusInputLevelBox", QRect(controlX, y, controlWidth, kRowHeight),
                  items(kMusicInputLevelItems));
@@ -65,7 +67,7 @@ void buildInputs(ControlFactory& f, QWidget* sheet) {
         f.bind(f.serve(spin, Handler::kSpin), slot, Cell::kCompanion0);
         y += kRowStep;
     }
-    f.label(sheet, "Label9", QRect(x, y, labelWidth, kRowHeight), "变调", "  Key \ncontrol");
+    f.label(sheet, "Label9", twoLines(y), "变调", "  Key \ncontrol");
     auto* pitch =
         f.slider(sheet, "MusPitchBar", QRect(controlX, y, controlWidth - 32, kRowHeight), 14);
     f.bind(f.serve(pitch, Handler::kParameterBar), kPitchSlot);
