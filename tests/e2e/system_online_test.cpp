@@ -134,6 +134,7 @@ TEST_F(SystemOnlineTest, TheLinkButtonAndStatusSpeakTheLanguageChosen) {
     click("RzToolButton11");
     EXPECT_EQ(w<BmpButton>("LinkBtn")->text(), "Unlink");
     EXPECT_EQ(w<QLabel>("LinkLabel")->text(), "Online");
+    EXPECT_EQ(editor->dialog().windowTitle(), "Device Staus");
     click("RzToolButton11");
     EXPECT_EQ(w<BmpButton>("LinkBtn")->text(), QString::fromUtf8("断开"));
     EXPECT_EQ(w<QLabel>("LinkLabel")->text(), QString::fromUtf8("设备已连接"));

@@ -118,7 +118,7 @@ TEST_F(PresetFolder, LivesBesideTheProgramOrElseInTheDataFolder) {
     EXPECT_FALSE(std::filesystem::exists(data));
     // A program folder that cannot hold folders (here a plain file) sends the presets to the
     // data folder, made with its Mode and KMode folders.
-    std::ofstream(m_program / "program");
+    { std::ofstream program(m_program / "program"); }
     EXPECT_EQ(choosePresetDirectory(m_program / "program", data), presetDirectory(data));
     EXPECT_TRUE(std::filesystem::is_directory(presetDirectory(data)));
     EXPECT_TRUE(listPresetFiles(presetDirectory(data)).empty());  // the probe file is gone
