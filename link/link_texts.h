@@ -4,14 +4,9 @@
 
 #include <string>
 
-namespace aec {
+#include "core/bilingual_text.h"
 
-struct BilingualText {
-    const char* zh;
-    const char* en;
-    // The text of the active language (languageFlag 1 Chinese, 0 English).
-    const char* in(int languageFlag) const { return languageFlag == 1 ? zh : en; }
-};
+namespace aec {
 
 namespace link_text {
 

@@ -8,6 +8,8 @@
 #include <string>
 #include <string_view>
 
+#include "core/bilingual_text.h"
+
 namespace aec {
 
 inline constexpr size_t kSystemPasswordLength = 6;
@@ -59,20 +61,13 @@ inline constexpr int kLockApplied = 2;
 // The unlock box opens with the processor's panel password.
 bool unlockAccepted(std::string_view typed, std::string_view panelPassword);
 
-// A text in the window's language (languageFlag 1 Chinese, 0 English) with its box's caption.
-struct SystemMessage {
-    const char* zh;
-    const char* en;
-    const char* in(int languageFlag) const { return languageFlag == 1 ? zh : en; }
-};
-inline constexpr SystemMessage kPasswordErrorText{"密码错误!", "Password Error!"};
-inline constexpr SystemMessage kPasswordMismatchText{"密码不一致!", "Password Error!"};
-inline constexpr SystemMessage kPasswordOffLineText{"设备未连接，无法修改密码!",
+// Messages of the password commands, in the language of the moment.
+inline constexpr BilingualText kPasswordErrorText{"密码错误!", "Password Error!"};
+inline constexpr BilingualText kPasswordMismatchText{"密码不一致!", "Password Error!"};
+inline constexpr BilingualText kPasswordOffLineText{"设备未连接，无法修改密码!",
                                                     "Off line: the password cannot be changed!"};
-inline constexpr SystemMessage kPasswordNotSentText{
+inline constexpr BilingualText kPasswordNotSentText{
     "密码未能发送到设备，密码没有改变!", "The password could not be sent; it is unchanged!"};
-inline constexpr SystemMessage kPanelLockedText{"面板已锁定，请先解锁!",
-                                                "The panel is locked: unlock it first!"};
 // The same text in both languages.
 inline constexpr const char* kUnlockedText = "解锁成功";
 inline constexpr const char* kSystemCaption = "Confirm";
