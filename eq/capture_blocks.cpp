@@ -62,9 +62,9 @@ void CaptureBlocks::feed(std::span<const std::byte> bytes) {
     std::size_t at = 0;
     if (!m_partial.empty()) {
         const std::size_t missing = m_frameBytes - m_partial.size();
-        const std::size_t taken = std::min(missing, bytes.size());
-        m_partial.insert(m_partial.end(), bytes.begin(), bytes.begin() + taken);
-        at = taken;
+        const auto head = bytes.first(std::min(missing, bytes.size()));
+        m_partial.insert(m_partial.end(), head.begin(), head.end());
+        at = head.size();
         if (m_partial.size() < static_cast<std::size_t>(m_frameBytes)) {
             return;
         }
@@ -74,7 +74,8 @@ void CaptureBlocks::feed(std::span<const std::byte> bytes) {
     for (; at + m_frameBytes <= bytes.size(); at += m_frameBytes) {
         takeFrame(bytes.data() + at);
     }
-    m_partial.insert(m_partial.end(), bytes.begin() + at, bytes.end());
+    const auto rest = bytes.subspan(at);
+    m_partial.insert(m_partial.end(), rest.begin(), rest.end());
 }
 
 void CaptureBlocks::clear() {

@@ -31,7 +31,8 @@ int gapColumns(int width) { return std::min(kGapColumns, width - 1); }
 int bandWidth(int plotWidth) { return std::max(1, plotWidth / kBandsPerWidth); }
 
 int bandBin(const PlotGeometry& g, int start) {
-    const double hz = g.f(start + bandWidth(g.width()) / 2);
+    const int centre = start + bandWidth(g.width()) / 2;  // whole columns
+    const double hz = g.f(centre);
     const double bin = std::nearbyint(hz / kBinWidthHz);
     if (!(bin >= 0)) {  // also NaN
         return 0;

@@ -17,7 +17,7 @@ namespace aec {
 using SpectrumBins = std::array<std::complex<float>, kTransformLength>;
 
 // The sample of an unsigned 8-bit byte: byte / 128 - 1 (-1.0 .. +0.9921875, silence 128 is 0).
-inline float sampleOfByte(std::uint8_t byte) { return byte / 128.0F - 1.0F; }
+inline float sampleOfByte(std::uint8_t byte) { return static_cast<float>(byte) / 128.0F - 1.0F; }
 
 class SpectrumTransform {
   public:

@@ -73,7 +73,7 @@ TEST(CaptureBlocks, WholeBlocksOfTheFirstChannelFromReadsThatEndAnywhere) {
     }
     // A restart drops the 100 samples that wait for their block.
     cutter.clear();
-    cutter.feed(all.first(4 * (kBlockSamples - 100)));
+    cutter.feed(all.first(size_t{4} * (kBlockSamples - 100)));
     EXPECT_EQ(blocks.size(), 2U);
 }
 
