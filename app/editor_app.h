@@ -6,6 +6,7 @@
 
 #include "app/routed_sink.h"
 #include "core/model.h"
+#include "eq/qt_audio_capture.h"
 #include "link/device_commands.h"
 #include "link/link_controller.h"
 #include "link/status_dialog.h"
@@ -37,6 +38,8 @@ class EditorApp {
     void closeDown();
 
     Model m_model;
+    // The sound card's input; it outlives the window.
+    QtAudioCapture m_audio;
     RoutedSink m_sink{m_model};
     std::unique_ptr<TForm1> m_window;
     std::unique_ptr<TForm3> m_link;

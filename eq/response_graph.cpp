@@ -182,4 +182,12 @@ bool ResponseGraph::dragInProgress() const { return m_model.dragging(); }
 
 void ResponseGraph::drawCurve() { drawResponseCurve(m_plot, m_points); }
 
+void ResponseGraph::redrawUnderlay() {
+    restoreBackground();
+    if (m_underlay) {
+        m_underlay(m_plot, m_geometry);
+    }
+    drawCurve();
+}
+
 }  // namespace aec

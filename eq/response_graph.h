@@ -66,6 +66,9 @@ class ResponseGraph {
     void DrawPageResponse(int index, int page);
     // Strokes the curve from the stored points again (after a spectrum frame).
     void drawCurve();
+    // Restores the grid, paints the underlay and strokes the stored curve again; markers and
+    // caption stay as they are.
+    void redrawUnderlay();
 
     // Records where the mouse moved a marker, so the caption follows it during a drag.
     void moveMarker(int marker, int left, int top);

@@ -5,6 +5,7 @@
 #include <QMouseEvent>
 
 #include "core/offline_sink.h"
+#include "eq/fake_audio_capture.h"
 #include "ui/frame/main_window.h"
 #include "ui/widgets/point_image.h"
 #include "ui/widgets/scripted_messages.h"
@@ -27,7 +28,8 @@ struct Editor {
     Model model;
     OfflineSink sink{model};
     ScriptedMessages messages;
-    TForm1 window{model, sink, messages};
+    FakeAudioCapture audio;
+    TForm1 window{model, sink, messages, audio};
 };
 
 void BM_CreateAndShowWindow(benchmark::State& state) {

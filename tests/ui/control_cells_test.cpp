@@ -47,12 +47,13 @@ TForm1& built() {
         Model model;
         RecordingSink sink{model};
         ScriptedMessages messages;
+        FakeAudioCapture audio;
         std::unique_ptr<TForm1> form;
     };
     static Window* w = [] {
         testApplication();
         auto* made = new Window;
-        made->form = std::make_unique<TForm1>(made->model, made->sink, made->messages);
+        made->form = std::make_unique<TForm1>(made->model, made->sink, made->messages, made->audio);
         made->form->tables().build(made->form->controls(), made->model);
         return made;
     }();

@@ -10,13 +10,14 @@ class ControlTableTest : public ::testing::Test {
   protected:
     void SetUp() override {
         testApplication();
-        window = std::make_unique<TForm1>(model, sink, messages);
+        window = std::make_unique<TForm1>(model, sink, messages, audio);
         window->tables().build(window->controls(), model);
     }
 
     Model model;
     RecordingSink sink{model};
     ScriptedMessages messages;
+    FakeAudioCapture audio;
     std::unique_ptr<TForm1> window;
 };
 

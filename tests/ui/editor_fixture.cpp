@@ -15,7 +15,7 @@ QApplication& testApplication() {
 
 void EditorTest::SetUp() {
     testApplication();
-    window = std::make_unique<TForm1>(model, sink, messages);
+    window = std::make_unique<TForm1>(model, sink, messages, audio);
     window->presetFiles().setDirectory(presetFolder.filePath("KMode").toStdString());
     window->show();
     window->activateWindow();

@@ -12,6 +12,7 @@
 
 #include "core/model.h"
 #include "core/parameter_sink.h"
+#include "eq/fake_audio_capture.h"
 #include "ui/frame/main_window.h"
 #include "ui/widgets/scripted_messages.h"
 
@@ -61,6 +62,7 @@ class EditorTest : public ::testing::Test {
     Model model;
     RecordingSink sink{model};
     ScriptedMessages messages;
+    FakeAudioCapture audio;
     std::unique_ptr<TForm1> window;
 };
 

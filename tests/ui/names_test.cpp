@@ -43,7 +43,8 @@ TEST(ControlNames, EachIsWrittenOnceOutsideTheTests) {
     Model model;
     RecordingSink sink(model);
     ScriptedMessages messages;
-    TForm1 window(model, sink, messages);
+    FakeAudioCapture audio;
+    TForm1 window(model, sink, messages, audio);
     const std::string sources = windowSources();
     size_t checked = 0;
     for (QWidget* control : window.controls().all()) {

@@ -18,7 +18,8 @@ TEST(startUp, RunsTheFirstShowStepsInOrder) {
     Model model;
     RecordingSink sink(model);
     ScriptedMessages messages;
-    TForm1 window(model, sink, messages);
+    FakeAudioCapture audio;
+    TForm1 window(model, sink, messages, audio);
     // Stands in for the link, which fills the port list and serves the link button.
     std::vector<QString> calls;
     QObject::connect(&window, &TForm1::portListWanted, [&] { calls.push_back("ports"); });

@@ -6,8 +6,10 @@
 #include <QFile>
 #include <QMouseEvent>
 #include <QTabWidget>
+#include <QtMath>
 
 #include "core/offline_sink.h"
+#include "eq/fake_audio_capture.h"
 #include "ui/frame/main_window.h"
 #include "ui/rules/edit_rules.h"
 #include "ui/widgets/look.h"
@@ -22,7 +24,8 @@ int main(int argc, char* argv[]) {
     aec::Model model;
     aec::OfflineSink sink(model);
     aec::ScriptedMessages messages;
-    aec::TForm1 window(model, sink, messages);
+    aec::FakeAudioCapture audio;
+    aec::TForm1 window(model, sink, messages, audio);
     window.show();
     QApplication::processEvents();
 
@@ -94,5 +97,24 @@ int main(int argc, char* argv[]) {
     strip.SingModeBtnClick(*button("DiscoModeBtn"));
     strip.SameBtnClick(*button("RightBtn"));
     save("strip_manual_disco_right");
+
+    // The spectrum analyser on the Music page: silence, then a 1 kHz sine at half scale.
+    window.FormMusTabBtnClick(*tabs[aec::kTabMusic]);
+    window.spectrum().PinPPBtnClick(*button("PinPPBtn"));
+    const auto frame = [&](double amplitude) {
+        QByteArray block(aec::kBlockSamples, Qt::Uninitialized);
+        for (int n = 0; n < block.size(); ++n) {
+            block[n] = static_cast<char>(
+                qRound(128 + 127 * amplitude * std::sin(2 * M_PI * 1000 * n / 48000.0)));
+        }
+        audio.deliver(block);
+        for (int t = 0; t < 11; ++t) {
+            window.Timer1Timer();
+        }
+    };
+    frame(0);
+    save("spectrum_silence");
+    frame(0.5);
+    save("spectrum_sine");
     return 0;
 }

@@ -28,15 +28,7 @@ TEST_F(WiringTest, NothingThatTakesInputIsSilent) {
     }
 }
 
-TEST_F(WiringTest, CommandsTheEditorLacksAreDisabled) {
-    // The output tabs with manual set-up enable the strip's groups; the buttons stay off.
-    model.setParam(kPageMusic, 160, 1);
-    window->RefreshControls(kAllPages);
-    selectTab(kTabMain);
-    for (const char* name : {"PinPPBtn", "PinDCFBtn"}) {
-        EXPECT_FALSE(w(name)->isEnabled()) << name;
-    }
-    // Served by the link, so off in a window that has none.
+TEST_F(WiringTest, ControlsTheLinkServesAreDisabledWithoutIt) {
     for (const char* name :
          {"LinkBtn", "SysLoadModeBtn", "SysSaveModeBtn", "SysModeBtn1", "SysFactoryBtn",
           "SysModeBox2", "RzBmpButton118", "RzBmpButton22", "RzBmpButton23", "RzBmpButton4"}) {

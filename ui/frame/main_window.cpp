@@ -19,7 +19,8 @@ namespace {
 constexpr int kGraphTimerMs = 10;
 }
 
-TForm1::TForm1(Model& model, ParameterSink& sink, MessageService& messages, QWidget* parent)
+TForm1::TForm1(Model& model, ParameterSink& sink, MessageService& messages, AudioCapture& audio,
+               QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::FramelessWindowHint),
       m_model(model),
       m_sink(sink),
@@ -32,6 +33,8 @@ TForm1::TForm1(Model& model, ParameterSink& sink, MessageService& messages, QWid
                                            m_messages);
     m_points = std::make_unique<PointEditor>(m_model, *m_sync, m_tables, *m_graph, *m_frame.pages,
                                              m_windowShown);
+    m_spectrum =
+        std::make_unique<SpectrumView>(m_model, *m_graph, m_parts.strip, audio, m_messages);
     m_commandLooks = std::make_unique<CommandLooks>(m_model, m_tables, m_parts);
     m_systemLooks = std::make_unique<SystemLooks>(m_model, m_parts.system);
     m_outputMode = std::make_unique<OutputMode>(m_model, m_tables, m_parts);
@@ -49,8 +52,10 @@ TForm1::TForm1(Model& model, ParameterSink& sink, MessageService& messages, QWid
     layoutRegions();
     wireControls();
 
-    // While the window is created: the graph picture and its background.
+    // While the window is created: the graph picture and its background, then the recording
+    // for the spectrum analyser.
     m_graph->BuildGraphBackground(kBackgroundCreate);
+    m_spectrum->StartAudioCapture();
 
     // The hidden log box mirrors the diagnostic lines as they arrive.
     QPlainTextEdit* log = m_frame.log;
@@ -134,6 +139,7 @@ void TForm1::Timer1Timer() {
     }
     m_points->applyPending();
     m_graph->tick(m_sync->lastEdit());
+    m_spectrum->tick();
 }
 
 // ---- Window events ----

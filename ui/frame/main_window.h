@@ -17,6 +17,7 @@
 #include "ui/commands/system_page.h"
 #include "ui/graph/graph_view.h"
 #include "ui/graph/point_editor.h"
+#include "ui/graph/spectrum_view.h"
 #include "ui/rules/tab_selector.h"
 #include "ui/sheets/sheets.h"
 #include "ui/sync/command_looks.h"
@@ -62,7 +63,9 @@ class TForm1 : public QWidget, private ViewHost {
     static constexpr int kClientWidth = 1204;
     static constexpr int kClientHeight = 609;
 
-    TForm1(Model& model, ParameterSink& sink, MessageService& messages, QWidget* parent = nullptr);
+    // `audio` is the sound card's input for the spectrum analyser; it must outlive the window.
+    TForm1(Model& model, ParameterSink& sink, MessageService& messages, AudioCapture& audio,
+           QWidget* parent = nullptr);
     ~TForm1() override;
 
     Model& model() { return m_model; }
@@ -83,6 +86,7 @@ class TForm1 : public QWidget, private ViewHost {
     PresetFiles& presetFiles() { return *m_presetFiles; }
     GraphView& graph() { return *m_graph; }
     PointEditor& pointEditor() { return *m_points; }
+    SpectrumView& spectrum() { return *m_spectrum; }
     MessageService& messages() { return m_messages; }
     bool windowShown() const { return m_windowShown; }
     bool keyPreview() const { return m_keyPreview; }
@@ -193,6 +197,7 @@ class TForm1 : public QWidget, private ViewHost {
     ControlTables m_tables;
     std::unique_ptr<GraphView> m_graph;
     std::unique_ptr<PointEditor> m_points;
+    std::unique_ptr<SpectrumView> m_spectrum;
     std::unique_ptr<ControlSync> m_sync;
     std::unique_ptr<CommandLooks> m_commandLooks;
     std::unique_ptr<SystemLooks> m_systemLooks;

@@ -273,11 +273,17 @@ void TForm1::wire(const ControlRegistry::Entry& entry) {
             break;
         }
 
-        case Handler::kSpectrum:
-        case Handler::kLowTrigger:
-            w->setEnabled(false);
-            w->setCursor(Qt::ArrowCursor);
+        // The spectrum analyser's buttons.
+        case Handler::kSpectrum: {
+            auto* button = as<BmpButton>(w);
+            clicked([this, button] { m_spectrum->PinPPBtnClick(*button); });
             break;
+        }
+        case Handler::kLowTrigger: {
+            auto* button = as<BmpButton>(w);
+            clicked([this, button] { m_spectrum->PinDCFBtnClick(*button); });
+            break;
+        }
     }
 }
 

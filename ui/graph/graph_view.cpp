@@ -100,6 +100,11 @@ void GraphView::resize(int currentPoint) {
     DrawPageResponse(currentPoint, page());
 }
 
+void GraphView::redrawUnderlay() {
+    m_graph.redrawUnderlay();
+    m_parts.image->setPicture(m_graph.plot());
+}
+
 void GraphView::tick(const LastEdit& edit) {
     if (edit == m_lastSeen) {
         return;

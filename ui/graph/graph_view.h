@@ -28,6 +28,8 @@ class GraphView {
     void resize(int currentPoint);
     // The graph part of the 10 ms tick: redraws the point of a new last edit.
     void tick(const LastEdit& edit);
+    // Grid, underlay (the spectrum) and the stored curve again, shown at once.
+    void redrawUnderlay();
 
     // Page whose curves the graph draws (the base page of the view on show).
     int page() const { return pageOf(m_model.selection.currentView); }

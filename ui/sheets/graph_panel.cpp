@@ -66,10 +66,12 @@ std::vector<BmpButton*> Buttons(ControlFactory& f, QWidget* parent,
 void buildCommandStrip(ControlFactory& f, StripParts& parts, QWidget* panel) {
     using Role = BmpButton::Role;
     using L = ControlList;
-    Buttons(
+    const auto analyser = Buttons(
         f, panel,
         {{"PinPPBtn", 48, 58, "频谱", "Spectrum", "0", 0, Role::Toggle, Handler::kSpectrum},
          {"PinDCFBtn", 110, 58, "低触发", "Normal", "0", 0, Role::Toggle, Handler::kLowTrigger}});
+    parts.spectrum = analyser[0];
+    parts.lowTrigger = analyser[1];
 
     parts.copyGroup = f.frame(panel, "CopyGrop", QRect(176, 0, 194, 32));
     Buttons(f, parts.copyGroup,

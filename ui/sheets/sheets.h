@@ -58,6 +58,8 @@ struct OutputParts {
 
 // The command strip along the top of the graph panel.
 struct StripParts {
+    BmpButton* spectrum = nullptr;    // PinPPBtn, the spectrum analyser on and off
+    BmpButton* lowTrigger = nullptr;  // PinDCFBtn, the analyser's low-level scale
     RzGroupBox* copyGroup = nullptr;  // the pair buttons
     RzGroupBox* modeGroup = nullptr;  // music mode and automatic/manual
     RzGroupBox* passGroup = nullptr;  // EQ reset and EQ pass
