@@ -19,6 +19,13 @@ EditorApp::EditorApp(MessageService& messages) {
         std::make_unique<ModeCommands>(m_window->controls(), m_window->parts().system,
                                        m_window->systemPage(), connection.state(), *m_commands);
     m_passwords = std::make_unique<PasswordCommands>(*m_window, connection.state(), *m_commands);
+    // The processor's settings are kept before a preset or a mode save replaces them.
+    m_backups = std::make_unique<SettingsBackups>(m_model, connection.state(), messages);
+    m_window->presetFiles().setBeforeApply(
+        [this] { return m_backups->beforeReplacing("preset-load"); });
+    m_modes->setBeforeSave([this](int mode) {
+        return m_backups->beforeReplacing("mode-save-" + std::to_string(mode + 1));
+    });
     connection.setView(m_windowLink.get());
     connection.setStatusDialog(m_dialog.get());
     QObject::connect(m_window.get(), &TForm1::closing, m_window.get(), [this] { closeDown(); });

@@ -30,6 +30,9 @@ int main(int argc, char* argv[]) {
     window.presetFiles().setDirectory(aec::choosePresetDirectory(
         folder(QCoreApplication::applicationDirPath()),
         folder(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation))));
+    // The automatic backups of the processor's settings, in the user's data folder.
+    editor.backups().setFolder(
+        folder(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation)) / "Backups");
 
     if (QScreen* screen = QApplication::primaryScreen()) {
         window.move(screen->availableGeometry().center() - window.rect().center());

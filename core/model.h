@@ -8,6 +8,7 @@
 
 #include "core/diagnostic_log.h"
 #include "core/modes.h"
+#include "core/offline_edits.h"
 #include "core/pages.h"
 #include "core/parameter_sink.h"
 #include "core/scoped_state.h"
@@ -29,6 +30,8 @@ class Model {
     std::string systemPassword;
     std::string deviceIdentity;
     DiagnosticLog diagnosticLog;
+    // What was changed while off line, for the question asked after the next full load.
+    OfflineEdits offlineEdits;
 
     // ParamStore: the processor's values by device address. ViewStore: what the controls show,
     // by base address. Reads outside the stores give 0, writes outside are ignored.

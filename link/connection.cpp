@@ -199,9 +199,7 @@ void Connection::goOnLine() {
         m_state.lockMarker = 1;
     }
 
-    m_view->RefreshControls(kAllPages);
-    const int currentView = m_view->runTabSelector(m_model.selection.currentTab);
-    m_view->RefreshControls(pageOf(currentView));
+    refreshAllControls();
 
     m_state.link = LinkStatus::kOnLine;
     setColour(StatusColour::kDarkBlue);
@@ -210,7 +208,14 @@ void Connection::goOnLine() {
 
     updateDialog(false);
     m_view->showMainWindow();
-    m_scheduler.startHoldTimer();
+    m_scheduler.startHoldTimer();    offerOfflineEdits();
+}
+
+// Every control from the stores, the page on show last, as the tab selector leaves it.
+void Connection::refreshAllControls() {
+    m_view->RefreshControls(kAllPages);
+    const int currentView = m_view->runTabSelector(m_model.selection.currentTab);
+    m_view->RefreshControls(pageOf(currentView));
 }
 
 // Link lost (no acknowledgement on line) or link failed (search or transfer without answer).

@@ -108,6 +108,8 @@ class Connection : public LinkEvents {
     void nextStep();
     void finishTransfer();
     void sendUploadTail();
+    void offerOfflineEdits();
+    void refreshAllControls();
     void failTransfer();
     PortError sendPageUpload(int page);
 

@@ -27,6 +27,11 @@ inline constexpr BilingualText kLoadOffLineText{"设备未连接，无法调用�
                                                 "Off line: the mode cannot be loaded!"};
 inline constexpr BilingualText kSaveOffLineText{"设备未连接，无法保存模式!",
                                                 "Off line: the mode cannot be saved!"};
+// Asked after a full load when changes were made without the link; %1 is their number.
+inline constexpr BilingualText kOfflineEditsQuestion{
+    "未连接设备时修改了 %1 项设置。\n发送到设备吗？选“否”则保留设备的设置。",
+    "%1 settings were changed while off line.\nSend them to the processor? No keeps the "
+    "processor's settings."};
 inline constexpr BilingualText kNoticeCaption{"提示", "Confirm"};
 inline constexpr const char* kConfirmCaption = "Confirm";
 

@@ -26,6 +26,10 @@ void TransmitScheduler::transmit(int device, int value) {
         return;
     }
     if (!m_state.onLine()) {
+        // Not sent: kept for the next link, unless the stores are only being shown.
+        if (!m_model.refreshing()) {
+            m_model.offlineEdits.record(device, value);
+        }
         return;
     }
 

@@ -179,6 +179,17 @@ void applyPreset(const std::vector<PresetRecord>& records, Model& model) {
     }
 }
 
+std::vector<PresetRecord> changedRecords(const std::vector<PresetRecord>& records,
+                                         const Model& model) {
+    std::vector<PresetRecord> changed;
+    for (const PresetRecord& record : records) {
+        if (model.param(pageOf(record.address), slotOf(record.address)) != record.value) {
+            changed.push_back(record);
+        }
+    }
+    return changed;
+}
+
 PresetResult loadPresetText(std::string_view fileText, Model& model) {
     const ParsedPreset parsed = parsePreset(fileText);
     if (parsed.result.ok()) {

@@ -48,6 +48,10 @@ ParsedPreset parsePreset(std::string_view fileText);
 // diagnostic log. ViewStore is left for the next refresh.
 void applyPreset(const std::vector<PresetRecord>& records, Model& model);
 
+// The records whose value differs from the ParamStore's: what applying them changes.
+std::vector<PresetRecord> changedRecords(const std::vector<PresetRecord>& records,
+                                         const Model& model);
+
 // Reads a file and checks it like ParsePreset; kNotFound when it cannot be read.
 ParsedPreset parsePresetFile(const std::filesystem::path& path);
 

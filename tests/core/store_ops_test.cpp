@@ -272,3 +272,22 @@ TEST(Model, NestedScopesKeepTheOuterStateRaised) {
 
 }  // namespace
 }  // namespace aec::test
+
+namespace aec::test {
+namespace {
+
+TEST(OfflineEdits, EachSettingOnceInTheOrderFirstChangedWithItsLatestValue) {
+    OfflineEdits edits;
+    edits.record(0x0C05, 1);
+    edits.record(kInputSelectAddress, 2);
+    edits.record(kLoadModeAddress, 3);  // a command, not a setting
+    edits.record(0x0C05, 4);
+    edits.record(kSystemPasswordAddress, 5);
+    EXPECT_EQ(edits.edits(),
+              (std::vector<OfflineEdit>{{0x0C05, 4}, {kInputSelectAddress, 2}}));
+    edits.clear();
+    EXPECT_TRUE(edits.empty());
+}
+
+}  // namespace
+}  // namespace aec::test

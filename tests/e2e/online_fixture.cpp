@@ -95,6 +95,7 @@ void OnlineTest::startEditor() {
         return ports;
     });
     window().presetFiles().setDirectory(runtime.filePath("presets").toStdString());
+    editor->backups().setFolder(runtime.filePath("backups").toStdString());
     window().show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&window()));
 }

@@ -52,6 +52,25 @@ TEST(SpectrumTransform, KnownBlocksWithTheLowBinTaper) {
     }
 }
 
+TEST(SpectrumTransform, AFullScaleSineLandsOnItsBin) {
+    // 64 periods in 2048 points: the block holds the first 1024 samples, 32 periods.
+    Block b;
+    for (int i = 0; i < kBlockSamples; ++i) {
+        b[static_cast<size_t>(i)] = static_cast<std::uint8_t>(
+            std::lround(127.5 + 127.5 * std::sin(2 * M_PI * 64 * i / (2 * kBlockSamples))));
+    }
+    SpectrumTransform transform;
+    transform.ComputeSpectrum(b);
+    int loudest = 4;
+    for (int k = 4; k < kBlockSamples; ++k) {
+        if (magnitude(transform.output(), k) > magnitude(transform.output(), loudest)) {
+            loudest = k;
+        }
+    }
+    EXPECT_EQ(loudest, 64);
+    EXPECT_GT(magnitude(transform.output(), 64), 100 * magnitude(transform.output(), 200));
+}
+
 TEST(SpectrumBars, LevelRows) {
     const struct {
         float m;

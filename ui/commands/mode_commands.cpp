@@ -60,6 +60,9 @@ void ModeCommands::saveSelectedMode() {
     if (*target != box->currentIndex()) {
         box->setCurrentIndex(*target);
     }
+    if (m_beforeSave && !m_beforeSave(*target)) {
+        return;
+    }
     m_commands.saveMode(*target, m_parts.modeName->text().toStdString());
 }
 

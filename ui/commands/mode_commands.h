@@ -4,6 +4,7 @@
 // buttons are enabled once these commands are wired.
 
 #include <QObject>
+#include <functional>
 
 #include "core/model.h"
 #include "link/device_commands.h"
@@ -25,6 +26,8 @@ class ModeCommands : public QObject {
     void SysModeBtn1Click(BmpButton& button);
     // SysModeBox2Change: load user mode 5 to 16.
     void SysModeBox2Change();
+    // Asked before a save is sent, with the user mode's index; false stops the save.
+    void setBeforeSave(std::function<bool(int)> before) { m_beforeSave = std::move(before); }
 
   private:
     void loadSelectedMode();
@@ -34,6 +37,7 @@ class ModeCommands : public QObject {
     SystemPage& m_page;
     const LinkState& m_link;
     DeviceCommands& m_commands;
+    std::function<bool(int)> m_beforeSave;
 };
 
 }  // namespace aec

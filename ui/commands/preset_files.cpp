@@ -115,11 +115,15 @@ void PresetFiles::RzBmpButton119Click() {
         tell(presetMessage(parsed.result.error, language));
         return;
     }
+    if (m_beforeApply && !m_beforeApply()) {
+        return;
+    }
+    const std::vector<PresetRecord> changed = changedRecords(parsed.records, m_model);
     applyPreset(parsed.records, m_model);
     // The window shows the file's values at once, on line or off.
     m_view.refreshControls(kAllPages);
     m_view.showCurrentView();
-    emit uploadWanted();
+    emit uploadWanted(changed);
 }
 
 void PresetFiles::tell(const std::string& text) {

@@ -4,10 +4,12 @@
 
 #include <QObject>
 #include <filesystem>
+#include <functional>
 #include <string>
 #include <vector>
 
 #include "core/model.h"
+#include "presets/preset_file.h"
 #include "ui/commands/strip_commands.h"
 #include "ui/sheets/sheets.h"
 #include "ui/widgets/message_service.h"
@@ -23,6 +25,8 @@ class PresetFiles : public QObject {
     // The folder the files live in; chosen before the window is first shown.
     void setDirectory(const std::filesystem::path& directory) { m_directory = directory; }
     const std::filesystem::path& directory() const { return m_directory; }
+    // Asked after a file checked sound and before it is applied; false stops the load.
+    void setBeforeApply(std::function<bool()> before) { m_beforeApply = std::move(before); }
 
     // PreparePresets: the preset folders are made when missing and the list is read.
     void PreparePresets();
@@ -39,8 +43,9 @@ class PresetFiles : public QObject {
     const std::vector<std::string>& names() const { return m_names; }
 
   signals:
-    // A file was applied to the stores: the link sends them to the processor when on line.
-    void uploadWanted();
+    // A file was applied to the stores: the link sends them to the processor when on line, and
+    // keeps what changed for the next link when off line.
+    void uploadWanted(const std::vector<aec::PresetRecord>& changed);
 
   private:
     void tell(const std::string& text);
@@ -51,6 +56,7 @@ class PresetFiles : public QObject {
     MessageService& m_messages;
     std::filesystem::path m_directory;
     std::vector<std::string> m_names;
+    std::function<bool()> m_beforeApply;
 };
 
 }  // namespace aec

@@ -45,7 +45,15 @@ WindowLink::WindowLink(TForm1& window, Connection& connection)
     });
     // A preset file applied to the stores goes to the processor when on line.
     connect(&window.presetFiles(), &PresetFiles::uploadWanted, this,
-            [this] { m_connection.LinkEvent(LinkEventKind::kUpload); });
+            [this](const std::vector<PresetRecord>& changed) {
+                if (m_connection.state().onLine()) {
+                    m_connection.LinkEvent(LinkEventKind::kUpload);
+                    return;
+                }
+                for (const PresetRecord& record : changed) {
+                    m_window.model().offlineEdits.record(record.address, record.value);
+                }
+            });
 }
 
 void WindowLink::tell(const std::string& text, const std::string& caption) {
