@@ -208,7 +208,8 @@ void Connection::goOnLine() {
 
     updateDialog(false);
     m_view->showMainWindow();
-    m_scheduler.startHoldTimer();    offerOfflineEdits();
+    m_scheduler.startHoldTimer();
+    offerOfflineEdits();
 }
 
 // Every control from the stores, the page on show last, as the tab selector leaves it.

@@ -283,8 +283,7 @@ TEST(OfflineEdits, EachSettingOnceInTheOrderFirstChangedWithItsLatestValue) {
     edits.record(kLoadModeAddress, 3);  // a command, not a setting
     edits.record(0x0C05, 4);
     edits.record(kSystemPasswordAddress, 5);
-    EXPECT_EQ(edits.edits(),
-              (std::vector<OfflineEdit>{{0x0C05, 4}, {kInputSelectAddress, 2}}));
+    EXPECT_EQ(edits.edits(), (std::vector<OfflineEdit>{{0x0C05, 4}, {kInputSelectAddress, 2}}));
     edits.clear();
     EXPECT_TRUE(edits.empty());
 }

@@ -1,10 +1,11 @@
 // Automatic backups: their names, the number kept, and a folder that cannot take them.
+#include "presets/auto_backup.h"
+
 #include <gtest/gtest.h>
 #include <unistd.h>
 
 #include <fstream>
 
-#include "presets/auto_backup.h"
 #include "presets/preset_file.h"
 
 namespace aec {
