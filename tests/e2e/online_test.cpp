@@ -9,6 +9,7 @@
 
 #include "core/pages.h"
 #include "link/frame.h"
+#include "presets/auto_backup.h"
 #include "tests/e2e/online_fixture.h"
 
 namespace aec::test {
@@ -132,6 +133,10 @@ TEST_F(OnlineTest, SavingAModeRenamesItAndClosingSaysGoodbye) {
     w<QLineEdit>("PresetModeEdit")->setText("Party");
     w<BmpButton>("SysSaveModeBtn")->click();
     EXPECT_EQ(statusText(), QString::fromUtf8("保存中..."));
+    // The settings were backed up first.
+    const auto backups = listAutoBackups(editor->backups().folder());
+    ASSERT_EQ(backups.size(), 1U);
+    EXPECT_TRUE(backups[0].filename().string().ends_with(" mode-save-3.Kvpx"));
     ASSERT_TRUE(waitReady());
     hold(1);
     EXPECT_TRUE(Shown("保存成功!"));
