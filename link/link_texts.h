@@ -29,9 +29,9 @@ inline constexpr BilingualText kSaveOffLineText{"设备未连接，无法保存�
                                                 "Off line: the mode cannot be saved!"};
 // Asked after a full load when changes were made without the link; %1 is their number.
 inline constexpr BilingualText kOfflineEditsQuestion{
-    "未连接设备时修改了 %1 项设置。\n发送到设备吗？选“否”则保留设备的设置。",
-    "%1 settings were changed while off line.\nSend them to the processor? No keeps the "
-    "processor's settings."};
+    "未连接设备时修改的设置：%1 项。\n发送到设备吗？（No：保留设备的设置）",
+    "Settings changed while off line: %1.\nSend them to the processor? (No: keep the "
+    "processor's settings)"};
 inline constexpr BilingualText kNoticeCaption{"提示", "Confirm"};
 inline constexpr const char* kConfirmCaption = "Confirm";
 

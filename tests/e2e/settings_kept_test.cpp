@@ -57,7 +57,7 @@ TEST_F(SettingsKeptTest, OffLineChangesAreSentOrDroppedAsTheUserChooses) {
         messages.queue(c.answer);
         ASSERT_TRUE(linkUp());
         ASSERT_FALSE(messages.shown().empty());
-        EXPECT_TRUE(messages.shown().back().text.contains(QString("%1 项").arg(edits)));
+        EXPECT_TRUE(messages.shown().back().text.contains(QString("：%1 项").arg(edits)));
         EXPECT_TRUE(model().offlineEdits.empty());
         ASSERT_TRUE(drain());
         EXPECT_EQ(model().param(kPageMusic, 12), c.sent ? 150 : 100);
