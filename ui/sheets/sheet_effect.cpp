@@ -28,7 +28,7 @@ constexpr SliderRowSpec kEchoRows[] = {
 };
 
 constexpr SliderRowSpec kReverbRows[] = {
-    {0, "Label85", "混响音量", "Echo Effect Vol", "RvbEffLevelBar", 100, "RvbEffLevelPane", 8,
+    {0, "Label85", "混响音量", "Rvb Effect Vol", "RvbEffLevelBar", 100, "RvbEffLevelPane", 8,
      "RvbEffPhaseBtn"},
     {2, "Label86", "混响直达声", "Rvb Direct Vol", "RvbDirectLevelBar", 100, "RvbDirectLevelPane",
      8, "RvbDirectPhaseBtn"},
