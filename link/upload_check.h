@@ -1,0 +1,31 @@
+#pragma once
+// Which values an upload writes, and where the processor's copy of them differs from the
+// editor's.
+
+#include <vector>
+
+#include "core/model.h"
+
+namespace aec {
+
+// One value the processor holds otherwise than the editor.
+struct ValueDifference {
+    int page = 0;
+    int slot = 0;
+    // The editor's value as it goes on the wire, and what the processor answered.
+    int expected = 0;
+    int found = 0;
+    bool operator==(const ValueDifference&) const = default;
+};
+
+// The slots an upload writes: those of the page frames and, on each channel page, the highest
+// slot that follows them one by one.
+bool uploadWrites(int page, int slot);
+
+// The value a 16-bit frame field carries for a stored value (−1 goes out as 255).
+int wireValue(int value);
+
+// Differences over pages 0 to 29 in the slots an upload writes, in address order.
+std::vector<ValueDifference> compareUpload(const Store& editor, const Store& processor);
+
+}  // namespace aec
