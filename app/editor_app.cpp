@@ -19,6 +19,7 @@ EditorApp::EditorApp(MessageService& messages) {
         std::make_unique<ModeCommands>(m_window->controls(), m_window->parts().system,
                                        m_window->systemPage(), connection.state(), *m_commands);
     m_passwords = std::make_unique<PasswordCommands>(*m_window, connection.state(), *m_commands);
+    m_verify = std::make_unique<VerifyCommand>(*m_window, connection);
     connection.setView(m_windowLink.get());
     connection.setStatusDialog(m_dialog.get());
     QObject::connect(m_window.get(), &TForm1::closing, m_window.get(), [this] { closeDown(); });
@@ -29,6 +30,8 @@ EditorApp::EditorApp(MessageService& messages) {
 void EditorApp::closeDown() {
     Connection& connection = m_link->connection();
     connection.closeRequest();
+    m_verify->cancel();
+    m_verify->setManualTicks(true);
     // No link timer runs again, and a transfer that still completed would reach no window.
     m_link->setManualTicks(true);
     connection.setView(nullptr);
@@ -39,6 +42,7 @@ void EditorApp::closeDown() {
 }
 
 EditorApp::~EditorApp() {
+    m_link->connection().setUploadListener({});
     m_link->connection().setView(nullptr);
     m_link->connection().setStatusDialog(nullptr);
     m_sink.route(nullptr);

@@ -45,6 +45,13 @@ class ReadBack {
     bool running() const {
         return m_status == ReadBackStatus::kWaitingForWrites || m_status == ReadBackStatus::kReading;
     }
+    // What the read waits for is in: the writes in flight answered, or the page asked for.
+    bool answered() const {
+        if (m_status == ReadBackStatus::kWaitingForWrites) {
+            return writesAnswered();
+        }
+        return m_status != ReadBackStatus::kReading || pageAnswered();
+    }
     // Pages received so far, 0 to kPages.
     int pagesDone() const { return m_page; }
     // The values read, valid for pages below pagesDone().

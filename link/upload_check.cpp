@@ -1,6 +1,7 @@
 #include "link/upload_check.h"
 
 #include "core/pages.h"
+#include "core/value_names.h"
 #include "link/frame.h"
 
 namespace aec {
@@ -36,6 +37,16 @@ std::vector<ValueDifference> compareUpload(const Store& editor, const Store& pro
         }
     }
     return differences;
+}
+
+std::string differenceText(const ValueDifference& difference, int languageFlag) {
+    const int page = difference.page;
+    const int slot = difference.slot;
+    const ValueName editor = nameValue(page, slot, difference.expected, languageFlag);
+    const ValueName processor = nameValue(page, slot, difference.found, languageFlag);
+    const bool chinese = languageFlag == 1;
+    return editor.channel + " · " + editor.field + (chinese ? "：电脑 " : ": editor ") +
+           editor.value + (chinese ? "，设备 " : ", processor ") + processor.value;
 }
 
 }  // namespace aec

@@ -2,6 +2,7 @@
 // Which values an upload writes, and where the processor's copy of them differs from the
 // editor's.
 
+#include <string>
 #include <vector>
 
 #include "core/model.h"
@@ -27,5 +28,9 @@ int wireValue(int value);
 
 // Differences over pages 0 to 29 in the slots an upload writes, in address order.
 std::vector<ValueDifference> compareUpload(const Store& editor, const Store& processor);
+
+// One difference for a person, in the language of the flag: channel, field, and both values as
+// the window shows them.
+std::string differenceText(const ValueDifference& difference, int languageFlag);
 
 }  // namespace aec
