@@ -276,7 +276,7 @@ ValueName nameValue(int page, int slot, int value, int languageFlag) {
     if (!nameBandSlot(page, slot, languageFlag, name, kind) &&
         !nameDynamicSlot(page, slot, languageFlag, name, kind)) {
         const std::span<const Field> fields = pageFields(page);
-        const auto* field = std::find_if(fields.begin(), fields.end(),
+        const auto field = std::find_if(fields.begin(), fields.end(),
                                          [slot](const Field& f) { return f.slot == slot; });
         if (field != fields.end()) {
             name.field = field->name.in(languageFlag);

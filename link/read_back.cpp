@@ -25,7 +25,8 @@ void ReadBack::cancel() {
     }
 }
 
-// The values of an upload's last writes (the paced tail) must be in before they are read.
+// Writes in flight (values sent again, an upload's last values) are answered before any page
+// is read, so the read sees the processor after them.
 bool ReadBack::writesAnswered() const {
     return m_state.queue.empty() && m_state.allAcknowledged() &&
            m_state.pendingAction == PendingAction::kNone;

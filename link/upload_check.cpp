@@ -14,9 +14,7 @@ bool uploadWrites(int page, int slot) {
     if (page < 0 || page >= kCheckedPages || slot < 0) {
         return false;
     }
-    const int count = pageSlotCount(page);
-    const bool tail = page >= kPageMusic && page <= kPageEchoB && slot == count;
-    return slot < count || tail;
+    return slot < pageSlotCount(page);
 }
 
 int wireValue(int value) {

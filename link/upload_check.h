@@ -19,14 +19,15 @@ struct ValueDifference {
     bool operator==(const ValueDifference&) const = default;
 };
 
-// The slots an upload writes: those of the page frames and, on each channel page, the highest
-// slot that follows them one by one.
+// The slots a verification compares: those the page frames of an upload write and a page
+// request reads back. Each channel page's highest slot, which follows an upload one by one,
+// is in no page reply, so it cannot be checked.
 bool uploadWrites(int page, int slot);
 
 // The value a 16-bit frame field carries for a stored value (−1 goes out as 255).
 int wireValue(int value);
 
-// Differences over pages 0 to 29 in the slots an upload writes, in address order.
+// Differences over pages 0 to 29 in the slots compared, in address order.
 std::vector<ValueDifference> compareUpload(const Store& editor, const Store& processor);
 
 // One difference for a person, in the language of the flag: channel, field, and both values as

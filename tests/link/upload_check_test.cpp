@@ -13,11 +13,11 @@ struct WriteCase {
     bool written;
 };
 
-// The page frames' slots, each channel page's highest slot after them, nothing else.
+// The page frames' slots; not the highest slots that follow them (no page reply holds them).
 constexpr WriteCase kWrites[] = {
-    {0, 163, true},  {0, 164, true},  {1, 59, true},  {1, 60, true},   {2, 114, true},
-    {6, 70, true},   {24, 48, true},  {25, 25, true}, {25, 26, false}, {28, 36, true},
-    {28, 37, false}, {29, 9, true},   {29, 10, false}, {30, 2, false},
+    {0, 111, true},  {0, 112, true},  {0, 163, true},  {0, 164, false}, {1, 59, true},
+    {2, 114, false}, {6, 69, true},   {6, 70, false},  {25, 25, true},  {25, 26, false},
+    {28, 36, true},  {29, 9, true},   {29, 10, false}, {30, 2, false},
 };
 
 TEST(UploadCheckTest, TheSlotsAnUploadWrites) {
@@ -33,8 +33,9 @@ TEST(UploadCheckTest, DifferencesInWrittenSlotsAsTheyGoOnTheWire) {
     editor[0][3] = -1;         // goes out as 255 and comes back so
     processor[0][3] = 255;
     processor[25][26] = 9;     // never written: not a difference
-    editor[6][70] = 12;        // the tail slot of an output page
-    const std::vector<ValueDifference> expected = {{2, 40, 130, 0}, {6, 70, 12, 0}};
+    editor[6][70] = 12;        // the highest slot of an output page: no page reply holds it
+    editor[6][69] = 12;
+    const std::vector<ValueDifference> expected = {{2, 40, 130, 0}, {6, 69, 12, 0}};
     EXPECT_EQ(compareUpload(editor, processor), expected);
 }
 
