@@ -154,15 +154,15 @@ constexpr Field kDynamicFields[] = {
 };
 
 constexpr BilingualText kPageNames[] = {
-    {"音乐", "Music"},       {"动态均衡", "Dynamic EQ"}, {"话筒A", "MIC A"},
-    {"话筒B", "MIC B"},      {"回声A", "Echo A"},        {"混响", "Reverb"},
+    {"音乐", "Music"},  {"动态均衡", "Dynamic EQ"}, {"话筒A", "MIC A"},
+    {"话筒B", "MIC B"}, {"回声A", "Echo A"},        {"混响", "Reverb"},
 };
 constexpr BilingualText kOutputNames[] = {
-    {"主输出 左", "Main L"},  {"主输出 右", "Main R"}, {"环绕 左", "Surround L"},
-    {"环绕 右", "Surround R"}, {"中置", "Center"},     {"超低音", "SUB"},
+    {"主输出 左", "Main L"},   {"主输出 右", "Main R"}, {"环绕 左", "Surround L"},
+    {"环绕 右", "Surround R"}, {"中置", "Center"},      {"超低音", "SUB"},
 };
-constexpr BilingualText kMusicModeNames[] = {{"唱歌", "Sing"}, {"热舞", "Disco"},
-                                             {"解码", "decode"}};
+constexpr BilingualText kMusicModeNames[] = {
+    {"唱歌", "Sing"}, {"热舞", "Disco"}, {"解码", "decode"}};
 constexpr BilingualText kOtherNames[] = {
     {"回声B", "Echo B"},          {"隐藏 音乐", "Hint Music"}, {"隐藏 话筒A", "Hint MIC A"},
     {"隐藏 话筒B", "Hint MIC B"}, {"第28页", "Page 28"},       {"系统音量", "System Vol"},
@@ -277,7 +277,7 @@ ValueName nameValue(int page, int slot, int value, int languageFlag) {
         !nameDynamicSlot(page, slot, languageFlag, name, kind)) {
         const std::span<const Field> fields = pageFields(page);
         const auto field = std::find_if(fields.begin(), fields.end(),
-                                         [slot](const Field& f) { return f.slot == slot; });
+                                        [slot](const Field& f) { return f.slot == slot; });
         if (field != fields.end()) {
             name.field = field->name.in(languageFlag);
             kind = field->kind;

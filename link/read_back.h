@@ -43,7 +43,8 @@ class ReadBack {
 
     ReadBackStatus status() const { return m_status; }
     bool running() const {
-        return m_status == ReadBackStatus::kWaitingForWrites || m_status == ReadBackStatus::kReading;
+        return m_status == ReadBackStatus::kWaitingForWrites ||
+               m_status == ReadBackStatus::kReading;
     }
     // What the read waits for is in: the writes in flight answered, or the page asked for.
     bool answered() const {

@@ -64,9 +64,8 @@ std::optional<Options> parseOptions(const QCoreApplication& app) {
         "refuse-open", "Every open of the port fails, as for a port another program holds.");
     const QCommandLineOption corrupt("corrupt-checksums", "Send frames with wrong checksums.");
     const QCommandLineOption delay("delay-ms", "Hold every reply for this long.", "ms", "0");
-    parser.addOptions(
-        {name, portDir, state, log, stopAfter, dropAcks, dropAckOf, ignoreWriteOf, refuseOpen,
-         corrupt, delay});
+    parser.addOptions({name, portDir, state, log, stopAfter, dropAcks, dropAckOf, ignoreWriteOf,
+                       refuseOpen, corrupt, delay});
     parser.process(app);
 
     Options o;

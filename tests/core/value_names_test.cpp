@@ -1,7 +1,7 @@
 // Values named for a person: channel, field and the value as the window shows it.
-#include <gtest/gtest.h>
-
 #include "core/value_names.h"
+
+#include <gtest/gtest.h>
 
 namespace aec {
 namespace {

@@ -70,7 +70,8 @@ TEST_F(VerifyOnlineTest, APresetLoadOnLineIsVerified) {
     ASSERT_TRUE(verifyToEnd(progress));
     EXPECT_GE(progress, ReadBack::kPages - 1);
     EXPECT_TRUE(verify().differences().empty());
-    EXPECT_TRUE(inDialog<QLabel>("VerifyHeadline")->text().startsWith(QString::fromUtf8("校验通过")));
+    EXPECT_TRUE(
+        inDialog<QLabel>("VerifyHeadline")->text().startsWith(QString::fromUtf8("校验通过")));
     EXPECT_FALSE(inDialog<QWidget>("VerifySendBtn")->isVisible());
 }
 
@@ -88,7 +89,8 @@ TEST_F(VerifyOnlineTest, AWriteThatDidNotTakeIsFoundAndSentAgain) {
     ASSERT_EQ(verify().differences(), expected);
     auto* list = inDialog<QListWidget>("VerifyList");
     ASSERT_EQ(list->count(), 1);
-    EXPECT_EQ(list->item(0)->text(), QString::fromUtf8("话筒A · 第1段 增益：电脑 6.0dB，设备 0.0dB"));
+    EXPECT_EQ(list->item(0)->text(),
+              QString::fromUtf8("话筒A · 第1段 增益：电脑 6.0dB，设备 0.0dB"));
 
     QTest::mouseClick(inDialog<QWidget>("VerifySendBtn"), Qt::LeftButton);
     ASSERT_TRUE(verify().readBack().running());

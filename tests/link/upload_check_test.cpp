@@ -1,8 +1,9 @@
 // Which values an upload writes, and the differences between the editor and the processor.
+#include "link/upload_check.h"
+
 #include <gtest/gtest.h>
 
 #include "core/pages.h"
-#include "link/upload_check.h"
 
 namespace aec {
 namespace {
@@ -15,9 +16,9 @@ struct WriteCase {
 
 // The page frames' slots; not the highest slots that follow them (no page reply holds them).
 constexpr WriteCase kWrites[] = {
-    {0, 111, true},  {0, 112, true},  {0, 163, true},  {0, 164, false}, {1, 59, true},
-    {2, 114, false}, {6, 69, true},   {6, 70, false},  {25, 25, true},  {25, 26, false},
-    {28, 36, true},  {29, 9, true},   {29, 10, false}, {30, 2, false},
+    {0, 111, true},  {0, 112, true}, {0, 163, true},  {0, 164, false}, {1, 59, true},
+    {2, 114, false}, {6, 69, true},  {6, 70, false},  {25, 25, true},  {25, 26, false},
+    {28, 36, true},  {29, 9, true},  {29, 10, false}, {30, 2, false},
 };
 
 TEST(UploadCheckTest, TheSlotsAnUploadWrites) {
@@ -29,11 +30,11 @@ TEST(UploadCheckTest, TheSlotsAnUploadWrites) {
 TEST(UploadCheckTest, DifferencesInWrittenSlotsAsTheyGoOnTheWire) {
     Store editor{};
     Store processor{};
-    editor[2][40] = 130;       // differs
-    editor[0][3] = -1;         // goes out as 255 and comes back so
+    editor[2][40] = 130;  // differs
+    editor[0][3] = -1;    // goes out as 255 and comes back so
     processor[0][3] = 255;
-    processor[25][26] = 9;     // never written: not a difference
-    editor[6][70] = 12;        // the highest slot of an output page: no page reply holds it
+    processor[25][26] = 9;  // never written: not a difference
+    editor[6][70] = 12;     // the highest slot of an output page: no page reply holds it
     editor[6][69] = 12;
     const std::vector<ValueDifference> expected = {{2, 40, 130, 0}, {6, 69, 12, 0}};
     EXPECT_EQ(compareUpload(editor, processor), expected);

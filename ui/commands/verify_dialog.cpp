@@ -89,8 +89,7 @@ void VerifyDialog::showReading(int pagesDone, int pages, int languageFlag) {
     show();
 }
 
-void VerifyDialog::showResult(const QString& headline, const QStringList& lines,
-                              int languageFlag) {
+void VerifyDialog::showResult(const QString& headline, const QStringList& lines, int languageFlag) {
     setCaptions(languageFlag);
     const int height = lines.isEmpty() ? kReadingHeight : kResultHeight;
     setFixedSize(kWidth, height);
