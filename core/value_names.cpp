@@ -27,7 +27,6 @@ constexpr BilingualText kHighPassFreq = {"高通频率", "HP Freq"};
 constexpr BilingualText kLowPassType = {"低通类型", "LP Type"};
 constexpr BilingualText kLowPassFreq = {"低通频率", "LP Freq"};
 constexpr BilingualText kEqPass = {"均衡直通", "EQ Bypass"};
-constexpr BilingualText kPhase = {"相位", "Phase"};
 constexpr BilingualText kLimitLevel = {"压限启动电平", "Limit Level"};
 constexpr BilingualText kAttack = {"启动时间", "Attack Time"};
 constexpr BilingualText kRelease = {"释放时间", "Release Time"};

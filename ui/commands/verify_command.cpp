@@ -13,7 +13,7 @@ constexpr BilingualText kOffLineText{"设备未连接，无法校验!", "Off lin
 constexpr BilingualText kVerified{"校验通过：设备与电脑一致。",
                                   "Verified: the processor holds what the editor holds."};
 constexpr BilingualText kDiffering{"设备与电脑有 %1 处不同：",
-                                   "%1 values differ between the processor and the editor:"};
+                                   "Differences between the processor and the editor: %1"};
 constexpr BilingualText kFailed{"校验失败：设备没有回答。",
                                 "Verification failed: the processor did not answer."};
 
