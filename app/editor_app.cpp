@@ -26,6 +26,7 @@ EditorApp::EditorApp(MessageService& messages) {
     m_modes->setBeforeSave([this](int mode) {
         return m_backups->beforeReplacing("mode-save-" + std::to_string(mode + 1));
     });
+    m_verify = std::make_unique<VerifyCommand>(*m_window, connection);
     connection.setView(m_windowLink.get());
     connection.setStatusDialog(m_dialog.get());
     QObject::connect(m_window.get(), &TForm1::closing, m_window.get(), [this] { closeDown(); });
@@ -36,6 +37,8 @@ EditorApp::EditorApp(MessageService& messages) {
 void EditorApp::closeDown() {
     Connection& connection = m_link->connection();
     connection.closeRequest();
+    m_verify->cancel();
+    m_verify->setManualTicks(true);
     // No link timer runs again, and a transfer that still completed would reach no window.
     m_link->setManualTicks(true);
     connection.setView(nullptr);
@@ -46,6 +49,7 @@ void EditorApp::closeDown() {
 }
 
 EditorApp::~EditorApp() {
+    m_link->connection().setUploadListener({});
     m_link->connection().setView(nullptr);
     m_link->connection().setStatusDialog(nullptr);
     m_sink.route(nullptr);

@@ -13,6 +13,7 @@
 #include "ui/commands/mode_commands.h"
 #include "ui/commands/password_commands.h"
 #include "ui/commands/settings_backups.h"
+#include "ui/commands/verify_command.h"
 #include "ui/commands/window_link.h"
 #include "ui/frame/main_window.h"
 #include "ui/widgets/message_service.h"
@@ -33,6 +34,7 @@ class EditorApp {
     ModeCommands& modes() { return *m_modes; }
     PasswordCommands& passwords() { return *m_passwords; }
     SettingsBackups& backups() { return *m_backups; }
+    VerifyCommand& verify() { return *m_verify; }
 
   private:
     // The window closed: the goodbye when on line, the link stopped for good, the dialog
@@ -51,6 +53,7 @@ class EditorApp {
     std::unique_ptr<ModeCommands> m_modes;
     std::unique_ptr<PasswordCommands> m_passwords;
     std::unique_ptr<SettingsBackups> m_backups;
+    std::unique_ptr<VerifyCommand> m_verify;
 };
 
 }  // namespace aec

@@ -4,6 +4,7 @@
 // off line, and the status texts and dialog that tell the user where the link stands.
 
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -61,6 +62,10 @@ class Connection : public LinkEvents {
     void fillPortList();
     // The language was switched: the status texts and the dialog's label follow.
     void languageChanged();
+    // Called when every page of an upload is acknowledged and its tail is on its way.
+    void setUploadListener(std::function<void()> listener) {
+        m_uploadListener = std::move(listener);
+    }
 
     // LinkEvents
     void LinkEvent(LinkEventKind kind) override;
@@ -152,6 +157,7 @@ class Connection : public LinkEvents {
     std::string m_statusZh = "设备未连接";
     std::string m_statusEn;
     StatusDialogState m_dialogState;
+    std::function<void()> m_uploadListener;
 };
 
 }  // namespace aec

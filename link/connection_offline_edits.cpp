@@ -47,6 +47,10 @@ void Connection::offerOfflineEdits() {
     for (const OfflineEdit& e : taken) {
         m_scheduler.SendDeviceValuePaced(e.address, e.value);
     }
+    // Checked like an upload, once the processor acknowledged them.
+    if (m_uploadListener) {
+        m_uploadListener();
+    }
 }
 
 }  // namespace aec

@@ -151,6 +151,9 @@ void Connection::finishTransfer() {
     LinkEvent(LinkEventKind::kOnLine);
     if (uploaded) {
         sendUploadTail();
+        if (m_uploadListener) {
+            m_uploadListener();
+        }
     }
 }
 

@@ -33,12 +33,13 @@ void logChecksumMismatch(DiagnosticLog& log, std::span<const uint8_t> frame, uin
     log.append("接收到的错误数据：" + hexBytes(frame));
 }
 
-// Values of pages 0 to 29 from the slot upward; a trailing odd byte and any value beyond
-// the last slot of the page are dropped.
-void storeValues(Model& model, int page, int slot, std::span<const uint8_t> payload) {
+// Values of pages 0 to 29 from the slot upward, each handed to `set` (slot, value); a trailing
+// odd byte and any value beyond the last slot of the page are dropped.
+template <typename Set>
+void storeValues(int slot, std::span<const uint8_t> payload, Set set) {
     const size_t count = payload.size() / 2;
     for (size_t i = 0; i < count && slot + static_cast<int>(i) < kSlotCount; ++i) {
-        model.setParam(page, slot + static_cast<int>(i), wordAt(payload, 2 * i));
+        set(slot + static_cast<int>(i), wordAt(payload, 2 * i));
     }
 }
 
@@ -96,7 +97,8 @@ std::string decodeIdentity(std::span<const uint8_t> payload) {
     return text;
 }
 
-ParsedFrame ParseFrame(std::span<const uint8_t> frame, Model& model, const LinkState& state) {
+ParsedFrame ParseFrame(std::span<const uint8_t> frame, Model& model, const LinkState& state,
+                       Store* pageTarget) {
     ParsedFrame result;
     if (frame.size() < 7 || frame.size() != static_cast<size_t>(frame[2]) + 3) {
         return result;
@@ -116,8 +118,11 @@ ParsedFrame ParseFrame(std::span<const uint8_t> frame, Model& model, const LinkS
     const int slot = frame[5];
     result.address = makeAddress(page, slot);
     const std::span<const uint8_t> payload = frame.subspan(6, frame.size() - 7);
-    if (page < kPageSystem) {
-        storeValues(model, page, slot, payload);
+    if (page < kPageSystem && pageTarget != nullptr) {
+        PageRow& row = (*pageTarget)[static_cast<size_t>(page)];
+        storeValues(slot, payload, [&row](int s, int v) { row[static_cast<size_t>(s)] = v; });
+    } else if (page < kPageSystem) {
+        storeValues(slot, payload, [&](int s, int v) { model.setParam(page, s, v); });
     } else if (page == kPageSystem) {
         applySystemFrame(model, state, slot, payload);
     }

@@ -4,6 +4,8 @@
 #include <cstring>
 #include <string>
 
+#include "core/pages.h"
+
 namespace aec {
 
 namespace {
@@ -126,11 +128,17 @@ size_t Receiver::collectBody(std::span<const uint8_t> in) {
     const std::string count = std::to_string(waiting);
     m_model.diagnosticLog.append("缓存长度K:C:L=" + count + " " + count + " " +
                                  std::to_string(bodySize));
-    const ParsedFrame parsed = ParseFrame(
-        std::span<const uint8_t>(m_buffer.data(), static_cast<size_t>(m_needed)), m_model, m_state);
+    // A transfer takes the link off line, so its pages always reach ParamStore.
+    PageCapture* capture = m_state.onLine() ? m_capture : nullptr;
+    const ParsedFrame parsed =
+        ParseFrame(std::span<const uint8_t>(m_buffer.data(), static_cast<size_t>(m_needed)),
+                   m_model, m_state, capture ? &capture->values : nullptr);
     reset();
     if (parsed.checksumOk) {
         m_state.replyStatus = ReplyStatus::kFrameReceived;
+        if (capture && pageOf(parsed.address) < kPageSystem) {
+            ++capture->frames[static_cast<size_t>(pageOf(parsed.address))];
+        }
     }
     if (m_listener) {
         m_listener(parsed);

@@ -16,6 +16,13 @@ namespace aec {
 
 enum class RxState { kHunting, kHeader, kBody };
 
+// Page values received from the processor and kept apart from ParamStore (a read-back).
+struct PageCapture {
+    Store values{};
+    // Whole frames taken, by page (page 0 comes in two).
+    std::array<int, kPageCount> frames{};
+};
+
 class Receiver {
   public:
     // Called after each parsed frame, for views that follow particular addresses.
@@ -34,6 +41,9 @@ class Receiver {
     // Bytes of the unit collected so far.
     int buffered() const { return m_have; }
     void setFrameListener(FrameListener listener) { m_listener = std::move(listener); }
+    // While a capture is set and the link is on line, page frames of pages 0 to 29 fill it and
+    // leave ParamStore alone; null puts them back into ParamStore.
+    void setPageCapture(PageCapture* capture) { m_capture = capture; }
 
   private:
     // Each returns how many bytes of `in` it consumed.
@@ -47,6 +57,7 @@ class Receiver {
     Model& m_model;
     LinkState& m_state;
     FrameListener m_listener;
+    PageCapture* m_capture = nullptr;
     RxState m_rxState = RxState::kHunting;
     std::array<uint8_t, kMaxFrameSize> m_buffer{};
     int m_have = 0;    // bytes of the unit in m_buffer

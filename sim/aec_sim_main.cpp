@@ -57,12 +57,15 @@ std::optional<Options> parseOptions(const QCoreApplication& app) {
     const QCommandLineOption dropAckOf(
         "drop-ack-of", "Withhold the acknowledgement of frame N (counted from 1; repeatable).",
         "n");
+    const QCommandLineOption ignoreWriteOf(
+        "ignore-write-of",
+        "Acknowledge write frame N (counted from 1; repeatable) but do not apply it.", "n");
     const QCommandLineOption refuseOpen(
         "refuse-open", "Every open of the port fails, as for a port another program holds.");
     const QCommandLineOption corrupt("corrupt-checksums", "Send frames with wrong checksums.");
     const QCommandLineOption delay("delay-ms", "Hold every reply for this long.", "ms", "0");
-    parser.addOptions(
-        {name, portDir, state, log, stopAfter, dropAcks, dropAckOf, refuseOpen, corrupt, delay});
+    parser.addOptions({name, portDir, state, log, stopAfter, dropAcks, dropAckOf, ignoreWriteOf,
+                       refuseOpen, corrupt, delay});
     parser.process(app);
 
     Options o;
@@ -89,8 +92,14 @@ std::optional<Options> parseOptions(const QCoreApplication& app) {
         ok = ok && n > 0;
         o.faults.dropAckOfFrames.push_back(n);
     }
+    for (const QString& frame : parser.values(ignoreWriteOf)) {
+        const int n = ok ? frame.toInt(&ok) : 0;
+        ok = ok && n > 0;
+        o.faults.ignoreWriteOfFrames.push_back(n);
+    }
     if (!ok || o.delayMs < 0) {
-        std::cerr << "aec-sim: --stop-after, --drop-ack-of and --delay-ms take a whole number\n";
+        std::cerr << "aec-sim: --stop-after, --drop-ack-of, --ignore-write-of and --delay-ms take "
+                     "a whole number\n";
         return std::nullopt;
     }
     return o;

@@ -77,6 +77,12 @@ void SimProcessor::handleFrame(std::span<const uint8_t> frame, Bytes& out) {
     }
     const int address = makeAddress(frame[4], frame[5]);
     const std::span<const uint8_t> payload = frame.subspan(6, frame.size() - 7);
+    const std::vector<int>& ignored = m_faults.ignoreWriteOfFrames;
+    if (frame[3] == kWriteCommand &&
+        std::find(ignored.begin(), ignored.end(), m_framesReceived) != ignored.end()) {
+        sendAck(out);
+        return;
+    }
     if (frame[3] == kWriteCommand) {
         handleWrite(address, payload, out);
     } else {

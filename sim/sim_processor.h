@@ -23,6 +23,9 @@ struct SimFaults {
     // Apply these frames (numbered from 1 in order of arrival) but withhold their
     // acknowledgements: a lost acknowledgement in an otherwise answering link.
     std::vector<int> dropAckOfFrames;
+    // Acknowledge these frames (numbered as above) but do not apply them: a write that
+    // reports success and does not take.
+    std::vector<int> ignoreWriteOfFrames;
     // Send every frame with a wrong checksum.
     bool corruptChecksums = false;
 };

@@ -82,6 +82,7 @@ void OnlineTest::startEditor() {
     editor = std::make_unique<EditorApp>(messages);
     TForm3& link = editor->link();
     link.setManualTicks(true);
+    editor->verify().setManualTicks(true);
     // Only the simulators of this test: no system port is ever touched.
     const QString dir = portDir;
     link.setPortSource([dir] {

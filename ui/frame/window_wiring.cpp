@@ -260,6 +260,7 @@ void TForm1::wire(const ControlRegistry::Entry& entry) {
         case Handler::kPanelPasswordOk:
         case Handler::kPanelPasswordModify:
         case Handler::kPanelUnlock:
+        case Handler::kVerify:
             w->setEnabled(false);
             break;
 

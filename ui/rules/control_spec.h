@@ -69,6 +69,7 @@ enum class Handler : uint8_t {
     kPanelPasswordOk,       // RzBmpButton22Click
     kPanelPasswordModify,   // RzBmpButton23Click
     kPanelUnlock,           // RzBmpButton4Click
+    kVerify,                // reads the processor back and compares it with the editor
 
     // Commands the editor does not have; their controls are disabled.
     kSpectrum,    // PinPPBtnClick

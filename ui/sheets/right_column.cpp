@@ -295,7 +295,11 @@ void buildSystemTab(ControlFactory& f, SystemParts& parts, QWidget* sheet) {
     // The processor's identity, on the tab people see (its original sheet is never shown).
     y += 104 + 224;
     f.label(sheet, "Label131", QRect(8, y, 80, 20), "设备管理码", "Device ID:");
-    parts.deviceId = f.label(sheet, "DeviceIDLabel", QRect(90, y, 156, 20), "");
+    parts.deviceId = f.label(sheet, "DeviceIDLabel", QRect(90, y, 82, 20), "");
+    // Reads the processor back and compares it with the editor.
+    parts.verify =
+        f.serve(f.wordButton(sheet, "VerifyBtn", QRect(176, y - 2, 70, 24), "校验", "Verify"),
+                Handler::kVerify);
 }
 
 }  // namespace

@@ -105,6 +105,7 @@ struct SystemParts {
     std::vector<BmpButton*> switches;  // two-button switches: Tag the address, Hint the value
     RzGroupBox* rights = nullptr;
     Label* deviceId = nullptr;
+    BmpButton* verify = nullptr;
     PresetParts presets;
     PasswordParts passwords;
 };
