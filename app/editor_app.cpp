@@ -1,6 +1,8 @@
 #include "app/editor_app.h"
 
 #include <QApplication>
+#include <QDir>
+#include <QStandardPaths>
 
 namespace aec {
 
@@ -19,6 +21,10 @@ EditorApp::EditorApp(MessageService& messages) {
         std::make_unique<ModeCommands>(m_window->controls(), m_window->parts().system,
                                        m_window->systemPage(), connection.state(), *m_commands);
     m_passwords = std::make_unique<PasswordCommands>(*m_window, connection.state(), *m_commands);
+    m_backups = std::make_unique<BackupCommands>(*m_window, connection, *m_commands);
+    m_backups->setBackupRoot(QDir(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation))
+                                 .filePath(QStringLiteral("Backup"))
+                                 .toStdString());
     connection.setView(m_windowLink.get());
     connection.setStatusDialog(m_dialog.get());
     QObject::connect(m_window.get(), &TForm1::closing, m_window.get(), [this] { closeDown(); });
@@ -31,6 +37,7 @@ void EditorApp::closeDown() {
     connection.closeRequest();
     // No link timer runs again, and a transfer that still completed would reach no window.
     m_link->setManualTicks(true);
+    m_backups->setManualTicks(true);
     connection.setView(nullptr);
     connection.setStatusDialog(nullptr);
     // A visible dialog would keep the application running after its main window closed.

@@ -10,6 +10,7 @@
 #include "link/device_commands.h"
 #include "link/link_controller.h"
 #include "link/status_dialog.h"
+#include "ui/commands/backup_commands.h"
 #include "ui/commands/mode_commands.h"
 #include "ui/commands/password_commands.h"
 #include "ui/commands/window_link.h"
@@ -31,6 +32,7 @@ class EditorApp {
     TForm2& dialog() { return *m_dialog; }
     ModeCommands& modes() { return *m_modes; }
     PasswordCommands& passwords() { return *m_passwords; }
+    BackupCommands& backups() { return *m_backups; }
 
   private:
     // The window closed: the goodbye when on line, the link stopped for good, the dialog
@@ -48,6 +50,7 @@ class EditorApp {
     std::unique_ptr<DeviceCommands> m_commands;
     std::unique_ptr<ModeCommands> m_modes;
     std::unique_ptr<PasswordCommands> m_passwords;
+    std::unique_ptr<BackupCommands> m_backups;
 };
 
 }  // namespace aec

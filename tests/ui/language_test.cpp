@@ -41,6 +41,7 @@ TEST_F(LanguageTest, EnglishThenChineseAgainRestoresEveryText) {
              Case{"SysLoadModeBtn", "Load Mode"}, Case{"RzBmpButton119", "Load File data"},
              Case{"PinPPBtn", "Spectrum"}, Case{"DEQTYpeBelowBtn2", "Below"},
              Case{"SysPanelBtn1", "Disable"}, Case{"EQResetBtn", "EQ Reset"},
+             Case{"RestoreBtn", "Restore processor"},
              Case{"LeftBtn", "Main L"},       // the tab selector writes the channel texts
              Case{"SysLogoLabel", "运行："},  // no English: the caption stays, never blank
          }) {

@@ -29,9 +29,9 @@ TEST_F(WiringTest, NothingThatTakesInputIsSilent) {
 }
 
 TEST_F(WiringTest, ControlsTheLinkServesAreDisabledWithoutIt) {
-    for (const char* name :
-         {"LinkBtn", "SysLoadModeBtn", "SysSaveModeBtn", "SysModeBtn1", "SysFactoryBtn",
-          "SysModeBox2", "RzBmpButton118", "RzBmpButton22", "RzBmpButton23", "RzBmpButton4"}) {
+    for (const char* name : {"LinkBtn", "SysLoadModeBtn", "SysSaveModeBtn", "SysModeBtn1",
+                             "SysFactoryBtn", "SysModeBox2", "RzBmpButton118", "RzBmpButton22",
+                             "RzBmpButton23", "RzBmpButton4", "BackupBtn", "RestoreBtn"}) {
         EXPECT_FALSE(w(name)->isEnabled()) << name;
     }
 }

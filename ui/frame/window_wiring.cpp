@@ -260,6 +260,8 @@ void TForm1::wire(const ControlRegistry::Entry& entry) {
         case Handler::kPanelPasswordOk:
         case Handler::kPanelPasswordModify:
         case Handler::kPanelUnlock:
+        case Handler::kBackup:
+        case Handler::kRestore:
             w->setEnabled(false);
             break;
 

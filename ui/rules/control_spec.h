@@ -69,6 +69,8 @@ enum class Handler : uint8_t {
     kPanelPasswordOk,       // RzBmpButton22Click
     kPanelPasswordModify,   // RzBmpButton23Click
     kPanelUnlock,           // RzBmpButton4Click
+    kBackup,                // BackupBtnClick
+    kRestore,               // RestoreBtnClick
 
     // Commands the editor does not have; their controls are disabled.
     kSpectrum,    // PinPPBtnClick

@@ -296,6 +296,14 @@ void buildSystemTab(ControlFactory& f, SystemParts& parts, QWidget* sheet) {
     y += 104 + 224;
     f.label(sheet, "Label131", QRect(8, y, 80, 20), "设备管理码", "Device ID:");
     parts.deviceId = f.label(sheet, "DeviceIDLabel", QRect(90, y, 156, 20), "");
+
+    // Every user mode of the processor into a backup folder, and back.
+    y += 24;
+    f.serve(f.wordButton(sheet, "BackupBtn", QRect(8, y, 116, 26), "备份设备", "Back up processor"),
+            Handler::kBackup);
+    f.serve(
+        f.wordButton(sheet, "RestoreBtn", QRect(130, y, 116, 26), "恢复设备", "Restore processor"),
+        Handler::kRestore);
 }
 
 }  // namespace
