@@ -4,6 +4,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QProgressBar>
+#include <QScreen>
 
 namespace aec {
 
@@ -11,6 +12,9 @@ namespace {
 
 constexpr int kWidth = 320;
 constexpr int kHeight = 104;
+// The link's status dialog shows itself centred on the screen during every transfer; this
+// dialog keeps above it, clear of its half height and a margin.
+constexpr int kStatusDialogClearance = 56;
 // The status dialog's LED bar, so both progress displays look alike.
 constexpr const char* kBarStyle =
     "QProgressBar { border: 1px solid #9a9a9a; background: white; color: #333333;"
@@ -48,6 +52,8 @@ void BackupProgress::start(const QString& caption, const QString& cancel) {
     m_cancel->setText(cancel);
     setCancelEnabled(true);
     m_bar->setValue(0);
+    const QRect screen = this->screen()->availableGeometry();
+    move(screen.center().x() - kWidth / 2, screen.center().y() - kStatusDialogClearance - kHeight);
     show();
 }
 

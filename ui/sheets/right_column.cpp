@@ -169,6 +169,16 @@ void buildMainVolumeTab(ControlFactory& f, SystemParts& parts, QWidget* sheet) {
                 "damage to the system.");
     warning->setStyleSheet("color: #d03020;");
     warning->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+
+    // Every user mode of the processor into a backup folder on the PC, and back.
+    y += 92;
+    f.label(sheet, "BackupLabel", QRect(8, y, 200, 18), "用户模式备份：", "User mode backup：");
+    f.serve(f.wordButton(sheet, "BackupBtn", QRect(8, y + 20, 116, 26), "备份设备",
+                         "Back up processor"),
+            Handler::kBackup);
+    f.serve(f.wordButton(sheet, "RestoreBtn", QRect(130, y + 20, 116, 26), "恢复设备",
+                         "Restore processor"),
+            Handler::kRestore);
 }
 
 void buildVolumeSetTab(ControlFactory& f, SystemParts& parts, QWidget* sheet) {
@@ -296,14 +306,6 @@ void buildSystemTab(ControlFactory& f, SystemParts& parts, QWidget* sheet) {
     y += 104 + 224;
     f.label(sheet, "Label131", QRect(8, y, 80, 20), "设备管理码", "Device ID:");
     parts.deviceId = f.label(sheet, "DeviceIDLabel", QRect(90, y, 156, 20), "");
-
-    // Every user mode of the processor into a backup folder, and back.
-    y += 24;
-    f.serve(f.wordButton(sheet, "BackupBtn", QRect(8, y, 116, 26), "备份设备", "Back up processor"),
-            Handler::kBackup);
-    f.serve(
-        f.wordButton(sheet, "RestoreBtn", QRect(130, y, 116, 26), "恢复设备", "Restore processor"),
-        Handler::kRestore);
 }
 
 }  // namespace
