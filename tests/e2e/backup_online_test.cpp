@@ -127,6 +127,17 @@ class BackupOnlineTest : public OnlineTest {
     std::filesystem::path root;
 };
 
+TEST_F(BackupOnlineTest, BothAreRefusedOffLineWithAMessage) {
+    startEditor();  // no processor: the search runs, nothing is on line
+    for (const char* button : {"BackupBtn", "RestoreBtn"}) {
+        QTest::mouseClick(w(button), Qt::LeftButton);
+        EXPECT_FALSE(editor->backups().running()) << button;
+    }
+    ASSERT_EQ(messages.shown().size(), 2u);
+    EXPECT_EQ(messages.shown()[0].text, QString::fromUtf8("设备未连接，无法备份!"));
+    EXPECT_EQ(messages.shown()[1].text, QString::fromUtf8("设备未连接，无法恢复!"));
+}
+
 TEST_F(BackupOnlineTest, BacksUpEveryUserModeAndPutsTheProcessorBack) {
     const SimState box = processorInUse();
     startOnLine(box);

@@ -1,4 +1,5 @@
-// Restoring user modes into the in-process simulated processor.
+// Restoring user modes into the in-process simulated processor: differences read back, factory
+// modes, a cancel (the whole restore is run against aec-sim in tests/e2e).
 #include "link/mode_restore.h"
 
 #include "presets/preset_file.h"
@@ -35,28 +36,6 @@ class ModeRestoreTest : public ModeWorkTest {
     ModeRestore restore{model, connection};
     std::vector<RestoreItem> items;
 };
-
-TEST_F(ModeRestoreTest, SavesEachModeUnderItsNumberAndNameAndReadsItBack) {
-    ASSERT_TRUE(restore.start(items));
-    run(restore);
-    EXPECT_EQ(restore.outcome(), RestoreOutcome::kDone);
-    for (const RestoreResult& r : restore.results()) {
-        EXPECT_EQ(r.status, RestoreStatus::kRestored) << r.mode;
-    }
-    for (const RestoreItem& item : items) {
-        const SimMode& box = sim.state().modes[static_cast<size_t>(item.mode)];
-        EXPECT_EQ(box.name, item.name);
-        // Every value of the file, the highest slots written after the pages included.
-        for (const PresetRecord& r : item.records) {
-            if (pageOf(r.address) < kModePages) {
-                ASSERT_EQ(box.pages[pageOf(r.address)][slotOf(r.address)], r.value) << r.address;
-            }
-        }
-    }
-    EXPECT_EQ(sim.state().modes[1], defaultSimState().modes[1]);  // not in the backup: untouched
-    EXPECT_EQ(sim.state().memory[kPageSystem][slotOf(kLoadModeAddress)], kStartMode);
-    EXPECT_TRUE(state().onLine());
-}
 
 // The processor keeps something else than it was sent: the read-back names the addresses.
 TEST_F(ModeRestoreTest, AModeReadBackDifferentlyIsListedWithItsAddresses) {
