@@ -18,7 +18,7 @@ constexpr std::string_view kDateKey = "Date: ";
 constexpr std::string_view kDeviceKey = "Device: ";
 constexpr std::string_view kModeKey = "Mode: ";
 // An index is a few lines; anything much larger is not one.
-constexpr std::uintmax_t kMaxIndexBytes = 64 * 1024;
+constexpr std::uintmax_t kMaxIndexBytes = std::uintmax_t{64} * 1024;
 
 ParsedBackupIndex failure(BackupIndexError error, size_t line) {
     return {error, static_cast<int>(line), {}};
