@@ -1,6 +1,8 @@
 #include "app/editor_app.h"
 
 #include <QApplication>
+#include <QDir>
+#include <QStandardPaths>
 
 namespace aec {
 
@@ -27,6 +29,13 @@ EditorApp::EditorApp(MessageService& messages) {
         return m_backups->beforeReplacing("mode-save-" + std::to_string(mode + 1));
     });
     m_verify = std::make_unique<VerifyCommand>(*m_window, connection);
+    m_modeBackups = std::make_unique<BackupCommands>(*m_window, connection, *m_commands);
+    m_modeBackups->setBackupRoot(
+        QDir(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation))
+            .filePath(QStringLiteral("Backup"))
+            .toStdString());
+    m_modeBackups->setBeforeRestore([this] { return m_backups->beforeReplacing("restore"); });
+    m_verify->setBusy([this] { return m_modeBackups->running(); });
     connection.setView(m_windowLink.get());
     connection.setStatusDialog(m_dialog.get());
     QObject::connect(m_window.get(), &TForm1::closing, m_window.get(), [this] { closeDown(); });
@@ -41,6 +50,7 @@ void EditorApp::closeDown() {
     m_verify->setManualTicks(true);
     // No link timer runs again, and a transfer that still completed would reach no window.
     m_link->setManualTicks(true);
+    m_modeBackups->setManualTicks(true);
     connection.setView(nullptr);
     connection.setStatusDialog(nullptr);
     // A visible dialog would keep the application running after its main window closed.

@@ -10,6 +10,7 @@
 #include "link/device_commands.h"
 #include "link/link_controller.h"
 #include "link/status_dialog.h"
+#include "ui/commands/backup_commands.h"
 #include "ui/commands/mode_commands.h"
 #include "ui/commands/password_commands.h"
 #include "ui/commands/settings_backups.h"
@@ -35,6 +36,7 @@ class EditorApp {
     PasswordCommands& passwords() { return *m_passwords; }
     SettingsBackups& backups() { return *m_backups; }
     VerifyCommand& verify() { return *m_verify; }
+    BackupCommands& modeBackups() { return *m_modeBackups; }
 
   private:
     // The window closed: the goodbye when on line, the link stopped for good, the dialog
@@ -54,6 +56,7 @@ class EditorApp {
     std::unique_ptr<PasswordCommands> m_passwords;
     std::unique_ptr<SettingsBackups> m_backups;
     std::unique_ptr<VerifyCommand> m_verify;
+    std::unique_ptr<BackupCommands> m_modeBackups;
 };
 
 }  // namespace aec

@@ -32,7 +32,8 @@ int main(int argc, char* argv[]) {
         folder(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation))));
     // The automatic backups of the processor's settings, in the user's data folder.
     editor.backups().setFolder(
-        folder(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation)) / "Backups");
+        folder(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation)) / "Backup" /
+        "Automatic");
 
     if (QScreen* screen = QApplication::primaryScreen()) {
         window.move(screen->availableGeometry().center() - window.rect().center());

@@ -42,6 +42,7 @@ TEST_F(LanguageTest, EnglishThenChineseAgainRestoresEveryText) {
              Case{"PinPPBtn", "Spectrum"}, Case{"DEQTYpeBelowBtn2", "Below"},
              Case{"SysPanelBtn1", "Disable"}, Case{"EQResetBtn", "EQ Reset"},
              Case{"Label85", "Rvb Effect Vol"},  // the reverb's own name
+             Case{"RestoreBtn", "Restore processor"},
              Case{"LeftBtn", "Main L"},       // the tab selector writes the channel texts
              Case{"SysLogoLabel", "运行："},  // no English: the caption stays, never blank
          }) {

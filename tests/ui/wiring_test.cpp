@@ -29,9 +29,10 @@ TEST_F(WiringTest, NothingThatTakesInputIsSilent) {
 }
 
 TEST_F(WiringTest, ControlsTheLinkServesAreDisabledWithoutIt) {
-    for (const char* name : {"LinkBtn", "SysLoadModeBtn", "SysSaveModeBtn", "SysModeBtn1",
-                             "SysFactoryBtn", "SysModeBox2", "RzBmpButton118", "RzBmpButton22",
-                             "RzBmpButton23", "RzBmpButton4", "VerifyBtn"}) {
+    for (const char* name :
+         {"LinkBtn", "SysLoadModeBtn", "SysSaveModeBtn", "SysModeBtn1", "SysFactoryBtn",
+          "SysModeBox2", "RzBmpButton118", "RzBmpButton22", "RzBmpButton23", "RzBmpButton4",
+          "VerifyBtn", "BackupBtn", "RestoreBtn"}) {
         EXPECT_FALSE(w(name)->isEnabled()) << name;
     }
 }

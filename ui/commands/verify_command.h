@@ -5,6 +5,7 @@
 
 #include <QObject>
 #include <QTimer>
+#include <functional>
 #include <vector>
 
 #include "link/connection.h"
@@ -26,7 +27,13 @@ class VerifyCommand : public QObject {
     // VerifyBtn: a verification on demand; off line it says why it cannot.
     void VerifyBtnClick();
     // An upload's pages are all in: its result is checked once its last writes are answered.
-    void uploadFinished() { start(); }
+    // Skipped while `busy` says so: a backup or restore checks its own uploads.
+    void uploadFinished() {
+        if (!m_busy || !m_busy()) {
+            start();
+        }
+    }
+    void setBusy(std::function<bool()> busy) { m_busy = std::move(busy); }
     // One tick of the read-back; the outcome is shown when it ends.
     void tick();
     // Sends each difference again, paced, and verifies again.
@@ -52,6 +59,7 @@ class VerifyCommand : public QObject {
     QTimer m_timer;
     bool m_manual = false;
     std::vector<ValueDifference> m_differences;
+    std::function<bool()> m_busy;
 };
 
 }  // namespace aec

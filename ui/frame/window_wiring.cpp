@@ -261,6 +261,8 @@ void TForm1::wire(const ControlRegistry::Entry& entry) {
         case Handler::kPanelPasswordModify:
         case Handler::kPanelUnlock:
         case Handler::kVerify:
+        case Handler::kBackup:
+        case Handler::kRestore:
             w->setEnabled(false);
             break;
 

@@ -70,6 +70,8 @@ enum class Handler : uint8_t {
     kPanelPasswordModify,   // RzBmpButton23Click
     kPanelUnlock,           // RzBmpButton4Click
     kVerify,                // reads the processor back and compares it with the editor
+    kBackup,                // BackupBtnClick
+    kRestore,               // RestoreBtnClick
 
     // Commands the editor does not have; their controls are disabled.
     kSpectrum,    // PinPPBtnClick

@@ -169,6 +169,16 @@ void buildMainVolumeTab(ControlFactory& f, SystemParts& parts, QWidget* sheet) {
                 "damage to the system.");
     warning->setStyleSheet("color: #d03020;");
     warning->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+
+    // Every user mode of the processor into a backup folder on the PC, and back.
+    y += 92;
+    f.label(sheet, "BackupLabel", QRect(8, y, 200, 18), "用户模式备份：", "User mode backup：");
+    f.serve(f.wordButton(sheet, "BackupBtn", QRect(8, y + 20, 116, 26), "备份设备",
+                         "Back up processor"),
+            Handler::kBackup);
+    f.serve(f.wordButton(sheet, "RestoreBtn", QRect(130, y + 20, 116, 26), "恢复设备",
+                         "Restore processor"),
+            Handler::kRestore);
 }
 
 void buildVolumeSetTab(ControlFactory& f, SystemParts& parts, QWidget* sheet) {
