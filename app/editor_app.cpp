@@ -2,7 +2,12 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QFile>
 #include <QStandardPaths>
+
+#include "core/bilingual_text.h"
+#include "presets/preset_file.h"
+#include "ui/sync/control_sync.h"
 
 namespace aec {
 
@@ -43,7 +48,34 @@ EditorApp::EditorApp(MessageService& messages) {
                      [this] { m_dialog->applyLanguage(m_model.languageFlag()); });
 }
 
+void EditorApp::keepOfflineEditsIn(const std::filesystem::path& file) {
+    m_offlineEditsFile = file;
+    QFile in(QString::fromStdString(file.string()));
+    // A journal holds a few thousand short lines at most; anything far larger is not one.
+    constexpr qint64 kMaxJournalBytes = qint64{1} << 20;
+    if (in.size() <= kMaxJournalBytes && in.open(QIODevice::ReadOnly)) {
+        m_model.offlineEdits.recordText(in.readAll().toStdString());
+    }
+}
+
 void EditorApp::closeDown() {
+    if (!m_offlineEditsFile.empty()) {
+        std::error_code ignored;
+        if (m_model.offlineEdits.empty()) {
+            std::filesystem::remove(m_offlineEditsFile, ignored);
+        } else {
+            std::filesystem::create_directories(m_offlineEditsFile.parent_path(), ignored);
+            if (!writeFileAtomically(m_offlineEditsFile, m_model.offlineEdits.text()).ok()) {
+                static constexpr BilingualText kNotKept{
+                    "未连接设备时修改的设置无法保存，将会丢失：\n%1",
+                    "The settings changed while off line could not be kept and are lost:\n%1"};
+                m_window->messages().show(
+                    QString::fromUtf8(kNotKept.in(m_model.languageFlag()))
+                        .arg(QString::fromStdString(m_offlineEditsFile.string())),
+                    kApplicationTitle, MessageService::Buttons::Ok);
+            }
+        }
+    }
     Connection& connection = m_link->connection();
     connection.closeRequest();
     m_verify->cancel();

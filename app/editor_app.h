@@ -2,6 +2,7 @@
 // The editor assembled in its start-up order: the model, the main window, the link controller
 // and the status dialog, wired together.
 
+#include <filesystem>
 #include <memory>
 
 #include "app/routed_sink.h"
@@ -38,6 +39,10 @@ class EditorApp {
     VerifyCommand& verify() { return *m_verify; }
     BackupCommands& modeBackups() { return *m_modeBackups; }
 
+    // Off-line edits outlive the editor: those in the file are taken now, and the ones still
+    // unsent when the window closes are written back (the file removed when there are none).
+    void keepOfflineEditsIn(const std::filesystem::path& file);
+
   private:
     // The window closed: the goodbye when on line, the link stopped for good, the dialog
     // hidden, and the event loop ends whatever the link was doing.
@@ -47,6 +52,7 @@ class EditorApp {
     // The sound card's input; it outlives the window.
     QtAudioCapture m_audio;
     RoutedSink m_sink{m_model};
+    std::filesystem::path m_offlineEditsFile;
     std::unique_ptr<TForm1> m_window;
     std::unique_ptr<TForm3> m_link;
     std::unique_ptr<TForm2> m_dialog;

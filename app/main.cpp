@@ -30,6 +30,9 @@ int main(int argc, char* argv[]) {
     window.presetFiles().setDirectory(aec::choosePresetDirectory(
         folder(QCoreApplication::applicationDirPath()),
         folder(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation))));
+    editor.keepOfflineEditsIn(
+        folder(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation)) /
+        "offline-edits.txt");
     // The automatic backups of the processor's settings, in the user's data folder.
     editor.backups().setFolder(
         folder(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation)) / "Backup" /

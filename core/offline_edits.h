@@ -3,6 +3,8 @@
 // each device address once, in the order of its first change, with its latest value.
 
 #include <cstdint>
+#include <string>
+#include <string_view>
 #include <unordered_map>
 #include <vector>
 
@@ -43,6 +45,12 @@ class OfflineEdits {
         m_edits.clear();
         m_index.clear();
     }
+
+    // One "address value" line per edit, in order, for keeping them between runs.
+    std::string text() const;
+    // Records the edits of such a text; lines that are not two numbers of a kept setting are
+    // skipped, so a damaged file loses only its damaged lines.
+    void recordText(std::string_view text);
 
   private:
     std::vector<OfflineEdit> m_edits;

@@ -284,8 +284,14 @@ TEST(OfflineEdits, EachSettingOnceInTheOrderFirstChangedWithItsLatestValue) {
     edits.record(0x0C05, 4);
     edits.record(kSystemPasswordAddress, 5);
     EXPECT_EQ(edits.edits(), (std::vector<OfflineEdit>{{0x0C05, 4}, {kInputSelectAddress, 2}}));
+    const std::string kept = edits.text();
     edits.clear();
     EXPECT_TRUE(edits.empty());
+
+    // Read back, with damaged lines skipped one by one.
+    edits.recordText(kept + "x\n3077 7\n5 \n5 6 7\n-1 2\n99999 1\n12 ab\n7 8");
+    EXPECT_EQ(edits.edits(),
+              (std::vector<OfflineEdit>{{0x0C05, 7}, {kInputSelectAddress, 2}, {7, 8}}));
 }
 
 }  // namespace

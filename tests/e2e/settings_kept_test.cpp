@@ -68,6 +68,22 @@ TEST_F(SettingsKeptTest, OffLineChangesAreSentOrDroppedAsTheUserChooses) {
     }
 }
 
+TEST_F(SettingsKeptTest, OffLineChangesOutliveTheEditor) {
+    const std::filesystem::path file = runtime.filePath("offline-edits.txt").toStdString();
+    startEditor();
+    editor->keepOfflineEditsIn(file);
+    w<QSlider>("MusEQGainBar1")->setValue(150);
+    window().close();
+    editor.reset();
+
+    startEditor();
+    editor->keepOfflineEditsIn(file);
+    EXPECT_EQ(model().offlineEdits.edits(), (std::vector<OfflineEdit>{{12, 150}}));
+    model().offlineEdits.clear();
+    window().close();
+    EXPECT_FALSE(std::filesystem::exists(file));  // nothing left to keep
+}
+
 TEST_F(SettingsKeptTest, APresetLoadedOnLineIsPrecededByABackupOfTheProcessor) {
     SimState box = defaultSimState();
     box.memory[kPageMusic][12] = 120;
