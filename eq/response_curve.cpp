@@ -29,17 +29,29 @@ QPainterPath cardinalSpline(const PlotPoint* points, int count, double tension) 
     return path;
 }
 
-void drawResponseCurve(QImage& plot, const PointsPolyline& points) {
+namespace {
+
+void strokeCurve(QImage& plot, const PointsPolyline& points, QRgb colour, double width) {
     QPainter painter(&plot);
     painter.setRenderHint(QPainter::Antialiasing, true);
     // Integer points name pixel centres, so a flat curve fills its own row.
     painter.translate(0.5, 0.5);
-    QPen pen(QColor::fromRgb(kCurveColour), kCurvePenWidth);
+    QPen pen(QColor::fromRgb(colour), width);
     pen.setCapStyle(Qt::FlatCap);
     pen.setJoinStyle(Qt::RoundJoin);
     painter.setPen(pen);
     painter.setBrush(Qt::NoBrush);
     painter.drawPath(cardinalSpline(points.data(), kDrawnCurvePoints, kCurveTension));
+}
+
+}  // namespace
+
+void drawResponseCurve(QImage& plot, const PointsPolyline& points) {
+    strokeCurve(plot, points, kCurveColour, kCurvePenWidth);
+}
+
+void drawComparisonCurve(QImage& plot, const PointsPolyline& points) {
+    strokeCurve(plot, points, kComparisonColour, kComparisonPenWidth);
 }
 
 }  // namespace aec

@@ -21,8 +21,14 @@ inline constexpr int kDrawnCurvePoints = ResponseGrid::kPoints - 1;
 // end points standing in for their missing neighbours. This is how GDI+ draws DrawCurve.
 QPainterPath cardinalSpline(const PlotPoint* points, int count, double tension);
 
+// The A/B slot not in use: a thin line under the curve, in a colour of its own.
+inline constexpr QRgb kComparisonColour = qRgb(40, 110, 190);
+inline constexpr double kComparisonPenWidth = 1.0;
+
 // Strokes the curve of the first 462 points onto the plot, anti-aliased, 1.8 px, curve colour.
 // Points outside the plot are drawn where they fall and clipped by the image.
 void drawResponseCurve(QImage& plot, const PointsPolyline& points);
+// Strokes the other slot's curve the same way, thin and in the comparison colour.
+void drawComparisonCurve(QImage& plot, const PointsPolyline& points);
 
 }  // namespace aec

@@ -148,6 +148,9 @@ void ResponseGraph::DrawPageResponse(int index, int page) {
     if (m_underlay) {
         m_underlay(m_plot, m_geometry);
     }
+    if (m_overlay) {
+        m_overlay(m_plot, m_geometry);
+    }
     curvePoints(m_geometry, sumCurves(m_sources, m_counts), m_points);
     drawCurve();
 }
@@ -186,6 +189,9 @@ void ResponseGraph::redrawUnderlay() {
     restoreBackground();
     if (m_underlay) {
         m_underlay(m_plot, m_geometry);
+    }
+    if (m_overlay) {
+        m_overlay(m_plot, m_geometry);
     }
     drawCurve();
 }

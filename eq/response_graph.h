@@ -76,6 +76,8 @@ class ResponseGraph {
     // mouse put it.
     bool dragInProgress() const;
     void setUnderlay(Underlay underlay) { m_underlay = std::move(underlay); }
+    // Paints after the underlay and before the curve (the A/B slot not in use).
+    void setOverlay(Underlay overlay) { m_overlay = std::move(overlay); }
     // Replaces the font metrics used to size the caption (a window may measure its label).
     void setCaptionSizer(CaptionSizer sizer) { m_captionSizer = std::move(sizer); }
 
@@ -109,6 +111,7 @@ class ResponseGraph {
     bool m_labelsCreated = false;
     PointsPolyline m_points{};
     Underlay m_underlay;
+    Underlay m_overlay;
     CaptionSizer m_captionSizer;
 };
 

@@ -168,6 +168,7 @@ void Connection::startTransferFromProcessor(bool reload) {
     m_direction = TransferDirection::kFromProcessor;
     ++m_transferNumber;
     m_state.link = LinkStatus::kOffLine;
+    m_reload = reload;
     if (reload) {
         ShowLinkStatus(link_text::kLoading.zh, link_text::kLoading.en);
     } else {

@@ -146,6 +146,8 @@ class Connection : public LinkEvents {
     int m_stepIndex = 0;
     int m_stepCount = kLoadSteps;
     TransferDirection m_direction = TransferDirection::kFromProcessor;
+    // Whether the load in progress follows a mode load rather than a link.
+    bool m_reload = false;
     int m_tickCounter = 0;
     StepWait m_wait = StepWait::kFirst;
     // Acknowledgements received before the current step went out (last sent).
