@@ -12,12 +12,12 @@ namespace aec {
 
 enum class PortError {
     kNone,
-    kNotOpen,   // the port is closed; nothing was done
-    kNotFound,  // no device of that name (also an empty name)
-    kBusy,      // in use by another program
+    kNotOpen,     // the port is closed; nothing was done
+    kNotFound,    // no device of that name (also an empty name)
+    kBusy,        // in use by another program
     kPermission,  // the user may not read and write the device
-    kIo,        // any other fault of the device or driver
-    kTimeout,   // the driver did not take all bytes within the write time-out
+    kIo,          // any other fault of the device or driver
+    kTimeout,     // the driver did not take all bytes within the write time-out
 };
 
 // Settings the port applies on open; fixed while the editor runs.

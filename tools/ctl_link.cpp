@@ -20,21 +20,18 @@ CtlLink::CtlLink(Model& model, std::vector<std::string> ports)
     : m_model(model), m_ports(std::move(ports)), m_connection(model, m_port, *this) {
     // Messages of the tool are English.
     m_model.setLanguageFlag(0);
-    const std::pair<QTimer*, int> timers[] = {{&m_timer1, 1000}, {&m_timer2, 100},
-                                              {&m_holdTimer, 20}};
+    const std::pair<QTimer*, int> timers[] = {
+        {&m_timer1, 1000}, {&m_timer2, 100}, {&m_holdTimer, 20}};
     for (const auto& [timer, ms] : timers) {
         timer->setInterval(ms);
         timer->setTimerType(Qt::PreciseTimer);
     }
-    QObject::connect(&m_timer1, &QTimer::timeout, &m_context, [this] {
-        m_connection.Timer1Timer();
-    });
-    QObject::connect(&m_timer2, &QTimer::timeout, &m_context, [this] {
-        m_connection.Timer2Timer();
-    });
-    QObject::connect(&m_holdTimer, &QTimer::timeout, &m_context, [this] {
-        m_connection.HoldTimerTimer();
-    });
+    QObject::connect(&m_timer1, &QTimer::timeout, &m_context,
+                     [this] { m_connection.Timer1Timer(); });
+    QObject::connect(&m_timer2, &QTimer::timeout, &m_context,
+                     [this] { m_connection.Timer2Timer(); });
+    QObject::connect(&m_holdTimer, &QTimer::timeout, &m_context,
+                     [this] { m_connection.HoldTimerTimer(); });
     m_port.setDataReceived([this](int /*count*/) { m_connection.ComPortRxChar(); });
 }
 
@@ -43,7 +40,7 @@ CtlLink::~CtlLink() { m_port.setDataReceived({}); }
 bool CtlLink::linkUp(std::ostream& err) {
     m_connection.LinkBtnClick(LinkSender::kLinkBtn);
     if (m_connection.ports().empty()) {
-        err << "no serial port found; is the processor's adapter plugged in?\n";
+        err << "aec-ctl: no serial port found; is the processor's adapter plugged in?\n";
         m_connection.LinkBtnClick(LinkSender::kUnLinkBtn);
         return false;
     }
@@ -59,13 +56,14 @@ bool CtlLink::linkUp(std::ostream& err) {
     const bool searching = m_connection.stepIndex() == 0 && !m_connection.state().deviceAnswered;
     if (!m_connection.openFailures().empty()) {
         for (const PortOpenFailure& f : m_connection.openFailures()) {
-            err << portErrorMessage(f.error, f.port, f.systemText).en << '\n';
+            err << "aec-ctl: " << portErrorMessage(f.error, f.port, f.systemText).en << '\n';
         }
     } else if (searching) {
-        err << "no processor answered on " << (m_ports.empty() ? "any port" : m_ports.front())
+        err << "aec-ctl: no processor answered on "
+            << (m_ports.empty() ? "any port" : m_ports.front())
             << "; check that it is switched on and connected\n";
     } else {
-        err << "the processor stopped answering while its settings were read\n";
+        err << "aec-ctl: the processor stopped answering while its settings were read\n";
     }
     setTimer(LinkTimer::kTimer1, false);
     setTimer(LinkTimer::kTimer2, false);

@@ -26,9 +26,7 @@ constexpr int kSettleMs = 120000;
 constexpr int kReadBackMs = 120000;
 constexpr int kModeWorkMs = 60 * 60 * 1000;
 
-int currentMode(const Model& model) {
-    return model.param(kPageSystem, slotOf(kLoadModeAddress));
-}
+int currentMode(const Model& model) { return model.param(kPageSystem, slotOf(kLoadModeAddress)); }
 
 std::string trimmed(const std::string& name) {
     const size_t end = name.find_last_not_of(' ');
@@ -301,17 +299,19 @@ int CtlSession::backup(const std::string& root) {
     ModeBackup work(m_model, m_link->connection());
     work.start(*folder, backupDateText(stamp));
     int shown = -1;
-    m_link->waitUntil([&] { return !work.running(); }, kModeWorkMs, [&] {
-        work.tick();
-        if (work.running() && work.modesDone() != shown) {
-            shown = work.modesDone();
-            m_err << "aec-ctl: "
-                  << (work.returning() ? std::string(backup_text::kPuttingBack.en)
-                                       : progressText(backup_text::kBackingUp, shown + 1,
-                                                      ModeBackup::modeCount(), kEnglish))
-                  << '\n';
-        }
-    });
+    m_link->waitUntil([&] { return !work.running(); }, kModeWorkMs,
+                      [&] {
+                          work.tick();
+                          if (work.running() && work.modesDone() != shown) {
+                              shown = work.modesDone();
+                              m_err << "aec-ctl: "
+                                    << (work.returning()
+                                            ? std::string(backup_text::kPuttingBack.en)
+                                            : progressText(backup_text::kBackingUp, shown + 1,
+                                                           ModeBackup::modeCount(), kEnglish))
+                                    << '\n';
+                          }
+                      });
     const BackupReport& report = work.report();
     m_out << backupSummary(report, kEnglish) << '\n';
     return report.outcome == BackupOutcome::kDone && report.putBack ? kCtlOk : kCtlFailed;
@@ -334,16 +334,18 @@ int CtlSession::restore(const std::string& folder) {
     ModeRestore work(m_model, m_link->connection());
     work.start(std::move(items));
     int shown = -1;
-    m_link->waitUntil([&] { return !work.running(); }, kModeWorkMs, [&] {
-        work.tick();
-        if (work.running() && work.modesDone() != shown) {
-            shown = work.modesDone();
-            m_err << "aec-ctl: "
-                  << progressText(backup_text::kRestoring, std::min(shown + 1, work.modeCount()),
-                                  work.modeCount(), kEnglish)
-                  << '\n';
-        }
-    });
+    m_link->waitUntil([&] { return !work.running(); }, kModeWorkMs,
+                      [&] {
+                          work.tick();
+                          if (work.running() && work.modesDone() != shown) {
+                              shown = work.modesDone();
+                              m_err << "aec-ctl: "
+                                    << progressText(backup_text::kRestoring,
+                                                    std::min(shown + 1, work.modeCount()),
+                                                    work.modeCount(), kEnglish)
+                                    << '\n';
+                          }
+                      });
     m_out << restoreSummary(work.outcome(), work.results(), damaged, kEnglish) << '\n';
     bool all = work.outcome() == RestoreOutcome::kDone && damaged.empty();
     for (const RestoreResult& r : work.results()) {

@@ -229,6 +229,29 @@ TEST_F(ConnectionTest, ABusyPortIsPassedOverAndTheSearchGoesOn) {
     EXPECT_TRUE(view.told.empty());
 }
 
+// A port that would not open is named in the failure's message with what to do about it.
+TEST_F(ConnectionTest, AFailedSearchNamesThePortThatWouldNotOpen) {
+    platform.ports = {"ttyS0"};
+    port.setOpenFails(true);
+    for (const int language : {1, 0}) {
+        model.setLanguageFlag(language);
+        view.told.clear();
+        connection.LinkBtnClick(LinkSender::kLinkBtn);
+        for (int i = 0; i < 4; ++i) {
+            tick1();
+        }
+        ASSERT_EQ(view.told.size(), 1U);
+        const std::string& text = view.told[0].text;
+        EXPECT_EQ(text.rfind(language == 1 ? "连接失败!\n\n" : "Off Line!\n\n", 0), 0U) << text;
+        EXPECT_NE(
+            text.find(language == 1 ? "ttyS0：串口正被其他程序占用" : "ttyS0: the port is in use"),
+            std::string::npos)
+            << text;
+    }
+    ASSERT_EQ(connection.openFailures().size(), 1U);
+    EXPECT_EQ(connection.openFailures()[0].error, PortError::kBusy);
+}
+
 // A frame of a transfer that cannot be written fails the transfer in the same tick, instead of
 // waiting for answers to a request that never went out.
 TEST_F(ConnectionTest, AWriteFailureEndsATransferAtOnce) {
