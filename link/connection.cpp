@@ -246,10 +246,17 @@ void Connection::goOffLine(bool lost) {
     const int language = m_model.languageFlag();
     std::string message = text.in(language);
     if (!lost) {
-        // A port that would not open for a reason the user can remove is named with the remedy.
-        for (const PortOpenFailure& f : m_openFailures) {
-            if (f.error == PortError::kPermission || f.error == PortError::kBusy) {
-                message += "\n\n" + portErrorMessage(f.error, f.port, f.systemText).in(language);
+        // Ports that would not open for a reason the user can remove are named with the remedy,
+        // once for all the ports of one reason.
+        for (const PortError reason : {PortError::kPermission, PortError::kBusy}) {
+            std::string ports;
+            for (const PortOpenFailure& f : m_openFailures) {
+                if (f.error == reason) {
+                    ports += (ports.empty() ? "" : ", ") + f.port;
+                }
+            }
+            if (!ports.empty()) {
+                message += "\n\n" + portErrorMessage(reason, ports, {}).in(language);
             }
         }
     }

@@ -18,7 +18,7 @@ void printUsage(std::ostream& out) {
         << "options:\n"
            "  --port NAME     the processor's port (repeatable: each processor in turn);\n"
            "                  without it the editor's search finds the processor\n"
-           "  --keep-going    a script goes on after a failing line (the exit status stays 1)\n"
+           "  --keep-going    a script goes on after a failing line (it still fails)\n"
            "  --help, --version\n"
            "exit status: 0 everything done and verified, 1 something failed, 2 usage error\n";
 }

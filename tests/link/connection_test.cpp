@@ -230,8 +230,8 @@ TEST_F(ConnectionTest, ABusyPortIsPassedOverAndTheSearchGoesOn) {
 }
 
 // A port that would not open is named in the failure's message with what to do about it.
-TEST_F(ConnectionTest, AFailedSearchNamesThePortThatWouldNotOpen) {
-    platform.ports = {"ttyS0"};
+TEST_F(ConnectionTest, AFailedSearchNamesThePortsThatWouldNotOpen) {
+    platform.ports = {"ttyS0", "ttyS1"};
     port.setOpenFails(true);
     for (const int language : {1, 0}) {
         model.setLanguageFlag(language);
@@ -241,14 +241,15 @@ TEST_F(ConnectionTest, AFailedSearchNamesThePortThatWouldNotOpen) {
             tick1();
         }
         ASSERT_EQ(view.told.size(), 1U);
+        // One reason for both ports: told once.
         const std::string& text = view.told[0].text;
         EXPECT_EQ(text.rfind(language == 1 ? "连接失败!\n\n" : "Off Line!\n\n", 0), 0U) << text;
-        EXPECT_NE(
-            text.find(language == 1 ? "ttyS0：串口正被其他程序占用" : "ttyS0: the port is in use"),
-            std::string::npos)
-            << text;
+        const char* ports = language == 1 ? "ttyS0, ttyS1：串口正被其他程序占用"
+                                          : "ttyS0, ttyS1: the port is in use";
+        EXPECT_NE(text.find(ports), std::string::npos) << text;
+        EXPECT_EQ(text.find("ttyS1", text.find("ttyS1") + 1), std::string::npos) << text;
     }
-    ASSERT_EQ(connection.openFailures().size(), 1U);
+    ASSERT_EQ(connection.openFailures().size(), 2U);
     EXPECT_EQ(connection.openFailures()[0].error, PortError::kBusy);
 }
 
