@@ -49,8 +49,11 @@ TForm1::TForm1(Model& model, ParameterSink& sink, MessageService& messages, Audi
     m_systemPage = std::make_unique<SystemPage>(m_model, m_sink, m_parts.system, *m_systemLooks);
     m_presetFiles = std::make_unique<PresetFiles>(m_model, m_parts.system.presets,
                                                   static_cast<ViewHost&>(*this), m_messages);
+    m_curveCommands = std::make_unique<CurveCommands>(m_model, *m_graph, m_parts.graph, m_messages);
     layoutRegions();
     wireControls();
+    // After the wiring, so its moves over a marker come after the point editor's.
+    m_readout = std::make_unique<GraphReadout>(m_model, *m_graph, m_parts.graph);
 
     // While the window is created: the graph picture and its background, then the recording
     // for the spectrum analyser.

@@ -12,9 +12,11 @@
 #include "core/model.h"
 #include "core/parameter_sink.h"
 #include "ui/commands/channel_commands.h"
+#include "ui/commands/curve_commands.h"
 #include "ui/commands/preset_files.h"
 #include "ui/commands/strip_commands.h"
 #include "ui/commands/system_page.h"
+#include "ui/graph/graph_readout.h"
 #include "ui/graph/graph_view.h"
 #include "ui/graph/point_editor.h"
 #include "ui/graph/spectrum_view.h"
@@ -84,6 +86,8 @@ class TForm1 : public QWidget, private ViewHost {
     StripCommands& stripCommands() { return *m_stripCommands; }
     SystemPage& systemPage() { return *m_systemPage; }
     PresetFiles& presetFiles() { return *m_presetFiles; }
+    CurveCommands& curveCommands() { return *m_curveCommands; }
+    GraphReadout& graphReadout() { return *m_readout; }
     GraphView& graph() { return *m_graph; }
     PointEditor& pointEditor() { return *m_points; }
     SpectrumView& spectrum() { return *m_spectrum; }
@@ -207,6 +211,8 @@ class TForm1 : public QWidget, private ViewHost {
     std::unique_ptr<StripCommands> m_stripCommands;
     std::unique_ptr<SystemPage> m_systemPage;
     std::unique_ptr<PresetFiles> m_presetFiles;
+    std::unique_ptr<CurveCommands> m_curveCommands;
+    std::unique_ptr<GraphReadout> m_readout;
 
     QTimer m_timer;
     bool m_windowShown = false;
