@@ -9,14 +9,15 @@ namespace {
 
 class GraphReadoutTest : public EditorTest {
   protected:
-    QLabel* readout() { return w<QLabel>("GraphReadout"); }
+    QLabel* readout() { return window->findChild<QLabel*>("GraphReadout"); }
 };
 
 TEST_F(GraphReadoutTest, HoverShowsValuesBesideThePointerAndLeavingHidesThem) {
     QWidget* image = w("Image1");
     EXPECT_FALSE(readout()->isVisible());
-    // The top-left pixel is 10 Hz at +12 dB; the flat curve is at 0 dB there.
-    QTest::mouseMove(image, QPoint(0, 0));
+    // The top-left pixel is 10 Hz at +12 dB; the flat curve is at 0 dB there. (A move to a
+    // widget's (0, 0) would go to its centre; the window's own position of it does not.)
+    QTest::mouseMove(window.get(), image->mapTo(window.get(), QPoint(0, 0)));
     ASSERT_TRUE(readout()->isVisible());
     EXPECT_EQ(readout()->text(), QString::fromUtf8("10.0Hz  12.0dB\n曲线 0.0dB"));
     EXPECT_EQ(readout()->pos(), QPoint(12, 12));
