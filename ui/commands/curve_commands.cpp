@@ -3,6 +3,7 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QLabel>
+#include <QPainter>
 #include <QSaveFile>
 #include <QStandardPaths>
 
@@ -66,17 +67,30 @@ void CurveCommands::ExportGraphPngClick() {
 }
 
 QImage CurveCommands::graphPicture() const {
-    // The outer panel below the command strip: axis labels around the plot and its markers.
+    // The outer panel from just above the plot down: its own ground, the axis labels (its
+    // labels) and the plot panel with markers and caption; the command strip stays out.
     QWidget* outer = m_parts.outer;
     const int top = std::max(0, m_parts.inner->y() - kLabelsAbovePlot);
     const QRect area(0, top, outer->width(), outer->height() - top);
+    QImage picture(area.size(), QImage::Format_RGB32);
+    QPainter painter(&picture);
+    outer->render(&painter, QPoint(), QRegion(area), QWidget::DrawWindowBackground);
     // The read-out follows the mouse; it is no part of the graph.
-    auto* readout = outer->findChild<QLabel*>(GraphReadout::kName);
+    auto* readout = m_parts.inner->findChild<QLabel*>(GraphReadout::kName);
     const bool readoutShown = readout && readout->isVisible();
     if (readoutShown) {
         readout->hide();
     }
-    const QImage picture = outer->grab(area).toImage();
+    QList<QWidget*> parts{m_parts.inner};
+    for (QLabel* label : outer->findChildren<QLabel*>(QString(), Qt::FindDirectChildrenOnly)) {
+        parts.append(label);
+    }
+    for (QWidget* part : parts) {
+        if (part->isVisible()) {
+            part->render(&painter, part->pos() - area.topLeft(), QRegion(),
+                         QWidget::DrawChildren);
+        }
+    }
     if (readoutShown) {
         readout->show();
     }
