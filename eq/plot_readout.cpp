@@ -43,8 +43,7 @@ std::string readoutFrequency(double hz) {
 
 std::string readoutText(const ReadoutValues& values, int languageFlag) {
     return readoutFrequency(values.hz) + "  " + formatFixed(values.db, 1) + "dB\n" +
-           kCurveWord.in(languageFlag) +
-           formatFixed(values.curveDb, 1) + "dB";
+           kCurveWord.in(languageFlag) + formatFixed(values.curveDb, 1) + "dB";
 }
 
 PlotBox placeReadout(const PlotGeometry& g, int column, int row, int width, int height,

@@ -24,8 +24,8 @@ TEST(CurveExport, WriterFormats) {
     const Row rows[] = {
         {CurveFormat::kTab, "ignored", "10.00\t-3.500\n10.17\t6.250\n", "24000.00\t0.000\n", 463},
         {CurveFormat::kCsv, "ignored",
-         "Frequency (Hz),Level (dB)\n10.00,-3.500\n10.17,6.250\n10.34,0.000\n",
-         "24000.00,0.000\n", 464},
+         "Frequency (Hz),Level (dB)\n10.00,-3.500\n10.17,6.250\n10.34,0.000\n", "24000.00,0.000\n",
+         464},
         {CurveFormat::kFrd, "Summed response of device page 0",
          "* Summed response of device page 0\n* Frequency (Hz) Level (dB) Phase (deg)\n"
          "10.00 -3.500 0\n10.17 6.250 0\n",

@@ -38,9 +38,8 @@ void CurveCommands::ExportCurveFrdClick() { exportCurve(CurveFormat::kFrd); }
 
 void CurveCommands::exportCurve(CurveFormat format) {
     const bool csv = format == CurveFormat::kCsv;
-    const QString path =
-        choose(qText(csv ? kCsvCaption : kFrdCaption, language()), csv ? ".csv" : ".frd",
-               csv ? "CSV (*.csv)" : "FRD (*.frd)");
+    const QString path = choose(qText(csv ? kCsvCaption : kFrdCaption, language()),
+                                csv ? ".csv" : ".frd", csv ? "CSV (*.csv)" : "FRD (*.frd)");
     if (path.isEmpty()) {
         return;
     }
@@ -87,8 +86,7 @@ QImage CurveCommands::graphPicture() const {
     }
     for (QWidget* part : parts) {
         if (part->isVisible()) {
-            part->render(&painter, part->pos() - area.topLeft(), QRegion(),
-                         QWidget::DrawChildren);
+            part->render(&painter, part->pos() - area.topLeft(), QRegion(), QWidget::DrawChildren);
         }
     }
     if (readoutShown) {

@@ -18,9 +18,8 @@ class CurveCommands {
   public:
     // Which file to write, given the dialog's caption, a suggested path and a name filter;
     // empty for none.
-    using FileChooser =
-        std::function<QString(const QString& caption, const QString& suggested,
-                              const QString& filter)>;
+    using FileChooser = std::function<QString(const QString& caption, const QString& suggested,
+                                              const QString& filter)>;
 
     CurveCommands(const Model& model, GraphView& graph, const GraphParts& parts,
                   MessageService& messages);
