@@ -16,9 +16,10 @@ using namespace aec::tool;
 constexpr const char* kUsage =
     "usage: aec-preset init FILE\n"
     "       aec-preset show FILE\n"
-    "       aec-preset curve FILE PAGE [--right]\n"
+    "       aec-preset curve FILE PAGE [--right] [--csv|--frd]\n"
     "       aec-preset plot FILE PAGE OUT.png [--right] [--size WxH]\n"
-    "PAGE is a device page 0..27; --right shows the right music (0) or Dynamic EQ (1) set.\n";
+    "PAGE is a device page 0..27; --right shows the right music (0) or Dynamic EQ (1) set.\n"
+    "curve prints \"frequency_hz<TAB>dB\" lines; --csv and --frd print CSV or FRD text.\n";
 
 // Qt's notes about the runtime environment of an off-screen run are no news to a user.
 void quietMessages(QtMsgType type, const QMessageLogContext&, const QString& message) {
@@ -44,6 +45,7 @@ struct Arguments {
     std::vector<std::string> positional;
     bool right = false;
     std::optional<std::string> size;
+    std::optional<aec::CurveFormat> format;
     std::string problem;
 };
 
@@ -52,6 +54,13 @@ Arguments split(const std::vector<std::string>& args) {
     for (size_t i = 0; i < args.size(); ++i) {
         if (args[i] == "--right") {
             a.right = true;
+        } else if (args[i] == "--csv" || args[i] == "--frd") {
+            const aec::CurveFormat format =
+                args[i] == "--csv" ? aec::CurveFormat::kCsv : aec::CurveFormat::kFrd;
+            if (a.format && *a.format != format) {
+                a.problem = "--csv and --frd exclude each other";
+            }
+            a.format = format;
         } else if (args[i] == "--size" && i + 1 < args.size()) {
             a.size = args[++i];
         } else if (args[i].rfind("--size=", 0) == 0) {
@@ -79,7 +88,11 @@ int runGraphCommand(const std::string& command, const Arguments& a) {
         if (a.size) {
             return usage("--size belongs to plot");
         }
-        return runCurve(a.positional[1], *page, a.right, std::cout, std::cerr);
+        return runCurve(a.positional[1], *page, a.right, a.format.value_or(aec::CurveFormat::kTab),
+                        std::cout, std::cerr);
+    }
+    if (a.format) {
+        return usage("--csv and --frd belong to curve");
     }
     PlotSize size{883, 268};
     if (a.size) {
@@ -115,7 +128,7 @@ int main(int argc, char** argv) {
     const std::string& command = a.positional[0];
     const size_t count = a.positional.size();
     const bool simple = command == "init" || command == "show";
-    if (simple && (count != 2 || a.right || a.size)) {
+    if (simple && (count != 2 || a.right || a.size || a.format)) {
         return usage("expected: " + command + " FILE");
     }
     if (command == "init") {

@@ -1,10 +1,9 @@
 #include "tools/preset_commands.h"
 
-#include <cstdio>
 #include <ostream>
 
 #include "core/model.h"
-#include "eq/curve_sources.h"
+#include "eq/curve_export.h"
 #include "presets/preset_file.h"
 #include "tools/page_view.h"
 
@@ -75,21 +74,15 @@ bool loadForGraph(const std::filesystem::path& file, Model& model, std::ostream&
     return result.ok();
 }
 
-int runCurve(const std::filesystem::path& file, int page, bool right, std::ostream& out,
-             std::ostream& err) {
+int runCurve(const std::filesystem::path& file, int page, bool right, CurveFormat format,
+             std::ostream& out, std::ostream& err) {
     Model model;
     model.ResetEqBands(kAllPages);
     if (!loadForGraph(file, model, err)) {
         return kExitFailed;
     }
     const int base = showDevicePage(model, page, right);
-    CurveSourceTable table{};
-    const BandCurve sum = sumCurves(table, computePageCurves(model, base, table));
-    char line[64];
-    for (int g = 0; g < ResponseGrid::kPoints; ++g) {
-        std::snprintf(line, sizeof line, "%.2f\t%.3f\n", GridIndexToFreq(g), double{sum[g]});
-        out << line;
-    }
+    out << pageCurveText(model, base, format);
     return kExitOk;
 }
 

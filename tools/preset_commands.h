@@ -7,6 +7,8 @@
 #include <optional>
 #include <string>
 
+#include "eq/curve_export.h"
+
 namespace aec {
 class Model;
 }
@@ -21,9 +23,9 @@ int runInit(const std::filesystem::path& file, std::ostream& err);
 // Checks a preset like the editor's load and prints "page slot value" per record.
 int runShow(const std::filesystem::path& file, std::ostream& out, std::ostream& err);
 
-// Prints the summed response of a device page, "frequency_hz<TAB>dB" for each grid point.
-int runCurve(const std::filesystem::path& file, int page, bool right, std::ostream& out,
-             std::ostream& err);
+// Prints the summed response of a device page, one line per grid point in `format`.
+int runCurve(const std::filesystem::path& file, int page, bool right, CurveFormat format,
+             std::ostream& out, std::ostream& err);
 
 // A page number 0..30, or nothing.
 std::optional<int> parsePage(const std::string& text);

@@ -114,7 +114,8 @@ TEST_F(PresetGraphTool, RightTakesTheRightMusicSet) {
 }
 
 TEST_F(PresetGraphTool, PagesWithoutAGraphAndBadArgumentsAreUsageErrors) {
-    for (const std::string args : {"29", "28", "31", "x", "-1", "6 --right", "0 --size 10x10"}) {
+    for (const std::string args :
+         {"29", "28", "31", "x", "-1", "6 --right", "0 --size 10x10", "0 --csv --frd"}) {
         const ToolRun run = runWith("curve " + preset() + args);
         EXPECT_EQ(run.exitCode, 2) << args;
         EXPECT_EQ(run.out, "") << args;

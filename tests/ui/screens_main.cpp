@@ -73,6 +73,11 @@ int main(int argc, char* argv[]) {
     mouse(QEvent::MouseButtonRelease, {7, 7}, Qt::NoButton);
     window.Timer1Timer();
     save("drag_music_band4_released");
+    // The graph as its PNG export writes it.
+    window.curveCommands().setFileChooser([&](const QString&, const QString&, const QString&) {
+        return folder + "/graph_export.png";
+    });
+    window.curveCommands().ExportGraphPngClick();
     auto* system = window.control<QTabWidget>("AdvPageControl1");
     for (int i = 1; i < 3; ++i) {
         system->setCurrentIndex(i);

@@ -55,8 +55,11 @@ TForm1::TForm1(Model& model, ParameterSink& sink, MessageService& messages, Audi
     m_undo =
         std::make_unique<UndoCommands>(m_model, m_sink, static_cast<ViewHost&>(*this), m_messages);
     m_compareOverlay = std::make_unique<CompareOverlay>(m_model, *m_graph);
+    m_curveCommands = std::make_unique<CurveCommands>(m_model, *m_graph, m_parts.graph, m_messages);
     layoutRegions();
     wireControls();
+    // After the wiring, so its moves over a marker come after the point editor's.
+    m_readout = std::make_unique<GraphReadout>(m_model, *m_graph, m_parts.graph);
     wireUndo();
 
     // While the window is created: the graph picture and its background, then the recording
@@ -280,6 +283,9 @@ void TForm1::wireUndo() {
     key("Ctrl+Y", [this] { m_undo->RedoClick(); });
     m_toolsMenu.set("UndoAction", [this] { m_undo->UndoClick(); });
     m_toolsMenu.set("RedoAction", [this] { m_undo->RedoClick(); });
+    m_toolsMenu.set("ExportCurveCsvAction", [this] { m_curveCommands->ExportCurveCsvClick(); });
+    m_toolsMenu.set("ExportCurveFrdAction", [this] { m_curveCommands->ExportCurveFrdClick(); });
+    m_toolsMenu.set("ExportGraphPngAction", [this] { m_curveCommands->ExportGraphPngClick(); });
     m_undo->setLooksChanged([this] { showCompareLooks(); });
     showCompareLooks();
 }

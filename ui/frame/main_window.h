@@ -12,12 +12,14 @@
 #include "core/model.h"
 #include "core/parameter_sink.h"
 #include "ui/commands/channel_commands.h"
+#include "ui/commands/curve_commands.h"
 #include "ui/commands/preset_files.h"
 #include "ui/commands/strip_commands.h"
 #include "ui/commands/system_page.h"
 #include "ui/commands/undo_commands.h"
 #include "ui/frame/tools_menu.h"
 #include "ui/graph/compare_overlay.h"
+#include "ui/graph/graph_readout.h"
 #include "ui/graph/graph_view.h"
 #include "ui/graph/point_editor.h"
 #include "ui/graph/spectrum_view.h"
@@ -89,6 +91,8 @@ class TForm1 : public QWidget, private ViewHost {
     PresetFiles& presetFiles() { return *m_presetFiles; }
     UndoCommands& undoCommands() { return *m_undo; }
     ToolsMenu& toolsMenu() { return m_toolsMenu; }
+    CurveCommands& curveCommands() { return *m_curveCommands; }
+    GraphReadout& graphReadout() { return *m_readout; }
     GraphView& graph() { return *m_graph; }
     PointEditor& pointEditor() { return *m_points; }
     SpectrumView& spectrum() { return *m_spectrum; }
@@ -218,6 +222,8 @@ class TForm1 : public QWidget, private ViewHost {
     std::unique_ptr<UndoCommands> m_undo;
     std::unique_ptr<CompareOverlay> m_compareOverlay;
     ToolsMenu m_toolsMenu;
+    std::unique_ptr<CurveCommands> m_curveCommands;
+    std::unique_ptr<GraphReadout> m_readout;
 
     QTimer m_timer;
     bool m_windowShown = false;
