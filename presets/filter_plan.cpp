@@ -45,10 +45,9 @@ class Planner {
         const double hz = *f.freq;
         const int index = nearestFreqIndex(hz);
         const double table = kFreqTable[index].value;
-        if (hz < kFreqTable.front().value || hz > kFreqTable.back().value) {
-            issue(f.line, IssueKind::FreqClamped, {}, hz, table);
-        } else if (!same(hz, table)) {
-            issue(f.line, IssueKind::FreqRounded, {}, hz, table);
+        if (!same(hz, table)) {
+            const bool outside = hz < kFreqTable.front().value || hz > kFreqTable.back().value;
+            issue(f.line, outside ? IssueKind::FreqClamped : IssueKind::FreqRounded, {}, hz, table);
         }
         return index;
     }
@@ -61,10 +60,9 @@ class Planner {
         const int maxIndex = shelf ? kShelfQMax : kQMax;
         const int index = nearestQIndex(*f.q, maxIndex);
         const double table = kQTable[index].value;
-        if (*f.q < kQTable.front().value || *f.q > kQTable[maxIndex].value) {
-            issue(f.line, IssueKind::QClamped, {}, *f.q, table);
-        } else if (!same(*f.q, table)) {
-            issue(f.line, IssueKind::QRounded, {}, *f.q, table);
+        if (!same(*f.q, table)) {
+            const bool outside = *f.q < kQTable.front().value || *f.q > kQTable[maxIndex].value;
+            issue(f.line, outside ? IssueKind::QClamped : IssueKind::QRounded, {}, *f.q, table);
         }
         return index;
     }
