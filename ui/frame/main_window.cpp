@@ -46,6 +46,8 @@ TForm1::TForm1(Model& model, ParameterSink& sink, MessageService& messages, Audi
     m_stripCommands =
         std::make_unique<StripCommands>(m_model, m_sink, m_tables, m_parts, *m_commandLooks,
                                         *m_outputMode, static_cast<ViewHost&>(*this));
+    m_filterCommands = std::make_unique<FilterCommands>(
+        m_model, m_sink, static_cast<ViewHost&>(*this), m_messages, this);
     m_systemPage = std::make_unique<SystemPage>(m_model, m_sink, m_parts.system, *m_systemLooks);
     m_presetFiles = std::make_unique<PresetFiles>(m_model, m_parts.system.presets,
                                                   static_cast<ViewHost&>(*this), m_messages);

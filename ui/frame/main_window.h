@@ -12,6 +12,7 @@
 #include "core/model.h"
 #include "core/parameter_sink.h"
 #include "ui/commands/channel_commands.h"
+#include "ui/commands/filter_commands.h"
 #include "ui/commands/preset_files.h"
 #include "ui/commands/strip_commands.h"
 #include "ui/commands/system_page.h"
@@ -82,6 +83,7 @@ class TForm1 : public QWidget, private ViewHost {
     SystemLooks& systemLooks() { return *m_systemLooks; }
     ChannelCommands& commands() { return *m_commands; }
     StripCommands& stripCommands() { return *m_stripCommands; }
+    FilterCommands& filterCommands() { return *m_filterCommands; }
     SystemPage& systemPage() { return *m_systemPage; }
     PresetFiles& presetFiles() { return *m_presetFiles; }
     GraphView& graph() { return *m_graph; }
@@ -205,6 +207,7 @@ class TForm1 : public QWidget, private ViewHost {
     std::unique_ptr<ControlRefresh> m_refresh;
     std::unique_ptr<ChannelCommands> m_commands;
     std::unique_ptr<StripCommands> m_stripCommands;
+    std::unique_ptr<FilterCommands> m_filterCommands;
     std::unique_ptr<SystemPage> m_systemPage;
     std::unique_ptr<PresetFiles> m_presetFiles;
 
