@@ -15,9 +15,9 @@ namespace {
 constexpr int kGainZeroRaw = 120;
 constexpr double kGainStepDb = 0.2;
 
-// A number without trailing zeros: "209", "3.94", "-0.5".
+// A number without trailing zeros: "209", "3.943", "-0.5".
 std::string num(double v) {
-    std::string s = formatFixed(v, 2);
+    std::string s = formatFixed(v, 3);
     while (s.find('.') != std::string::npos && (s.back() == '0' || s.back() == '.')) {
         s.pop_back();
     }

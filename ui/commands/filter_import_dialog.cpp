@@ -37,7 +37,9 @@ BmpButton* makeButton(QWidget* parent, const char* name) {
 QListWidget* makeList(QWidget* parent, const char* name) {
     auto* list = new QListWidget(parent);
     list->setObjectName(QString::fromLatin1(name));
+    // A report to read: no current row drawn, no keyboard focus taken from the buttons.
     list->setSelectionMode(QAbstractItemView::NoSelection);
+    list->setFocusPolicy(Qt::NoFocus);
     list->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     return list;
 }
