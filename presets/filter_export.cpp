@@ -26,7 +26,9 @@ FilterWords wordsOf(const BandValues& b) {
     const bool shelf = b.mode == 2 || b.mode == 3;
     const int q = shelf ? std::clamp(b.shelfQ, 0, kShelfQMax) : std::clamp(b.q, 0, kQMax);
     return {b.mode == 0 ? "OFF" : "ON",
-            b.mode == 2 ? "LSC" : b.mode == 3 ? "HSC" : "PK",
+            b.mode == 2   ? "LSC"
+            : b.mode == 3 ? "HSC"
+                          : "PK",
             kFreqTable[static_cast<std::size_t>(std::clamp(b.freq, 0, kFreqMax))].text,
             formatFixed((b.gain - kGainZeroRaw) * kGainStepDb, 1),
             kQTable[static_cast<std::size_t>(q)].text};
@@ -42,15 +44,16 @@ std::string line(const char* format, int number, const FilterWords& w) {
 // The title on one line, so that it cannot start a line of its own.
 std::string oneLine(std::string_view title) {
     std::string out(title);
-    std::replace_if(out.begin(), out.end(), [](char c) { return c == '\n' || c == '\r'; }, ' ');
+    std::replace_if(
+        out.begin(), out.end(), [](char c) { return c == '\n' || c == '\r'; }, ' ');
     return out;
 }
 
 }  // namespace
 
 std::string rewFilterText(const std::vector<BandValues>& bands, std::string_view title) {
-    std::string text = "Filter Settings file\n\nNotes: " + oneLine(title) +
-                       "\n\nEqualiser: Generic\n";
+    std::string text =
+        "Filter Settings file\n\nNotes: " + oneLine(title) + "\n\nEqualiser: Generic\n";
     for (std::size_t i = 0; i < bands.size(); ++i) {
         text += line("Filter %2d: %-3s %-8s Fc %7s Hz  Gain %5s dB  Q %6s\n",
                      static_cast<int>(i + 1), wordsOf(bands[i]));

@@ -14,8 +14,8 @@ constexpr std::size_t kExcerptChars = 60;
 
 // Commands of Equalizer APO that a band cannot play.
 constexpr std::array<std::string_view, 14> kApoCommands = {
-    "INCLUDE", "DEVICE", "STAGE", "COPY",     "DELAY",       "GRAPHICEQ", "CONVOLUTION",
-    "EVAL",    "IF",     "ELSEIF", "ELSE",    "ENDIF",       "LOUDNESSCORRECTION", "VST"};
+    "INCLUDE", "DEVICE", "STAGE",  "COPY", "DELAY", "GRAPHICEQ",          "CONVOLUTION",
+    "EVAL",    "IF",     "ELSEIF", "ELSE", "ENDIF", "LOUDNESSCORRECTION", "VST"};
 
 std::string upper(std::string_view s) {
     std::string out(s);

@@ -22,8 +22,8 @@ struct ParsedFilter {
     std::string type;  // the type as written, e.g. "PK", "LS 6dB", "NO"
     std::optional<double> freq;
     std::optional<double> gain;
-    std::optional<double> q;           // given as Q, or converted from a bandwidth
-    std::optional<double> bandwidth;   // octaves, when the line gave "BW Oct" instead of Q
+    std::optional<double> q;            // given as Q, or converted from a bandwidth
+    std::optional<double> bandwidth;    // octaves, when the line gave "BW Oct" instead of Q
     std::vector<std::string> channels;  // the Channel: selection in force; empty for all
 };
 

@@ -11,7 +11,7 @@ namespace aec {
 
 namespace {
 
-constexpr double kSameRatio = 1e-4;     // a table value read back from its text
+constexpr double kSameRatio = 1e-4;  // a table value read back from its text
 constexpr double kGainStepDb = 0.2;
 constexpr int kGainZeroRaw = 120;
 
@@ -165,8 +165,9 @@ FilterPlan planFilterImport(const FilterFile& file, const ImportTarget& target) 
         return plan;
     }
     for (const SkippedLine& s : file.skipped) {
-        planner.issue(s.line, s.problem == LineProblem::Unreadable ? IssueKind::Unreadable
-                                                                    : IssueKind::UnsupportedCommand,
+        planner.issue(s.line,
+                      s.problem == LineProblem::Unreadable ? IssueKind::Unreadable
+                                                           : IssueKind::UnsupportedCommand,
                       s.text);
     }
     for (const PreampLine& p : file.preamps) {
@@ -184,13 +185,11 @@ FilterPlan planFilterImport(const FilterFile& file, const ImportTarget& target) 
     } else {
         planner.fillDefaults();
     }
-    std::stable_sort(plan.issues.begin(), plan.issues.end(),
-                     [](const ImportIssue& a, const ImportIssue& b) {
-                         const auto key = [](const ImportIssue& i) {
-                             return i.line == 0 ? INT_MAX : i.line;
-                         };
-                         return key(a) < key(b);
-                     });
+    std::stable_sort(
+        plan.issues.begin(), plan.issues.end(), [](const ImportIssue& a, const ImportIssue& b) {
+            const auto key = [](const ImportIssue& i) { return i.line == 0 ? INT_MAX : i.line; };
+            return key(a) < key(b);
+        });
     return plan;
 }
 

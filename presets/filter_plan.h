@@ -21,8 +21,8 @@ struct BandValues {
 
 // The bands a filter list is imported into.
 struct ImportTarget {
-    std::vector<BandValues> defaults;   // one per band: a band without a filter takes these
-    int gainMin = 0;                    // raw gain range of the page's bands
+    std::vector<BandValues> defaults;  // one per band: a band without a filter takes these
+    int gainMin = 0;                   // raw gain range of the page's bands
     int gainMax = 180;
     std::vector<std::string> channels;  // Channel: names that mean the channel on show
 };

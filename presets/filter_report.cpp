@@ -31,8 +31,8 @@ std::string db(double v) { return formatFixed(v, 1) + "dB"; }
 std::string fill(const char* pattern, std::initializer_list<std::string> args) {
     std::string out;
     for (const char* p = pattern; *p != '\0'; ++p) {
-        const std::size_t index = p[1] >= '1' && p[1] <= '9' ? static_cast<std::size_t>(p[1] - '1')
-                                                             : args.size();
+        const std::size_t index =
+            p[1] >= '1' && p[1] <= '9' ? static_cast<std::size_t>(p[1] - '1') : args.size();
         if (*p == '%' && index < args.size()) {
             out += *(args.begin() + index);
             ++p;
@@ -48,7 +48,8 @@ constexpr BilingualText kLine{"第 %1 行：", "Line %1: "};
 BilingualText issueText(IssueKind kind) {
     switch (kind) {
         case IssueKind::TooLarge:
-            return {"文件太大，不是滤波器文件，未读取", "The file is too large for a filter list: not read"};
+            return {"文件太大，不是滤波器文件，未读取",
+                    "The file is too large for a filter list: not read"};
         case IssueKind::NoFilters:
             return {"文件中没有可导入的滤波器，频段不变",
                     "No filter in the file can be imported: the bands stay as they are"};
@@ -57,9 +58,11 @@ BilingualText issueText(IssueKind kind) {
         case IssueKind::UnsupportedCommand:
             return {"不支持的命令，已跳过：%1", "command not supported, skipped: %1"};
         case IssueKind::UnsupportedType:
-            return {"频段不支持滤波器类型 %1，已跳过", "filter type %1 has no band equivalent, skipped"};
+            return {"频段不支持滤波器类型 %1，已跳过",
+                    "filter type %1 has no band equivalent, skipped"};
         case IssueKind::TooManyFilters:
-            return {"滤波器多于频段，%1 滤波器已跳过", "more filters than bands: %1 filter skipped"};
+            return {"滤波器多于频段，%1 滤波器已跳过",
+                    "more filters than bands: %1 filter skipped"};
         case IssueKind::OtherChannel:
             return {"滤波器属于声道 %1，不是当前显示的声道，已跳过",
                     "filter for channel %1, not the channel on show: skipped"};
@@ -130,15 +133,13 @@ std::string describeBand(const PlannedBand& band, int languageFlag) {
     const BandValues& v = band.values;
     const bool shelf = v.mode == 2 || v.mode == 3;
     const int q = shelf ? std::clamp(v.shelfQ, 0, kShelfQMax) : std::clamp(v.q, 0, kQMax);
-    std::string text =
-        fill(kBand.in(languageFlag),
-             {std::to_string(band.band + 1),
-              std::string(kEqModeItems[static_cast<std::size_t>(std::clamp(v.mode, 0, 3))]),
-              std::string(kFreqTable[static_cast<std::size_t>(std::clamp(v.freq, 0, kFreqMax))]
-                              .text) +
-                  "Hz",
-              db((v.gain - kGainZeroRaw) * kGainStepDb),
-              kQTable[static_cast<std::size_t>(q)].text});
+    std::string text = fill(
+        kBand.in(languageFlag),
+        {std::to_string(band.band + 1),
+         std::string(kEqModeItems[static_cast<std::size_t>(std::clamp(v.mode, 0, 3))]),
+         std::string(kFreqTable[static_cast<std::size_t>(std::clamp(v.freq, 0, kFreqMax))].text) +
+             "Hz",
+         db((v.gain - kGainZeroRaw) * kGainStepDb), kQTable[static_cast<std::size_t>(q)].text});
     if (band.line > 0) {
         return text + fill(kFromLine.in(languageFlag), {std::to_string(band.line)});
     }

@@ -122,12 +122,20 @@ TEST(FilterImport, MapsEveryFilterOrReportsIt) {
           {11, K::UnsupportedType},
           {12, K::Unreadable},
           {0, K::Defaults}}},
-        {"no filter at all", "hello\nworld\n", FilterFormat::Unknown, {},
+        {"no filter at all",
+         "hello\nworld\n",
+         FilterFormat::Unknown,
+         {},
          {{1, K::Unreadable}, {2, K::Unreadable}, {0, K::NoFilters}}},
-        {"only unsupported filters", "Filter: ON LP Fc 80 Hz\nFilter: ON NO Fc 80 Hz\n",
-         FilterFormat::Apo, {},
+        {"only unsupported filters",
+         "Filter: ON LP Fc 80 Hz\nFilter: ON NO Fc 80 Hz\n",
+         FilterFormat::Apo,
+         {},
          {{1, K::UnsupportedType}, {2, K::UnsupportedType}, {0, K::NoFilters}}},
-        {"binary", "\x01\xff\x00\x7f:\n\xEF\xBB\xBF", FilterFormat::Unknown, {},
+        {"binary",
+         "\x01\xff\x00\x7f:\n\xEF\xBB\xBF",
+         FilterFormat::Unknown,
+         {},
          {{1, K::Unreadable}, {0, K::NoFilters}}},
         {"empty", "", FilterFormat::Unknown, {}, {{0, K::NoFilters}}},
     };
@@ -160,11 +168,14 @@ TEST(FilterImport, ReportTellsValuesBeforeAndAfter) {
         const char* zh;
         const char* en;
     } kCases[] = {
-        {{14, K::GainClamped, {}, -30, -24}, "第 14 行：增益 -30.0dB 超出范围，改为 -24.0dB",
+        {{14, K::GainClamped, {}, -30, -24},
+         "第 14 行：增益 -30.0dB 超出范围，改为 -24.0dB",
          "Line 14: gain -30.0dB out of range: -24.0dB used"},
-        {{9, K::FreqRounded, {}, 209, 210}, "第 9 行：频率 209Hz 取最近值 210Hz",
+        {{9, K::FreqRounded, {}, 209, 210},
+         "第 9 行：频率 209Hz 取最近值 210Hz",
          "Line 9: frequency 209Hz rounded to 210Hz"},
-        {{0, K::Defaults, {}, 5, 15}, "频段 5 至 15 没有滤波器：恢复默认 (PEQ 0.0dB)",
+        {{0, K::Defaults, {}, 5, 15},
+         "频段 5 至 15 没有滤波器：恢复默认 (PEQ 0.0dB)",
          "bands 5 to 15 have no filter: set to their defaults (PEQ 0.0dB)"},
     };
     for (const auto& c : kCases) {
@@ -177,8 +188,8 @@ TEST(FilterImport, ReportTellsValuesBeforeAndAfter) {
 }
 
 TEST(FilterExport, WritesOneLinePerBand) {
-    const std::vector<BandValues> bands = {{1, 204, 130, 16, 10}, {2, 0, 0, 16, 24},
-                                           {0, 361, 180, 100, 10}};
+    const std::vector<BandValues> bands = {
+        {1, 204, 130, 16, 10}, {2, 0, 0, 16, 24}, {0, 361, 180, 100, 10}};
     EXPECT_EQ(apoFilterText(bands, "Music L\nx"),
               "# Music L x\n"
               "Filter 1: ON PK Fc 1000 Hz Gain 2.0 dB Q 1.00\n"
@@ -194,13 +205,16 @@ TEST(FilterExport, WritesOneLinePerBand) {
 TEST(FilterExport, ReadsBackTheSameBandsInBothFormats) {
     const std::vector<std::vector<BandValues>> kSets = {
         {{1, 20, 120, 16, 10}, {1, 129, 120, 16, 10}, {1, 280, 120, 16, 10}},
-        {{2, 0, 0, 16, 0}, {3, 361, 180, 16, 24}, {0, 100, 61, 0, 10}, {1, 215, 119, 100, 10},
+        {{2, 0, 0, 16, 0},
+         {3, 361, 180, 16, 24},
+         {0, 100, 61, 0, 10},
+         {1, 215, 119, 100, 10},
          {1, 1, 1, 1, 10}},
         {{1, 333, 150, 57, 10}},
     };
     for (const std::vector<BandValues>& set : kSets) {
-        const ImportTarget target{std::vector<BandValues>(set.size(), BandValues{1, 7, 120, 16, 10}),
-                                  0, 180, {}};
+        const ImportTarget target{
+            std::vector<BandValues>(set.size(), BandValues{1, 7, 120, 16, 10}), 0, 180, {}};
         for (const std::string& text : {rewFilterText(set, "x"), apoFilterText(set, "x")}) {
             SCOPED_TRACE(text);
             const FilterPlan plan = planFilterImport(parseFilterText(text), target);

@@ -23,8 +23,7 @@ class FilterCommandsTest : public EditorTest {
         commands().setReportRunner([this](FilterImportDialog& dialog) {
             ++reports;
             bandLines = dialog.bandList()->count();
-            QTest::mouseClick(apply ? dialog.applyButton() : dialog.cancelButton(),
-                              Qt::LeftButton);
+            QTest::mouseClick(apply ? dialog.applyButton() : dialog.cancelButton(), Qt::LeftButton);
             return dialog.result() == QDialog::Accepted;
         });
     }
@@ -61,16 +60,40 @@ TEST_F(FilterCommandsTest, ImportWritesTheBandsOfTheChannelOnShowAndSendsThem) {
         const char* gainText;
         std::size_t sent;
     } kCases[] = {
-        {"music left", kTabMusic, nullptr, 0,
-         {{10, 1}, {11, 123}, {12, 100}, {13, 40}, {15, 2}, {16, 73}, {17, 20}, {19, 10},
-          {22, 120}, {10 + 75, 1}, {12 + 75, 120}},
-         "MusGainEdit1", "-4.0dB", 75},
-        {"music right", kTabMusic, "RightBtn", 0,
+        {"music left",
+         kTabMusic,
+         nullptr,
+         0,
+         {{10, 1},
+          {11, 123},
+          {12, 100},
+          {13, 40},
+          {15, 2},
+          {16, 73},
+          {17, 20},
+          {19, 10},
+          {22, 120},
+          {10 + 75, 1},
+          {12 + 75, 120}},
+         "MusGainEdit1",
+         "-4.0dB",
+         75},
+        {"music right",
+         kTabMusic,
+         "RightBtn",
+         0,
          {{12 + 75, 100}, {17 + 75, 20}, {22 + 75, 120}, {12, 100}, {22, 150}},
-         "MusGainEdit2", "-20.0dB", 75},
-        {"dynamic EQ: gain limited to -12 dB", kTabDynamicEq, nullptr, 1,
+         "MusGainEdit2",
+         "-20.0dB",
+         75},
+        {"dynamic EQ: gain limited to -12 dB",
+         kTabDynamicEq,
+         nullptr,
+         1,
          {{2, 1}, {4, 100}, {12, 2}, {14, 60}, {24, 120}, {32, 0}},
-         "DEQGainEdit2", "-12.0dB", 15},
+         "DEQGainEdit2",
+         "-12.0dB",
+         15},
     };
     for (const auto& c : kCases) {
         SCOPED_TRACE(c.name);

@@ -20,7 +20,8 @@ namespace {
 
 constexpr int kProblemsInMessage = 12;
 
-constexpr BilingualText kNoBands{"当前页面没有均衡频段。", "The page on show has no equaliser bands."};
+constexpr BilingualText kNoBands{"当前页面没有均衡频段。",
+                                 "The page on show has no equaliser bands."};
 constexpr BilingualText kReadFailed{"无法读取文件：", "Cannot read the file:"};
 constexpr BilingualText kWriteFailed{"无法写入文件：", "Cannot write the file:"};
 constexpr BilingualText kOpenTitle{"导入滤波器", "Import filters"};
@@ -105,11 +106,11 @@ void FilterCommands::ImportFiltersClick() {
     for (const ImportIssue& issue : plan.issues) {
         problems << qText(describeIssue(issue, language()));
     }
-    const QString headline = qText(kHeadline, language())
-                                 .replace(QStringLiteral("%1"), QFileInfo(path).fileName())
-                                 .replace(QStringLiteral("%2"),
-                                          qText(describeFormat(plan.format, language())))
-                                 .replace(QStringLiteral("%3"), qText(bands->channel));
+    const QString headline =
+        qText(kHeadline, language())
+            .replace(QStringLiteral("%1"), QFileInfo(path).fileName())
+            .replace(QStringLiteral("%2"), qText(describeFormat(plan.format, language())))
+            .replace(QStringLiteral("%3"), qText(bands->channel));
     FilterImportDialog dialog(m_parent);
     dialog.showPlan(headline, bandLines, problems, language());
     if (!m_runReport(dialog)) {

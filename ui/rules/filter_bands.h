@@ -13,7 +13,7 @@
 namespace aec {
 
 struct FilterBands {
-    int basePage = 0;                // base page of the controls on show
+    int basePage = 0;                 // base page of the controls on show
     std::vector<BandValues> current;  // the bands as the controls show them
     ImportTarget target;
     std::string title;    // the channel's name in English, for a written file
