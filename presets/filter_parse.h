@@ -49,7 +49,7 @@ struct FilterFile {
 };
 
 // Texts above this size are refused unread.
-inline constexpr std::size_t kMaxFilterTextBytes = 256 * 1024;
+inline constexpr std::size_t kMaxFilterTextBytes = std::size_t{256} * 1024;
 
 // Which of the two formats a text is written in; Unknown when it holds no filter line.
 FilterFormat detectFilterFormat(std::string_view text);
