@@ -10,6 +10,7 @@
 
 #include "core/offline_sink.h"
 #include "eq/fake_audio_capture.h"
+#include "ui/commands/filter_import_dialog.h"
 #include "ui/frame/main_window.h"
 #include "ui/rules/edit_rules.h"
 #include "ui/widgets/look.h"
@@ -121,5 +122,32 @@ int main(int argc, char* argv[]) {
     save("spectrum_silence");
     frame(0.5);
     save("spectrum_sine");
+
+    // The report of a filter import, in both languages, from a REW file with every kind of
+    // problem; nothing is applied.
+    window.spectrum().PinPPBtnClick(*button("PinPPBtn"));
+    const QString filters = folder + "/filters.txt";
+    if (QFile file(filters); file.open(QIODevice::WriteOnly)) {
+        file.write(
+            "Filter Settings file\n\nRoom EQ V5.20\nNotes:living room\n\nEqualiser: Generic\n"
+            "Filter  1: ON  PK       Fc     209 Hz  Gain  -3.9 dB  Q 3.943\n"
+            "Filter  2: OFF PK       Fc    1000 Hz  Gain   2.0 dB  Q  1.00\n"
+            "Filter  3: ON  NO       Fc     100 Hz\n"
+            "Filter  4: ON  LS 6dB   Fc    63.0 Hz  Gain   5.0 dB\n"
+            "Filter  5: ON  HSC      Fc   50000 Hz  Gain -30.0 dB  Q  2.00\n"
+            "Preamp: -6 dB\n");
+    }
+    aec::FilterCommands& filterCommands = window.filterCommands();
+    filterCommands.setOpenChooser([&] { return filters; });
+    for (const int language : {1, 0}) {
+        model.setLanguageFlag(language);
+        filterCommands.setReportRunner([&](aec::FilterImportDialog& dialog) {
+            dialog.show();
+            QApplication::processEvents();
+            dialog.grab().save(folder + QString("/filter_import_%1.png").arg(language));
+            return false;
+        });
+        filterCommands.ImportFiltersClick();
+    }
     return 0;
 }

@@ -49,6 +49,8 @@ TForm1::TForm1(Model& model, ParameterSink& sink, MessageService& messages, Audi
     m_stripCommands =
         std::make_unique<StripCommands>(m_model, m_sink, m_tables, m_parts, *m_commandLooks,
                                         *m_outputMode, static_cast<ViewHost&>(*this));
+    m_filterCommands = std::make_unique<FilterCommands>(
+        m_model, m_sink, static_cast<ViewHost&>(*this), m_messages, this);
     m_systemPage = std::make_unique<SystemPage>(m_model, m_sink, m_parts.system, *m_systemLooks);
     m_presetFiles = std::make_unique<PresetFiles>(m_model, m_parts.system.presets,
                                                   static_cast<ViewHost&>(*this), m_messages);
@@ -283,6 +285,8 @@ void TForm1::wireUndo() {
     key("Ctrl+Y", [this] { m_undo->RedoClick(); });
     m_toolsMenu.set("UndoAction", [this] { m_undo->UndoClick(); });
     m_toolsMenu.set("RedoAction", [this] { m_undo->RedoClick(); });
+    m_toolsMenu.set("ImportFiltersAction", [this] { m_filterCommands->ImportFiltersClick(); });
+    m_toolsMenu.set("ExportFiltersAction", [this] { m_filterCommands->ExportFiltersClick(); });
     m_toolsMenu.set("ExportCurveCsvAction", [this] { m_curveCommands->ExportCurveCsvClick(); });
     m_toolsMenu.set("ExportCurveFrdAction", [this] { m_curveCommands->ExportCurveFrdClick(); });
     m_toolsMenu.set("ExportGraphPngAction", [this] { m_curveCommands->ExportGraphPngClick(); });

@@ -13,6 +13,7 @@
 #include "core/parameter_sink.h"
 #include "ui/commands/channel_commands.h"
 #include "ui/commands/curve_commands.h"
+#include "ui/commands/filter_commands.h"
 #include "ui/commands/preset_files.h"
 #include "ui/commands/strip_commands.h"
 #include "ui/commands/system_page.h"
@@ -87,6 +88,7 @@ class TForm1 : public QWidget, private ViewHost {
     SystemLooks& systemLooks() { return *m_systemLooks; }
     ChannelCommands& commands() { return *m_commands; }
     StripCommands& stripCommands() { return *m_stripCommands; }
+    FilterCommands& filterCommands() { return *m_filterCommands; }
     SystemPage& systemPage() { return *m_systemPage; }
     PresetFiles& presetFiles() { return *m_presetFiles; }
     UndoCommands& undoCommands() { return *m_undo; }
@@ -217,6 +219,7 @@ class TForm1 : public QWidget, private ViewHost {
     std::unique_ptr<ControlRefresh> m_refresh;
     std::unique_ptr<ChannelCommands> m_commands;
     std::unique_ptr<StripCommands> m_stripCommands;
+    std::unique_ptr<FilterCommands> m_filterCommands;
     std::unique_ptr<SystemPage> m_systemPage;
     std::unique_ptr<PresetFiles> m_presetFiles;
     std::unique_ptr<UndoCommands> m_undo;
