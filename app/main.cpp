@@ -37,6 +37,8 @@ int main(int argc, char* argv[]) {
         QString::fromUtf8(version.data(), static_cast<qsizetype>(version.size())));
     QApplication::setApplicationName(aec::kApplicationTitle);
     QApplication::setApplicationDisplayName(aec::kApplicationTitle);
+    // Lets the desktop match the window to its menu entry and icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.aec.Editor"));
     QApplication::setFont(aec::look::windowFont());
 
     aec::QtMessageService messages;

@@ -129,8 +129,10 @@ TEST_F(PresetFolder, BesideTheProgramOnlyInItsBuildTree) {
         const char* cache;  // where CMakeCache.txt lies, relative to the scratch folder
         bool buildTree;
     };
-    const Case cases[] = {{"", false}, {"tree/bin/CMakeCache.txt", true},
-                          {"tree/CMakeCache.txt", true}, {"tree/bin/sub/CMakeCache.txt", false}};
+    const Case cases[] = {{"", false},
+                          {"tree/bin/CMakeCache.txt", true},
+                          {"tree/CMakeCache.txt", true},
+                          {"tree/bin/sub/CMakeCache.txt", false}};
     for (const Case& c : cases) {
         SCOPED_TRACE(c.cache);
         const auto root = m_program / "case";
@@ -142,8 +144,7 @@ TEST_F(PresetFolder, BesideTheProgramOnlyInItsBuildTree) {
         }
         const auto data = root / "data";
         EXPECT_EQ(runsFromBuildTree(bin), c.buildTree);
-        EXPECT_EQ(editorPresetDirectory(bin, data),
-                  presetDirectory(c.buildTree ? bin : data));
+        EXPECT_EQ(editorPresetDirectory(bin, data), presetDirectory(c.buildTree ? bin : data));
         // An installed program never makes folders beside itself.
         EXPECT_EQ(std::filesystem::exists(bin / "Mode"), c.buildTree);
     }
