@@ -3,16 +3,17 @@
 #include <QImage>
 #include <QPainter>
 #include <QPen>
+#include <cmath>
 
 namespace aec {
 
 namespace {
 
 QPointF at(const PlotPoint& p) { return QPointF(p.x, p.y); }
+QPointF at(const QPointF& p) { return p; }
 
-}  // namespace
-
-QPainterPath cardinalSpline(const PlotPoint* points, int count, double tension) {
+template <class Point>
+QPainterPath spline(const Point* points, int count, double tension) {
     QPainterPath path;
     if (count <= 0) {
         return path;
@@ -29,7 +30,7 @@ QPainterPath cardinalSpline(const PlotPoint* points, int count, double tension) 
     return path;
 }
 
-void drawResponseCurve(QImage& plot, const PointsPolyline& points) {
+void stroke(QImage& plot, const QPainterPath& path) {
     QPainter painter(&plot);
     painter.setRenderHint(QPainter::Antialiasing, true);
     // Integer points name pixel centres, so a flat curve fills its own row.
@@ -39,7 +40,30 @@ void drawResponseCurve(QImage& plot, const PointsPolyline& points) {
     pen.setJoinStyle(Qt::RoundJoin);
     painter.setPen(pen);
     painter.setBrush(Qt::NoBrush);
-    painter.drawPath(cardinalSpline(points.data(), kDrawnCurvePoints, kCurveTension));
+    painter.drawPath(path);
+}
+
+}  // namespace
+
+QPainterPath cardinalSpline(const PlotPoint* points, int count, double tension) {
+    return spline(points, count, tension);
+}
+
+void fineCurvePoints(const PlotGeometry& g, const BandCurve& sum, qreal ratio,
+                     FinePolyline& points) {
+    const double step = g.pixelsPerStep();
+    const auto device = [ratio](double v) { return std::round(v * ratio) / ratio; };
+    for (int i = 0; i < ResponseGrid::kPoints; ++i) {
+        points[i] = QPointF(device(i * step), device(g.y(sum[i])));
+    }
+}
+
+void drawResponseCurve(QImage& plot, const PointsPolyline& points) {
+    stroke(plot, spline(points.data(), kDrawnCurvePoints, kCurveTension));
+}
+
+void drawResponseCurve(QImage& plot, const FinePolyline& points) {
+    stroke(plot, spline(points.data(), kDrawnCurvePoints, kCurveTension));
 }
 
 }  // namespace aec

@@ -2,7 +2,9 @@
 // Drawing of the summed response curve: a cardinal spline through the curve's screen points.
 
 #include <QPainterPath>
+#include <QPointF>
 #include <QRgb>
+#include <array>
 
 #include "eq/graph_layout.h"
 
@@ -21,8 +23,16 @@ inline constexpr int kDrawnCurvePoints = ResponseGrid::kPoints - 1;
 // end points standing in for their missing neighbours. This is how GDI+ draws DrawCurve.
 QPainterPath cardinalSpline(const PlotPoint* points, int count, double tension);
 
+// The curve's points on a plot of more than one device pixel per logical pixel: in logical
+// units, rounded to whole device pixels rather than whole logical ones, so the curve keeps no
+// logical-pixel steps on a dense screen.
+using FinePolyline = std::array<QPointF, ResponseGrid::kPoints>;
+void fineCurvePoints(const PlotGeometry& g, const BandCurve& sum, qreal ratio,
+                     FinePolyline& points);
+
 // Strokes the curve of the first 462 points onto the plot, anti-aliased, 1.8 px, curve colour.
 // Points outside the plot are drawn where they fall and clipped by the image.
 void drawResponseCurve(QImage& plot, const PointsPolyline& points);
+void drawResponseCurve(QImage& plot, const FinePolyline& points);
 
 }  // namespace aec

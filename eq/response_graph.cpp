@@ -179,7 +179,9 @@ void ResponseGraph::DrawPageResponse(int index, int page) {
     if (m_underlay) {
         m_underlay(m_plot, m_geometry);
     }
-    curvePoints(m_geometry, sumCurves(m_sources, m_counts), m_points);
+    const BandCurve sum = sumCurves(m_sources, m_counts);
+    curvePoints(m_geometry, sum, m_points);
+    fineCurvePoints(m_geometry, sum, m_ratio, m_finePoints);
     drawCurve();
 }
 
@@ -211,7 +213,13 @@ void ResponseGraph::moveMarker(int marker, int left, int top) {
 
 bool ResponseGraph::dragInProgress() const { return m_model.dragging(); }
 
-void ResponseGraph::drawCurve() { drawResponseCurve(m_plot, m_points); }
+void ResponseGraph::drawCurve() {
+    if (m_ratio != 1.0) {
+        drawResponseCurve(m_plot, m_finePoints);
+    } else {
+        drawResponseCurve(m_plot, m_points);
+    }
+}
 
 void ResponseGraph::redrawUnderlay() {
     restoreBackground();

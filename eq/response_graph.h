@@ -15,6 +15,7 @@
 #include "eq/curve_sources.h"
 #include "eq/graph_layout.h"
 #include "eq/plot_geometry.h"
+#include "eq/response_curve.h"
 
 namespace aec {
 
@@ -122,6 +123,7 @@ class ResponseGraph {
     AxisLabels m_labels{};
     bool m_labelsCreated = false;
     PointsPolyline m_points{};
+    FinePolyline m_finePoints{};  // drawn instead of m_points on a denser plot
     Underlay m_underlay;
     CaptionSizer m_captionSizer;
 };
