@@ -5,14 +5,13 @@ include(GNUInstallDirs)
 set(AEC_APP_ID org.aec.Editor)
 set(AEC_DESKTOP_DIR ${PROJECT_SOURCE_DIR}/app/desktop)
 
-# The programs the package carries; aec-ctl when it is part of the build.
-set(AEC_INSTALLED_PROGRAMS aec-editor aec-sim aec-preset)
-if(TARGET aec-ctl)
-    list(APPEND AEC_INSTALLED_PROGRAMS aec-ctl)
-endif()
-foreach(program IN LISTS AEC_INSTALLED_PROGRAMS)
+# The programs the package carries, those of them this build makes (the tools can be left out,
+# and aec-ctl is packaged once it is part of the build).
+set(AEC_INSTALLED_PROGRAMS "")
+foreach(program aec-editor aec-sim aec-preset aec-ctl)
     if(TARGET ${program})
         install(TARGETS ${program} RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+        list(APPEND AEC_INSTALLED_PROGRAMS ${program})
     endif()
 endforeach()
 
