@@ -36,8 +36,9 @@ set(CPACK_PACKAGE_DESCRIPTION_SUMMARY
 set(CPACK_PACKAGE_DESCRIPTION
     "Audio Effect Contrller finds the processor on a serial port, loads its settings, shows \
 them on pages of controls with a response graph and a live spectrum, and sends every change \
-back. The package also holds aec-sim, a simulated processor on a pseudo-terminal, and \
-aec-preset, which keeps, shows and plots preset files from the command line.")
+back. The package also holds aec-sim, a simulated processor on a pseudo-terminal, \
+aec-preset, which keeps, shows and plots preset files from the command line, and aec-ctl, \
+which reads and sets the processor from the command line.")
 set(CPACK_PACKAGE_INSTALL_DIRECTORY aec)
 set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)

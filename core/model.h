@@ -6,18 +6,18 @@
 #include <cstdint>
 #include <string>
 
+#include "core/compare_slots.h"
 #include "core/diagnostic_log.h"
+#include "core/edit_history.h"
 #include "core/modes.h"
 #include "core/offline_edits.h"
 #include "core/pages.h"
 #include "core/parameter_sink.h"
 #include "core/scoped_state.h"
 #include "core/selection.h"
+#include "core/store.h"
 
 namespace aec {
-
-using PageRow = std::array<int32_t, kSlotCount>;
-using Store = std::array<PageRow, kPageCount>;
 
 class Model {
   public:
@@ -32,6 +32,10 @@ class Model {
     DiagnosticLog diagnosticLog;
     // What was changed while off line, for the question asked after the next full load.
     OfflineEdits offlineEdits;
+    // What a person changed, step by step, for undo and redo.
+    EditHistory history;
+    // The settings not in use of an A/B comparison.
+    CompareSlots compare;
 
     // ParamStore: the processor's values by device address. ViewStore: what the controls show,
     // by base address. Reads outside the stores give 0, writes outside are ignored.
@@ -43,6 +47,11 @@ class Model {
     void setView(int page, int slot, int32_t value);
     // Every ParamStore value set to one value (tests start from a known store).
     void fillParamStore(int32_t value);
+    // A value the processor reported: stored, and part of the undo history's starting point.
+    void setParamFromProcessor(int page, int slot, int32_t value) {
+        setParam(page, slot, value);
+        history.keep(page, slot, value);
+    }
 
     // The language flag: 1 Chinese (every start), 0 English.
     int languageFlag() const { return m_languageFlag; }

@@ -33,6 +33,7 @@ struct Selection {
     int surroundPairState = kPairLeft;
     int currentTab = kTabMusic;
     int currentView = 0;  // base page in the high byte, sheet index in the low byte
+    bool operator==(const Selection&) const = default;
 };
 
 }  // namespace aec

@@ -30,12 +30,12 @@ QPainterPath spline(const Point* points, int count, double tension) {
     return path;
 }
 
-void stroke(QImage& plot, const QPainterPath& path) {
+void stroke(QImage& plot, const QPainterPath& path, QRgb colour, double width) {
     QPainter painter(&plot);
     painter.setRenderHint(QPainter::Antialiasing, true);
     // Integer points name pixel centres, so a flat curve fills its own row.
     painter.translate(0.5, 0.5);
-    QPen pen(QColor::fromRgb(kCurveColour), kCurvePenWidth);
+    QPen pen(QColor::fromRgb(colour), width);
     pen.setCapStyle(Qt::FlatCap);
     pen.setJoinStyle(Qt::RoundJoin);
     painter.setPen(pen);
@@ -59,11 +59,18 @@ void fineCurvePoints(const PlotGeometry& g, const BandCurve& sum, qreal ratio,
 }
 
 void drawResponseCurve(QImage& plot, const PointsPolyline& points) {
-    stroke(plot, spline(points.data(), kDrawnCurvePoints, kCurveTension));
+    stroke(plot, spline(points.data(), kDrawnCurvePoints, kCurveTension), kCurveColour,
+           kCurvePenWidth);
 }
 
 void drawResponseCurve(QImage& plot, const FinePolyline& points) {
-    stroke(plot, spline(points.data(), kDrawnCurvePoints, kCurveTension));
+    stroke(plot, spline(points.data(), kDrawnCurvePoints, kCurveTension), kCurveColour,
+           kCurvePenWidth);
+}
+
+void drawComparisonCurve(QImage& plot, const PointsPolyline& points) {
+    stroke(plot, spline(points.data(), kDrawnCurvePoints, kCurveTension), kComparisonColour,
+           kComparisonPenWidth);
 }
 
 }  // namespace aec

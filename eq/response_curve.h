@@ -30,9 +30,15 @@ using FinePolyline = std::array<QPointF, ResponseGrid::kPoints>;
 void fineCurvePoints(const PlotGeometry& g, const BandCurve& sum, qreal ratio,
                      FinePolyline& points);
 
+// The A/B slot not in use: a thin line under the curve, in a colour of its own.
+inline constexpr QRgb kComparisonColour = qRgb(40, 110, 190);
+inline constexpr double kComparisonPenWidth = 1.0;
+
 // Strokes the curve of the first 462 points onto the plot, anti-aliased, 1.8 px, curve colour.
 // Points outside the plot are drawn where they fall and clipped by the image.
 void drawResponseCurve(QImage& plot, const PointsPolyline& points);
 void drawResponseCurve(QImage& plot, const FinePolyline& points);
+// Strokes the other slot's curve the same way, thin and in the comparison colour.
+void drawComparisonCurve(QImage& plot, const PointsPolyline& points);
 
 }  // namespace aec

@@ -179,6 +179,9 @@ void ResponseGraph::DrawPageResponse(int index, int page) {
     if (m_underlay) {
         m_underlay(m_plot, m_geometry);
     }
+    if (m_overlay) {
+        m_overlay(m_plot, m_geometry);
+    }
     const BandCurve sum = sumCurves(m_sources, m_counts);
     curvePoints(m_geometry, sum, m_points);
     fineCurvePoints(m_geometry, sum, m_ratio, m_finePoints);
@@ -225,6 +228,9 @@ void ResponseGraph::redrawUnderlay() {
     restoreBackground();
     if (m_underlay) {
         m_underlay(m_plot, m_geometry);
+    }
+    if (m_overlay) {
+        m_overlay(m_plot, m_geometry);
     }
     drawCurve();
 }

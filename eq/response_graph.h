@@ -89,6 +89,8 @@ class ResponseGraph {
     // mouse put it.
     bool dragInProgress() const;
     void setUnderlay(Underlay underlay) { m_underlay = std::move(underlay); }
+    // Paints after the underlay and before the curve (the A/B slot not in use).
+    void setOverlay(Underlay overlay) { m_overlay = std::move(overlay); }
     // Replaces the font metrics used to size the caption (a window may measure its label).
     void setCaptionSizer(CaptionSizer sizer) { m_captionSizer = std::move(sizer); }
 
@@ -125,6 +127,7 @@ class ResponseGraph {
     PointsPolyline m_points{};
     FinePolyline m_finePoints{};  // drawn instead of m_points on a denser plot
     Underlay m_underlay;
+    Underlay m_overlay;
     CaptionSizer m_captionSizer;
 };
 

@@ -6,6 +6,7 @@
 #include "core/pages.h"
 #include "link/frame.h"
 #include "link/link_texts.h"
+#include "link/port_error_text.h"
 
 namespace aec {
 
@@ -35,6 +36,7 @@ void Connection::LinkBtnClick(LinkSender sender) {
 void Connection::startSearch() {
     m_state.deviceAnswered = false;
     m_scanIndex = 0;
+    m_openFailures.clear();
     m_state.lockMarker = 0;
     m_receiver.reset();
     // A mode command left waiting by an earlier link must not complete on the new one.
@@ -120,10 +122,21 @@ void Connection::tryNextPort() {
     m_port.setPortName(name);
     m_dialogState.portName = name;
     m_lastSelected = m_selectedPort;
-    if (m_port.open() == PortError::kNone) {
+    const PortError error = m_port.open();
+    if (error == PortError::kNone) {
         m_sender.SendLinkCode(kProbeCode);
+    } else {
+        noteOpenFailure(name, error);
     }
     updateDialog(true);
+}
+
+void Connection::noteOpenFailure(const std::string& name, PortError error) {
+    const bool known = std::any_of(m_openFailures.begin(), m_openFailures.end(),
+                                   [&](const PortOpenFailure& f) { return f.port == name; });
+    if (!known && !name.empty()) {
+        m_openFailures.push_back({name, error, m_port.openErrorText()});
+    }
 }
 
 // ---- Link events ----
@@ -168,6 +181,7 @@ void Connection::startTransferFromProcessor(bool reload) {
     m_direction = TransferDirection::kFromProcessor;
     ++m_transferNumber;
     m_state.link = LinkStatus::kOffLine;
+    m_reload = reload;
     if (reload) {
         ShowLinkStatus(link_text::kLoading.zh, link_text::kLoading.en);
     } else {
@@ -231,7 +245,23 @@ void Connection::goOffLine(bool lost) {
     updateDialog(false);
     const BilingualText& text = lost ? link_text::kLostText : link_text::kFailedText;
     const int language = m_model.languageFlag();
-    m_view->tell(text.in(language), link_text::kNoticeCaption.in(language));
+    std::string message = text.in(language);
+    if (!lost) {
+        // Ports that would not open for a reason the user can remove are named with the remedy,
+        // once for all the ports of one reason.
+        for (const PortError reason : {PortError::kPermission, PortError::kBusy}) {
+            std::string ports;
+            for (const PortOpenFailure& f : m_openFailures) {
+                if (f.error == reason) {
+                    ports += (ports.empty() ? "" : ", ") + f.port;
+                }
+            }
+            if (!ports.empty()) {
+                message += "\n\n" + portErrorMessage(reason, ports, {}).in(language);
+            }
+        }
+    }
+    m_view->tell(message, link_text::kNoticeCaption.in(language));
 }
 
 void Connection::saveDone() {

@@ -24,6 +24,14 @@ enum class LinkSender { kLinkBtn, kUnLinkBtn };
 
 enum class TransferDirection : int { kFromProcessor = 0, kToProcessor = 1 };
 
+// A port the search could not open, and why.
+struct PortOpenFailure {
+    std::string port;
+    PortError error = PortError::kNone;
+    // The system's own words for it.
+    std::string systemText;
+};
+
 class Connection : public LinkEvents {
   public:
     // Steps of a full load: 30 pages, the mode names (one step repeated), 7 system values.
@@ -94,6 +102,8 @@ class Connection : public LinkEvents {
     const StatusDialogState& dialog() const { return m_dialogState; }
     const std::vector<std::string>& ports() const { return m_ports; }
     int selectedPort() const { return m_selectedPort; }
+    // The ports the search in progress, or the last one, could not open (each port once).
+    const std::vector<PortOpenFailure>& openFailures() const { return m_openFailures; }
 
   private:
     // The retries of an unanswered transfer step: the first step is sent again after the
@@ -103,6 +113,7 @@ class Connection : public LinkEvents {
     void startSearch();
     void unlink();
     void tryNextPort();
+    void noteOpenFailure(const std::string& name, PortError error);
     void startTransferFromProcessor(bool reload);
     void startUpload();
     void goOnLine();
@@ -141,11 +152,14 @@ class Connection : public LinkEvents {
     bool m_timer2 = false;
     std::vector<std::string> m_ports;
     int m_selectedPort = -1;
+    std::vector<PortOpenFailure> m_openFailures;
     int m_scanIndex = 0;
     int m_lastSelected = 0;
     int m_stepIndex = 0;
     int m_stepCount = kLoadSteps;
     TransferDirection m_direction = TransferDirection::kFromProcessor;
+    // Whether the load in progress follows a mode load rather than a link.
+    bool m_reload = false;
     int m_tickCounter = 0;
     StepWait m_wait = StepWait::kFirst;
     // Acknowledgements received before the current step went out (last sent).

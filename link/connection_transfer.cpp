@@ -148,6 +148,11 @@ void Connection::finishTransfer() {
     m_state.replyStatus = ReplyStatus::kNone;
     setTimer(LinkTimer::kTimer2, false);
     const bool uploaded = m_direction == TransferDirection::kToProcessor;
+    if (!uploaded) {
+        // The processor's settings replaced the editor's: nothing before them can be undone.
+        m_model.history.restart(m_model.paramStore(),
+                                m_reload ? HistoryStart::kModeLoaded : HistoryStart::kLinked);
+    }
     LinkEvent(LinkEventKind::kOnLine);
     if (uploaded) {
         sendUploadTail();

@@ -72,7 +72,7 @@ void applySystemFrame(Model& model, const LinkState& state, int slot,
             return;
         default:
             if (slot < kSlotLinkControl && payload.size() >= 2) {
-                model.setParam(kPageSystem, slot, wordAt(payload, 0));
+                model.setParamFromProcessor(kPageSystem, slot, wordAt(payload, 0));
             }
             return;
     }
@@ -122,7 +122,7 @@ ParsedFrame ParseFrame(std::span<const uint8_t> frame, Model& model, const LinkS
         PageRow& row = (*pageTarget)[static_cast<size_t>(page)];
         storeValues(slot, payload, [&row](int s, int v) { row[static_cast<size_t>(s)] = v; });
     } else if (page < kPageSystem) {
-        storeValues(slot, payload, [&](int s, int v) { model.setParam(page, s, v); });
+        storeValues(slot, payload, [&](int s, int v) { model.setParamFromProcessor(page, s, v); });
     } else if (page == kPageSystem) {
         applySystemFrame(model, state, slot, payload);
     }

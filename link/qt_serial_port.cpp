@@ -1,20 +1,18 @@
 #include "link/qt_serial_port.h"
 
+#include <unistd.h>
+
 #include <QDeadlineTimer>
+#include <cerrno>
 
 namespace aec {
 
 namespace {
 
-PortError openError(QSerialPort::SerialPortError error) {
-    switch (error) {
-        case QSerialPort::DeviceNotFoundError:
-            return PortError::kNotFound;
-        case QSerialPort::PermissionError:
-            return PortError::kBusy;
-        default:
-            return PortError::kIo;
-    }
+// The errno of checking that the user may read and write the device, 0 when allowed.
+int accessErrno(const std::string& name) {
+    const std::string path = name.rfind('/', 0) == 0 ? name : "/dev/" + name;
+    return ::access(path.c_str(), R_OK | W_OK) == 0 ? 0 : errno;
 }
 
 // Clears the flag when a blocking call ends, however it ends.
@@ -36,6 +34,22 @@ bool isDeviceGone(QSerialPort::SerialPortError error) {
 }
 
 }  // namespace
+
+// Qt reports a device it may not open and one that another program holds (its lock file, or
+// exclusive use) alike; the device's own access rights tell them apart.
+PortError classifyOpenError(QSerialPort::SerialPortError error, int accessErrno) {
+    if (accessErrno == EACCES || accessErrno == EPERM) {
+        return PortError::kPermission;
+    }
+    if (error == QSerialPort::DeviceNotFoundError || accessErrno == ENOENT ||
+        accessErrno == ENODEV) {
+        return PortError::kNotFound;
+    }
+    if (error == QSerialPort::PermissionError) {
+        return PortError::kBusy;
+    }
+    return PortError::kIo;
+}
 
 QtSerialPort::QtSerialPort() {
     m_port.setPortName(QString::fromLatin1(kInitialPortName));
@@ -67,7 +81,8 @@ PortError QtSerialPort::open() {
     if (m_port.isOpen()) {
         return PortError::kNone;
     }
-    if (m_port.portName().isEmpty()) {
+    setOpenErrorText({});
+    if (m_name.empty()) {
         return PortError::kNotFound;
     }
     m_port.setBaudRate(kBaudRate);
@@ -77,7 +92,8 @@ PortError QtSerialPort::open() {
     m_port.setFlowControl(QSerialPort::NoFlowControl);
     m_port.setReadBufferSize(kDriverBufferSize);
     if (!m_port.open(QIODevice::ReadWrite)) {
-        const PortError error = openError(m_port.error());
+        const PortError error = classifyOpenError(m_port.error(), accessErrno(m_name));
+        setOpenErrorText(m_port.errorString().toStdString());
         m_port.clearError();
         return error;
     }
@@ -98,6 +114,7 @@ void QtSerialPort::close() {
 bool QtSerialPort::isOpen() const { return m_port.isOpen(); }
 
 void QtSerialPort::setPortName(const std::string& name) {
+    m_name = name;
     m_port.setPortName(QString::fromStdString(name));
 }
 

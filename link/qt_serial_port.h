@@ -3,10 +3,15 @@
 // buffers; the data-received event arrives on the thread that owns the port (the UI thread).
 
 #include <QSerialPort>
+#include <string>
 
 #include "link/serial_port.h"
 
 namespace aec {
+
+// Why an open failed, from Qt's error and the errno of checking the device's access rights
+// (0 when the user may read and write it).
+PortError classifyOpenError(QSerialPort::SerialPortError error, int accessErrno);
 
 class QtSerialPort : public SerialPort {
   public:
@@ -31,6 +36,7 @@ class QtSerialPort : public SerialPort {
     void closeVanished();
 
     QSerialPort m_port;
+    std::string m_name = kInitialPortName;
     // Raised while write or read wait inside QSerialPort, which may emit readyRead; the
     // notification is then delivered afterwards so the receiver never runs inside a sender.
     bool m_blocking = false;

@@ -6,16 +6,18 @@
 #include <functional>
 #include <span>
 #include <string>
+#include <utility>
 
 namespace aec {
 
 enum class PortError {
     kNone,
-    kNotOpen,   // the port is closed; nothing was done
-    kNotFound,  // no device of that name (also an empty name)
-    kBusy,      // in use by another program, or no permission
-    kIo,        // any other fault of the device or driver
-    kTimeout,   // the driver did not take all bytes within the write time-out
+    kNotOpen,     // the port is closed; nothing was done
+    kNotFound,    // no device of that name (also an empty name)
+    kBusy,        // in use by another program
+    kPermission,  // the user may not read and write the device
+    kIo,          // any other fault of the device or driver
+    kTimeout,     // the driver did not take all bytes within the write time-out
 };
 
 // Settings the port applies on open; fixed while the editor runs.
@@ -49,8 +51,11 @@ class SerialPort {
     virtual int read(std::span<uint8_t> dest) = 0;
 
     void setDataReceived(DataReceived handler) { m_dataReceived = std::move(handler); }
+    // The system's own words for the last failed open (empty when it had none).
+    const std::string& openErrorText() const { return m_openErrorText; }
 
   protected:
+    void setOpenErrorText(std::string text) { m_openErrorText = std::move(text); }
     void notifyDataReceived(int count) {
         if (count > 0 && m_dataReceived) {
             m_dataReceived(count);
@@ -59,6 +64,7 @@ class SerialPort {
 
   private:
     DataReceived m_dataReceived;
+    std::string m_openErrorText;
 };
 
 }  // namespace aec

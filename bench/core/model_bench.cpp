@@ -25,4 +25,26 @@ void BM_DisplayTextGain(benchmark::State& state) {
 }
 BENCHMARK(BM_DisplayTextGain);
 
+// The undo history's share of each 10 ms graph tick while nothing changes.
+void BM_HistoryQuietTick(benchmark::State& state) {
+    aec::Model m;
+    m.history.restart(m.paramStore(), aec::HistoryStart::kFresh);
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(m.history.tick(m.paramStore(), false));
+    }
+}
+BENCHMARK(BM_HistoryQuietTick);
+
+// Closing the step of one typed value: the whole store compared with the step's start.
+void BM_HistoryCloseOneEdit(benchmark::State& state) {
+    aec::Model m;
+    m.history.restart(m.paramStore(), aec::HistoryStart::kFresh);
+    int v = 0;
+    for (auto _ : state) {
+        m.setParam(0, 12, ++v % 181);
+        benchmark::DoNotOptimize(m.history.close(m.paramStore()));
+    }
+}
+BENCHMARK(BM_HistoryCloseOneEdit);
+
 }  // namespace

@@ -103,5 +103,25 @@ void BM_PointDragStep(benchmark::State& state) {
 }
 BENCHMARK(BM_PointDragStep)->Unit(benchmark::kMicrosecond);
 
+// Undoing a whole preset load: every setting of pages 0..29 back in the stores, every control
+// and the graph, and the values handed to the sink. One iteration is an undo and a redo.
+void BM_UndoAndRedoAPresetLoad(benchmark::State& state) {
+    application();
+    Editor editor;
+    editor.window.show();
+    Model& m = editor.model;
+    for (int page = 0; page < kPageSystem; ++page) {
+        for (int slot = 0; slot < pageSlotCount(page); ++slot) {
+            m.setParam(page, slot, m.param(page, slot) + 1);
+        }
+    }
+    m.history.close(m.paramStore());
+    for (auto _ : state) {
+        editor.window.undoCommands().UndoClick();
+        editor.window.undoCommands().RedoClick();
+    }
+}
+BENCHMARK(BM_UndoAndRedoAPresetLoad)->Unit(benchmark::kMillisecond);
+
 }  // namespace
 }  // namespace aec

@@ -229,6 +229,30 @@ TEST_F(ConnectionTest, ABusyPortIsPassedOverAndTheSearchGoesOn) {
     EXPECT_TRUE(view.told.empty());
 }
 
+// A port that would not open is named in the failure's message with what to do about it.
+TEST_F(ConnectionTest, AFailedSearchNamesThePortsThatWouldNotOpen) {
+    platform.ports = {"ttyS0", "ttyS1"};
+    port.setOpenFails(true);
+    for (const int language : {1, 0}) {
+        model.setLanguageFlag(language);
+        view.told.clear();
+        connection.LinkBtnClick(LinkSender::kLinkBtn);
+        for (int i = 0; i < 4; ++i) {
+            tick1();
+        }
+        ASSERT_EQ(view.told.size(), 1U);
+        // One reason for both ports: told once.
+        const std::string& text = view.told[0].text;
+        EXPECT_EQ(text.rfind(language == 1 ? "连接失败!\n\n" : "Off Line!\n\n", 0), 0U) << text;
+        const char* ports = language == 1 ? "ttyS0, ttyS1：串口正被其他程序占用"
+                                          : "ttyS0, ttyS1: the port is in use";
+        EXPECT_NE(text.find(ports), std::string::npos) << text;
+        EXPECT_EQ(text.find("ttyS1", text.find("ttyS1") + 1), std::string::npos) << text;
+    }
+    ASSERT_EQ(connection.openFailures().size(), 2U);
+    EXPECT_EQ(connection.openFailures()[0].error, PortError::kBusy);
+}
+
 // A frame of a transfer that cannot be written fails the transfer in the same tick, instead of
 // waiting for answers to a request that never went out.
 TEST_F(ConnectionTest, AWriteFailureEndsATransferAtOnce) {

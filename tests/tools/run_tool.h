@@ -1,5 +1,5 @@
 #pragma once
-// Runs the built aec-preset binary and captures what it prints.
+// Runs a built tool and captures what it prints.
 
 #include <sys/wait.h>
 #include <unistd.h>
@@ -23,12 +23,14 @@ inline std::string slurp(const std::filesystem::path& path) {
     return std::string((std::istreambuf_iterator<char>(in)), {});
 }
 
-// `args` is appended to the command line as given, so callers quote what needs quoting.
-inline ToolRun runTool(const std::string& args, const std::filesystem::path& scratch) {
+// `args` is appended to the command line as given, so callers quote what needs quoting;
+// `prefix` goes before the program (another user, an environment).
+inline ToolRun runProgram(const std::string& program, const std::string& args,
+                          const std::filesystem::path& scratch, const std::string& prefix = {}) {
     const auto out = scratch / "stdout.txt";
     const auto err = scratch / "stderr.txt";
-    const std::string command = std::string("'") + AEC_PRESET_BIN + "' " + args + " >'" +
-                                out.string() + "' 2>'" + err.string() + "'";
+    const std::string command =
+        prefix + " '" + program + "' " + args + " >'" + out.string() + "' 2>'" + err.string() + "'";
     const int status = std::system(command.c_str());
     ToolRun run;
     run.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
@@ -36,5 +38,11 @@ inline ToolRun runTool(const std::string& args, const std::filesystem::path& scr
     run.err = slurp(err);
     return run;
 }
+
+#ifdef AEC_PRESET_BIN
+inline ToolRun runTool(const std::string& args, const std::filesystem::path& scratch) {
+    return runProgram(AEC_PRESET_BIN, args, scratch);
+}
+#endif
 
 }  // namespace aec::test

@@ -3,9 +3,12 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QKeyEvent>
+#include <QLineEdit>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPlainTextEdit>
+#include <QShortcut>
 #include <QStackedWidget>
 #include <QWindow>
 
@@ -53,8 +56,12 @@ TForm1::TForm1(Model& model, ParameterSink& sink, MessageService& messages, Audi
     m_systemPage = std::make_unique<SystemPage>(m_model, m_sink, m_parts.system, *m_systemLooks);
     m_presetFiles = std::make_unique<PresetFiles>(m_model, m_parts.system.presets,
                                                   static_cast<ViewHost&>(*this), m_messages);
+    m_undo =
+        std::make_unique<UndoCommands>(m_model, m_sink, static_cast<ViewHost&>(*this), m_messages);
+    m_compareOverlay = std::make_unique<CompareOverlay>(m_model, *m_graph);
     layoutRegions();
     wireControls();
+    wireUndo();
 
     // While the window is created: the graph picture and its background, then the recording
     // for the spectrum analyser.
@@ -89,6 +96,7 @@ void TForm1::firstShow() {
     m_tables.build(m_controls, m_model);
     m_sync->reset();
     RefreshControls(m_model.ResetEqBands(kAllPages));
+    m_undo->restart();
     // The search for the processor starts by itself; a failure here leaves the window usable.
     try {
         emit portListWanted();
@@ -137,6 +145,8 @@ void TForm1::setPanelAreasEnabled(bool enabled) {
 }
 
 void TForm1::Timer1Timer() {
+    // A step of the undo history ends once no button is held and the stores are quiet.
+    m_undo->tick(m_model.dragging() || QGuiApplication::mouseButtons() != Qt::NoButton);
     // A drag (of a graph point or a volume marker) applies its own values as it goes.
     if (m_model.dragging()) {
         return;
@@ -237,6 +247,17 @@ bool TForm1::isTextBox(const QWidget* focus) const {
 }
 
 bool TForm1::eventFilter(QObject* watched, QEvent* event) {
+    // Undo and redo keys reach the settings unless a text box has typing of its own to undo.
+    if (event->type() == QEvent::ShortcutOverride) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        const auto* box = qobject_cast<QLineEdit*>(watched);
+        if (box != nullptr && box->window() == this &&
+            ((key->matches(QKeySequence::Undo) && !box->isUndoAvailable()) ||
+             (key->matches(QKeySequence::Redo) && !box->isRedoAvailable()) ||
+             key->keyCombination() == QKeyCombination(Qt::ControlModifier, Qt::Key_Y))) {
+            return true;
+        }
+    }
     // Letters typed into a text box are text there, not volume keys.
     if (event->type() == QEvent::KeyPress && m_keyPreview && isOwnKeyEvent(watched) &&
         !isTextBox(QApplication::focusWidget())) {
@@ -251,6 +272,30 @@ bool TForm1::eventFilter(QObject* watched, QEvent* event) {
         }
     }
     return QWidget::eventFilter(watched, event);
+}
+
+void TForm1::wireUndo() {
+    const auto key = [this](const char* keys, auto handler) {
+        auto* shortcut = new QShortcut(QKeySequence(QString::fromUtf8(keys)), this);
+        connect(shortcut, &QShortcut::activated, this, handler);
+    };
+    key("Ctrl+Z", [this] { m_undo->UndoClick(); });
+    key("Ctrl+Shift+Z", [this] { m_undo->RedoClick(); });
+    key("Ctrl+Y", [this] { m_undo->RedoClick(); });
+    m_toolsMenu.set("UndoAction", [this] { m_undo->UndoClick(); });
+    m_toolsMenu.set("RedoAction", [this] { m_undo->RedoClick(); });
+    m_undo->setLooksChanged([this] { showCompareLooks(); });
+    showCompareLooks();
+}
+
+void TForm1::showCompareLooks() {
+    const StripParts& strip = m_parts.strip;
+    const bool b = m_model.compare.active() == 1;
+    CommandLooks::showToggle(*strip.compare, b ? 1 : 0);
+    const QString copy = QString::fromUtf8(b ? "B→A" : "A→B");
+    strip.copyCompare->setText(copy);
+    setOtherCaption(strip.copyCompare, copy);
+    m_graph->DrawPageResponse(kAllPoints, m_graph->page());
 }
 
 }  // namespace aec

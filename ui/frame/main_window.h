@@ -15,6 +15,9 @@
 #include "ui/commands/preset_files.h"
 #include "ui/commands/strip_commands.h"
 #include "ui/commands/system_page.h"
+#include "ui/commands/undo_commands.h"
+#include "ui/frame/tools_menu.h"
+#include "ui/graph/compare_overlay.h"
 #include "ui/graph/graph_view.h"
 #include "ui/graph/point_editor.h"
 #include "ui/graph/spectrum_view.h"
@@ -84,6 +87,8 @@ class TForm1 : public QWidget, private ViewHost {
     StripCommands& stripCommands() { return *m_stripCommands; }
     SystemPage& systemPage() { return *m_systemPage; }
     PresetFiles& presetFiles() { return *m_presetFiles; }
+    UndoCommands& undoCommands() { return *m_undo; }
+    ToolsMenu& toolsMenu() { return m_toolsMenu; }
     GraphView& graph() { return *m_graph; }
     PointEditor& pointEditor() { return *m_points; }
     SpectrumView& spectrum() { return *m_spectrum; }
@@ -186,6 +191,9 @@ class TForm1 : public QWidget, private ViewHost {
     bool isCaption(const QWidget* pressed) const;
     // A box the user types words into (the access code, names, passwords).
     bool isTextBox(const QWidget* focus) const;
+    // Undo and redo keys, the Tools menu's entries and the A/B buttons' looks.
+    void wireUndo();
+    void showCompareLooks();
 
     Model& m_model;
     ParameterSink& m_sink;
@@ -207,6 +215,9 @@ class TForm1 : public QWidget, private ViewHost {
     std::unique_ptr<StripCommands> m_stripCommands;
     std::unique_ptr<SystemPage> m_systemPage;
     std::unique_ptr<PresetFiles> m_presetFiles;
+    std::unique_ptr<UndoCommands> m_undo;
+    std::unique_ptr<CompareOverlay> m_compareOverlay;
+    ToolsMenu m_toolsMenu;
 
     QTimer m_timer;
     bool m_windowShown = false;

@@ -165,6 +165,15 @@ void TForm1::wire(const ControlRegistry::Entry& entry) {
         case Handler::kEqReset:
             clicked([this] { m_stripCommands->EQResetBtnClick(); });
             break;
+        case Handler::kToolsMenu:
+            clicked([this, w] { m_toolsMenu.popup(m_model.languageFlag(), w); });
+            break;
+        case Handler::kCompare:
+            clicked([this] { m_undo->CompareBtnClick(); });
+            break;
+        case Handler::kCopyCompare:
+            clicked([this] { m_undo->CopyCompareBtnClick(); });
+            break;
 
         case Handler::kTab: {
             auto* tab = as<ToolButton>(w);

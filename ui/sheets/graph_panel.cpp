@@ -72,6 +72,9 @@ void buildCommandStrip(ControlFactory& f, StripParts& parts, QWidget* panel) {
          {"PinDCFBtn", 110, 58, "低触发", "Normal", "0", 0, Role::Toggle, Handler::kLowTrigger}});
     parts.spectrum = analyser[0];
     parts.lowTrigger = analyser[1];
+    parts.tools =
+        Buttons(f, panel,
+                {{"ToolsBtn", 2, 42, "工具", "Tools", "", 0, Role::Plain, Handler::kToolsMenu}})[0];
 
     parts.copyGroup = f.frame(panel, "CopyGrop", QRect(176, 0, 194, 32));
     Buttons(f, parts.copyGroup,
@@ -103,6 +106,14 @@ void buildCommandStrip(ControlFactory& f, StripParts& parts, QWidget* panel) {
          {"MusEQAllpassBtn", 76, 68, "EQ pass", nullptr, "0", 0, Role::Toggle, Handler::kEqPass}});
     parts.eqReset = pass[0];
     parts.eqPass = f.bind(pass[1], kEqPassSlot);
+
+    parts.compareGroup = f.frame(panel, "CompareGrop", QRect(836, 0, 92, 32));
+    const auto compare = Buttons(
+        f, parts.compareGroup,
+        {{"CompareBtn", 4, 40, "A/B", "A/B", "", 0, Role::Toggle, Handler::kCompare},
+         {"CopyCompareBtn", 46, 42, "A→B", "A→B", "", 0, Role::Plain, Handler::kCopyCompare}});
+    parts.compare = compare[0];
+    parts.copyCompare = compare[1];
 }
 
 }  // namespace

@@ -67,6 +67,10 @@ struct StripParts {
     BmpButton* eqReset = nullptr;
     BmpButton* automatic = nullptr;
     BmpButton* manual = nullptr;
+    BmpButton* tools = nullptr;          // ToolsBtn, the Tools menu
+    RzGroupBox* compareGroup = nullptr;  // the A/B comparison
+    BmpButton* compare = nullptr;        // CompareBtn, down while B is in use
+    BmpButton* copyCompare = nullptr;    // CopyCompareBtn, the slot in use into the other
 };
 
 // The graph panel: the two panels, the plot, the band markers, the caption and "EQ PASS".
