@@ -6,16 +6,39 @@
 #include <QScreen>
 #include <QStandardPaths>
 #include <filesystem>
+#include <iostream>
+#include <string_view>
+#include <vector>
 
 #include "app/editor_app.h"
+#include "core/program_info.h"
 #include "presets/preset_folder.h"
 #include "ui/widgets/look.h"
 #include "ui/widgets/message_service.h"
 
+namespace {
+
+constexpr std::string_view kUsage =
+    "usage: aec-editor [--help] [--version]\n"
+    "Audio Effect Contrller: edits the settings of an audio effect processor on a serial port.\n"
+    "Audio Effect Contrller：通过串口编辑音效处理器的设置。\n";
+
+}  // namespace
+
 int main(int argc, char* argv[]) {
+    // Answered before the application starts, so they need no display.
+    const std::vector<std::string_view> args(argv + 1, argv + argc);
+    if (const auto status = aec::answerAboutRequest({"aec-editor", kUsage}, args, std::cout)) {
+        return *status;
+    }
     QApplication app(argc, argv);
+    const std::string_view version = aec::programVersion();
+    QApplication::setApplicationVersion(
+        QString::fromUtf8(version.data(), static_cast<qsizetype>(version.size())));
     QApplication::setApplicationName(aec::kApplicationTitle);
     QApplication::setApplicationDisplayName(aec::kApplicationTitle);
+    // Lets the desktop match the window to its menu entry and icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.aec.Editor"));
     QApplication::setFont(aec::look::windowFont());
 
     aec::QtMessageService messages;
@@ -23,11 +46,12 @@ int main(int argc, char* argv[]) {
     aec::TForm1& window = editor.window();
     messages.setParent(&window);
 
-    // Presets live beside the program, or in the user's data folder when it cannot write there.
+    // Presets live beside the program in its build tree (or in the user's data folder when it
+    // cannot write there); an installed editor keeps them in the user's data folder.
     const auto folder = [](const QString& path) {
         return std::filesystem::path(QFile::encodeName(path).toStdString());
     };
-    window.presetFiles().setDirectory(aec::choosePresetDirectory(
+    window.presetFiles().setDirectory(aec::editorPresetDirectory(
         folder(QCoreApplication::applicationDirPath()),
         folder(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation))));
     editor.keepOfflineEditsIn(

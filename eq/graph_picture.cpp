@@ -38,8 +38,10 @@ void paintCaption(QPainter& p, const ResponseGraph& graph) {
 
 }  // namespace
 
-QImage markerImage() {
-    QImage image(kMarkerSize, kMarkerSize, QImage::Format_ARGB32_Premultiplied);
+QImage markerImage(qreal ratio) {
+    const int side = deviceRect(QRect(0, 0, kMarkerSize, kMarkerSize), ratio).width();
+    QImage image(side, side, QImage::Format_ARGB32_Premultiplied);
+    image.setDevicePixelRatio(ratio);
     image.fill(Qt::transparent);
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing, true);
@@ -57,8 +59,12 @@ QImage markerImage() {
 QImage paintGraphPicture(const ResponseGraph& graph) {
     const QImage& plot = graph.plot();
     const QPoint origin = graph.plotOrigin();
-    QImage picture(plot.width() + kOuterExtraWidth, plot.height() + kOuterExtraHeight,
-                   QImage::Format_RGB32);
+    // At the plot's density: the painter works in logical pixels, the images hold device ones.
+    const qreal ratio = plot.devicePixelRatio();
+    const QSize logical(graph.geometry().width(), graph.geometry().height());
+    const QSize outer(logical.width() + kOuterExtraWidth, logical.height() + kOuterExtraHeight);
+    QImage picture(deviceRect(QRect(QPoint(0, 0), outer), ratio).size(), QImage::Format_RGB32);
+    picture.setDevicePixelRatio(ratio);
     picture.fill(Qt::white);
     QPainter p(&picture);
     p.drawImage(origin, plot);
@@ -66,8 +72,8 @@ QImage paintGraphPicture(const ResponseGraph& graph) {
 
     // Markers sit on the plot's panel and are clipped by it.
     p.save();
-    p.setClipRect(QRect(origin, plot.size()));
-    const QImage marker = markerImage();
+    p.setClipRect(QRect(origin, logical));
+    const QImage marker = markerImage(ratio);
     for (const MarkerPlacement& m : graph.markers()) {
         if (m.visible) {
             p.drawImage(origin + QPoint(m.left, m.top), marker);

@@ -14,10 +14,12 @@ inline constexpr QRgb kMarkerColour = qRgb(243, 151, 0);
 inline constexpr int kOuterExtraWidth = 55;
 inline constexpr int kOuterExtraHeight = 54;
 
-// A 14 x 14 marker disc with its highlight, on a transparent ground.
-QImage markerImage();
+// A 14 x 14 marker disc with its highlight, on a transparent ground, at `ratio` device pixels
+// per logical pixel.
+QImage markerImage(qreal ratio = 1.0);
 
-// Paints the graph's current state; the plot sits at the graph's plot origin.
+// Paints the graph's current state at the plot's density; the plot sits at the graph's plot
+// origin.
 QImage paintGraphPicture(const ResponseGraph& graph);
 
 }  // namespace aec

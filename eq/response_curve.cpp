@@ -3,16 +3,17 @@
 #include <QImage>
 #include <QPainter>
 #include <QPen>
+#include <cmath>
 
 namespace aec {
 
 namespace {
 
 QPointF at(const PlotPoint& p) { return QPointF(p.x, p.y); }
+QPointF at(const QPointF& p) { return p; }
 
-}  // namespace
-
-QPainterPath cardinalSpline(const PlotPoint* points, int count, double tension) {
+template <class Point>
+QPainterPath spline(const Point* points, int count, double tension) {
     QPainterPath path;
     if (count <= 0) {
         return path;
@@ -29,9 +30,7 @@ QPainterPath cardinalSpline(const PlotPoint* points, int count, double tension) 
     return path;
 }
 
-namespace {
-
-void strokeCurve(QImage& plot, const PointsPolyline& points, QRgb colour, double width) {
+void stroke(QImage& plot, const QPainterPath& path, QRgb colour, double width) {
     QPainter painter(&plot);
     painter.setRenderHint(QPainter::Antialiasing, true);
     // Integer points name pixel centres, so a flat curve fills its own row.
@@ -41,17 +40,37 @@ void strokeCurve(QImage& plot, const PointsPolyline& points, QRgb colour, double
     pen.setJoinStyle(Qt::RoundJoin);
     painter.setPen(pen);
     painter.setBrush(Qt::NoBrush);
-    painter.drawPath(cardinalSpline(points.data(), kDrawnCurvePoints, kCurveTension));
+    painter.drawPath(path);
 }
 
 }  // namespace
 
+QPainterPath cardinalSpline(const PlotPoint* points, int count, double tension) {
+    return spline(points, count, tension);
+}
+
+void fineCurvePoints(const PlotGeometry& g, const BandCurve& sum, qreal ratio,
+                     FinePolyline& points) {
+    const double step = g.pixelsPerStep();
+    const auto device = [ratio](double v) { return std::round(v * ratio) / ratio; };
+    for (int i = 0; i < ResponseGrid::kPoints; ++i) {
+        points[i] = QPointF(device(i * step), device(g.y(sum[i])));
+    }
+}
+
 void drawResponseCurve(QImage& plot, const PointsPolyline& points) {
-    strokeCurve(plot, points, kCurveColour, kCurvePenWidth);
+    stroke(plot, spline(points.data(), kDrawnCurvePoints, kCurveTension), kCurveColour,
+           kCurvePenWidth);
+}
+
+void drawResponseCurve(QImage& plot, const FinePolyline& points) {
+    stroke(plot, spline(points.data(), kDrawnCurvePoints, kCurveTension), kCurveColour,
+           kCurvePenWidth);
 }
 
 void drawComparisonCurve(QImage& plot, const PointsPolyline& points) {
-    strokeCurve(plot, points, kComparisonColour, kComparisonPenWidth);
+    stroke(plot, spline(points.data(), kDrawnCurvePoints, kCurveTension), kComparisonColour,
+           kComparisonPenWidth);
 }
 
 }  // namespace aec

@@ -3,6 +3,7 @@
 #include <QFontMetrics>
 #include <QPainter>
 #include <algorithm>
+#include <cmath>
 #include <cstring>
 
 #include "core/model.h"
@@ -23,8 +24,10 @@ QSize bounded(QSize s) {
     return {std::max(s.width(), kMinPlotSide), std::max(s.height(), kMinPlotSide)};
 }
 
-QImage blankPlot(QSize size) {
-    QImage image(size, QImage::Format_RGB32);
+// A plot of `size` logical pixels holding `ratio` device pixels per logical pixel.
+QImage blankPlot(QSize size, qreal ratio) {
+    QImage image(deviceRect(QRect(QPoint(0, 0), size), ratio).size(), QImage::Format_RGB32);
+    image.setDevicePixelRatio(ratio);
     image.fill(kGraphBackgroundColour);
     return image;
 }
@@ -33,15 +36,31 @@ QImage blankPlot(QSize size) {
 // before it, as the editor's pen has always drawn them.
 int startOf(int at, int thickness) { return at - thickness / 2; }
 
-void column(QPainter& p, int x, int thickness, int height, QRgb colour) {
-    p.fillRect(QRect(startOf(x, thickness), 0, thickness, height), QColor::fromRgb(colour));
+// Grid lines are filled in device pixels (the painter works on the unscaled image), each
+// covering the device pixels of its logical extent.
+void column(QPainter& p, qreal ratio, int x, int thickness, int height, QRgb colour) {
+    p.fillRect(deviceRect(QRect(startOf(x, thickness), 0, thickness, height), ratio),
+               QColor::fromRgb(colour));
 }
 
-void Row(QPainter& p, int y, int width, int thickness, QRgb colour) {
-    p.fillRect(QRect(0, startOf(y, thickness), width, thickness), QColor::fromRgb(colour));
+void Row(QPainter& p, qreal ratio, int y, int width, int thickness, QRgb colour) {
+    p.fillRect(deviceRect(QRect(0, startOf(y, thickness), width, thickness), ratio),
+               QColor::fromRgb(colour));
 }
 
 }  // namespace
+
+QRect deviceRect(const QRect& logical, qreal ratio) {
+    const auto at = [ratio](int v) { return static_cast<int>(std::lround(v * ratio)); };
+    const int left = at(logical.left());
+    const int top = at(logical.top());
+    if (logical.isEmpty()) {
+        return {left, top, 0, 0};
+    }
+    const int right = std::max(at(logical.left() + logical.width()), left + 1);
+    const int bottom = std::max(at(logical.top() + logical.height()), top + 1);
+    return {left, top, right - left, bottom - top};
+}
 
 QFont captionFont() {
     QFont font(QStringLiteral("Arial Narrow"));
@@ -58,16 +77,22 @@ QFont axisLabelFont() {
 
 ResponseGraph::ResponseGraph(const Model& model, QSize plotSize)
     : m_model(model),
-      m_plot(blankPlot(bounded(plotSize))),
-      m_geometry(m_plot.width(), m_plot.height()) {
+      m_plot(blankPlot(bounded(plotSize), 1.0)),
+      m_logicalSize(bounded(plotSize)),
+      m_geometry(m_logicalSize.width(), m_logicalSize.height()) {
     m_caption.text = kDesignCaptionText;
 }
 
-void ResponseGraph::resizePlot(QSize size) { m_plot = blankPlot(bounded(size)); }
+void ResponseGraph::resizePlot(QSize size) {
+    m_plot = blankPlot(bounded(size), m_ratio);
+    m_logicalSize = bounded(size);
+}
+
+void ResponseGraph::setDevicePixelRatio(qreal ratio) { m_ratio = ratio > 0 ? ratio : 1.0; }
 
 void ResponseGraph::BuildGraphBackground(int mode) {
     if (mode == kBackgroundCreate || mode == kBackgroundRebuild) {
-        m_geometry = PlotGeometry(m_plot.width(), m_plot.height());
+        m_geometry = PlotGeometry(m_logicalSize.width(), m_logicalSize.height());
         m_plot.fill(kGraphBackgroundColour);
         paintGrid();
         m_background = m_plot.copy();
@@ -83,21 +108,27 @@ void ResponseGraph::paintGrid() {
     const PlotGeometry& g = m_geometry;
     const int w = g.width();
     const int h = g.height();
+    const qreal r = m_ratio;
+    // Painted unscaled, in device pixels; the plot's ratio is set again when done.
+    m_plot.setDevicePixelRatio(1.0);
     QPainter p(&m_plot);
     for (int level = kLevelBottom; level <= kLevelTop; level += 3) {
         const bool strong = level == kLevelBottom || level == 0 || level == kLevelTop;
-        Row(p, pixelRound(g.y(level)), w, 1, strong ? kStrongGridColour : kMinorGridColour);
+        Row(p, r, pixelRound(g.y(level)), w, 1, strong ? kStrongGridColour : kMinorGridColour);
     }
-    column(p, 0, 2, h, kStrongGridColour);
+    column(p, r, 0, 2, h, kStrongGridColour);
     for (double hz : kStrongColumns) {
-        column(p, pixelRound(g.x(hz)), 2, h, kStrongGridColour);
+        column(p, r, pixelRound(g.x(hz)), 2, h, kStrongGridColour);
     }
     for (double hz : kMinorColumns) {
-        column(p, pixelRound(g.x(hz)), 1, h, kMinorGridColour);
+        column(p, r, pixelRound(g.x(hz)), 1, h, kMinorGridColour);
     }
-    column(p, pixelRound(ResponseGrid::kIntervals * g.pixelsPerStep() - 1), 1, h, kMinorGridColour);
-    Row(p, pixelRound(g.y(kLevelTop)) + 1, w, 2, kStrongGridColour);
-    Row(p, pixelRound(g.y(kLevelBottom)), w, 2, kStrongGridColour);
+    column(p, r, pixelRound(ResponseGrid::kIntervals * g.pixelsPerStep() - 1), 1, h,
+           kMinorGridColour);
+    Row(p, r, pixelRound(g.y(kLevelTop)) + 1, w, 2, kStrongGridColour);
+    Row(p, r, pixelRound(g.y(kLevelBottom)), w, 2, kStrongGridColour);
+    p.end();
+    m_plot.setDevicePixelRatio(r);
 }
 
 void ResponseGraph::restoreBackground() {
@@ -151,7 +182,9 @@ void ResponseGraph::DrawPageResponse(int index, int page) {
     if (m_overlay) {
         m_overlay(m_plot, m_geometry);
     }
-    curvePoints(m_geometry, sumCurves(m_sources, m_counts), m_points);
+    const BandCurve sum = sumCurves(m_sources, m_counts);
+    curvePoints(m_geometry, sum, m_points);
+    fineCurvePoints(m_geometry, sum, m_ratio, m_finePoints);
     drawCurve();
 }
 
@@ -183,7 +216,13 @@ void ResponseGraph::moveMarker(int marker, int left, int top) {
 
 bool ResponseGraph::dragInProgress() const { return m_model.dragging(); }
 
-void ResponseGraph::drawCurve() { drawResponseCurve(m_plot, m_points); }
+void ResponseGraph::drawCurve() {
+    if (m_ratio != 1.0) {
+        drawResponseCurve(m_plot, m_finePoints);
+    } else {
+        drawResponseCurve(m_plot, m_points);
+    }
+}
 
 void ResponseGraph::redrawUnderlay() {
     restoreBackground();

@@ -6,6 +6,7 @@
 #include <QFont>
 #include <QImage>
 #include <QPoint>
+#include <QRect>
 #include <QRgb>
 #include <QSize>
 #include <functional>
@@ -14,10 +15,15 @@
 #include "eq/curve_sources.h"
 #include "eq/graph_layout.h"
 #include "eq/plot_geometry.h"
+#include "eq/response_curve.h"
 
 namespace aec {
 
 class Model;
+
+// The device pixels that cover `logical` at `ratio` device pixels per logical pixel, each edge
+// rounded to the nearest device pixel so lines stay sharp; never empty when `logical` is not.
+QRect deviceRect(const QRect& logical, qreal ratio);
 
 inline constexpr QRgb kGraphBackgroundColour = qRgb(238, 238, 238);
 inline constexpr QRgb kStrongGridColour = qRgb(210, 210, 210);
@@ -53,8 +59,15 @@ class ResponseGraph {
     explicit ResponseGraph(const Model& model, QSize plotSize = {PlotGeometry::kDesignWidth,
                                                                  PlotGeometry::kDesignHeight});
 
-    // New plot size; the plot is cleared. Follow with BuildGraphBackground(kBackgroundRebuild).
+    // New plot size in logical pixels; the plot is cleared. Follow with
+    // BuildGraphBackground(kBackgroundRebuild).
     void resizePlot(QSize size);
+    // Device pixels per logical pixel of the screen the plot is shown on (1 by default). The
+    // plot image holds that many pixels per logical pixel, so the grid and the curve are drawn
+    // at the screen's density; geometry, markers and labels stay in logical pixels. Takes
+    // effect at the next resizePlot.
+    void setDevicePixelRatio(qreal ratio);
+    qreal devicePixelRatio() const { return m_ratio; }
     // Where the plot's top-left corner sits on the outer panel, for the axis labels.
     void setPlotOrigin(QPoint origin) { m_origin = origin; }
     QPoint plotOrigin() const { return m_origin; }
@@ -99,7 +112,9 @@ class ResponseGraph {
     QSize captionSize(const std::string& text) const;
 
     const Model& m_model;
+    qreal m_ratio = 1.0;
     QImage m_plot;
+    QSize m_logicalSize;
     QImage m_background;
     PlotGeometry m_geometry;
     QPoint m_origin = kDesignPlotOrigin;
@@ -110,6 +125,7 @@ class ResponseGraph {
     AxisLabels m_labels{};
     bool m_labelsCreated = false;
     PointsPolyline m_points{};
+    FinePolyline m_finePoints{};  // drawn instead of m_points on a denser plot
     Underlay m_underlay;
     Underlay m_overlay;
     CaptionSizer m_captionSizer;

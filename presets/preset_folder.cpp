@@ -61,6 +61,34 @@ std::filesystem::path choosePresetDirectory(const std::filesystem::path& program
     return presetDirectory(dataFolder);
 }
 
+bool runsFromBuildTree(const std::filesystem::path& programFolder) {
+    std::error_code ec;
+    std::filesystem::path folder = std::filesystem::weakly_canonical(programFolder, ec);
+    if (ec) {
+        folder = programFolder;
+    }
+    for (;;) {
+        if (std::filesystem::is_regular_file(folder / "CMakeCache.txt", ec)) {
+            return true;
+        }
+        if (folder == folder.parent_path() || folder.empty()) {
+            return false;
+        }
+        folder = folder.parent_path();
+    }
+}
+
+std::filesystem::path editorPresetDirectory(const std::filesystem::path& programFolder,
+                                            const std::filesystem::path& dataFolder) {
+    if (runsFromBuildTree(programFolder)) {
+        return choosePresetDirectory(programFolder, dataFolder);
+    }
+    std::error_code ignored;
+    std::filesystem::create_directories(dataFolder, ignored);
+    makePresetDirectory(dataFolder);
+    return presetDirectory(dataFolder);
+}
+
 PresetPath presetFilePath(const std::filesystem::path& directory, const std::string& name) {
     // The name becomes one file name inside the folder on every system the editor runs on, so
     // the separators of all of them are refused, not only the local one.

@@ -21,6 +21,14 @@ void makePresetDirectory(const std::filesystem::path& programFolder);
 // beside itself). Both are created when missing; the first that takes a file is chosen.
 std::filesystem::path choosePresetDirectory(const std::filesystem::path& programFolder,
                                             const std::filesystem::path& dataFolder);
+// True when the program runs from its build tree: its folder or a folder above it holds the
+// build's CMakeCache.txt.
+bool runsFromBuildTree(const std::filesystem::path& programFolder);
+// The preset folder of the editor in `programFolder`: in its build tree the choice of
+// choosePresetDirectory; installed, only the user's data folder, so that nothing is ever
+// written beside an installed program (not even by a user who may write there).
+std::filesystem::path editorPresetDirectory(const std::filesystem::path& programFolder,
+                                            const std::filesystem::path& dataFolder);
 // Where a preset name leads: its file, or why the name is refused.
 struct PresetPath {
     std::filesystem::path file;

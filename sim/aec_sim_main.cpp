@@ -20,6 +20,7 @@
 #include <optional>
 #include <sstream>
 
+#include "core/program_info.h"
 #include "link/port_names.h"
 #include "sim/frame_description.h"
 #include "sim/pty_link.h"
@@ -45,6 +46,7 @@ std::optional<Options> parseOptions(const QCoreApplication& app) {
     parser.setApplicationDescription(
         "Simulated audio effect processor on a pseudo-terminal, for the editor and its tests.");
     parser.addHelpOption();
+    parser.addVersionOption();
     const QCommandLineOption name("name", "Name of the published port (default aec-sim).", "name",
                                   "aec-sim");
     const QCommandLineOption portDir(
@@ -243,6 +245,9 @@ class Server {
 int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName("aec-sim");
+    const std::string_view version = aec::programVersion();
+    QCoreApplication::setApplicationVersion(
+        QString::fromUtf8(version.data(), static_cast<qsizetype>(version.size())));
     const std::optional<Options> options = parseOptions(app);
     if (!options) {
         return 2;

@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "core/program_info.h"
 #include "tools/ctl_command.h"
 #include "tools/ctl_session.h"
 
@@ -90,7 +91,7 @@ int main(int argc, char** argv) {
         return kCtlOk;
     }
     if (a.version) {
-        std::cout << "aec-ctl " << AEC_VERSION << '\n';
+        std::cout << aec::versionLine("aec-ctl") << '\n';
         return kCtlOk;
     }
     const ParsedCommand parsed = parseCommand(a.words);

@@ -4,8 +4,10 @@
 #include <iostream>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
+#include "core/program_info.h"
 #include "tools/preset_commands.h"
 #include "tools/preset_plot.h"
 
@@ -18,8 +20,12 @@ constexpr const char* kUsage =
     "       aec-preset show FILE\n"
     "       aec-preset curve FILE PAGE [--right] [--csv|--frd]\n"
     "       aec-preset plot FILE PAGE OUT.png [--right] [--size WxH]\n"
-    "PAGE is a device page 0..27; --right shows the right music (0) or Dynamic EQ (1) set.\n"
-    "curve prints \"frequency_hz<TAB>dB\" lines; --csv and --frd print CSV or FRD text.\n";
+    "       aec-preset --help | --version
+"
+    "PAGE is a device page 0..27; --right shows the right music (0) or Dynamic EQ (1) set.
+"
+    "curve prints \"frequency_hz<TAB>dB\" lines; --csv and --frd print CSV or FRD text.
+";
 
 // Qt's notes about the runtime environment of an off-screen run are no news to a user.
 void quietMessages(QtMsgType type, const QMessageLogContext&, const QString& message) {
@@ -118,6 +124,10 @@ int runGraphCommand(const std::string& command, const Arguments& a) {
 }  // namespace
 
 int main(int argc, char** argv) {
+    const std::vector<std::string_view> words(argv + 1, argv + argc);
+    if (const auto status = aec::answerAboutRequest({"aec-preset", kUsage}, words, std::cout)) {
+        return *status;
+    }
     const Arguments a = split(std::vector<std::string>(argv + 1, argv + argc));
     if (!a.problem.empty()) {
         return usage(a.problem);

@@ -8,6 +8,7 @@
 #include "core/model.h"
 #include "eq/graph_picture.h"
 #include "eq/response_curve.h"
+#include "eq/spectrum_picture.h"
 
 namespace aec::test {
 namespace {
@@ -198,6 +199,81 @@ TEST_F(ResponseGraphTest, PictureOfTheWholeGraph) {
     const QRgb centre = picture.pixel(48 + m.left + 9, 35 + m.top + 9);
     EXPECT_GT(qRed(centre), 200);
     EXPECT_LT(qBlue(centre), 120);
+}
+
+// Drawn at the screen's density: a plot of the design size holds `ratio` device pixels per
+// logical pixel, grid lines cover whole device pixels, and the curve's edges blend over at most
+// one device pixel (an enlarged low-density image would blend over `ratio` of them).
+TEST_F(ResponseGraphTest, DrawnAtTheScreensPixelDensity) {
+    struct Case {
+        qreal ratio;
+        QSize plot;      // device pixels of the 883 x 268 plot
+        QSize picture;   // device pixels of the 938 x 322 picture
+        int minorTop;    // first device row of the +9 dB line (logical row 22)
+        int minorRows;   // its device rows
+        int solidCurve;  // fully covered device rows of the flat 1.8-pixel curve
+    };
+    const Case cases[] = {
+        {1.0, {883, 268}, {938, 322}, 22, 1, 1},
+        {1.5, {1325, 402}, {1407, 483}, 33, 2, 2},
+        {2.0, {1766, 536}, {1876, 644}, 44, 2, 2},
+        {3.0, {2649, 804}, {2814, 966}, 66, 3, 5},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.ratio);
+        graph.setDevicePixelRatio(c.ratio);
+        graph.resizePlot(QSize(883, 268));
+        graph.BuildGraphBackground(kBackgroundRebuild);
+        graph.DrawPageResponse(kAllPoints, kPageMusic);
+        const QImage& plot = graph.plot();
+        EXPECT_EQ(plot.size(), c.plot);
+        EXPECT_EQ(plot.devicePixelRatio(), c.ratio);
+        EXPECT_EQ(graph.geometry().width(), 883);  // markers and labels stay logical
+        const QImage picture = paintGraphPicture(graph);
+        EXPECT_EQ(picture.size(), c.picture);
+
+        const int x = static_cast<int>(30 * c.ratio);  // clear of every grid column
+        EXPECT_EQ(plot.pixel(x, c.minorTop - 1), kGraphBackgroundColour);
+        for (int y = c.minorTop; y < c.minorTop + c.minorRows; ++y) {
+            EXPECT_EQ(plot.pixel(x, y), kMinorGridColour) << y;
+        }
+        EXPECT_EQ(plot.pixel(x, c.minorTop + c.minorRows), kGraphBackgroundColour);
+
+        int solid = 0;
+        int blended = 0;
+        for (int y = static_cast<int>(80 * c.ratio); y < static_cast<int>(100 * c.ratio); ++y) {
+            const QRgb p = plot.pixel(x, y);
+            solid += p == kCurveColour ? 1 : 0;
+            blended += (p != kCurveColour && p != kGraphBackgroundColour) ? 1 : 0;
+        }
+        EXPECT_EQ(solid, c.solidCurve);
+        EXPECT_LE(blended, 2);  // one device pixel above the curve and one below
+    }
+}
+
+TEST(SpectrumBars, CoverTheDevicePixelsOfTheirLogicalColumns) {
+    struct Case {
+        qreal ratio;
+        int left;   // first device column of the bar of logical column 10 (columns 9 and 10)
+        int right;  // one past its last
+        int top;    // device row of its top at logical row 20
+    };
+    for (const Case& c : {Case{1.0, 9, 11, 20}, Case{1.5, 14, 17, 30}, Case{2.0, 18, 22, 40}}) {
+        SCOPED_TRACE(c.ratio);
+        QImage plot(static_cast<int>(100 * c.ratio), static_cast<int>(50 * c.ratio),
+                    QImage::Format_RGB32);
+        plot.setDevicePixelRatio(c.ratio);
+        plot.fill(kGraphBackgroundColour);
+        BarTops tops(100);
+        tops[10] = 20;
+        drawSpectrumBars(plot, tops);
+        const int bottom = plot.height() - 1;
+        EXPECT_EQ(plot.pixel(c.left - 1, bottom), kGraphBackgroundColour);
+        EXPECT_EQ(plot.pixel(c.left, bottom), kSpectrumBarColour);
+        EXPECT_EQ(plot.pixel(c.right - 1, c.top), kSpectrumBarColour);
+        EXPECT_EQ(plot.pixel(c.right, bottom), kGraphBackgroundColour);
+        EXPECT_EQ(plot.pixel(c.left, c.top - 1), kGraphBackgroundColour);
+    }
 }
 
 TEST(cardinalSpline, PassesThroughItsPointsWithScaledTangents) {

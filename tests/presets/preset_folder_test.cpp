@@ -124,6 +124,32 @@ TEST_F(PresetFolder, LivesBesideTheProgramOrElseInTheDataFolder) {
     EXPECT_TRUE(listPresetFiles(presetDirectory(data)).empty());  // the probe file is gone
 }
 
+TEST_F(PresetFolder, BesideTheProgramOnlyInItsBuildTree) {
+    struct Case {
+        const char* cache;  // where CMakeCache.txt lies, relative to the scratch folder
+        bool buildTree;
+    };
+    const Case cases[] = {{"", false},
+                          {"tree/bin/CMakeCache.txt", true},
+                          {"tree/CMakeCache.txt", true},
+                          {"tree/bin/sub/CMakeCache.txt", false}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.cache);
+        const auto root = m_program / "case";
+        std::filesystem::remove_all(root);
+        const auto bin = root / "tree" / "bin";
+        std::filesystem::create_directories(bin / "sub");
+        if (*c.cache != '\0') {
+            std::ofstream(root / c.cache) << "# cache\n";
+        }
+        const auto data = root / "data";
+        EXPECT_EQ(runsFromBuildTree(bin), c.buildTree);
+        EXPECT_EQ(editorPresetDirectory(bin, data), presetDirectory(c.buildTree ? bin : data));
+        // An installed program never makes folders beside itself.
+        EXPECT_EQ(std::filesystem::exists(bin / "Mode"), c.buildTree);
+    }
+}
+
 TEST_F(PresetFolder, SaveAsksWhenTheNameIsListedOrTheFileExistsNow) {
     makePresetDirectory(m_program);
     const auto dir = presetDirectory(m_program);

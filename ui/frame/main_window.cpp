@@ -32,6 +32,10 @@ TForm1::TForm1(Model& model, ParameterSink& sink, MessageService& messages, Audi
     resize(kClientWidth, kClientHeight);
     buildWindow();
     m_graph = std::make_unique<GraphView>(m_model, m_factory, m_parts.graph);
+    // Queued: the picture is drawn again after the paint that found it at the wrong density.
+    connect(
+        m_graph->image(), &GraphImage::pixelRatioChanged, this, [this] { FormResize(); },
+        Qt::QueuedConnection);
     m_sync = std::make_unique<ControlSync>(m_model, m_sink, m_tables, m_parts, *m_frame.pages,
                                            m_messages);
     m_points = std::make_unique<PointEditor>(m_model, *m_sync, m_tables, *m_graph, *m_frame.pages,

@@ -18,6 +18,7 @@ GraphView::GraphView(Model& model, ControlFactory& factory, const GraphParts& pa
         return metrics.size(0, QString::fromStdString(captionDisplayText(text)));
     });
     m_graph.setPlotOrigin(m_parts.inner->pos());
+    m_graph.setDevicePixelRatio(m_parts.image->devicePixelRatioF());
     m_graph.resizePlot(m_parts.inner->size());
 }
 
@@ -94,6 +95,8 @@ void GraphView::resize(int currentPoint) {
     QWidget* inner = m_parts.inner;
     m_parts.image->setGeometry(0, 0, inner->width(), inner->height());
     m_graph.setPlotOrigin(inner->pos());
+    // The screen's density may have changed too (the window moved to another screen).
+    m_graph.setDevicePixelRatio(m_parts.image->devicePixelRatioF());
     m_graph.resizePlot(inner->size());
     BuildGraphBackground(kBackgroundRebuild);
     DrawPageResponse(kAllPoints, page());

@@ -22,6 +22,9 @@ void GraphImage::paintEvent(QPaintEvent*) {
     p.fillRect(rect(), QColor::fromRgb(kGraphBackgroundColour));
     if (!m_picture.isNull()) {
         p.drawImage(0, 0, m_picture);
+        if (m_picture.devicePixelRatio() != devicePixelRatioF()) {
+            emit pixelRatioChanged();
+        }
     }
 }
 

@@ -1,5 +1,6 @@
 #pragma once
-// The plot of the response graph: shows the graph picture and reports mouse moves and releases.
+// The plot of the response graph: shows the graph picture (drawn at the screen's pixel density)
+// and reports mouse moves and releases.
 
 #include <QImage>
 #include <QWidget>
@@ -15,6 +16,9 @@ class GraphImage : public QWidget {
   signals:
     void mouseMoved(QMouseEvent* event);
     void mouseReleased(QMouseEvent* event);
+    // The picture was drawn for another pixel density than the screen's (the window moved to a
+    // screen of another scale): the owner draws it again.
+    void pixelRatioChanged();
 
   protected:
     void paintEvent(QPaintEvent* event) override;
