@@ -20,12 +20,9 @@ constexpr const char* kUsage =
     "       aec-preset show FILE\n"
     "       aec-preset curve FILE PAGE [--right] [--csv|--frd]\n"
     "       aec-preset plot FILE PAGE OUT.png [--right] [--size WxH]\n"
-    "       aec-preset --help | --version
-"
-    "PAGE is a device page 0..27; --right shows the right music (0) or Dynamic EQ (1) set.
-"
-    "curve prints \"frequency_hz<TAB>dB\" lines; --csv and --frd print CSV or FRD text.
-";
+    "       aec-preset --help | --version\n"
+    "PAGE is a device page 0..27; --right shows the right music (0) or Dynamic EQ (1) set.\n"
+    "curve prints \"frequency_hz<TAB>dB\" lines; --csv and --frd print CSV or FRD text.\n";
 
 // Qt's notes about the runtime environment of an off-screen run are no news to a user.
 void quietMessages(QtMsgType type, const QMessageLogContext&, const QString& message) {
