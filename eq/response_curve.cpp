@@ -73,4 +73,9 @@ void drawComparisonCurve(QImage& plot, const PointsPolyline& points) {
            kComparisonPenWidth);
 }
 
+void drawComparisonCurve(QImage& plot, const FinePolyline& points) {
+    stroke(plot, spline(points.data(), kDrawnCurvePoints, kCurveTension), kComparisonColour,
+           kComparisonPenWidth);
+}
+
 }  // namespace aec

@@ -40,5 +40,6 @@ void drawResponseCurve(QImage& plot, const PointsPolyline& points);
 void drawResponseCurve(QImage& plot, const FinePolyline& points);
 // Strokes the other slot's curve the same way, thin and in the comparison colour.
 void drawComparisonCurve(QImage& plot, const PointsPolyline& points);
+void drawComparisonCurve(QImage& plot, const FinePolyline& points);
 
 }  // namespace aec

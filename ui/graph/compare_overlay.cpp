@@ -12,6 +12,13 @@ CompareOverlay::CompareOverlay(const Model& model, GraphView& graph)
         if (!m_model.compare.otherFilled()) {
             return;
         }
+        // On a dense screen the curve follows device pixels, like the main curve.
+        if (plot.devicePixelRatio() > 1.0) {
+            FinePolyline fine{};
+            fineCurvePoints(geometry, curve(m_graph.page()), plot.devicePixelRatio(), fine);
+            drawComparisonCurve(plot, fine);
+            return;
+        }
         PointsPolyline points{};
         curvePoints(geometry, curve(m_graph.page()), points);
         drawComparisonCurve(plot, points);
