@@ -1,5 +1,7 @@
 #include "eq/response_curve.h"
 
+#include <algorithm>
+
 #include <QImage>
 #include <QPainter>
 #include <QPen>
@@ -31,7 +33,8 @@ QPainterPath cardinalSpline(const PlotPoint* points, int count, double tension) 
 
 namespace {
 
-void strokeCurve(QImage& plot, const PointsPolyline& points, QRgb colour, double width) {
+void strokeCurve(QImage& plot, const PlotPoint* points, int count, QRgb colour, double width,
+                 Qt::PenStyle style = Qt::SolidLine) {
     QPainter painter(&plot);
     painter.setRenderHint(QPainter::Antialiasing, true);
     // Integer points name pixel centres, so a flat curve fills its own row.
@@ -39,19 +42,29 @@ void strokeCurve(QImage& plot, const PointsPolyline& points, QRgb colour, double
     QPen pen(QColor::fromRgb(colour), width);
     pen.setCapStyle(Qt::FlatCap);
     pen.setJoinStyle(Qt::RoundJoin);
+    pen.setStyle(style);
     painter.setPen(pen);
     painter.setBrush(Qt::NoBrush);
-    painter.drawPath(cardinalSpline(points.data(), kDrawnCurvePoints, kCurveTension));
+    painter.drawPath(cardinalSpline(points, count, kCurveTension));
 }
 
 }  // namespace
 
 void drawResponseCurve(QImage& plot, const PointsPolyline& points) {
-    strokeCurve(plot, points, kCurveColour, kCurvePenWidth);
+    strokeCurve(plot, points.data(), kDrawnCurvePoints, kCurveColour, kCurvePenWidth);
 }
 
 void drawComparisonCurve(QImage& plot, const PointsPolyline& points) {
-    strokeCurve(plot, points, kComparisonColour, kComparisonPenWidth);
+    strokeCurve(plot, points.data(), kDrawnCurvePoints, kComparisonColour, kComparisonPenWidth);
+}
+
+void drawProposalCurve(QImage& plot, const PointsPolyline& points, int first, int last) {
+    first = std::max(first, 0);
+    last = std::min(last, kDrawnCurvePoints - 1);
+    if (last > first) {
+        strokeCurve(plot, points.data() + first, last - first + 1, kProposalColour,
+                    kProposalPenWidth, Qt::DashLine);
+    }
 }
 
 }  // namespace aec

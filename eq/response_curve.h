@@ -25,10 +25,16 @@ QPainterPath cardinalSpline(const PlotPoint* points, int count, double tension);
 inline constexpr QRgb kComparisonColour = qRgb(40, 110, 190);
 inline constexpr double kComparisonPenWidth = 1.0;
 
+// A proposed cut: a dashed line over the curve, in a colour of its own.
+inline constexpr QRgb kProposalColour = qRgb(200, 30, 140);
+inline constexpr double kProposalPenWidth = 1.5;
+
 // Strokes the curve of the first 462 points onto the plot, anti-aliased, 1.8 px, curve colour.
 // Points outside the plot are drawn where they fall and clipped by the image.
 void drawResponseCurve(QImage& plot, const PointsPolyline& points);
 // Strokes the other slot's curve the same way, thin and in the comparison colour.
 void drawComparisonCurve(QImage& plot, const PointsPolyline& points);
+// Strokes points[first..last] dashed in the proposal colour.
+void drawProposalCurve(QImage& plot, const PointsPolyline& points, int first, int last);
 
 }  // namespace aec

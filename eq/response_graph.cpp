@@ -153,6 +153,9 @@ void ResponseGraph::DrawPageResponse(int index, int page) {
     }
     curvePoints(m_geometry, sumCurves(m_sources, m_counts), m_points);
     drawCurve();
+    if (m_marks) {
+        m_marks(m_plot, m_geometry);
+    }
 }
 
 void ResponseGraph::updateCaption(int entry) {
@@ -194,6 +197,9 @@ void ResponseGraph::redrawUnderlay() {
         m_overlay(m_plot, m_geometry);
     }
     drawCurve();
+    if (m_marks) {
+        m_marks(m_plot, m_geometry);
+    }
 }
 
 }  // namespace aec

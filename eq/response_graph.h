@@ -78,6 +78,8 @@ class ResponseGraph {
     void setUnderlay(Underlay underlay) { m_underlay = std::move(underlay); }
     // Paints after the underlay and before the curve (the A/B slot not in use).
     void setOverlay(Underlay overlay) { m_overlay = std::move(overlay); }
+    // Paints after the curve (the feedback finder's proposed cuts).
+    void setMarks(Underlay marks) { m_marks = std::move(marks); }
     // Replaces the font metrics used to size the caption (a window may measure its label).
     void setCaptionSizer(CaptionSizer sizer) { m_captionSizer = std::move(sizer); }
 
@@ -112,6 +114,7 @@ class ResponseGraph {
     PointsPolyline m_points{};
     Underlay m_underlay;
     Underlay m_overlay;
+    Underlay m_marks;
     CaptionSizer m_captionSizer;
 };
 

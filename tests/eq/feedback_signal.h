@@ -3,6 +3,7 @@
 // changing colour and loudness) plus sines that start and stop, as 8-bit samples at 48 kHz, and
 // the same sound as the bytes of a 16-bit WAV file.
 
+#include <algorithm>
 #include <cmath>
 #include <cstdint>
 #include <numbers>

@@ -55,6 +55,9 @@ TForm1::TForm1(Model& model, ParameterSink& sink, MessageService& messages, Audi
     m_undo =
         std::make_unique<UndoCommands>(m_model, m_sink, static_cast<ViewHost&>(*this), m_messages);
     m_compareOverlay = std::make_unique<CompareOverlay>(m_model, *m_graph);
+    m_feedback = std::make_unique<FeedbackView>(m_model, m_sink, *m_graph, m_parts.strip, audio,
+                                                m_messages, static_cast<ViewHost&>(*this));
+    connect(this, &TForm1::languageChanged, this, [this] { m_feedback->showTexts(); });
     layoutRegions();
     wireControls();
     wireUndo();

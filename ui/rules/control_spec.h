@@ -39,6 +39,9 @@ enum class Handler : uint8_t {
     kToolsMenu,    // ToolsBtnClick: undo, redo, filter files, curve export
     kCompare,      // CompareBtnClick
     kCopyCompare,  // CopyCompareBtnClick
+    kFeedback,       // FeedbackBtnClick: the feedback finder on or off
+    kFeedbackApply,  // FeedbackApplyBtnClick
+    kFeedbackClear,  // FeedbackClearBtnClick
 
     // Navigation and the window itself.
     kTab,           // FormMusTabBtnClick
