@@ -33,6 +33,9 @@ bool WavAudioCapture::step() {
     if (!m_running) {
         return false;
     }
+    if (m_looping && m_next + kBlockSamples > m_samples.size()) {
+        m_next = 0;
+    }
     if (m_next + kBlockSamples > m_samples.size()) {
         m_running = false;
         emit failed(QStringLiteral("end of recording"));

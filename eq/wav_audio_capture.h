@@ -21,9 +21,10 @@ class WavAudioCapture : public AudioCapture {
     void stop() override { m_running = false; }
     bool available() const override { return m_running; }
 
-    // Delivers the next block; at the end of the recording it reports the end as a failure
-    // and returns false.
+    // Delivers the next block; at the end of the recording it starts over when looping, else
+    // reports the end as a failure and returns false.
     bool step();
+    void setLooping(bool looping) { m_looping = looping; }
     WavError error() const { return m_error; }
     bool fileMissing() const { return m_missing; }
 
@@ -32,6 +33,7 @@ class WavAudioCapture : public AudioCapture {
     WavError m_error = WavError::kNone;
     bool m_missing = false;
     bool m_running = false;
+    bool m_looping = false;
     size_t m_next = 0;
 };
 

@@ -1,6 +1,6 @@
 #pragma once
 // Synthesized sound for the feedback finder's tests: music-like noise (random, with a slowly
-// changing colour and loudness) plus sines that start and stop, as 8-bit samples at 48 kHz, and
+// changing colour and loudness) plus sines that start and stop, as 8-bit samples, and
 // the same sound as the bytes of a 16-bit WAV file.
 
 #include <algorithm>
@@ -20,15 +20,14 @@ struct Tone {
 };
 
 inline std::vector<float> feedbackSound(double seconds, std::initializer_list<Tone> tones,
-                                        double noise = 0.25, unsigned seed = 7) {
-    constexpr int kRate = 48000;
+                                        int rate = 48000, double noise = 0.25, unsigned seed = 7) {
     std::mt19937 random(seed);
     std::normal_distribution<float> white(0.0F, 1.0F);
-    const auto count = static_cast<size_t>(seconds * kRate);
+    const auto count = static_cast<size_t>(seconds * rate);
     std::vector<float> out(count);
     float low = 0;
     for (size_t i = 0; i < count; ++i) {
-        const double t = static_cast<double>(i) / kRate;
+        const double t = static_cast<double>(i) / rate;
         // A low-passed and a plain part whose balance and loudness drift like a song's.
         low = 0.97F * low + 0.03F * white(random);
         const double swell = 0.6 + 0.4 * std::sin(2 * std::numbers::pi * 0.7 * t);
@@ -60,7 +59,11 @@ inline std::vector<uint8_t> wavBytes(const std::vector<float>& sound, int rate =
             b.push_back(static_cast<uint8_t>(v >> (8 * i)));
         }
     };
-    const auto tag = [&b](const char* t) { b.insert(b.end(), t, t + 4); };
+    const auto tag = [&b](const char* t) {
+        for (int i = 0; i < 4; ++i) {
+            b.push_back(static_cast<uint8_t>(t[i]));
+        }
+    };
     const auto data = static_cast<uint32_t>(sound.size() * 2 * channels);
     tag("RIFF");
     put(36 + data, 4);
