@@ -77,9 +77,20 @@ TEST_F(FeedbackTest, ProposalsShowFirstAndApplyIsOneUndoStep) {
     EXPECT_NE(model.paramStore(), before);
     EXPECT_EQ(w<Label>("FeedbackCountLabel")->text(), QString::fromUtf8("待处理: 0"));
     quiet();
+    const auto gains = [this] {
+        std::vector<int> g;
+        for (const FinderCut& c : window->feedback().proposals().cuts) {
+            g.push_back(c.gain);
+        }
+        return g;
+    };
+    play(1.5, {{1000.0, 0.2}, {3000.0, 0.15}});  // still howling: both cuts deeper
+    EXPECT_EQ(gains(), (std::vector<int>{90, 90}));
+
     QTest::keyClick(window.get(), Qt::Key_Z, Qt::ControlModifier);
     EXPECT_EQ(model.paramStore(), before);
     EXPECT_FALSE(model.history.canUndo());
+    EXPECT_EQ(gains(), (std::vector<int>{105, 105}));  // planned again: the cuts are gone
 }
 
 TEST_F(FeedbackTest, NothingChangesWhenNoBandIsFreeOrTheCaptureFails) {

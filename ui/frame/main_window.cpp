@@ -58,6 +58,7 @@ TForm1::TForm1(Model& model, ParameterSink& sink, MessageService& messages, Audi
     m_feedback = std::make_unique<FeedbackView>(m_model, m_sink, *m_graph, m_parts.strip, audio,
                                                 m_messages, static_cast<ViewHost&>(*this));
     connect(this, &TForm1::languageChanged, this, [this] { m_feedback->showTexts(); });
+    connect(this, &TForm1::controlsRefreshed, this, [this] { m_feedback->storesChanged(); });
     layoutRegions();
     wireControls();
     wireUndo();

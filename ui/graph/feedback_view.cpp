@@ -146,6 +146,13 @@ void FeedbackView::showTexts() {
     }
 }
 
+void FeedbackView::storesChanged() {
+    if (m_on) {
+        m_plan = m_cuts.plan(m_model, m_model.selection.curMicPage, m_detector->found());
+        showTexts();
+    }
+}
+
 void FeedbackView::switchOff() {
     const bool wasOn = m_on;
     m_on = false;

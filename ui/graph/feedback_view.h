@@ -39,6 +39,9 @@ class FeedbackView : public QObject {
     void showOnTab(bool micTab);
     // The count in the language now in use.
     void showTexts();
+    // The controls were filled from the stores again (an undo, a load): the proposals are
+    // planned anew against the bands as they are now, before the graph is drawn.
+    void storesChanged();
 
     bool on() const { return m_on; }
     const CutPlan& proposals() const { return m_plan; }
