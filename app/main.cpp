@@ -26,7 +26,8 @@ int main(int argc, char* argv[]) {
     std::unique_ptr<aec::WavAudioCapture> recording;
     QTimer playback;
     const QStringList args = QApplication::arguments();
-    if (const auto at = args.indexOf(QStringLiteral("--capture-wav")); at > 0 && at + 1 < args.size()) {
+    if (const auto at = args.indexOf(QStringLiteral("--capture-wav"));
+        at > 0 && at + 1 < args.size()) {
         recording = std::make_unique<aec::WavAudioCapture>(args[at + 1]);
         recording->setLooping(true);
         playback.setInterval(1000 * aec::kBlockSamples / aec::kWavOutputRate);

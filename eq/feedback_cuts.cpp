@@ -28,9 +28,7 @@ bool isFree(const Model& model, int page, int band) {
 
 }  // namespace
 
-int bandSlot(int page, int band, int subSlot) {
-    return BandSlot(firstEqSlot(page), band, subSlot);
-}
+int bandSlot(int page, int band, int subSlot) { return BandSlot(firstEqSlot(page), band, subSlot); }
 
 FinderCut bandValues(const Model& model, int page, int band) {
     return {band, model.param(page, bandSlot(page, band, kFreqSlot)),
@@ -66,7 +64,8 @@ std::vector<FinderCut> FeedbackCuts::own(const Model& model, int page) const {
     return kept;
 }
 
-CutPlan FeedbackCuts::plan(const Model& model, int page, std::span<const FeedbackPeak> peaks) const {
+CutPlan FeedbackCuts::plan(const Model& model, int page,
+                           std::span<const FeedbackPeak> peaks) const {
     CutPlan plan;
     std::vector<FinderCut> cuts = own(model, page);  // with this plan's changes applied
     const size_t ownBefore = cuts.size();

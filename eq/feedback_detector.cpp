@@ -26,8 +26,8 @@ constexpr int kLeastNeighbours = 12;
 // Frames a followed peak may miss (a breath in the howl) before it is dropped.
 constexpr int kMaxMissed = 2;
 // A sine of one least significant bit of 8-bit audio, in the dB of this transform.
-const float kFloorDb = static_cast<float>(
-    20.0 * std::log10((1.0 / 128.0) * FeedbackDetector::kLength / 4.0));
+const float kFloorDb =
+    static_cast<float>(20.0 * std::log10((1.0 / 128.0) * FeedbackDetector::kLength / 4.0));
 
 double octaves(double a, double b) { return std::abs(std::log2(a / b)); }
 
@@ -45,7 +45,8 @@ FeedbackDetector::FeedbackDetector(FeedbackSettings settings)
         throw std::bad_alloc();
     }
     for (int n = 0; n < kLength; ++n) {
-        m_window[n] = static_cast<float>(0.5 - 0.5 * std::cos(2.0 * std::numbers::pi * n / kLength));
+        m_window[n] =
+            static_cast<float>(0.5 - 0.5 * std::cos(2.0 * std::numbers::pi * n / kLength));
     }
 }
 
@@ -147,7 +148,8 @@ void FeedbackDetector::follow() {
         Track* nearest = nullptr;
         for (Track& t : m_tracks) {
             if (octaves(t.hz(), peak.hz) < m_settings.mergeOctaves &&
-                (nearest == nullptr || octaves(t.hz(), peak.hz) < octaves(nearest->hz(), peak.hz))) {
+                (nearest == nullptr ||
+                 octaves(t.hz(), peak.hz) < octaves(nearest->hz(), peak.hz))) {
                 nearest = &t;
             }
         }

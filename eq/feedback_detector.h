@@ -16,7 +16,7 @@ struct kiss_fft_state;
 namespace aec {
 
 struct FeedbackSettings {
-    double riseDb = 15.0;             // above the median of the neighbourhood
+    double riseDb = 15.0;  // above the median of the neighbourhood
     double neighbourOctaves = 1.0 / 3.0;
     double sustainSeconds = 0.8;
     double mergeOctaves = 1.0 / 6.0;  // peaks closer than this are one

@@ -1,10 +1,9 @@
 #include "eq/response_curve.h"
 
-#include <algorithm>
-
 #include <QImage>
 #include <QPainter>
 #include <QPen>
+#include <algorithm>
 
 namespace aec {
 

@@ -41,8 +41,8 @@ bool WavAudioCapture::step() {
         emit failed(QStringLiteral("end of recording"));
         return false;
     }
-    emit blockCaptured(QByteArray(reinterpret_cast<const char*>(m_samples.data() + m_next),
-                                  kBlockSamples));
+    emit blockCaptured(
+        QByteArray(reinterpret_cast<const char*>(m_samples.data() + m_next), kBlockSamples));
     m_next += kBlockSamples;
     return true;
 }

@@ -38,8 +38,8 @@ WavError checkFormat(std::span<const uint8_t> chunk, Format& f) {
     }
     const uint16_t tag = le16(chunk, 0);
     // An extensible header names its real format in the first two bytes of its sub-format.
-    const bool extensiblePcm = tag == kExtensibleFormat && chunk.size() >= 26 &&
-                               le16(chunk, 24) == kPcmFormat;
+    const bool extensiblePcm =
+        tag == kExtensibleFormat && chunk.size() >= 26 && le16(chunk, 24) == kPcmFormat;
     if (tag != kPcmFormat && !extensiblePcm) {
         return WavError::kNotPcm;
     }

@@ -13,14 +13,14 @@ namespace aec {
 
 enum class WavError : uint8_t {
     kNone,
-    kNotWave,      // no RIFF/WAVE header
-    kNoFormat,     // no usable "fmt " chunk before the data
-    kNotPcm,       // compressed or floating-point samples
-    kBits,         // neither 8 nor 16 bits per sample
-    kChannels,     // neither mono nor stereo
-    kRate,         // a sampling rate outside 8 kHz .. 192 kHz
-    kNoData,       // no "data" chunk, or no whole sample in it
-    kTooLong,      // more than kMaxWavSeconds of sound
+    kNotWave,   // no RIFF/WAVE header
+    kNoFormat,  // no usable "fmt " chunk before the data
+    kNotPcm,    // compressed or floating-point samples
+    kBits,      // neither 8 nor 16 bits per sample
+    kChannels,  // neither mono nor stereo
+    kRate,      // a sampling rate outside 8 kHz .. 192 kHz
+    kNoData,    // no "data" chunk, or no whole sample in it
+    kTooLong,   // more than kMaxWavSeconds of sound
 };
 
 inline constexpr int kWavOutputRate = 48000;

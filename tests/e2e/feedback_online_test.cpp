@@ -3,11 +3,11 @@
 #include <QFile>
 #include <QTest>
 
+#include "../eq/feedback_signal.h"
 #include "core/pages.h"
 #include "eq/feedback_cuts.h"
 #include "eq/wav_audio_capture.h"
 #include "tests/e2e/online_fixture.h"
-#include "../eq/feedback_signal.h"
 
 namespace aec::test {
 namespace {

@@ -15,8 +15,8 @@ namespace aec::test {
 struct Tone {
     double hz;
     double amplitude;
-    double from = 0;     // seconds
-    double to = 1e9;     // seconds
+    double from = 0;  // seconds
+    double to = 1e9;  // seconds
 };
 
 inline std::vector<float> feedbackSound(double seconds, std::initializer_list<Tone> tones,
@@ -45,7 +45,8 @@ inline std::vector<float> feedbackSound(double seconds, std::initializer_list<To
 inline std::vector<uint8_t> asBytes(const std::vector<float>& sound) {
     std::vector<uint8_t> out(sound.size());
     for (size_t i = 0; i < sound.size(); ++i) {
-        out[i] = static_cast<uint8_t>(std::clamp(std::lround(sound[i] * 128.0F + 128.0F), 0L, 255L));
+        out[i] =
+            static_cast<uint8_t>(std::clamp(std::lround(sound[i] * 128.0F + 128.0F), 0L, 255L));
     }
     return out;
 }

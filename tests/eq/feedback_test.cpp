@@ -70,9 +70,7 @@ class FeedbackCutsTest : public ::testing::Test {
         }
         m_cuts.applied(kPageMicA, plan);
     }
-    CutPlan plan(std::vector<FeedbackPeak> peaks) {
-        return m_cuts.plan(m_model, kPageMicA, peaks);
-    }
+    CutPlan plan(std::vector<FeedbackPeak> peaks) { return m_cuts.plan(m_model, kPageMicA, peaks); }
     Model m_model;
     FeedbackCuts m_cuts;
 };

@@ -1,7 +1,8 @@
 // WAV recordings into 8-bit mono samples at 48 kHz, and the files that are refused.
+#include "eq/wav_file.h"
+
 #include <gtest/gtest.h>
 
-#include "eq/wav_file.h"
 #include "feedback_signal.h"
 
 namespace aec {
@@ -52,13 +53,16 @@ TEST(WavFile, ReadsPcmIntoEightBitMonoAt48k) {
         {"16-bit stereo keeps the left",
          wav(1, 2, 48000, 16, {0x00, 0x80, 0xFF, 0x7F, 0x00, 0x40, 0, 0, 0xFF, 0x7F, 0, 0}),
          {0, 192, 255}},
-        {"24 kHz doubled by interpolation", wav(1, 1, 24000, 8, {128, 192, 128}),
+        {"24 kHz doubled by interpolation",
+         wav(1, 1, 24000, 8, {128, 192, 128}),
          {128, 160, 192, 160, 128}},
-        {"a data chunk cut short keeps its whole frames", [] {
+        {"a data chunk cut short keeps its whole frames",
+         [] {
              auto f = wav(1, 1, 48000, 16, {0x00, 0x40, 0x00, 0xC0});
              f.pop_back();
              return f;
-         }(), {192}},
+         }(),
+         {192}},
     };
     for (const auto& c : cases) {
         const WavSound s = readWav(c.file);
@@ -85,21 +89,23 @@ TEST(WavFile, RefusesWhatItCannotPlay) {
     } cases[] = {
         {"empty", {}, WavError::kNotWave},
         {"not RIFF", {'R', 'I', 'F', 'X', 0, 0, 0, 0, 'W', 'A', 'V', 'E'}, WavError::kNotWave},
-        {"RIFF without chunks", {'R', 'I', 'F', 'F', 0, 0, 0, 0, 'W', 'A', 'V', 'E'},
+        {"RIFF without chunks",
+         {'R', 'I', 'F', 'F', 0, 0, 0, 0, 'W', 'A', 'V', 'E'},
          WavError::kNoFormat},
         {"float samples", wav(3, 1, 48000, 32, {0, 0, 0, 0}), WavError::kNotPcm},
-        {"extensible without its sub-format", wav(0xFFFE, 1, 48000, 16, {0, 0}),
-         WavError::kNotPcm},
+        {"extensible without its sub-format", wav(0xFFFE, 1, 48000, 16, {0, 0}), WavError::kNotPcm},
         {"24-bit", wav(1, 1, 48000, 24, {0, 0, 0}), WavError::kBits},
         {"three channels", wav(1, 3, 48000, 8, {0, 0, 0}), WavError::kChannels},
         {"4 kHz", wav(1, 1, 4000, 8, {0}), WavError::kRate},
         {"data before format", wav(1, 1, 48000, 8, {0}, true), WavError::kNoFormat},
         {"no whole frame", wav(1, 2, 48000, 16, {0, 0, 0}), WavError::kNoData},
-        {"format only", [] {
+        {"format only",
+         [] {
              auto f = wav(1, 1, 48000, 8, {});
              f.resize(f.size() - 8);
              return f;
-         }(), WavError::kNoData},
+         }(),
+         WavError::kNoData},
     };
     for (const auto& c : cases) {
         const WavSound s = readWav(c.file);

@@ -21,8 +21,8 @@ class FeedbackTest : public EditorTest {
     void play(double seconds, std::initializer_list<Tone> tones) {
         const auto bytes = asBytes(feedbackSound(seconds, tones));
         for (size_t at = 0; at + kBlockSamples <= bytes.size(); at += kBlockSamples) {
-            audio.deliver(QByteArray(reinterpret_cast<const char*>(bytes.data() + at),
-                                     kBlockSamples));
+            audio.deliver(
+                QByteArray(reinterpret_cast<const char*>(bytes.data() + at), kBlockSamples));
         }
     }
     void click(const char* name) { QTest::mouseClick(w(name), Qt::LeftButton); }

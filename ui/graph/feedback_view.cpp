@@ -81,8 +81,10 @@ void FeedbackView::FeedbackApplyBtnClick() {
     }
     // Every value in this one call, so the history keeps the whole set as one step.
     for (const FinderCut& cut : plan.cuts) {
-        const std::array<std::pair<int, int>, 4> values = {
-            {{kFreqSlot, cut.freq}, {kQSlot, cut.q}, {kModeSlot, kPeakingMode}, {kGainSlot, cut.gain}}};
+        const std::array<std::pair<int, int>, 4> values = {{{kFreqSlot, cut.freq},
+                                                            {kQSlot, cut.q},
+                                                            {kModeSlot, kPeakingMode},
+                                                            {kGainSlot, cut.gain}}};
         for (const auto& [sub, value] : values) {
             const int slot = bandSlot(kPageMicA, cut.band, sub);
             if (m_model.param(page, slot) != value) {
@@ -131,8 +133,8 @@ void FeedbackView::showOnTab(bool micTab) {
 void FeedbackView::showTexts() {
     const bool chinese = m_model.languageFlag() == 1;
     if (m_strip.feedbackCount != nullptr) {
-        m_strip.feedbackCount->setText(QString::fromUtf8(kCount.in(chinese ? 1 : 0))
-                                           .arg(m_plan.cuts.size()));
+        m_strip.feedbackCount->setText(
+            QString::fromUtf8(kCount.in(chinese ? 1 : 0)).arg(m_plan.cuts.size()));
     }
     for (QWidget* w : {static_cast<QWidget*>(m_strip.feedbackCount),
                        static_cast<QWidget*>(m_strip.feedbackApply),

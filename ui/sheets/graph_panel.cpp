@@ -127,9 +127,9 @@ void buildCommandStrip(ControlFactory& f, StripParts& parts, QWidget* panel) {
     parts.feedback = feedback[0];
     parts.feedbackApply = feedback[1];
     parts.feedbackClear = feedback[2];
-    parts.feedbackCount = f.label(parts.feedbackGroup, "FeedbackCountLabel",
-                                  QRect(80, kButtonTop, 92, kButtonHeight), "", "",
-                                  Qt::AlignCenter);
+    parts.feedbackCount =
+        f.label(parts.feedbackGroup, "FeedbackCountLabel", QRect(80, kButtonTop, 92, kButtonHeight),
+                "", "", Qt::AlignCenter);
     parts.feedbackGroup->hide();
 }
 
