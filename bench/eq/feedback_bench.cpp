@@ -30,7 +30,7 @@ std::vector<uint8_t> howlingMusic(size_t count) {
 
 void BM_FeedbackFrame(benchmark::State& state) {
     FeedbackDetector detector;
-    const auto sound = howlingMusic(48000 * 4);
+    const auto sound = howlingMusic(size_t{48000} * 4);
     size_t at = 0;
     for (auto _ : state) {
         if (at + FeedbackDetector::kHop > sound.size()) {
