@@ -11,9 +11,10 @@
 
 namespace aec {
 
-EditorApp::EditorApp(MessageService& messages) {
+EditorApp::EditorApp(MessageService& messages, AudioCapture* capture) {
     // The main window, then the link controller, then the status dialog.
-    m_window = std::make_unique<TForm1>(m_model, m_sink, messages, m_audio);
+    m_window = std::make_unique<TForm1>(m_model, m_sink, messages,
+                                        capture != nullptr ? *capture : m_audio);
     m_link = std::make_unique<TForm3>(m_model);
     m_dialog = std::make_unique<TForm2>();
 

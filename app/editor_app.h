@@ -24,7 +24,9 @@ namespace aec {
 
 class EditorApp {
   public:
-    explicit EditorApp(MessageService& messages);
+    // `capture`, when given, stands in for the sound card (a recording played for rehearsal,
+    // or a test's source); it must outlive the editor.
+    explicit EditorApp(MessageService& messages, AudioCapture* capture = nullptr);
     ~EditorApp();
     EditorApp(const EditorApp&) = delete;
     EditorApp& operator=(const EditorApp&) = delete;

@@ -5,13 +5,16 @@
 #include <QFont>
 #include <QScreen>
 #include <QStandardPaths>
+#include <QTimer>
 #include <filesystem>
 #include <iostream>
+#include <memory>
 #include <string_view>
 #include <vector>
 
 #include "app/editor_app.h"
 #include "core/program_info.h"
+#include "eq/wav_audio_capture.h"
 #include "presets/preset_folder.h"
 #include "ui/widgets/look.h"
 #include "ui/widgets/message_service.h"
@@ -41,8 +44,23 @@ int main(int argc, char* argv[]) {
     QGuiApplication::setDesktopFileName(QStringLiteral("org.aec.Editor"));
     QApplication::setFont(aec::look::windowFont());
 
+    // --capture-wav FILE: the recording is played into the spectrum analyser and the feedback
+    // finder in place of the sound card, in real time (rehearsal without a microphone).
+    std::unique_ptr<aec::WavAudioCapture> recording;
+    QTimer playback;
+    const QStringList args = QApplication::arguments();
+    if (const auto at = args.indexOf(QStringLiteral("--capture-wav"));
+        at > 0 && at + 1 < args.size()) {
+        recording = std::make_unique<aec::WavAudioCapture>(args[at + 1]);
+        recording->setLooping(true);
+        playback.setInterval(1000 * aec::kBlockSamples / aec::kWavOutputRate);
+        QObject::connect(&playback, &QTimer::timeout, recording.get(),
+                         [&recording] { recording->step(); });
+        playback.start();
+    }
+
     aec::QtMessageService messages;
-    aec::EditorApp editor(messages);
+    aec::EditorApp editor(messages, recording.get());
     aec::TForm1& window = editor.window();
     messages.setParent(&window);
 

@@ -3,6 +3,7 @@
 #include <QImage>
 #include <QPainter>
 #include <QPen>
+#include <algorithm>
 #include <cmath>
 
 namespace aec {
@@ -30,7 +31,8 @@ QPainterPath spline(const Point* points, int count, double tension) {
     return path;
 }
 
-void stroke(QImage& plot, const QPainterPath& path, QRgb colour, double width) {
+void stroke(QImage& plot, const QPainterPath& path, QRgb colour, double width,
+            Qt::PenStyle style = Qt::SolidLine) {
     QPainter painter(&plot);
     painter.setRenderHint(QPainter::Antialiasing, true);
     // Integer points name pixel centres, so a flat curve fills its own row.
@@ -38,6 +40,7 @@ void stroke(QImage& plot, const QPainterPath& path, QRgb colour, double width) {
     QPen pen(QColor::fromRgb(colour), width);
     pen.setCapStyle(Qt::FlatCap);
     pen.setJoinStyle(Qt::RoundJoin);
+    pen.setStyle(style);
     painter.setPen(pen);
     painter.setBrush(Qt::NoBrush);
     painter.drawPath(path);
@@ -76,6 +79,15 @@ void drawComparisonCurve(QImage& plot, const PointsPolyline& points) {
 void drawComparisonCurve(QImage& plot, const FinePolyline& points) {
     stroke(plot, spline(points.data(), kDrawnCurvePoints, kCurveTension), kComparisonColour,
            kComparisonPenWidth);
+}
+
+void drawProposalCurve(QImage& plot, const PointsPolyline& points, int first, int last) {
+    first = std::max(first, 0);
+    last = std::min(last, kDrawnCurvePoints - 1);
+    if (last > first) {
+        stroke(plot, spline(points.data() + first, last - first + 1, kCurveTension),
+               kProposalColour, kProposalPenWidth, Qt::DashLine);
+    }
 }
 
 }  // namespace aec

@@ -34,6 +34,10 @@ void fineCurvePoints(const PlotGeometry& g, const BandCurve& sum, qreal ratio,
 inline constexpr QRgb kComparisonColour = qRgb(40, 110, 190);
 inline constexpr double kComparisonPenWidth = 1.0;
 
+// A proposed cut: a dashed line over the curve, in a colour of its own.
+inline constexpr QRgb kProposalColour = qRgb(200, 30, 140);
+inline constexpr double kProposalPenWidth = 1.5;
+
 // Strokes the curve of the first 462 points onto the plot, anti-aliased, 1.8 px, curve colour.
 // Points outside the plot are drawn where they fall and clipped by the image.
 void drawResponseCurve(QImage& plot, const PointsPolyline& points);
@@ -41,5 +45,7 @@ void drawResponseCurve(QImage& plot, const FinePolyline& points);
 // Strokes the other slot's curve the same way, thin and in the comparison colour.
 void drawComparisonCurve(QImage& plot, const PointsPolyline& points);
 void drawComparisonCurve(QImage& plot, const FinePolyline& points);
+// Strokes points[first..last] dashed in the proposal colour.
+void drawProposalCurve(QImage& plot, const PointsPolyline& points, int first, int last);
 
 }  // namespace aec

@@ -186,6 +186,9 @@ void ResponseGraph::DrawPageResponse(int index, int page) {
     curvePoints(m_geometry, sum, m_points);
     fineCurvePoints(m_geometry, sum, m_ratio, m_finePoints);
     drawCurve();
+    if (m_marks) {
+        m_marks(m_plot, m_geometry);
+    }
 }
 
 void ResponseGraph::updateCaption(int entry) {
@@ -233,6 +236,9 @@ void ResponseGraph::redrawUnderlay() {
         m_overlay(m_plot, m_geometry);
     }
     drawCurve();
+    if (m_marks) {
+        m_marks(m_plot, m_geometry);
+    }
 }
 
 }  // namespace aec

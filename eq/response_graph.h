@@ -91,6 +91,8 @@ class ResponseGraph {
     void setUnderlay(Underlay underlay) { m_underlay = std::move(underlay); }
     // Paints after the underlay and before the curve (the A/B slot not in use).
     void setOverlay(Underlay overlay) { m_overlay = std::move(overlay); }
+    // Paints after the curve (the feedback finder's proposed cuts).
+    void setMarks(Underlay marks) { m_marks = std::move(marks); }
     // Replaces the font metrics used to size the caption (a window may measure its label).
     void setCaptionSizer(CaptionSizer sizer) { m_captionSizer = std::move(sizer); }
 
@@ -128,6 +130,7 @@ class ResponseGraph {
     FinePolyline m_finePoints{};  // drawn instead of m_points on a denser plot
     Underlay m_underlay;
     Underlay m_overlay;
+    Underlay m_marks;
     CaptionSizer m_captionSizer;
 };
 

@@ -79,7 +79,7 @@ QString OnlineTest::simLog() const {
 }
 
 void OnlineTest::startEditor() {
-    editor = std::make_unique<EditorApp>(messages);
+    editor = std::make_unique<EditorApp>(messages, capture);
     TForm3& link = editor->link();
     link.setManualTicks(true);
     editor->verify().setManualTicks(true);

@@ -80,6 +80,8 @@ class OnlineTest : public ::testing::Test {
     QString logFile;
     QProcess sim;
     ScriptedMessages messages;
+    // A capture source for the editor in place of the sound card, set before startEditor().
+    AudioCapture* capture = nullptr;
     std::unique_ptr<EditorApp> editor;
 };
 

@@ -62,6 +62,10 @@ TForm1::TForm1(Model& model, ParameterSink& sink, MessageService& messages, Audi
         std::make_unique<UndoCommands>(m_model, m_sink, static_cast<ViewHost&>(*this), m_messages);
     m_compareOverlay = std::make_unique<CompareOverlay>(m_model, *m_graph);
     m_curveCommands = std::make_unique<CurveCommands>(m_model, *m_graph, m_parts.graph, m_messages);
+    m_feedback = std::make_unique<FeedbackView>(m_model, m_sink, *m_graph, m_parts.strip, audio,
+                                                m_messages, static_cast<ViewHost&>(*this));
+    connect(this, &TForm1::languageChanged, this, [this] { m_feedback->showTexts(); });
+    connect(this, &TForm1::controlsRefreshed, this, [this] { m_feedback->storesChanged(); });
     layoutRegions();
     wireControls();
     // After the wiring, so its moves over a marker come after the point editor's.

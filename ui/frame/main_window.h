@@ -21,6 +21,7 @@
 #include "ui/frame/tools_menu.h"
 #include "ui/graph/compare_overlay.h"
 #include "ui/graph/graph_readout.h"
+#include "ui/graph/feedback_view.h"
 #include "ui/graph/graph_view.h"
 #include "ui/graph/point_editor.h"
 #include "ui/graph/spectrum_view.h"
@@ -98,6 +99,7 @@ class TForm1 : public QWidget, private ViewHost {
     GraphView& graph() { return *m_graph; }
     PointEditor& pointEditor() { return *m_points; }
     SpectrumView& spectrum() { return *m_spectrum; }
+    FeedbackView& feedback() { return *m_feedback; }
     MessageService& messages() { return m_messages; }
     bool windowShown() const { return m_windowShown; }
     bool keyPreview() const { return m_keyPreview; }
@@ -224,6 +226,7 @@ class TForm1 : public QWidget, private ViewHost {
     std::unique_ptr<PresetFiles> m_presetFiles;
     std::unique_ptr<UndoCommands> m_undo;
     std::unique_ptr<CompareOverlay> m_compareOverlay;
+    std::unique_ptr<FeedbackView> m_feedback;
     ToolsMenu m_toolsMenu;
     std::unique_ptr<CurveCommands> m_curveCommands;
     std::unique_ptr<GraphReadout> m_readout;

@@ -76,6 +76,10 @@ void TForm1::applyTabLayout(const TabLayout& layout) {
     const OutputParts& out = m_parts.output;
     strip.copyGroup->setVisible(layout.copyGroupShown);
     strip.modeGroup->setVisible(layout.singleDiscoShown);
+    strip.feedbackGroup->setVisible(layout.feedbackShown);
+    if (m_feedback) {
+        m_feedback->showOnTab(layout.feedbackShown);
+    }
     const auto& pair = m_tables.pairButtons();
     if (layout.leftButton) {
         texts(pair[kPairLeft], *layout.leftButton);

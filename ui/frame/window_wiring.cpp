@@ -174,6 +174,17 @@ void TForm1::wire(const ControlRegistry::Entry& entry) {
         case Handler::kCopyCompare:
             clicked([this] { m_undo->CopyCompareBtnClick(); });
             break;
+        case Handler::kFeedback: {
+            auto* button = as<BmpButton>(w);
+            clicked([this, button] { m_feedback->FeedbackBtnClick(*button); });
+            break;
+        }
+        case Handler::kFeedbackApply:
+            clicked([this] { m_feedback->FeedbackApplyBtnClick(); });
+            break;
+        case Handler::kFeedbackClear:
+            clicked([this] { m_feedback->FeedbackClearBtnClick(); });
+            break;
 
         case Handler::kTab: {
             auto* tab = as<ToolButton>(w);

@@ -31,14 +31,17 @@ enum class Handler : uint8_t {
     kInputBox,       // an input selection, stored by its item index
 
     // The command strip above the graph.
-    kPair,         // SameBtnClick
-    kMusicMode,    // SingModeBtnClick
-    kAutoManual,   // AutoModeBtnClick
-    kEqPass,       // MusEQAllpassBtnClick
-    kEqReset,      // EQResetBtnClick
-    kToolsMenu,    // ToolsBtnClick: undo, redo, filter files, curve export
-    kCompare,      // CompareBtnClick
-    kCopyCompare,  // CopyCompareBtnClick
+    kPair,           // SameBtnClick
+    kMusicMode,      // SingModeBtnClick
+    kAutoManual,     // AutoModeBtnClick
+    kEqPass,         // MusEQAllpassBtnClick
+    kEqReset,        // EQResetBtnClick
+    kToolsMenu,      // ToolsBtnClick: undo, redo, filter files, curve export
+    kCompare,        // CompareBtnClick
+    kCopyCompare,    // CopyCompareBtnClick
+    kFeedback,       // FeedbackBtnClick: the feedback finder on or off
+    kFeedbackApply,  // FeedbackApplyBtnClick
+    kFeedbackClear,  // FeedbackClearBtnClick
 
     // Navigation and the window itself.
     kTab,           // FormMusTabBtnClick

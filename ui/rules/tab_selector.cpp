@@ -60,6 +60,7 @@ void selectMicTab(Selection& sel, int tab, TabLayout& out) {
         sel.micPairState = kPairRight;
     }
     out.copyGroupShown = true;
+    out.feedbackShown = true;
     out.leftButton = TextPair{"麦克A", "MIC A"};
     out.rightButton = TextPair{"麦克B", "MIC B"};
     if (tab == kTabMicA) {

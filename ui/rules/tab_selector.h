@@ -56,6 +56,8 @@ struct TabLayout {
     int leftMuteX = 631;
     // The pair and EQ-pass groups.
     bool commandGroupsEnabled = true;
+    // The feedback finder: the microphone tabs only.
+    bool feedbackShown = false;
 };
 
 // Left position of the left mute button with and without the right one beside it.

@@ -114,6 +114,23 @@ void buildCommandStrip(ControlFactory& f, StripParts& parts, QWidget* panel) {
          {"CopyCompareBtn", 46, 42, "A→B", "A→B", "", 0, Role::Plain, Handler::kCopyCompare}});
     parts.compare = compare[0];
     parts.copyCompare = compare[1];
+
+    // Where the music modes stand on the output tabs; the microphone tabs show the finder.
+    parts.feedbackGroup = f.frame(panel, "FeedbackGrop", QRect(376, 0, 298, 32));
+    const auto feedback = Buttons(
+        f, parts.feedbackGroup,
+        {{"FeedbackBtn", 4, 72, "啸叫查找", "Find howl", "0", 0, Role::Toggle, Handler::kFeedback},
+         {"FeedbackApplyBtn", 176, 56, "应用", "Apply", "", 0, Role::Plain,
+          Handler::kFeedbackApply},
+         {"FeedbackClearBtn", 236, 56, "清除", "Clear", "", 0, Role::Plain,
+          Handler::kFeedbackClear}});
+    parts.feedback = feedback[0];
+    parts.feedbackApply = feedback[1];
+    parts.feedbackClear = feedback[2];
+    parts.feedbackCount =
+        f.label(parts.feedbackGroup, "FeedbackCountLabel", QRect(80, kButtonTop, 92, kButtonHeight),
+                "", "", Qt::AlignCenter);
+    parts.feedbackGroup->hide();
 }
 
 }  // namespace

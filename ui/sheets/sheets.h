@@ -71,6 +71,13 @@ struct StripParts {
     RzGroupBox* compareGroup = nullptr;  // the A/B comparison
     BmpButton* compare = nullptr;        // CompareBtn, down while B is in use
     BmpButton* copyCompare = nullptr;    // CopyCompareBtn, the slot in use into the other
+    // The feedback finder, on the microphone tabs: the toggle, and while it is on the count of
+    // proposed cuts with their Apply and Clear buttons.
+    RzGroupBox* feedbackGroup = nullptr;
+    BmpButton* feedback = nullptr;
+    Label* feedbackCount = nullptr;
+    BmpButton* feedbackApply = nullptr;
+    BmpButton* feedbackClear = nullptr;
 };
 
 // The graph panel: the two panels, the plot, the band markers, the caption and "EQ PASS".
