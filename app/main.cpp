@@ -22,9 +22,10 @@
 namespace {
 
 constexpr std::string_view kUsage =
-    "usage: aec-editor [--help] [--version]\n"
+    "usage: aec-editor [--help] [--version] [--capture-wav FILE]\n"
     "Audio Effect Contrller: edits the settings of an audio effect processor on a serial port.\n"
-    "Audio Effect Contrller：通过串口编辑音效处理器的设置。\n";
+    "Audio Effect Contrller：通过串口编辑音效处理器的设置。\n"
+    "--capture-wav FILE plays a WAV recording in place of the sound card's input (rehearsal).\n";
 
 }  // namespace
 
@@ -48,10 +49,10 @@ int main(int argc, char* argv[]) {
     // finder in place of the sound card, in real time (rehearsal without a microphone).
     std::unique_ptr<aec::WavAudioCapture> recording;
     QTimer playback;
-    const QStringList args = QApplication::arguments();
-    if (const auto at = args.indexOf(QStringLiteral("--capture-wav"));
-        at > 0 && at + 1 < args.size()) {
-        recording = std::make_unique<aec::WavAudioCapture>(args[at + 1]);
+    const QStringList arguments = QApplication::arguments();
+    if (const auto at = arguments.indexOf(QStringLiteral("--capture-wav"));
+        at > 0 && at + 1 < arguments.size()) {
+        recording = std::make_unique<aec::WavAudioCapture>(arguments[at + 1]);
         recording->setLooping(true);
         playback.setInterval(1000 * aec::kBlockSamples / aec::kWavOutputRate);
         QObject::connect(&playback, &QTimer::timeout, recording.get(),
