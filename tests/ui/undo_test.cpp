@@ -2,9 +2,11 @@
 // the stores, the controls and the processor back, and A/B sends only what differs.
 #include <QAction>
 #include <QMenu>
+#include <functional>
 
 #include "editor_fixture.h"
 #include "eq/response_curve.h"
+#include "presets/preset_file.h"
 #include "ui/widgets/point_image.h"
 
 namespace aec::test {
@@ -72,6 +74,48 @@ TEST_F(UndoTest, AWholeDragAndAnEqResetAreOneStepEach) {
     EXPECT_EQ(gain(kMusGain1), kZeroDb);
     EXPECT_EQ(gain(kMusGain2), kZeroDb);
     EXPECT_FALSE(model.history.canUndo());
+}
+
+TEST_F(UndoTest, EachKindOfChangeIsOneStepUndoneAndRedoneWhole) {
+    Model other;
+    other.setParam(kPageMusic, kMusGain1, 150);
+    other.setParam(kPageMicA, 110, 2);
+    ASSERT_TRUE(savePresetFile(window->presetFiles().directory() / "club.Kvpx", other).ok());
+    window->presetFiles().refreshList();
+    const struct {
+        const char* kind;
+        std::function<void()> setUp;
+        std::function<void()> change;
+    } cases[] = {
+        {"channel command",
+         [&] {
+             model.setParam(kPageMusic, 160, 1);  // manual set-up: the outputs are usable
+             selectTab(kTabMain);
+         },
+         [&] { w<BmpButton>("MainLmuteBtn")->click(); }},
+        {"type buttons", [&] { selectTab(kTabDynamicEq); },
+         [&] { w<BmpButton>("DEQTYpeAboveBtn2")->click(); }},
+        {"pair command", [&] { selectTab(kTabMusic); },
+         [&] { QTest::mouseClick(w("SameBtn"), Qt::LeftButton); }},
+        {"preset load", [] {},
+         [&] {
+             w<QLineEdit>("FileEdit")->setText("club");
+             QTest::mouseClick(w("RzBmpButton119"), Qt::LeftButton);
+         }},
+    };
+    for (const auto& c : cases) {
+        c.setUp();
+        quiet();
+        const Store before = model.paramStore();
+        c.change();
+        quiet();
+        const Store after = model.paramStore();
+        ASSERT_NE(after, before) << c.kind;
+        key(Qt::Key_Z);
+        EXPECT_EQ(model.paramStore(), before) << c.kind;
+        key(Qt::Key_Y);
+        EXPECT_EQ(model.paramStore(), after) << c.kind;
+    }
 }
 
 TEST_F(UndoTest, WithNothingLeftTheMessageSaysWhereTheHistoryStarts) {
