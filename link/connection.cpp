@@ -1,5 +1,7 @@
 #include "link/connection.h"
 
+#include "core/music_mode.h"
+
 #include <algorithm>
 #include <cmath>
 
@@ -12,8 +14,6 @@ namespace aec {
 
 namespace {
 // The music mode the processor reports at page 0 slot 161 selects one of three output sets.
-constexpr int kMusicModeSlot = 161;
-constexpr int kMaxMusicMode = 2;
 }  // namespace
 
 Connection::Connection(Model& model, SerialPort& port, LinkPlatform& platform)
@@ -207,8 +207,7 @@ void Connection::startUpload() {
 }
 
 void Connection::goOnLine() {
-    const int mode = m_model.param(kPageMusic, kMusicModeSlot);
-    m_model.selection.musicMode = std::clamp(mode, 0, kMaxMusicMode);
+    followStoredMusicMode(m_model);
     if (m_state.lockMarker == 0) {
         m_state.lockMarker = 1;
     }

@@ -1,13 +1,8 @@
 #include "ui/commands/store_changes.h"
 
-#include <algorithm>
+#include "core/music_mode.h"
 
 namespace aec {
-
-namespace {
-constexpr int kMusicModeSlot = 161;  // the music mode, mirrored by the selection
-constexpr int kMaxMusicMode = 2;
-}  // namespace
 
 void applyChanges(Model& model, ParameterSink& sink, ViewHost& host,
                   const std::vector<StoreChange>& changes, ChangeSide side) {
@@ -17,8 +12,7 @@ void applyChanges(Model& model, ParameterSink& sink, ViewHost& host,
     for (const StoreChange& c : changes) {
         model.setParam(pageOf(c.address), slotOf(c.address), value(c));
     }
-    model.selection.musicMode =
-        std::clamp(model.param(kPageMusic, kMusicModeSlot), 0, kMaxMusicMode);
+    followStoredMusicMode(model);
     model.SyncView();
     host.refreshControls(kAllPages);
     host.showCurrentView();

@@ -37,7 +37,6 @@ void UndoCommands::UndoClick() {
     } else {
         applyChanges(m_model, m_sink, m_host, step, ChangeSide::kBefore);
     }
-    looksChanged();
 }
 
 void UndoCommands::RedoClick() {
@@ -48,7 +47,6 @@ void UndoCommands::RedoClick() {
     } else {
         applyChanges(m_model, m_sink, m_host, step, ChangeSide::kAfter);
     }
-    looksChanged();
 }
 
 void UndoCommands::CompareBtnClick() {
@@ -67,15 +65,10 @@ void UndoCommands::CopyCompareBtnClick() {
     looksChanged();
 }
 
-void UndoCommands::tick(bool holding) {
-    if (m_model.history.tick(m_model.paramStore(), holding)) {
-        looksChanged();
-    }
-}
+void UndoCommands::tick(bool holding) { m_model.history.tick(m_model.paramStore(), holding); }
 
 void UndoCommands::restart() {
     m_model.history.restart(m_model.paramStore(), HistoryStart::kFresh);
-    looksChanged();
 }
 
 void UndoCommands::looksChanged() const {

@@ -31,7 +31,7 @@ class UndoCommands {
     // The stores as they are now start the history (the window's first show).
     void restart();
 
-    // Called after anything that changes what the undo, redo and A/B buttons should show.
+    // Called after a switch or a copy changes what the A/B buttons should show.
     void setLooksChanged(std::function<void()> looksChanged) {
         m_looksChanged = std::move(looksChanged);
     }

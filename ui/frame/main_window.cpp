@@ -309,7 +309,6 @@ void TForm1::showCompareLooks() {
     const QString copy = QString::fromUtf8(b ? "B→A" : "A→B");
     strip.copyCompare->setText(copy);
     setOtherCaption(strip.copyCompare, copy);
-    m_graph->DrawPageResponse(kAllPoints, m_graph->page());
 }
 
 }  // namespace aec
