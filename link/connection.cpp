@@ -1,10 +1,9 @@
 #include "link/connection.h"
 
-#include "core/music_mode.h"
-
 #include <algorithm>
 #include <cmath>
 
+#include "core/music_mode.h"
 #include "core/pages.h"
 #include "link/frame.h"
 #include "link/link_texts.h"
